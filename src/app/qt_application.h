@@ -1,0 +1,4 @@
+// Builds the application: the platform services, the shared state and the nine screens.
+#pragma once
+
+int RunKeyslinger(int argc, char* argv[]);

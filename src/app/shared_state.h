@@ -1,0 +1,18 @@
+// State shared by the screens for the whole run: the profile store and the current profile.
+#pragma once
+#include "profiles/ini_store.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct SharedState {
+  std::string appDir;                    // folder of the executable, trailing slash
+  std::unique_ptr<IniStore> playerStore; // Player.ini, opened by the main menu's creation
+  std::string currentPlayer;             // also the profile's section name
+  std::vector<std::string> playerSections;
+  bool soundOn = true;
+  int lastLevel = 16;                    // set by START GAME
+  bool returnToMenu = false;             // results screen's decisions, read by the clock
+  bool showEndScreen = false;
+};

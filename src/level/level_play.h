@@ -1,0 +1,191 @@
+// Level play: the game screen's rules. Loads a level, runs its script on the 100 ms clock,
+// spawns actors, resolves typed characters, keeps the counters and pauses.
+#pragma once
+#include "level/level_play_host.h"
+#include "platform/image.h"
+#include "targets/level_counters.h"
+#include "targets/score_ticker.h"
+
+#include <cstdint>
+#include <deque>
+#include <list>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+class IniStore;
+class TbotImage;
+class TletterImage;
+class Timer;
+struct Services;
+struct SharedState;
+
+// Captions and looks of the game screen's labels, as the screen draws them.
+struct GameLabels {
+  std::string point = "Point:";
+  std::string miss = "Miss:";
+  std::string civilian = "Civilian:";
+  std::string allScore = "AllScore:";
+  std::string myScore = "MyScore:";
+  std::string lost = "Lost:";
+  std::string lostScore = "lostScore:";
+  std::string bots = "bots:";
+  std::string time = "0:00";
+  uint32_t timeColor = kTimeYellow;  // toolkit colour 0x00BBGGRR
+
+  static constexpr uint32_t kTimeYellow = 65021;  // 0x00FDFD
+  static constexpr uint32_t kTimeRed = 255;
+};
+
+struct Place {
+  std::string name;
+  TbotImage* actor = nullptr;  // not owned
+};
+
+struct Template {
+  std::string folder;
+  std::unique_ptr<TbotImage> actor;
+};
+
+struct LetterTagEntry {
+  std::string place;
+  std::unique_ptr<TletterImage> tag;
+};
+
+class LevelPlay {
+public:
+  static constexpr int kClockMs = 100;
+  static constexpr int kRedTimeMs = 400;
+  static constexpr int kScreenWidth = 640;
+  static constexpr int kScreenHeight = 480;
+  static constexpr int32_t kNoPenaltyAbove = 3600000;
+
+  LevelPlay(Services& services, SharedState& shared, LevelPlayHost& host);
+  ~LevelPlay();
+  LevelPlay(const LevelPlay&) = delete;
+  LevelPlay& operator=(const LevelPlay&) = delete;
+
+  // Level files and loading.
+  void StartLevel(const std::string& name);
+  // False when the level cannot be loaded; the failure has been reported and nothing is left
+  // half-built. The clock runs only after a successful load.
+  bool LoadLevel(const std::string& name);
+  void CloseLevel();
+  void QuitToMenu();
+  void RestartLevel();
+
+  // Script interpreter and clock.
+  void ClockTimer();
+  int32_t ExecuteStep(int32_t command, const std::string& param1, const std::string& param2);
+  void AddLevelTime(int32_t delta);
+  void redtimeTimer();
+
+  // Templates and spawning.
+  void DefineTemplate(const std::string& key, const std::string& maxLifeText);
+  void WaveTick(const std::vector<std::string>& fields);
+
+  // Pause and resume.
+  void SetPaused(bool pause, bool withScreen);
+  void FormKeyDown(bool escape);
+  void imgMapClick();
+
+  // Typing: one key press (isEscape for the Escape key; text is what the key types, may be
+  // empty). Returns true when the press is swallowed. Releases that are auto-repeats are not
+  // passed in.
+  bool KeyPress(bool isEscape, const std::string& text);
+  void KeyRelease();
+  void ResolveCharacter(const std::string& typed);
+  void ApplyResult(const std::string& name);
+
+  // Counters and ticker.
+  void ResetCounters();
+  void AddTickerLine(const std::string& text) { ticker_.AddTickerLine(text); }
+
+  // What the screens draw and the other rules read.
+  const LevelCounters& Counters() const { return counters_; }
+  LevelCounters& MutableCounters() { return counters_; }
+  const GameLabels& Labels() const { return labels_; }
+  const ScoreTicker& Ticker() const { return ticker_; }
+  const std::string& TickerCaption() const { return ticker_.Caption(); }
+  bool ClockEnabled() const;
+  void SetClockEnabled(bool on);
+  bool LevelLoaded() const { return loaded_; }
+  const std::string& CurrentLevelName() const { return currentLevelName_; }
+  const ImagePtr& MapPicture() const { return mapPicture_; }
+  const std::vector<Place>& Places() const { return places_; }
+  const std::vector<LetterTagEntry>& LetterTags() const { return letterTags_; }
+  const std::vector<Template>& Templates() const { return templates_; }
+  const std::deque<std::string>& PendingSteps() const { return pendingSteps_; }
+  // Live actors in the order they were spawned (the drawing order).
+  std::vector<const TbotImage*> LiveActors() const;
+  int32_t StepWait() const { return stepWait_; }
+  bool EndPhase() const { return endPhase_; }
+  int32_t LevelTimeMs() const { return levelTimeMs_; }
+  int32_t SpawnRamp() const { return spawnRamp_; }
+  uint8_t WaveTarget() const { return waveTarget_; }
+  int32_t MissPenaltyMs() const { return missPenaltyMs_; }
+  int32_t CivilianPenaltyMs() const { return civilianPenaltyMs_; }
+  int32_t ExtraActors() const { return extraActors_; }
+  int32_t ExtraDumpTime() const { return extraDumpTime_; }
+  int32_t ExtraMaxLife() const { return extraMaxLife_; }
+  const std::string& DifficultyName() const { return difficultyName_; }
+  bool KeyHeld() const { return keyHeld_; }
+  int HitPlace() const { return hitPlace_; }
+  const IniStore* MapStore() const { return mapStore_.get(); }
+  Services& GetServices() { return services_; }
+
+  // Called with every event a trace should show (spawns, results, steps); may be empty.
+  std::function<void(const std::string&)> trace;
+
+private:
+  void InitGameState();
+  void CreateLetterTags(const std::string& bitmapPath);
+  void FreeLetterTags();
+  void ReleaseActorsAtPlaces();
+  void ReleaseActor(TbotImage* actor);
+  int32_t WaveEndCheck();
+  void SetTimeRed();
+  void PlaySound(const std::string& relativePath);
+  std::string LevelDir(const std::string& name) const;
+  void InvalidateAll();
+  void Trace(const std::string& text);
+
+  Services& services_;
+  SharedState& shared_;
+  LevelPlayHost& host_;
+
+  // Whole-run state.
+  LevelCounters counters_;
+  GameLabels labels_;
+  ScoreTicker ticker_;
+  std::unique_ptr<Timer> clock_;
+  std::unique_ptr<Timer> redtime_;
+  std::recursive_mutex inputLock_;
+  std::recursive_mutex stepLock_;
+  bool keyHeld_ = false;
+  int hitPlace_ = -1;
+  int32_t spawnRamp_ = 0;
+  std::string currentLevelName_;
+
+  // Level-run state.
+  bool loaded_ = false;
+  std::unique_ptr<IniStore> mapStore_;
+  std::unique_ptr<IniStore> scriptStore_;
+  std::vector<Place> places_;
+  std::deque<std::string> pendingSteps_;
+  std::vector<Template> templates_;
+  std::vector<LetterTagEntry> letterTags_;
+  std::list<std::unique_ptr<TbotImage>> liveActors_;
+  ImagePtr mapPicture_;
+  std::string difficultyName_;
+  int32_t stepWait_ = -1;
+  bool endPhase_ = false;
+  uint8_t waveTarget_ = 0;
+  int32_t extraActors_ = 0;
+  int32_t extraDumpTime_ = 0;
+  int32_t extraMaxLife_ = 0;
+  int32_t missPenaltyMs_ = 2000;
+  int32_t civilianPenaltyMs_ = 3000;
+  int32_t levelTimeMs_ = 0;
+};

@@ -1,0 +1,56 @@
+// TletterImage: the letter tag of a place, a picture with the place's letter drawn on it.
+#pragma once
+#include "platform/image.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+class Timer;
+class TimerService;
+class PictureLoader;
+class TextMeasurer;
+
+class TletterImage {
+public:
+  // changed is called whenever the tag must be drawn again.
+  TletterImage(TimerService& timers, std::function<void()> changed);
+  ~TletterImage();
+  TletterImage(const TletterImage&) = delete;
+  TletterImage& operator=(const TletterImage&) = delete;
+
+  // Loads the bitmap and places the letter; a missing bitmap leaves the tag empty and invisible.
+  // A bitmap that exists but cannot be read throws GameError.
+  void Prepare(PictureLoader& pictures, TextMeasurer& text);
+  void StartBlink();
+  void StopBlink();
+  void BlinkTick();
+  bool Blinking() const;
+
+  // Fields, as the level file sets them before Prepare.
+  std::string BitmapFile;
+  uint32_t LColor = 0;          // toolkit colour 0x00BBGGRR
+  uint32_t LHLColor = 0xFFFFFF;
+  int Lx = -1;
+  int Ly = -1;
+  int TextX = 0;
+  int TextY = 0;
+  int Lsize = 14;               // points
+  std::string Letter;           // upper-cased by Prepare
+
+  // The control.
+  int Left = 0;
+  int Top = 0;
+  bool Visible = false;
+  ImagePtr Picture;             // null when the bitmap was missing
+  uint32_t FontColor = 0;       // colour the letter is drawn in now
+  int Width() const { return Picture ? Picture->width : 0; }
+  int Height() const { return Picture ? Picture->height : 0; }
+  // Letter size in pixels for a size in points, as the screen draws it (96 dots per inch).
+  static int PixelSize(int points);
+
+private:
+  std::unique_ptr<Timer> BlinkTimer;
+  std::function<void()> changed_;
+};
