@@ -30,5 +30,9 @@ test-asan: deps
 bench: build
 	$(BUILD)/tests/keyslinger_bench
 
+content: configure
+	@cmake --build $(BUILD) --target keyslinger-content
+	$(BUILD)/tools/content/keyslinger-content $(CURDIR)
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
