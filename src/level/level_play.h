@@ -140,6 +140,8 @@ public:
 
 private:
   void InitGameState();
+  void LoadLevelOrThrow(const std::string& name);
+  void EndOfLevel();
   void CreateLetterTags(const std::string& bitmapPath);
   void FreeLetterTags();
   void ReleaseActorsAtPlaces();

@@ -78,7 +78,7 @@ public:
 
 private:
   int GrowStep(bool horizontal) const;
-  void Sink(Timer& timer, bool thenDump);
+  void Sink(Timer& timer, bool clearActivity);
   void Changed(int oldLeft, int oldTop, int oldWidth, int oldHeight);
 
   Services& services_;

@@ -27,6 +27,7 @@ public:
   void StopBlink();
   void BlinkTick();
   bool Blinking() const;
+  void SetChanged(std::function<void()> changed) { changed_ = std::move(changed); }
 
   // Fields, as the level file sets them before Prepare.
   std::string BitmapFile;

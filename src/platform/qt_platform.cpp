@@ -1,0 +1,13 @@
+// The real platform services of the running game, gathered for the application to hand down.
+#include "platform/qt_platform.h"
+
+#include <QDateTime>
+
+namespace {
+uint64_t WallClockMs() { return static_cast<uint64_t>(QDateTime::currentMSecsSinceEpoch()); }
+}  // namespace
+
+QtPlatform::QtPlatform() {
+  random.SetClock(WallClockMs);
+  random.ReseedFromClock();
+}

@@ -1,0 +1,26 @@
+// The real platform services of the running game, gathered for the application to hand down.
+#pragma once
+#include "app/services.h"
+#include "platform/qt_message_boxes.h"
+#include "platform/qt_picture_loader.h"
+#include "platform/qt_shell.h"
+#include "platform/qt_sound_player.h"
+#include "platform/qt_text_measurer.h"
+#include "platform/qt_timer_service.h"
+#include "platform/random.h"
+
+// Made after the QApplication and destroyed before it. Not copyable: services refers to members.
+struct QtPlatform {
+  QtPlatform();
+  QtPlatform(const QtPlatform&) = delete;
+  QtPlatform& operator=(const QtPlatform&) = delete;
+
+  QtTimerService timers;
+  QtSoundPlayer sound;
+  QtPictureLoader pictures;
+  QtTextMeasurer text;
+  QtMessageBoxes messages;
+  QtShell shell;
+  Random random;
+  Services services{timers, sound, pictures, text, messages, random};
+};

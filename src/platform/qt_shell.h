@@ -1,0 +1,8 @@
+// Opening web pages and documents through the desktop's default programs.
+#pragma once
+#include "platform/shell.h"
+
+class QtShell : public Shell {
+public:
+  void Open(const std::string& url) override;
+};

@@ -1,0 +1,95 @@
+// Typing: the key filter, the resolution of a typed character against the places, and results.
+#include "level/level_play.h"
+
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "platform/text_case.h"
+#include "profiles/ini_store.h"
+#include "targets/bot_image.h"
+
+#include <mutex>
+
+namespace {
+constexpr uint8_t kCivilian = 1;
+}
+
+bool LevelPlay::KeyPress(bool isEscape, const std::string& text) {
+  if (ClockEnabled()) {
+    // While a key is down every further key-down is dropped, its repeats included.
+    if (keyHeld_) return true;
+    keyHeld_ = true;
+  }
+  FormKeyDown(isEscape);
+  if (ClockEnabled() && !text.empty()) ResolveCharacter(text);
+  return false;
+}
+
+void LevelPlay::KeyRelease() {
+  if (ClockEnabled()) keyHeld_ = false;
+}
+
+void LevelPlay::ResolveCharacter(const std::string& typed) {
+  std::lock_guard<std::recursive_mutex> lock(inputLock_);
+  const std::string t = ToLowerUtf8(FirstCharacterUtf8(typed));
+  for (size_t i = 0; i < places_.size(); ++i) {
+    hitPlace_ = static_cast<int>(i);
+    TbotImage* actor = places_[i].actor;
+    if (!actor) continue;
+    if (actor->Dump) {
+      if (mapStore_->ReadString(places_[i].name, "letter", "") == t) {
+        ApplyResult("MISS");
+        return;
+      }
+      continue;
+    }
+    if (actor->Deadly || actor->Deathing || actor->Activity) continue;
+    if (mapStore_->ReadString(places_[i].name, "letter", "") != t) continue;
+    ApplyResult(actor->Character == kCivilian ? "CIVILIAN" : "POINT");
+    if (shared_.soundOn) {
+      services_.sound.Play(shared_.appDir + "sounds/wood" + std::to_string(services_.random.Between(1, 3)));
+    }
+    actor->Hit();
+    return;
+  }
+  ApplyResult("MISS");
+}
+
+void LevelPlay::ApplyResult(const std::string& name) {
+  const std::string result = ToUpperUtf8(name);
+  if (result == "MISS") {
+    if (endPhase_) return;  // the wave is over: a stray key costs nothing
+    counters_.Misses = WrapAdd(counters_.Misses, 1);
+    AddTickerLine("-" + std::to_string(missPenaltyMs_));
+    SetTimeRed();
+    if (stepWait_ > 0 && stepWait_ < kNoPenaltyAbove) {
+      stepWait_ = WrapAdd(stepWait_, missPenaltyMs_);
+      AddLevelTime(missPenaltyMs_);
+    }
+    labels_.miss = "Miss: " + std::to_string(counters_.Misses);
+    host_.Invalidate({560, 400, 80, 80});
+    if (shared_.soundOn) {
+      services_.sound.Play(shared_.appDir + "sounds/ric" + std::to_string(services_.random.Between(1, 5)) + ".wav");
+    }
+    Trace("MISS");
+  } else if (result == "CIVILIAN") {
+    counters_.Civilians = WrapAdd(counters_.Civilians, 1);
+    SetTimeRed();
+    if (stepWait_ > 0 && stepWait_ < kNoPenaltyAbove) {
+      stepWait_ = WrapAdd(stepWait_, civilianPenaltyMs_);
+      AddLevelTime(civilianPenaltyMs_);
+    }
+    AddTickerLine("-" + std::to_string(civilianPenaltyMs_));
+    labels_.civilian = "Civilian: " + std::to_string(counters_.Civilians);
+    host_.Invalidate({560, 400, 80, 80});
+    Trace("CIVILIAN at " + places_[hitPlace_].name);
+  } else if (result == "POINT") {
+    const int32_t points = places_[hitPlace_].actor->Life;
+    counters_.MyScore = WrapAdd(counters_.MyScore, points);
+    AddTickerLine("+" + std::to_string(points));
+    labels_.myScore = "MyScore: " + std::to_string(counters_.MyScore);
+    counters_.Hits = WrapAdd(counters_.Hits, 1);
+    labels_.point = "Point: " + std::to_string(counters_.Hits);
+    host_.Invalidate({560, 400, 80, 80});
+    Trace("POINT +" + std::to_string(points) + " at " + places_[hitPlace_].name);
+  }
+}
