@@ -1,0 +1,84 @@
+// TfmAbout: the about screen with the game's name, the manual link, credits and version.
+#include "profiles/about_form.h"
+
+#include "app/app_context.h"
+#include "profiles/main_menu_form.h"
+#include "screens/hover_button_widget.h"
+#include "screens/link_label_widget.h"
+#include "screens/qt_fonts.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+const char* const kCredits[4] = {"Game and levels:", "the Keyslinger team.",
+                                 "Pictures and sounds made", "for this game."};
+
+// A bevel drawn as a top edge line: a shadow line with a light line under it.
+void MakeTopLine(QWidget* parent, int left, int top, int width) {
+  auto* shadow = new QFrame(parent);
+  shadow->setGeometry(left, top, width, 1);
+  shadow->setStyleSheet(QStringLiteral("background: #808080;"));
+  auto* light = new QFrame(parent);
+  light->setGeometry(left, top + 1, width, 1);
+  light->setStyleSheet(QStringLiteral("background: #FFFFFF;"));
+}
+
+void SetSiteLook(QLabel* label, const QColor& color, bool underline) {
+  QFont font = label->font();
+  font.setUnderline(underline);
+  label->setFont(font);
+  SetLabelColor(label, color);
+  label->adjustSize();
+}
+}  // namespace
+
+TfmAbout::TfmAbout(AppContext& app, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
+  setFixedSize(234, 269);
+  setModal(true);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, look::kWhite);
+  setPalette(palette);
+
+  MakeLabel(this, QStringLiteral("KEYSLINGER"), 8, 8, ArialFont(16), look::kNavy);
+  MakeTopLine(this, 8, 32, 217);
+  lbSite_ = new LinkLabel(QString::fromUtf8(kSiteText).toUpper(), this);
+  lbSite_->setFont(ArialFont(16));
+  lbSite_->move(8, 40);
+  lbSite_->setToolTip(QString::fromStdString(SitePageAddress(app_)));
+  SetSiteLook(lbSite_, look::kBlack, false);
+  lbSite_->OnMouseEnter = [this] { SetSiteLook(lbSite_, look::kNavy, true); };
+  lbSite_->OnMouseLeave = [this] { SetSiteLook(lbSite_, look::kBlack, false); };
+  lbSite_->OnClick = [this] { OpenSitePage(app_); };
+
+  MakeTopLine(this, 8, 176, 217);
+  for (int i = 0; i < 4; ++i)
+    MakeLabel(this, QString::fromUtf8(kCredits[i]), 8, 184 + 16 * i, SmallSansFont(), look::kBlack);
+  MakeLabel(this, QStringLiteral("Version 2.1"), 8, 248, SmallSansFont(), look::kBlack);
+
+  btnOk_ = new TVtxSpdButton(this);
+  btnOk_->setText(QStringLiteral("OK"));
+  btnOk_->setGeometry(168, 184, 57, 73);
+  btnOk_->SetCaptionFont(ArialFont(11));
+  btnOk_->SetFontColor(look::kSilver);
+  btnOk_->EnableUnderline = false;
+  btnOk_->EnableHighLight = true;
+  btnOk_->OldColor = look::kBlack;
+  btnOk_->HighLightClr = look::kBlack;
+  connect(btnOk_, &QAbstractButton::clicked, this, [this] { accept(); });
+}
+
+void TfmAbout::ShowModal() {
+  // The tooltip names the page as it is now; the game folder is known by the time it shows.
+  lbSite_->setToolTip(QString::fromStdString(SitePageAddress(app_)));
+  CentreOnScreen(this);
+  exec();
+}
+
+void TfmAbout::keyPressEvent(QKeyEvent* event) {
+  // The about screen has no keys of its own; only OK closes it.
+  event->accept();
+}

@@ -1,0 +1,25 @@
+// TfmAbout: the about screen with the game's name, the manual link, credits and version.
+#pragma once
+#include <QDialog>
+
+struct AppContext;
+class LinkLabel;
+class TVtxSpdButton;
+
+class TfmAbout : public QDialog {
+  Q_OBJECT
+public:
+  explicit TfmAbout(AppContext& app, QWidget* parent = nullptr);
+
+  void ShowModal();
+  LinkLabel* LbSite() const { return lbSite_; }
+  TVtxSpdButton* BtnOk() const { return btnOk_; }
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+private:
+  AppContext& app_;
+  LinkLabel* lbSite_ = nullptr;
+  TVtxSpdButton* btnOk_ = nullptr;
+};

@@ -1,0 +1,70 @@
+// TFirstStart: asks a profile for its difficulty at its first START GAME.
+#include "profiles/first_start_form.h"
+
+#include "app/app_context.h"
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "platform/game_error.h"
+#include "screens/hover_button_widget.h"
+#include "screens/picture_box_widget.h"
+#include "screens/qt_fonts.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace {
+TVtxSpdButton* MakeChoiceButton(QWidget* parent, const QString& caption, int left,
+                                const QColor& highlight) {
+  auto* button = new TVtxSpdButton(parent);
+  button->setText(caption);
+  button->setGeometry(left, 120, 81, 25);
+  button->SetCaptionFont(ArialFont(11));
+  button->SetFontColor(look::kWhite);
+  button->EnableUnderline = false;
+  button->EnableHighLight = true;
+  button->OldColor = look::kBlack;
+  button->HighLightClr = highlight;
+  return button;
+}
+}  // namespace
+
+TFirstStart::TFirstStart(AppContext& app, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
+  setFixedSize(289, 154);
+  setModal(true);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, look::kBlack);
+  setPalette(palette);
+  auto* picture =
+      new PictureBox(ScreenPicture(QStringLiteral("first_start.png"), 289, 154), false, this);
+  picture->move(0, 0);
+  MakeLabel(this, QStringLiteral("Level of Difficulty"), 54, 48, ArialFont(24, false),
+            look::kWhite);
+  btnEasy_ = MakeChoiceButton(this, QStringLiteral("EASY"), 8, look::kGreen);
+  btnNormal_ = MakeChoiceButton(this, QStringLiteral("NORMAL"), 104, look::kYellow);
+  btnHard_ = MakeChoiceButton(this, QStringLiteral("HARD"), 200, look::kRed);
+  connect(btnEasy_, &QAbstractButton::clicked, this, [this] { Choose("Easy"); });
+  connect(btnNormal_, &QAbstractButton::clicked, this, [this] { Choose("Normal"); });
+  connect(btnHard_, &QAbstractButton::clicked, this, [this] { Choose("Hard"); });
+}
+
+void TFirstStart::ShowModal() {
+  CentreOnScreen(this);
+  exec();
+}
+
+void TFirstStart::Choose(const std::string& difficulty) {
+  try {
+    app_.shared.playerStore->WriteString(app_.shared.currentPlayer, "up", difficulty);
+  } catch (const GameError& e) {
+    // The profile keeps its earlier difficulty; the player is not held in the dialog for it.
+    app_.services.messages.Show(e.what());
+  }
+  accept();
+}
+
+void TFirstStart::keyPressEvent(QKeyEvent* event) {
+  // No keys of its own: Escape must not leave the dialog without a choice.
+  event->accept();
+}

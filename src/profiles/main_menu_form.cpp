@@ -1,0 +1,253 @@
+// TfmMain: the main window. Shows the current profile and level, starts play, opens the other
+// screens, switches sound, and links to the game's manual.
+#include "profiles/main_menu_form.h"
+
+#include "app/app_context.h"
+#include "app/screen_calls.h"
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "level/level_play.h"
+#include "platform/game_error.h"
+#include "platform/login_name.h"
+#include "platform/shell.h"
+#include "profiles/about_form.h"
+#include "profiles/button_sound.h"
+#include "profiles/first_start_form.h"
+#include "profiles/help_form.h"
+#include "profiles/player_form.h"
+#include "profiles/player_store.h"
+#include "screens/hover_button_widget.h"
+#include "screens/link_label_widget.h"
+#include "screens/picture_box_widget.h"
+#include "screens/qt_fonts.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QUrl>
+
+namespace {
+constexpr int kLevelLabelRight = 291;
+const QString kSoundOn = QStringLiteral("SOUND ON");
+const QString kSoundOff = QStringLiteral("SOUND OFF");
+
+TVtxSpdButton* MakeMenuButton(QWidget* parent, const QString& caption, int top) {
+  auto* button = new TVtxSpdButton(parent);
+  button->setText(caption);
+  button->setGeometry(8, top, 289, 25);
+  button->SetCaptionFont(ArialFont(16));
+  button->SetFontColor(look::kWhite);
+  button->EnableUnderline = false;
+  button->EnableHighLight = true;
+  button->OldColor = look::kBlack;
+  button->HighLightClr = look::kGray;
+  return button;
+}
+
+void SetLinkLook(QLabel* label, const QColor& color, bool underline) {
+  QFont font = label->font();
+  font.setUnderline(underline);
+  label->setFont(font);
+  SetLabelColor(label, color);
+  label->adjustSize();
+}
+}  // namespace
+
+std::string SitePageAddress(const AppContext& app) {
+  return QUrl::fromLocalFile(QString::fromStdString(app.shared.appDir + "docs/index.html"))
+      .toString()
+      .toStdString();
+}
+
+void OpenSitePage(AppContext& app) { app.shell.Open(SitePageAddress(app)); }
+
+TfmMain::TfmMain(AppContext& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app) {
+  setFixedSize(305, 361);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, look::kBlack);
+  setPalette(palette);
+
+  auto* background =
+      new PictureBox(ScreenPicture(QStringLiteral("menu_background.png"), 305, 361), true, this);
+  background->setGeometry(0, 0, 305, 361);
+  auto* logo = new PictureBox(ScreenPicture(QStringLiteral("menu_logo.png"), 301, 60), true, this);
+  logo->setGeometry(2, 11, 301, 60);
+
+  MakeLabel(this, QStringLiteral("Typing tutor:"), 104, 3, ArialFont(13), look::kWhite);
+  MakeLabel(this, QStringLiteral("Drifter:"), 8, 64, ArialFont(16), look::kSilver);
+  lbPlayer_ = MakeLabel(this, QStringLiteral("player"), 88, 64, ArialFont(16, true, true),
+                        look::kSilver);
+  lblevel_ = MakeLabel(this, QString(), 0, 64, ArialFont(16, true, true), look::kSilver);
+  SetLevelLabel(QStringLiteral("level"));
+
+  btnStart_ = MakeMenuButton(this, QStringLiteral("START GAME"), 104);
+  btnProfile_ = MakeMenuButton(this, QStringLiteral("CHANGE PROFILE"), 144);
+  btnSound_ = MakeMenuButton(this, kSoundOn, 184);
+  btnAbout_ = MakeMenuButton(this, QStringLiteral("ABOUT"), 224);
+  btnExit_ = MakeMenuButton(this, QStringLiteral("EXIT"), 304);
+  connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartGameClick(); });
+  connect(btnProfile_, &QAbstractButton::clicked, this, [this] { ChangeProfileClick(); });
+  connect(btnSound_, &QAbstractButton::clicked, this, [this] { SoundClick(); });
+  connect(btnAbout_, &QAbstractButton::clicked, this, [this] { AboutClick(); });
+  connect(btnExit_, &QAbstractButton::clicked, this, [this] { ExitClick(); });
+
+  lbSite_ = new LinkLabel(QString::fromUtf8(kSiteText), this);
+  lbSite_->setFont(ArialFont(11));
+  lbSite_->move(110, 336);
+  SetLinkLook(lbSite_, look::kWhite, false);
+  lbSite_->OnMouseEnter = [this] { SetLinkLook(lbSite_, look::kYellow, true); };
+  lbSite_->OnMouseLeave = [this] { SetLinkLook(lbSite_, look::kWhite, false); };
+  lbSite_->OnClick = [this] { lbSiteClick(); };
+
+  lbHelp_ = new LinkLabel(QStringLiteral("?"), this);
+  lbHelp_->setFont(ArialFont(16));
+  lbHelp_->move(275, 334);
+  SetLinkLook(lbHelp_, look::kSilver, false);
+  lbHelp_->OnMouseEnter = [this] { SetLinkLook(lbHelp_, look::kYellow, false); };
+  lbHelp_->OnMouseLeave = [this] { SetLinkLook(lbHelp_, look::kSilver, false); };
+  lbHelp_->OnClick = [this] { lbHelpClick(); };
+
+  setFocusPolicy(Qt::StrongFocus);
+  FormCreate();
+}
+
+void TfmMain::FormCreate() {
+  app_.services.random.ReseedFromClock();
+  try {
+    if (!app_.shared.playerStore)
+      OpenPlayerStore(app_.shared, LoginName(), [this] { SetSoundCaption(); });
+    else
+      SetSoundCaption();
+  } catch (const GameError& e) {
+    app_.services.messages.Show(e.what());
+  }
+  if (!app_.shared.currentPlayer.empty() && app_.shared.playerStore) {
+    SetPlayerLabel(QString::fromStdString(app_.shared.currentPlayer));
+    const int32_t level = app_.shared.playerStore->ReadInteger(app_.shared.currentPlayer, "curlevel", 1);
+    SetLevelLabel(QStringLiteral("level") + QString::number(level));
+  }
+}
+
+void TfmMain::SetSoundCaption() { btnSound_->setText(app_.shared.soundOn ? kSoundOn : kSoundOff); }
+
+void TfmMain::FormShow() {
+  if (!app_.shared.playerStore) return;
+  const int32_t level = app_.shared.playerStore->ReadInteger(app_.shared.currentPlayer, "curlevel", 1);
+  SetLevelLabel(QStringLiteral("level") + QString::number(level));
+}
+
+void TfmMain::ShowMenu() {
+  if (isVisible()) {
+    FormShow();
+  } else {
+    if (!centred_) {
+      CentreOnScreen(this);
+      centred_ = true;
+    }
+    show();
+  }
+  raise();
+  activateWindow();
+}
+
+void TfmMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!centred_) {
+    CentreOnScreen(this);
+    centred_ = true;
+  }
+  if (!event->spontaneous()) FormShow();
+}
+
+void TfmMain::SetPlayerLabel(const QString& text) {
+  lbPlayer_->setText(text);
+  lbPlayer_->adjustSize();
+}
+
+void TfmMain::SetLevelLabel(const QString& text) {
+  // Right-aligned: the label grows to the left of x 291.
+  lblevel_->setText(text);
+  lblevel_->adjustSize();
+  lblevel_->move(kLevelLabelRight - lblevel_->width(), 64);
+}
+
+void TfmMain::StartGameClick() {
+  SharedState& shared = app_.shared;
+  PlayButtonSound(shared, app_.services);
+  shared.lastLevel = 16;
+  IniStore& store = *shared.playerStore;
+  if (store.ReadInteger(shared.currentPlayer, "curlevel", 1) > 16) return;
+  if (store.ReadInteger(shared.currentPlayer, "firststart", 0) == 0) {
+    try {
+      store.WriteInteger(shared.currentPlayer, "firststart", 1);
+    } catch (const GameError& e) {
+      app_.services.messages.Show(e.what());
+      return;
+    }
+    if (app_.screens.FirstStart) app_.screens.FirstStart->ShowModal();
+  }
+  ShowGameScreen(app_);
+  app_.level->ResetCounters();
+  hide();
+  const int32_t level = store.ReadInteger(shared.currentPlayer, "curlevel", 1);
+  app_.level->StartLevel("Level" + std::to_string(level));
+}
+
+void TfmMain::ChangeProfileClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  if (app_.screens.FmPlayer) app_.screens.FmPlayer->ShowModal();
+}
+
+void TfmMain::SoundClick() {
+  const bool turnOn = btnSound_->text() != kSoundOn;
+  const QString previous = btnSound_->text();
+  btnSound_->setText(turnOn ? kSoundOn : kSoundOff);
+  try {
+    app_.shared.playerStore->WriteBool("curplayer", "sound", turnOn);
+  } catch (const GameError& e) {
+    // The file keeps the old switch, so the caption goes back to telling the truth.
+    btnSound_->setText(previous);
+    app_.services.messages.Show(e.what());
+    return;
+  }
+  app_.shared.soundOn = turnOn;
+  PlayButtonSound(app_.shared, app_.services);
+}
+
+void TfmMain::AboutClick() {
+  if (app_.screens.fmAbout) app_.screens.fmAbout->ShowModal();
+}
+
+void TfmMain::ExitClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  close();
+}
+
+void TfmMain::lbSiteClick() { OpenSitePage(app_); }
+
+void TfmMain::lbHelpClick() {
+  if (app_.screens.fmHelp) app_.screens.fmHelp->ShowHelp();
+}
+
+void TfmMain::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      btnExit_->click();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      btnStart_->click();
+      return;
+    default:
+      event->ignore();
+  }
+}
+
+void TfmMain::closeEvent(QCloseEvent* event) {
+  // The main window's close ends the program, whatever other windows (help) are open.
+  event->accept();
+  QCoreApplication::quit();
+}

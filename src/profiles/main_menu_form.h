@@ -1,0 +1,72 @@
+// TfmMain: the main window. Shows the current profile and level, starts play, opens the other
+// screens, switches sound, and links to the game's manual.
+#pragma once
+#include <QString>
+#include <QWidget>
+#include <string>
+
+struct AppContext;
+class LinkLabel;
+class QLabel;
+class TVtxSpdButton;
+
+// The manual shipped in the game folder, as the site labels name it and as a file:// address.
+inline constexpr const char* kSiteText = "keyslinger manual";
+std::string SitePageAddress(const AppContext& app);
+// Opens the manual with the user's default program.
+void OpenSitePage(AppContext& app);
+
+class TfmMain : public QWidget {
+  Q_OBJECT
+public:
+  // Creating the menu seeds the random generator and opens Player.ini (FormCreate).
+  explicit TfmMain(AppContext& app, QWidget* parent = nullptr);
+
+  // Shows the menu, or refreshes it when it already shows; either way the level label is read
+  // anew (FormShow).
+  void ShowMenu();
+
+  // The profile dialog writes these two labels.
+  void SetPlayerLabel(const QString& text);
+  void SetLevelLabel(const QString& text);
+
+  void StartGameClick();
+  void ChangeProfileClick();
+  void SoundClick();
+  void AboutClick();
+  void ExitClick();
+  void lbSiteClick();
+  void lbHelpClick();
+
+  QLabel* LbPlayer() const { return lbPlayer_; }
+  QLabel* Lblevel() const { return lblevel_; }
+  LinkLabel* LbSite() const { return lbSite_; }
+  LinkLabel* LbHelp() const { return lbHelp_; }
+  TVtxSpdButton* BtnStartGame() const { return btnStart_; }
+  TVtxSpdButton* BtnChangeProfile() const { return btnProfile_; }
+  TVtxSpdButton* BtnSound() const { return btnSound_; }
+  TVtxSpdButton* BtnAbout() const { return btnAbout_; }
+  TVtxSpdButton* BtnExit() const { return btnExit_; }
+
+protected:
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+private:
+  void FormCreate();
+  void FormShow();
+  void SetSoundCaption();
+
+  AppContext& app_;
+  bool centred_ = false;
+  QLabel* lbPlayer_ = nullptr;
+  QLabel* lblevel_ = nullptr;
+  LinkLabel* lbSite_ = nullptr;
+  LinkLabel* lbHelp_ = nullptr;
+  TVtxSpdButton* btnStart_ = nullptr;
+  TVtxSpdButton* btnProfile_ = nullptr;
+  TVtxSpdButton* btnSound_ = nullptr;
+  TVtxSpdButton* btnAbout_ = nullptr;
+  TVtxSpdButton* btnExit_ = nullptr;
+};

@@ -1,0 +1,124 @@
+// TFmPause: the panel that floats over a paused level with CONTINUE, RESTART and MAIN MENU.
+#include "screens/pause_form.h"
+
+#include "app/app_context.h"
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "level/level_play.h"
+#include "platform/timer_service.h"
+#include "profiles/button_sound.h"
+#include "screens/hover_button_widget.h"
+#include "screens/picture_box_widget.h"
+#include "screens/qt_fonts.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+constexpr int kPauseHowlMs = 60000;
+
+TVtxSpdButton* MakePauseButton(QWidget* parent, const QString& caption, int left, int top) {
+  auto* button = new TVtxSpdButton(parent);
+  button->setText(caption);
+  button->setGeometry(left, top, 97, 22);
+  button->SetCaptionFont(ArialFont(11));
+  button->SetFontColor(look::kWhite);
+  button->EnableUnderline = false;
+  button->EnableHighLight = true;
+  button->OldColor = look::kBlack;
+  button->HighLightClr = look::kGray;
+  return button;
+}
+}  // namespace
+
+TFmPause::TFmPause(AppContext& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app) {
+  setFixedSize(218, 211);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, look::kBlack);
+  setPalette(palette);
+
+  picture_ = new PictureBox(ScreenPicture(QStringLiteral("pause.png"), 216, 209), true, this);
+  picture_->setGeometry(1, 1, 216, 209);
+  picture_->OnClick = [this] { ContinueClick(); };
+  title_ = MakeLabel(this, QStringLiteral("PAUSE"), 72, 8, ArialFont(19), look::kWhite);
+
+  btnRestart_ = MakePauseButton(this, QStringLiteral("RESTART"), 60, 149);
+  btnContinue_ = MakePauseButton(this, QStringLiteral("CONTINUE"), 8, 184);
+  btnMainMenu_ = MakePauseButton(this, QStringLiteral("MAIN MENU"), 112, 184);
+  connect(btnRestart_, &QAbstractButton::clicked, this, [this] { RestartClick(); });
+  connect(btnContinue_, &QAbstractButton::clicked, this, [this] { ContinueClick(); });
+  connect(btnMainMenu_, &QAbstractButton::clicked, this, [this] { MainMenuClick(); });
+
+  timer1_ = app_.services.timers.CreateTimer(kPauseHowlMs, [this] { Timer1Timer(); });
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+TFmPause::~TFmPause() = default;
+
+void TFmPause::ShowPause() {
+  CentreOnScreen(this);
+  show();
+  raise();
+  activateWindow();
+  setFocus();
+}
+
+void TFmPause::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) FormShow();
+}
+
+void TFmPause::FormShow() {
+  timer1_->SetEnabled(true);
+  PlayScreenSound(app_.shared, app_.services, "fx_1422.wav");
+}
+
+void TFmPause::Timer1Timer() {
+  PlayScreenSound(app_.shared, app_.services, "wolfhowl01.wav");
+  timer1_->SetEnabled(false);
+}
+
+void TFmPause::ContinueClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  timer1_->SetEnabled(false);
+  app_.level->SetPaused(false, true);
+}
+
+void TFmPause::RestartClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  timer1_->SetEnabled(false);
+  app_.level->RestartLevel();
+}
+
+void TFmPause::MainMenuClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  timer1_->SetEnabled(false);
+  app_.level->QuitToMenu();
+}
+
+void TFmPause::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      btnContinue_->click();
+      return;
+    default:
+      event->ignore();
+  }
+}
+
+void TFmPause::paintEvent(QPaintEvent*) {
+  // The panel's raised one-pixel bevel around the picture.
+  QPainter painter(this);
+  const QRect box = rect();
+  painter.setPen(look::kWhite);
+  painter.drawLine(box.topLeft(), box.topRight());
+  painter.drawLine(box.topLeft(), box.bottomLeft());
+  painter.setPen(look::kGray);
+  painter.drawLine(box.bottomLeft(), box.bottomRight());
+  painter.drawLine(box.topRight(), box.bottomRight());
+}

@@ -1,0 +1,58 @@
+// Fonts, colours and pictures shared by the small screens.
+#include "screens/qt_fonts.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+QFont ArialFont(int pixelSize, bool bold, bool italic) {
+  QFont font(QStringLiteral("Arial"));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}
+
+QFont SmallSansFont(int pixelSize) {
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPixelSize(pixelSize);
+  return font;
+}
+
+QPixmap ScreenPicture(const QString& name, int width, int height) {
+  QPixmap picture(QStringLiteral(":/pictures/") + name);
+  if (!picture.isNull()) return picture;
+  QPixmap fill(width, height);
+  fill.fill(look::kMissingPicture);
+  return fill;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,
+                  const QColor& color) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(font);
+  label->setAttribute(Qt::WA_TranslucentBackground);
+  label->setAutoFillBackground(false);
+  SetLabelColor(label, color);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+
+void SetLabelColor(QLabel* label, const QColor& color) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, color);
+  label->setPalette(palette);
+}
+
+void CentreOnScreen(QWidget* widget) {
+  QScreen* screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  const QSize size = widget->frameGeometry().size();
+  widget->move(area.left() + (area.width() - size.width()) / 2,
+               area.top() + (area.height() - size.height()) / 2);
+}

@@ -1,0 +1,39 @@
+// Fonts, colours and pictures shared by the small screens.
+#pragma once
+#include <QColor>
+#include <QFont>
+#include <QPixmap>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace look {
+inline const QColor kBlack{0, 0, 0};
+inline const QColor kWhite{255, 255, 255};
+inline const QColor kSilver{0xC0, 0xC0, 0xC0};
+inline const QColor kGray{0x80, 0x80, 0x80};
+inline const QColor kNavy{0, 0, 0x80};
+inline const QColor kRed{255, 0, 0};
+inline const QColor kGreen{0, 0x80, 0};
+inline const QColor kYellow{255, 255, 0};
+inline const QColor kBlue{0, 0, 255};
+// What a screen shows in place of a picture that is not there.
+inline const QColor kMissingPicture{0x20, 0x20, 0x28};
+}  // namespace look
+
+// "Arial" at a size in pixels, bold unless told otherwise.
+QFont ArialFont(int pixelSize, bool bold = true, bool italic = false);
+// The small dialog font of the about screen.
+QFont SmallSansFont(int pixelSize = 11);
+
+// The picture ":/pictures/<name>"; a plain dark picture of the given size when it is missing.
+QPixmap ScreenPicture(const QString& name, int width, int height);
+
+// A label at (left, top) sized to its text, transparent over what lies below it.
+QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,
+                  const QColor& color);
+void SetLabelColor(QLabel* label, const QColor& color);
+
+// Centres a top-level widget on the screen it will appear on.
+void CentreOnScreen(QWidget* widget);

@@ -1,0 +1,183 @@
+// TFmScore: the results screen shown modally when a level's script is exhausted.
+#include "screens/score_form.h"
+
+#include "app/app_context.h"
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "platform/game_error.h"
+#include "screens/hover_button_widget.h"
+#include "screens/picture_box_widget.h"
+#include "screens/qt_fonts.h"
+#include "screens/results.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTableWidget>
+
+namespace {
+constexpr int kColumnWidths[5] = {83, 47, 49, 45, 51};
+constexpr int kRowHeight = 24;
+
+TVtxSpdButton* MakeScoreButton(QWidget* parent, const QString& caption, int left,
+                               const QColor& oldColor) {
+  auto* button = new TVtxSpdButton(parent);
+  button->setText(caption);
+  button->setGeometry(left, 280, 90, 25);
+  button->SetCaptionFont(ArialFont(11));
+  button->SetFontColor(look::kWhite);
+  button->EnableUnderline = false;
+  button->EnableHighLight = true;
+  button->OldColor = oldColor;
+  button->HighLightClr = look::kGray;
+  return button;
+}
+}  // namespace
+
+TFmScore::TFmScore(AppContext& app, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
+  setFixedSize(315, 325);
+  setModal(true);
+  auto* background =
+      new PictureBox(ScreenPicture(QStringLiteral("score_background.png"), 315, 325), true, this);
+  background->setGeometry(0, 0, 315, 325);
+
+  MakeLabel(this, QStringLiteral("Score"), 127, 16, ArialFont(21), look::kWhite);
+  lbLevel_ = MakeLabel(this, QString(), 136, 40, ArialFont(16), look::kWhite);
+  label2_ = MakeLabel(this, QString(), 9, 56, ArialFont(16), look::kSilver);
+
+  scoreList_ = new QTableWidget(1, 5, this);
+  scoreList_->setGeometry(8, 88, 297, 137);
+  scoreList_->horizontalHeader()->hide();
+  scoreList_->verticalHeader()->hide();
+  scoreList_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  scoreList_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+  for (int c = 0; c < 5; ++c) scoreList_->setColumnWidth(c, kColumnWidths[c]);
+  scoreList_->setShowGrid(false);
+  scoreList_->setFrameShape(QFrame::NoFrame);
+  scoreList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scoreList_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  scoreList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  scoreList_->setSelectionMode(QAbstractItemView::NoSelection);
+  scoreList_->setFocusPolicy(Qt::NoFocus);
+  scoreList_->setWordWrap(false);
+  scoreList_->setFont(ArialFont(13));
+  QPalette palette = scoreList_->palette();
+  palette.setColor(QPalette::Base, look::kBlack);
+  palette.setColor(QPalette::Window, look::kBlack);
+  palette.setColor(QPalette::Text, look::kWhite);
+  scoreList_->setPalette(palette);
+  // The heading row is an ordinary first row, written once.
+  for (int c = 0; c < 5; ++c)
+    scoreList_->setItem(0, c, new QTableWidgetItem(QString::fromStdString(kResultHeadings[c])));
+
+  lbNeeded_ = MakeLabel(this, QStringLiteral("Take more 60%"), 8, 248, ArialFont(16), look::kRed);
+
+  btnContinue_ = MakeScoreButton(this, QStringLiteral("CONTINUE"), 8, look::kWhite);
+  btnTryAgain_ = MakeScoreButton(this, QStringLiteral("TRY AGAIN"), 112, look::kBlack);
+  btnMainMenu_ = MakeScoreButton(this, QStringLiteral("MAIN MENU"), 216, look::kBlack);
+  connect(btnContinue_, &QAbstractButton::clicked, this, [this] { ContinueClick(); });
+  connect(btnTryAgain_, &QAbstractButton::clicked, this, [this] { TryAgainClick(); });
+  connect(btnMainMenu_, &QAbstractButton::clicked, this, [this] { MainMenuClick(); });
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+TFmScore::~TFmScore() = default;
+
+void TFmScore::ShowModal() {
+  FormShow();
+  CentreOnScreen(this);
+  closing_ = false;
+  exec();
+}
+
+void TFmScore::FormShow() {
+  results_ = std::make_unique<Results>(app_.shared, app_.services, *app_.level);
+  const ResultsView& view = results_->Show();
+  lbLevel_->setText(QString::fromStdString(view.levelName));
+  lbLevel_->adjustSize();
+  label2_->setText(QString::fromStdString(view.playerLine));
+  label2_->adjustSize();
+  FillTable();
+  lbNeeded_->setVisible(!view.passed);
+  btnContinue_->setEnabled(view.passed);
+  if (!view.writeError.empty()) app_.services.messages.Show(view.writeError);
+}
+
+void TFmScore::FillTable() {
+  const std::vector<ResultRow>& rows = results_->View().rows;
+  scoreList_->setRowCount(static_cast<int>(rows.size()) + 1);
+  for (size_t r = 0; r < rows.size(); ++r)
+    for (int c = 0; c < 5; ++c)
+      scoreList_->setItem(static_cast<int>(r) + 1, c,
+                          new QTableWidgetItem(QString::fromStdString(rows[r][c])));
+  scoreList_->scrollToTop();
+}
+
+void TFmScore::ContinueClick() {
+  if (!results_) return;
+  try {
+    results_->Continue();
+  } catch (const GameError& e) {
+    app_.services.messages.Show(e.what());
+    return;
+  }
+  CloseWith(QDialog::Accepted);
+}
+
+void TFmScore::TryAgainClick() {
+  if (!results_) return;
+  try {
+    results_->TryAgain();
+  } catch (const GameError& e) {
+    app_.services.messages.Show(e.what());
+    return;
+  }
+  CloseWith(QDialog::Rejected);
+}
+
+void TFmScore::MainMenuClick() {
+  if (!results_) return;
+  try {
+    results_->MainMenu();
+  } catch (const GameError& e) {
+    app_.services.messages.Show(e.what());
+    return;
+  }
+  CloseWith(QDialog::Accepted);
+}
+
+void TFmScore::CloseWith(int result) {
+  closing_ = true;
+  done(result);
+}
+
+void TFmScore::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+      btnMainMenu_->click();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (btnContinue_->isEnabled())
+        btnContinue_->click();
+      else
+        btnTryAgain_->click();
+      return;
+    default:
+      event->ignore();
+  }
+}
+
+void TFmScore::closeEvent(QCloseEvent* event) {
+  // Only the three buttons lead on: level play reads their decision when the screen closes.
+  if (closing_)
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TFmScore::reject() {
+  if (closing_) QDialog::reject();
+}

@@ -1,0 +1,54 @@
+// TFmTheEnd: the closing picture after the last level, left only through its close area.
+#include "screens/the_end_form.h"
+
+#include "screens/hover_button_widget.h"
+#include "screens/picture_box_widget.h"
+#include "screens/qt_fonts.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+TFmTheEnd::TFmTheEnd(AppContext& app, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
+  setFixedSize(501, 408);
+  setModal(true);
+  picture_ = new PictureBox(ScreenPicture(QStringLiteral("the_end.png"), 501, 408), false, this);
+  picture_->move(0, 0);
+
+  closeArea_ = new TVtxSpdButton(this);
+  closeArea_->setGeometry(8, 304, 385, 89);
+  closeArea_->SetCaptionFont(ArialFont(21));
+  closeArea_->SetFontColor(look::kRed);
+  closeArea_->EnableUnderline = false;
+  closeArea_->EnableHighLight = true;
+  closeArea_->OldColor = look::kBlack;
+  closeArea_->HighLightClr = look::kBlack;
+  connect(closeArea_, &QAbstractButton::clicked, this, [this] { CloseAreaClick(); });
+}
+
+void TFmTheEnd::ShowModal() {
+  closing_ = false;
+  CentreOnScreen(this);
+  exec();
+}
+
+void TFmTheEnd::CloseAreaClick() {
+  closing_ = true;
+  done(QDialog::Accepted);
+}
+
+void TFmTheEnd::keyPressEvent(QKeyEvent* event) {
+  // The screen has no keys: Escape and Enter must not close it.
+  event->accept();
+}
+
+void TFmTheEnd::closeEvent(QCloseEvent* event) {
+  if (closing_)
+    event->accept();
+  else
+    event->ignore();
+}
+
+void TFmTheEnd::reject() {
+  if (closing_) QDialog::reject();
+}

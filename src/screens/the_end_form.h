@@ -1,0 +1,31 @@
+// TFmTheEnd: the closing picture after the last level, left only through its close area.
+#pragma once
+#include <QDialog>
+
+struct AppContext;
+class PictureBox;
+class TVtxSpdButton;
+
+class TFmTheEnd : public QDialog {
+  Q_OBJECT
+public:
+  explicit TFmTheEnd(AppContext& app, QWidget* parent = nullptr);
+
+  // Centred and modal until the close area is clicked.
+  void ShowModal();
+  TVtxSpdButton* CloseArea() const { return closeArea_; }
+  PictureBox* Picture() const { return picture_; }
+
+protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+private:
+  void CloseAreaClick();
+
+  AppContext& app_;
+  PictureBox* picture_ = nullptr;
+  TVtxSpdButton* closeArea_ = nullptr;
+  bool closing_ = false;
+};
