@@ -338,17 +338,16 @@ void ChangeFile(const std::string& path, Edit edit, std::string& written, struct
   const GameError refusal("Unable to write to " + FullPath(path));
   std::optional<FileRead> file = ReadFile(target);
   if (!file) throw refusal;
-  // A file without any write permission bit is read-only for everyone, the superuser included.
-  if (file->exists && ((file->info.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
-    throw refusal;
-  }
-
   IniDocument document = IniDocument::Parse(file->text);
   RawLines raw(file->text);
   if (!edit(document, raw)) {
     written = std::move(file->text);
     info = file->info;
     return;
+  }
+  // A file without any write permission bit is read-only for everyone, the superuser included.
+  if (file->exists && ((file->info.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
+    throw refusal;
   }
   written = raw.Join();
   if (!ReplaceFile(target, written, file->exists ? &file->info : nullptr)) throw refusal;
