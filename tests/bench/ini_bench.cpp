@@ -15,7 +15,7 @@ namespace {
 constexpr int kProfiles = 50;
 
 class PlayerIniFile {
-public:
+ public:
   PlayerIniFile() {
     char pattern[] = "/tmp/ini_bench.XXXXXX";
     if (mkdtemp(pattern) == nullptr) abort();
@@ -26,8 +26,8 @@ public:
       out << "[Player" << p << "]\nlevels=16\ncurlevel=" << (p % 16 + 1)
           << "\nup=Normal\nfirststart=1\n";
       for (int level = 1; level <= 16; ++level) {
-        out << level << "=" << (60 + (p + level) % 40) << ":" << 20 + level << ":" << p % 7
-            << ":" << level % 3 << "\n";
+        out << level << "=" << (60 + (p + level) % 40) << ":" << 20 + level << ":" << p % 7 << ":"
+            << level % 3 << "\n";
       }
     }
     out << "[curplayer]\nname=Player49\nsound=1\n";
@@ -43,7 +43,7 @@ public:
     utimensat(AT_FDCWD, path_.c_str(), times, 0);
   }
 
-private:
+ private:
   std::string folder_;
   std::string path_;
 };
@@ -62,7 +62,8 @@ void ThousandReads(benchmark::State& state, bool justWritten) {
       for (int p = 0; p < kProfiles; ++p) {
         sum += store.ReadInteger(names[p], "curlevel", 1);
         sum += store.ReadInteger(names[p], "levels", 1);
-        sum += static_cast<int64_t>(store.ReadString(names[p], std::to_string(round + 12), "0").size());
+        sum += static_cast<int64_t>(
+            store.ReadString(names[p], std::to_string(round + 12), "0").size());
         sum += static_cast<int64_t>(store.ReadString(names[p], "up", "").size());
       }
     }

@@ -1,11 +1,11 @@
 // Tests of INI text parsing and of the INI integer rule.
+#include "profiles/ini_document.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <random>
 #include <string>
-
-#include "profiles/ini_document.h"
 
 namespace {
 
@@ -71,8 +71,8 @@ TEST(IniDocumentTest, ValuesAndSectionNamesFollowTheLineRules) {
   }
 
   const std::pair<std::string, std::string> headers[] = {
-      {"[name]", "name"},     {"[ name ]", "name"},    {"[name] trailing", "name"},
-      {"[unclosed ", "unclosed"}, {"[]", ""},          {"[a]b]", "a"},
+      {"[name]", "name"},         {"[ name ]", "name"}, {"[name] trailing", "name"},
+      {"[unclosed ", "unclosed"}, {"[]", ""},           {"[a]b]", "a"},
       {"\t[Tabbed]\t", "Tabbed"},
   };
   for (const auto& [line, name] : headers) {

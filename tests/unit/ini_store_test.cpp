@@ -1,4 +1,6 @@
 // Tests of the INI store against real files in a temporary folder.
+#include "profiles/ini_store.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -15,14 +17,13 @@
 #include <vector>
 
 #include "platform/game_error.h"
-#include "profiles/ini_store.h"
 
 namespace {
 
 using namespace std::string_literals;
 
 class IniStoreTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     char pattern[] = "/tmp/ini_store_test.XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -71,9 +72,8 @@ TEST_F(IniStoreTest, MissingFileReadsAsEmptyAndIsNotCreatedByReads) {
 }
 
 TEST_F(IniStoreTest, ReadsDefaultsForAbsentOrNonNumericValues) {
-  WriteFile(PathOf("a.ini"),
-            "[Bob]\ncurlevel=0x10\nlevels=abc\nempty=\nsound=0\nneg=-3\nlong=" +
-                std::string(3000, 'z') + "\n");
+  WriteFile(PathOf("a.ini"), "[Bob]\ncurlevel=0x10\nlevels=abc\nempty=\nsound=0\nneg=-3\nlong=" +
+                                 std::string(3000, 'z') + "\n");
   IniStore store(PathOf("a.ini"));
   EXPECT_EQ(store.ReadInteger("Bob", "curlevel", 1), 16);
   EXPECT_EQ(store.ReadInteger("Bob", "levels", 1), 1);
@@ -116,48 +116,26 @@ TEST_F(IniStoreTest, WritesChangeOnlyTheLinesTheyMust) {
   const Case cases[] = {
       {"creates the file", "", "s", "k", "v", "[s]\nk=v\n"},
       {"replaces a value, keeps comments and odd spacing",
-       "; top\n[s]\n  k =  old  \n;mid\nother = 2\n",
-       "s", "K", "new",
+       "; top\n[s]\n  k =  old  \n;mid\nother = 2\n", "s", "K", "new",
        "; top\n[s]\nk=new\n;mid\nother = 2\n"},
-      {"inserts a new key after the last key line of the section",
-       "[a]\nx=1\n; note\n\n[b]\ny=2\n",
-       "a", "z", "3",
-       "[a]\nx=1\nz=3\n; note\n\n[b]\ny=2\n"},
-      {"inserts after the header of a section without keys",
-       "[a]\n\n[b]\n",
-       "a", "k", "v",
+      {"inserts a new key after the last key line of the section", "[a]\nx=1\n; note\n\n[b]\ny=2\n",
+       "a", "z", "3", "[a]\nx=1\nz=3\n; note\n\n[b]\ny=2\n"},
+      {"inserts after the header of a section without keys", "[a]\n\n[b]\n", "a", "k", "v",
        "[a]\nk=v\n\n[b]\n"},
-      {"appends a new section at the end",
-       "[a]\nx=1\n",
-       "b", "y", "2",
+      {"appends a new section at the end", "[a]\nx=1\n", "b", "y", "2", "[a]\nx=1\n[b]\ny=2\n"},
+      {"ends an unfinished last line before appending", "[a]\nx=1", "b", "y", "2",
        "[a]\nx=1\n[b]\ny=2\n"},
-      {"ends an unfinished last line before appending",
-       "[a]\nx=1",
-       "b", "y", "2",
-       "[a]\nx=1\n[b]\ny=2\n"},
-      {"ends an unfinished last key line before inserting after it",
-       "[a]\nx=1",
-       "a", "y", "2",
+      {"ends an unfinished last key line before inserting after it", "[a]\nx=1", "a", "y", "2",
        "[a]\nx=1\ny=2\n"},
-      {"replaces an unfinished last line and keeps it unfinished",
-       "[a]\nx=1",
-       "a", "x", "5",
+      {"replaces an unfinished last line and keeps it unfinished", "[a]\nx=1", "a", "x", "5",
        "[a]\nx=5"},
-      {"writes only into the first of duplicate sections and keys",
-       "[d]\nk=1\nk=2\n[D]\nk=3\n",
-       "d", "k", "9",
-       "[d]\nk=9\nk=2\n[D]\nk=3\n"},
-      {"keeps lines before the first section",
-       "junk line\nk=orphan\n",
-       "s", "k", "v",
+      {"writes only into the first of duplicate sections and keys", "[d]\nk=1\nk=2\n[D]\nk=3\n",
+       "d", "k", "9", "[d]\nk=9\nk=2\n[D]\nk=3\n"},
+      {"keeps lines before the first section", "junk line\nk=orphan\n", "s", "k", "v",
        "junk line\nk=orphan\n[s]\nk=v\n"},
-      {"keeps a value's text as given, blanks and all",
-       "",
-       "s", "k", " two words ",
+      {"keeps a value's text as given, blanks and all", "", "s", "k", " two words ",
        "[s]\nk= two words \n"},
-      {"cuts names and values at a line break",
-       "",
-       "s\n[evil]", "k", "v\r\n[evil]\nx=1",
+      {"cuts names and values at a line break", "", "s\n[evil]", "k", "v\r\n[evil]\nx=1",
        "[s]\nk=v\n"},
   };
   for (const Case& c : cases) {
@@ -401,9 +379,15 @@ TEST_F(IniStoreTest, AFiftyMegabyteFileIsRead) {
   std::string line;
   while (text.size() < (50u << 20)) {
     switch (generator() % 4) {
-      case 0: text += "key" + std::to_string(generator() % 1000) + "=some value\n"; break;
-      case 1: text += std::string(generator() % 100000, 'L') + "\n"; break;
-      case 2: text += "[s" + std::to_string(generator() % 1000) + "]\n"; break;
+      case 0:
+        text += "key" + std::to_string(generator() % 1000) + "=some value\n";
+        break;
+      case 1:
+        text += std::string(generator() % 100000, 'L') + "\n";
+        break;
+      case 2:
+        text += "[s" + std::to_string(generator() % 1000) + "]\n";
+        break;
       default:
         for (int i = 0; i < 200; ++i) text += static_cast<char>(generator() & 0xFF);
     }

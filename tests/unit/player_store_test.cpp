@@ -16,7 +16,7 @@
 namespace {
 
 class PlayerStoreTest : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override {
     char pattern[] = "/tmp/player_store_test.XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
