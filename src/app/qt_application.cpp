@@ -45,7 +45,7 @@ int RunKeyslinger(int argc, char* argv[]) {
   QtPlatform platform;
   SharedState shared;
   shared.appDir = ExecutableDir();
-  AppContext context{shared, platform.services, platform.shell};
+  AppContext context{shared, platform.services, platform.shell, nullptr, {}};
   QtLevelPlayHost host(context);
 
   // The nine screens, once each, in this order; the main menu's creation opens Player.ini.
