@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include <jpeglib.h>
 
@@ -49,7 +50,8 @@ uint32_t Pack(int r, int g, int b) {
 
 // Decodes file into out. Returns false with out->message filled on any failure. Nothing in this
 // function may need destruction: libjpeg leaves it through longjmp.
-bool DecodeRaw(FILE* file, RawPicture* out) {
+// The picture comes from file when it is set, otherwise from the size bytes at data.
+bool DecodeRaw(FILE* file, const unsigned char* data, size_t size, RawPicture* out) {
   jpeg_decompress_struct info;
   ErrorManager errors;
   uint32_t* volatile pixels = nullptr;
@@ -67,7 +69,11 @@ bool DecodeRaw(FILE* file, RawPicture* out) {
   }
 
   jpeg_create_decompress(&info);
-  jpeg_stdio_src(&info, file);
+  if (file != nullptr) {
+    jpeg_stdio_src(&info, file);
+  } else {
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+  }
   jpeg_read_header(&info, TRUE);
   const J_COLOR_SPACE source = info.jpeg_color_space;
   const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
@@ -122,20 +128,31 @@ bool DecodeRaw(FILE* file, RawPicture* out) {
   return true;
 }
 
+ImagePtr ToImage(const RawPicture& raw) {
+  const std::unique_ptr<uint32_t, decltype(&std::free)> pixels(raw.pixels, &std::free);
+  auto image = std::make_shared<Image>();
+  image->width = raw.width;
+  image->height = raw.height;
+  image->pixels.assign(pixels.get(), pixels.get() + static_cast<size_t>(raw.width) * raw.height);
+  return image;
+}
+
 }  // namespace
 
 ImagePtr DecodeJpegFile(const std::string& path) {
   FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) throw GameError("Cannot open picture " + path);
   RawPicture raw{};
-  const bool decoded = DecodeRaw(file, &raw);
+  const bool decoded = DecodeRaw(file, nullptr, 0, &raw);
   std::fclose(file);
   if (!decoded) throw GameError("Cannot read picture " + path + ": " + raw.message);
+  return ToImage(raw);
+}
 
-  auto image = std::make_shared<Image>();
-  image->width = raw.width;
-  image->height = raw.height;
-  image->pixels.assign(raw.pixels, raw.pixels + static_cast<size_t>(raw.width) * raw.height);
-  std::free(raw.pixels);
-  return image;
+ImagePtr DecodeJpeg(const std::string& bytes, const std::string& name) {
+  RawPicture raw{};
+  if (!DecodeRaw(nullptr, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), &raw)) {
+    throw GameError("Cannot read picture " + name + ": " + raw.message);
+  }
+  return ToImage(raw);
 }

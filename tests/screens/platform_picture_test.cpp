@@ -1,9 +1,12 @@
 // Loading the game's pictures through Qt and libjpeg, and drawing them with a colour key.
+#include "platform/bmp_decoder.h"
 #include "platform/game_error.h"
 #include "platform/qt_image.h"
 #include "platform/qt_picture_loader.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -53,6 +56,32 @@ TEST(QtPictureLoader, LoadsJpegFilesAndRefusesBrokenOnes) {
   for (const char* name : {"truncated.jpg", "face24.bmp", "missing.jpg"}) {
     SCOPED_TRACE(name);
     EXPECT_THROW(loader.LoadJpeg(kPictures + name), GameError);
+  }
+}
+
+TEST(QtPictureLoader, AgreesWithThePlainDecoder) {
+  // The headless tools decode bitmaps without Qt; both must see the same pictures. Qt widens
+  // 5- and 6-bit channels by shifting, the plain decoder by scaling, hence the small tolerance.
+  QtPictureLoader loader;
+  for (const char* name : {"face24.bmp", "face8.bmp", "pattern_1bit.bmp", "pattern_4bit.bmp",
+                           "pattern_rle8.bmp", "pattern_24bit.bmp", "pattern_555.bmp",
+                           "pattern_565.bmp", "pattern_32bit.bmp", "pattern_core.bmp"}) {
+    SCOPED_TRACE(name);
+    const ImagePtr viaQt = loader.LoadBitmap(kPictures + name);
+    const ImagePtr plain = DecodeBitmapFile(kPictures + name);
+    ASSERT_EQ(viaQt->width, plain->width);
+    ASSERT_EQ(viaQt->height, plain->height);
+    int differences = 0;
+    for (size_t i = 0; i < plain->pixels.size(); ++i) {
+      const uint32_t a = viaQt->pixels[i];
+      const uint32_t b = plain->pixels[i];
+      for (int shift : {0, 8, 16, 24}) {
+        const int channelA = static_cast<int>((a >> shift) & 0xFF);
+        const int channelB = static_cast<int>((b >> shift) & 0xFF);
+        differences += std::abs(channelA - channelB) > 8 ? 1 : 0;
+      }
+    }
+    EXPECT_EQ(differences, 0);
   }
 }
 
