@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr int64_t kMaxSide = 32768;
-constexpr int64_t kMaxPixels = 64LL * 1024 * 1024;
+constexpr int64_t kMaxSide = 16384;
+constexpr int64_t kMaxPixels = 16LL * 1024 * 1024;
 
 enum Compression : uint32_t { kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6 };
 

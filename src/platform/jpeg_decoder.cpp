@@ -14,7 +14,7 @@
 namespace {
 
 // Larger pictures are refused before any pixel memory is taken.
-constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+constexpr long long kMaxPixels = 16LL * 1024 * 1024;
 
 struct ErrorManager {
   jpeg_error_mgr base;  // first, so the library's pointer is also a pointer to this
