@@ -86,16 +86,18 @@ bool DecodeRaw(FILE* file, const unsigned char* data, size_t size, RawPicture* o
   }
   // Adobe writes CMYK inverted; other writers store ink amounts.
   const bool invertedInk = cmyk && info.saw_Adobe_marker;
+  // Checked before decompression starts: a progressive picture takes memory for all of itself.
+  const long long pixelCount = static_cast<long long>(info.image_width) * info.image_height;
+  if (pixelCount <= 0 || pixelCount > kMaxPixels) {
+    std::snprintf(errors.message, sizeof errors.message, "picture size %ux%u not supported",
+                  static_cast<unsigned>(info.image_width), static_cast<unsigned>(info.image_height));
+    std::longjmp(errors.jump, 1);
+  }
   jpeg_start_decompress(&info);
 
   const int width = static_cast<int>(info.output_width);
   const int height = static_cast<int>(info.output_height);
   const int channels = info.output_components;
-  if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPixels) {
-    std::snprintf(errors.message, sizeof errors.message, "picture size %dx%d not supported", width,
-                  height);
-    std::longjmp(errors.jump, 1);
-  }
   pixels = static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * width * height));
   if (pixels == nullptr) {
     std::snprintf(errors.message, sizeof errors.message, "not enough memory");
