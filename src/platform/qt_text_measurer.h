@@ -2,8 +2,16 @@
 #pragma once
 #include "platform/text_measurer.h"
 
+#include <QFontMetrics>
+
+#include <map>
+
 // Needs a QGuiApplication (fonts come from the platform).
 class QtTextMeasurer : public TextMeasurer {
 public:
   TextSize MeasureBold(const std::string& utf8, int pixelSize) override;
+
+private:
+  const QFontMetrics& MetricsFor(int pixelSize);
+  std::map<int, QFontMetrics> metrics_;  // by pixel size; the game uses a handful of sizes
 };

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QFontInfo>
+#include <QFontMetrics>
 
 namespace {
 
@@ -33,6 +34,23 @@ TEST(QtTextMeasurer, MeasuresProportionalBoldText) {
   // Letters outside Latin-1 are measured as text, not as bytes.
   EXPECT_LT(measurer.MeasureBold("Ж", 20).width, measurer.MeasureBold("ЖЖ", 20).width);
   EXPECT_LT(measurer.MeasureBold("Ж", 20).width, 2 * measurer.MeasureBold("i", 20).width * 3);
+}
+
+TEST(QtTextMeasurer, AgreesWithTheFontTheScreensDrawWith) {
+  QtTextMeasurer measurer;
+  // Sizes revisited in another order, so that a size never gets another size's metrics.
+  for (int size : {13, 48, 16, 13, 48}) {
+    QFont font("Arial");
+    font.setBold(true);
+    font.setPixelSize(size);
+    const QFontMetrics metrics(font);
+    for (const char* text : {"Miss:", "0:00", "Ä"}) {
+      SCOPED_TRACE(std::string(text) + " at " + std::to_string(size));
+      const TextSize measured = measurer.MeasureBold(text, size);
+      EXPECT_EQ(measured.width, metrics.horizontalAdvance(QString::fromUtf8(text)));
+      EXPECT_EQ(measured.height, metrics.height());
+    }
+  }
 }
 
 }  // namespace
