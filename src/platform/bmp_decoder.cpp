@@ -1,13 +1,13 @@
 // Windows bitmap decoding in plain C++, for runs and tools without Qt.
 #include "platform/bmp_decoder.h"
 
-#include "platform/file_lookup.h"
-#include "platform/game_error.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <vector>
+
+#include "platform/file_lookup.h"
+#include "platform/game_error.h"
 
 namespace {
 
@@ -41,7 +41,9 @@ private:
   const std::string& name_;
 };
 
-uint32_t Opaque(uint32_t r, uint32_t g, uint32_t b) { return 0xFF000000u | (r << 16) | (g << 8) | b; }
+uint32_t Opaque(uint32_t r, uint32_t g, uint32_t b) {
+  return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
 
 // One colour channel described by a bit mask, widened to 8 bits by repeating its high bits.
 struct Channel {
@@ -54,7 +56,8 @@ struct Channel {
     channel.mask = mask;
     if (mask == 0) return channel;
     while (((mask >> channel.shift) & 1u) == 0) ++channel.shift;
-    while (channel.shift + channel.bits < 32 && ((mask >> (channel.shift + channel.bits)) & 1u) != 0) {
+    while (channel.shift + channel.bits < 32 &&
+           ((mask >> (channel.shift + channel.bits)) & 1u) != 0) {
       ++channel.bits;
     }
     return channel;
@@ -111,10 +114,10 @@ Header ReadHeader(const Reader& in) {
   const uint32_t bpp = header.bitsPerPixel;
   const uint32_t compression = header.compression;
   const bool knownDepth = bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
-  const bool fits = compression == kRgb || (compression == kRle8 && bpp == 8) ||
-                    (compression == kRle4 && bpp == 4) ||
-                    ((compression == kBitFields || compression == kAlphaBitFields) &&
-                     (bpp == 16 || bpp == 32));
+  const bool fits =
+      compression == kRgb || (compression == kRle8 && bpp == 8) ||
+      (compression == kRle4 && bpp == 4) ||
+      ((compression == kBitFields || compression == kAlphaBitFields) && (bpp == 16 || bpp == 32));
   if (!knownDepth || !fits) in.Fail("has an unsupported bitmap format");
   if ((compression == kRle8 || compression == kRle4) && header.topDown) {
     in.Fail("has an unsupported bitmap format");
@@ -155,7 +158,8 @@ uint32_t PaletteColour(const Header& header, uint32_t index) {
 
 void DecodeUncompressed(const Reader& in, const Header& header, Image& image) {
   const int64_t stride = ((header.width * header.bitsPerPixel + 31) / 32) * 4;
-  if (static_cast<int64_t>(header.dataOffset) + stride * header.height > static_cast<int64_t>(in.Size())) {
+  if (static_cast<int64_t>(header.dataOffset) + stride * header.height >
+      static_cast<int64_t>(in.Size())) {
     in.Fail("is cut short");
   }
   for (int64_t row = 0; row < header.height; ++row) {

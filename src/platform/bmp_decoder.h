@@ -1,8 +1,8 @@
 // Windows bitmap decoding in plain C++, for runs and tools without Qt.
 #pragma once
-#include "platform/image.h"
-
 #include <string>
+
+#include "platform/image.h"
 
 // Decodes the bytes of a Windows bitmap (core and info headers up to version 5; 1, 4 and 8 bits
 // with a palette, run-length 4 and 8 bits, 16, 24 and 32 bits, bit fields; bottom-up and

@@ -1,7 +1,7 @@
 // JPEG decoding with libjpeg, every complaint of the library taken as a failure.
 #include "platform/jpeg_decoder.h"
 
-#include "platform/game_error.h"
+#include <jpeglib.h>
 
 #include <csetjmp>
 #include <cstdio>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <memory>
 
-#include <jpeglib.h>
+#include "platform/game_error.h"
 
 namespace {
 
@@ -90,7 +90,8 @@ bool DecodeRaw(FILE* file, const unsigned char* data, size_t size, RawPicture* o
   const long long pixelCount = static_cast<long long>(info.image_width) * info.image_height;
   if (pixelCount <= 0 || pixelCount > kMaxPixels) {
     std::snprintf(errors.message, sizeof errors.message, "picture size %ux%u not supported",
-                  static_cast<unsigned>(info.image_width), static_cast<unsigned>(info.image_height));
+                  static_cast<unsigned>(info.image_width),
+                  static_cast<unsigned>(info.image_height));
     std::longjmp(errors.jump, 1);
   }
   jpeg_start_decompress(&info);
@@ -153,7 +154,8 @@ ImagePtr DecodeJpegFile(const std::string& path) {
 
 ImagePtr DecodeJpeg(const std::string& bytes, const std::string& name) {
   RawPicture raw{};
-  if (!DecodeRaw(nullptr, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), &raw)) {
+  if (!DecodeRaw(nullptr, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                 &raw)) {
     throw GameError("Cannot read picture " + name + ": " + raw.message);
   }
   return ToImage(raw);

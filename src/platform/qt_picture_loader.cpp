@@ -1,15 +1,14 @@
 // Pictures for the game: Windows bitmaps through QImage, JPEG files through libjpeg.
 #include "platform/qt_picture_loader.h"
 
+#include <QImage>
+#include <cstdint>
+#include <cstdlib>
+
 #include "platform/file_lookup.h"
 #include "platform/game_error.h"
 #include "platform/jpeg_decoder.h"
 #include "platform/qt_image.h"
-
-#include <QImage>
-
-#include <cstdint>
-#include <cstdlib>
 
 namespace {
 

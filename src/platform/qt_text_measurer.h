@@ -1,10 +1,9 @@
 // Text sizes from Qt's font metrics, as the screens will draw the text.
 #pragma once
-#include "platform/text_measurer.h"
-
 #include <QFontMetrics>
-
 #include <map>
+
+#include "platform/text_measurer.h"
 
 // Needs a QGuiApplication (fonts come from the platform).
 class QtTextMeasurer : public TextMeasurer {

@@ -1,12 +1,12 @@
 // Message boxes carry the program's title, the text as given, and one OK button.
-#include "platform/qt_message_boxes.h"
-
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+
+#include "platform/qt_message_boxes.h"
 
 namespace {
 

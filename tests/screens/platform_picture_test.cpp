@@ -1,12 +1,12 @@
 // Loading the game's pictures through Qt and libjpeg, and drawing them with a colour key.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
 #include "platform/bmp_decoder.h"
 #include "platform/game_error.h"
 #include "platform/qt_image.h"
 #include "platform/qt_picture_loader.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace {
 

@@ -1,13 +1,12 @@
 // The sound player: file look-up, the alert for missing files, one sound at a time.
-#include "platform/qt_sound_player.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
-
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+
+#include "platform/qt_sound_player.h"
 
 namespace fs = std::filesystem;
 
@@ -47,7 +46,9 @@ protected:
   }
   void TearDown() override { fs::remove_all(root_); }
   std::string At(const std::string& relative) const { return root_.string() + "/" + relative; }
-  QUrl UrlOf(const std::string& relative) const { return QUrl::fromLocalFile(QString::fromStdString(At(relative))); }
+  QUrl UrlOf(const std::string& relative) const {
+    return QUrl::fromLocalFile(QString::fromStdString(At(relative)));
+  }
 
   fs::path root_;
 };

@@ -1,11 +1,11 @@
 // Text measured with the font the screens draw in: bold "Arial", served by Liberation Sans.
-#include "platform/qt_text_measurer.h"
-
 #include <gtest/gtest.h>
 
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
+
+#include "platform/qt_text_measurer.h"
 
 namespace {
 

@@ -1,7 +1,4 @@
 // Qt timers as the game needs them: periods kept, restarts, re-entrancy and deletion in handlers.
-#include "platform/qt_message_boxes.h"
-#include "platform/qt_timer_service.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +6,9 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+
+#include "platform/qt_message_boxes.h"
+#include "platform/qt_timer_service.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Windows bitmaps decoded without Qt: every depth and layout the game's pictures may use.
+#include <gtest/gtest.h>
+
+#include <functional>
+
 #include "platform/bmp_decoder.h"
 #include "platform/file_lookup.h"
 #include "platform/file_picture_loader.h"
 #include "platform/game_error.h"
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -52,10 +52,10 @@ TEST(BmpDecoder, DecodesEveryDepthAndHeader) {
     uint32_t (*pattern)(int, int);
   };
   const Row rows[] = {
-      {"pattern_1bit.bmp", MonoPattern},     {"pattern_4bit.bmp", ColourPattern},
-      {"pattern_rle8.bmp", ColourPattern},   {"pattern_24bit.bmp", ColourPattern},
-      {"pattern_555.bmp", ColourPattern},    {"pattern_565.bmp", ColourPattern},
-      {"pattern_32bit.bmp", ColourPattern},  {"pattern_core.bmp", ColourPattern},
+      {"pattern_1bit.bmp", MonoPattern},    {"pattern_4bit.bmp", ColourPattern},
+      {"pattern_rle8.bmp", ColourPattern},  {"pattern_24bit.bmp", ColourPattern},
+      {"pattern_555.bmp", ColourPattern},   {"pattern_565.bmp", ColourPattern},
+      {"pattern_32bit.bmp", ColourPattern}, {"pattern_core.bmp", ColourPattern},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.file);
@@ -92,13 +92,13 @@ TEST(BmpDecoder, DecodesFourBitRunLengthData) {
   PutLe(bytes, 10, static_cast<uint32_t>(bytes.size()), 4);
   // Rows bottom-up. Pixels skipped by a delta keep palette colour 0, blue.
   const unsigned char runs[] = {
-      4, 0x00, 4, 0x33, 0, 0,                             // y=5: blue, white
-      0, 5, 0x04, 0x00, 0x30, 0x00, 3, 0x33, 0, 0,        // y=4: absolute run of 5, padded
-      0, 2, 4, 0, 4, 0x33, 0, 0,                          // y=3: delta over 4 blue, white
-      4, 0x11, 4, 0x22, 0, 0,                             // y=2: red, green
-      4, 0x11, 4, 0x22, 0, 0,                             // y=1
-      3, 0x11, 1, 0x11, 2, 0x22, 2, 0x22, 0, 0,           // y=0, in shorter runs
-      0, 1,                                               // end of bitmap
+      4, 0x00, 4,    0x33, 0,    0,                    // y=5: blue, white
+      0, 5,    0x04, 0x00, 0x30, 0x00, 3, 0x33, 0, 0,  // y=4: absolute run of 5, padded
+      0, 2,    4,    0,    4,    0x33, 0, 0,           // y=3: delta over 4 blue, white
+      4, 0x11, 4,    0x22, 0,    0,                    // y=2: red, green
+      4, 0x11, 4,    0x22, 0,    0,                    // y=1
+      3, 0x11, 1,    0x11, 2,    0x22, 2, 0x22, 0, 0,  // y=0, in shorter runs
+      0, 1,                                            // end of bitmap
   };
   const std::string data(reinterpret_cast<const char*>(runs), sizeof runs);
   ExpectPattern(*DecodeBitmap(bytes + data, "rle4"), ColourPattern);
@@ -142,8 +142,8 @@ TEST(BmpDecoder, EveryCutOfAFileFailsCleanly) {
   for (const char* name : {"pattern_24bit.bmp", "pattern_rle8.bmp", "pattern_4bit.bmp"}) {
     const std::string bytes = Bytes(name);
     // A run-length file may lose its final end-of-bitmap mark once every row is complete.
-    const size_t shortest = std::string(name).find("rle") != std::string::npos ? bytes.size() - 2
-                                                                                : bytes.size();
+    const size_t shortest =
+        std::string(name).find("rle") != std::string::npos ? bytes.size() - 2 : bytes.size();
     for (size_t length = 0; length < shortest; ++length) {
       SCOPED_TRACE(std::string(name) + " cut to " + std::to_string(length));
       EXPECT_THROW(DecodeBitmap(bytes.substr(0, length), name), GameError);

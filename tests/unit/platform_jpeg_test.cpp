@@ -1,10 +1,9 @@
 // JPEG decoding: pictures that decode, and damaged files that fail with a clear error.
+#include <gtest/gtest.h>
+
 #include "platform/file_lookup.h"
 #include "platform/game_error.h"
 #include "platform/jpeg_decoder.h"
-
-#include <gtest/gtest.h>
-
 
 namespace {
 
