@@ -9,6 +9,7 @@
 #include "qt_actors.h"
 #include "qt_levels.h"
 #include "qt_preview.h"
+#include "qt_screen_pictures.h"
 #include "sound_recipes.h"
 
 int main(int argc, char** argv) {
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
       QDir().mkpath(dir);
       WriteActorFolder(kind, dir);
     }
+    WriteScreenPictures(root);
     std::vector<std::string> problems;
     const std::vector<LevelSummary> levels = WriteLevels(content + "/Maps", problems);
     for (const LevelSummary& l : levels)
