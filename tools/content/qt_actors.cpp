@@ -56,7 +56,7 @@ Look LookOf(ActorLook look) {
     }
     case ActorLook::Kid: {
       Look l{Hat::SmallBack, QColor(160, 120, 70), QColor(90, 60, 30), QColor(232, 182, 140), QColor(170, 60, 50),
-             QColor(170, 60, 50), false, QColor(52, 86, 160), none};
+             QColor(90, 70, 50), false, none, QColor(52, 86, 160)};
       l.freckles = true;
       return l;
     }
@@ -507,12 +507,18 @@ void Figure(QPainter& p, const Look& l, ActorPose pose) {
       Hand(p, l, QPointF(36, 72));
     }
   } else if (active) {
-    // Arm thrust forward, gun firing at the player.
-    Sleeve(p, l, QPointF(48, 60), QPointF(40, 62), 7);
-    Revolver(p, QPointF(36, 62), -35, 1.15);
-    Hand(p, l, QPointF(37, 63), 3.8);
-    MuzzleFlash(p, QPointF(25, 45), 14);
-    Smoke(p, QPointF(14, 34));
+    // Arm thrust forward, the gun seen end-on, firing at the player.
+    Sleeve(p, l, QPointF(53, 66), QPointF(46, 66), 8);
+    MuzzleFlash(p, QPointF(42, 55), 15);
+    p.setPen(InkPen(0.8));
+    p.setBrush(QColor(96, 98, 104));
+    p.drawRoundedRect(QRectF(37.5, 50, 10, 10), 2.5, 2.5);
+    p.setBrush(QColor(10, 8, 8));
+    p.drawEllipse(QPointF(42.5, 53.5), 2.2, 2.2);
+    p.setBrush(QColor(150, 152, 158));
+    p.drawRect(QRectF(41.5, 48, 2, 2));
+    Hand(p, l, QPointF(43, 63), 4.6);
+    Smoke(p, QPointF(54, 44));
   } else if (!dead) {
     // Gun held up beside the face, ready.
     Sleeve(p, l, QPointF(51, 62), QPointF(50, 70), 7);
@@ -606,7 +612,7 @@ QImage DrawActor(ActorLook look, ActorPose pose) {
     if (dead) {
       // Knocked backwards: the figure tilts from its base, the hat flies off.
       p.save();
-      p.translate(32, 86);
+      p.translate(26, 86);
       p.rotate(16);
       p.scale(0.86, 0.86);
       p.translate(-32, -80);

@@ -36,7 +36,7 @@ Buffer Gunshot(uint64_t seed, double pitch, double body) {
 // A bullet glancing off metal or stone: a tick and a falling whine.
 Buffer Ricochet(uint64_t seed, double from, double to, double length) {
   DetRandom rng(seed);
-  Buffer tick = Noise(0.03, rng, [](double t) { return AttackDecay(t, 0.0003, 0.006); });
+  Buffer tick = Noise(0.06, rng, [](double t) { return AttackDecay(t, 0.0003, 0.006); });
   HighPass(tick, 1500);
   Buffer whine = Tone(length,
                       [=](double t) {

@@ -68,6 +68,9 @@ Buffer Modes(double seconds, const std::vector<Partial>& partials, double attack
     for (const Partial& p : partials) s += p.amp * std::sin(2 * kPi * p.freq * t) * AttackDecay(t, attack, p.decay);
     b[i] = s;
   }
+  // Fade the tail so a cut-off partial never clicks.
+  const size_t fade = std::min(b.size(), Samples(0.015));
+  for (size_t i = 0; i < fade; ++i) b[b.size() - 1 - i] *= static_cast<double>(i) / static_cast<double>(fade);
   return b;
 }
 
