@@ -32,8 +32,8 @@ void SaveBmp24(const QImage& image, const QString& path) {
   Put16(out, 24);
   Put32(out, 0);  // no compression
   Put32(out, dataSize);
-  Put32(out, 2835);  // 72 dpi
-  Put32(out, 2835);
+  Put32(out, 3780);  // 96 dpi, so point sizes drawn on the picture match the screen
+  Put32(out, 3780);
   Put32(out, 0);
   Put32(out, 0);
   for (int y = h - 1; y >= 0; --y) {

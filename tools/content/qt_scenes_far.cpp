@@ -184,13 +184,27 @@ void River(SceneCanvas& c) {
   p.setBrush(QColor(80, 70, 64));
   p.drawRect(QRectF(340, 10, 14, 110));
   p.drawRect(QRectF(370, 10, 14, 110));
+  // Crowned smokestacks with a trail of smoke.
+  p.setBrush(QColor(60, 54, 50));
+  p.drawRect(QRectF(336, 6, 22, 8));
+  p.drawRect(QRectF(366, 6, 22, 8));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(90, 90, 96, 120));
+  for (int i = 0; i < 6; ++i) p.drawEllipse(QPointF(340 - i * 22, 0 + i * 3), 12 + i * 2, 7 + i);
+  p.setPen(QPen(paint::kInk, 1.6));
   p.setBrush(QColor(200, 60, 40));
   p.drawRect(QRectF(306, 138, 334, 12));
   p.drawRect(QRectF(300, 258, 340, 12));
+  // Deck railings.
+  p.setPen(QPen(QColor(250, 246, 236), 1.4));
+  p.drawLine(QPointF(300, 246), QPointF(640, 246));
+  for (double x = 304; x < 640; x += 8) p.drawLine(QPointF(x, 246), QPointF(x, 257));
   c.Sign(QRectF(392, 378, 88, 20), "RIVER QUEEN", QColor(120, 50, 40), kGold);
   c.Opening(OS::Hatch, 480, 44, 3);
   for (int x : {322, 404, 486, 568}) c.Opening(OS::Porthole, x, 160, x < 450 ? 1 : 2);
   for (int x : {340, 466}) c.Opening(OS::Door, x, 292, 3);
+  p.setPen(QPen(QColor(200, 220, 230, 140), 1.5));
+  for (int i = 0; i < 8; ++i) p.drawLine(QPointF(310 + i * 40, 410 + (i % 3) * 6), QPointF(334 + i * 40, 410 + (i % 3) * 6));
   // Warehouse on the landing.
   c.Building(0, 280, 40, 380, kGrey, Front::Gable);
   c.Sign(QRectF(96, 204, 90, 24), "WAREHOUSE", kBoard, kCream);
@@ -286,7 +300,7 @@ void Fort(SceneCanvas& c) {
 
 void Showdown(SceneCanvas& c) {
   c.Sky(QColor(60, 40, 90), QColor(250, 140, 60), 300);
-  c.Sun(QPointF(320, 270), 46, QColor(255, 200, 90));
+  c.Sun(QPointF(398, 112), 30, QColor(255, 200, 90));
   c.Ridge(280, 40, QColor(90, 50, 60), 1.0);
   c.Ground(300, QColor(90, 56, 40), QColor(170, 100, 60));
   const QColor dusk(0.75 * 146, 0.75 * 104, 0.75 * 66);
