@@ -550,8 +550,16 @@ void BottleShape(QPainter& p, ActorPose pose) {
     const QPointF shards[][3] = {{{20, 40}, {28, 34}, {25, 48}}, {{38, 30}, {46, 36}, {40, 42}},
                                  {{14, 58}, {22, 54}, {20, 66}}, {{42, 54}, {52, 50}, {48, 62}},
                                  {{30, 22}, {35, 18}, {34, 28}}, {{26, 64}, {36, 60}, {32, 72}}};
-    p.setBrush(glass);
-    for (const auto& s : shards) p.drawPolygon(s, 3);
+    p.setBrush(QColor(120, 200, 120));
+    for (const auto& s : shards) {
+      p.save();
+      const QPointF c = (s[0] + s[1] + s[2]) / 3;
+      p.translate(c);
+      p.scale(1.5, 1.5);
+      p.translate(-c);
+      p.drawPolygon(s, 3);
+      p.restore();
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(200, 150, 60));
     p.drawEllipse(QPointF(32, 46), 6, 4);
