@@ -3,7 +3,7 @@
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "level/level_play.h"
-#include "platform/qt_picture_loader.h"
+#include "platform/file_picture_loader.h"
 #include "platform/virtual_timer_service.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
@@ -62,7 +62,7 @@ public:
   std::string dir;
   VirtualTimerService timers;
   RecordingSoundPlayer sound;
-  QtPictureLoader pictures;
+  FilePictureLoader pictures;
   FixedTextMeasurer text;
   RecordingMessageBoxes messages;
   Random random{12345};
