@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
@@ -75,13 +76,18 @@ const QPixmap& TfmGame::Pixmap(const std::shared_ptr<const Image>& image, bool c
   return colourKeyed ? slot->keyed : slot->plain;
 }
 
-void TfmGame::paintEvent(QPaintEvent*) {
+void TfmGame::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.fillRect(rect(), Qt::black);
-  if (const ImagePtr& map = level_->MapPicture()) painter.drawPixmap(0, 0, Pixmap(map, false));
-  DrawLabels(painter);
-  DrawTags(painter);
-  DrawActors(painter);
+  const QRect dirty = event->rect();
+  painter.setClipRegion(event->region());
+  if (const ImagePtr& map = level_->MapPicture()) {
+    painter.drawPixmap(dirty, Pixmap(map, false), dirty);
+  } else {
+    painter.fillRect(dirty, Qt::black);
+  }
+  if (dirty.intersects(QRect(16, 400, 624, 80))) DrawLabels(painter);
+  DrawTags(painter, dirty);
+  DrawActors(painter, dirty);
   // Pictures no level holds any longer are let go.
   for (auto it = pictures_.begin(); it != pictures_.end();) {
     it = it->second->source.expired() ? pictures_.erase(it) : std::next(it);
@@ -114,10 +120,11 @@ void TfmGame::DrawLabels(QPainter& painter) {
                    QString::fromStdString(labels.time));
 }
 
-void TfmGame::DrawTags(QPainter& painter) {
+void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
   for (const LetterTagEntry& entry : level_->LetterTags()) {
     const TletterImage* tag = entry.tag.get();
     if (!tag || !tag->Visible || !tag->Picture) continue;
+    if (!dirty.intersects(QRect(tag->Left, tag->Top, tag->Width(), tag->Height()))) continue;
     painter.drawPixmap(tag->Left, tag->Top, Pixmap(tag->Picture, false));
     painter.save();
     painter.setClipRect(QRect(tag->Left, tag->Top, tag->Width(), tag->Height()));
@@ -129,9 +136,10 @@ void TfmGame::DrawTags(QPainter& painter) {
   }
 }
 
-void TfmGame::DrawActors(QPainter& painter) {
+void TfmGame::DrawActors(QPainter& painter, const QRect& dirty) {
   for (const TbotImage* actor : level_->LiveActors()) {
     if (!actor->Visible || !actor->Shown || actor->Width <= 0 || actor->Height <= 0) continue;
+    if (!dirty.intersects(QRect(actor->Left, actor->Top, actor->Width, actor->Height))) continue;
     painter.drawPixmap(QRect(actor->Left, actor->Top, actor->Width, actor->Height),
                        Pixmap(actor->Shown, actor->Transparent));
   }

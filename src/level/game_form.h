@@ -31,8 +31,8 @@ private:
   struct CachedPicture;
   const QPixmap& Pixmap(const std::shared_ptr<const Image>& image, bool colourKeyed);
   void DrawLabels(QPainter& painter);
-  void DrawTags(QPainter& painter);
-  void DrawActors(QPainter& painter);
+  void DrawTags(QPainter& painter, const QRect& dirty);
+  void DrawActors(QPainter& painter, const QRect& dirty);
 
   AppContext& app_;
   std::unique_ptr<LevelPlay> level_;

@@ -16,6 +16,7 @@ constexpr int32_t kWave = 2;
 constexpr int32_t kDefineTemplate = 1;
 constexpr int32_t kEmptyStep = 3;
 constexpr int32_t kNoCommand = -1;
+constexpr ScreenRect kTimeLabel{271, 424, 98, 56};
 }  // namespace
 
 void LevelPlay::ClockTimer() {
@@ -116,6 +117,7 @@ int32_t LevelPlay::WaveEndCheck() {
 }
 
 void LevelPlay::AddLevelTime(int32_t delta) {
+  const std::string shown = labels_.time;
   if (levelTimeMs_ > 0 || delta > 0) {
     levelTimeMs_ = WrapAdd(levelTimeMs_, delta);
     // A negative level time (a negative penalty can make one) shows as 0:00.
@@ -125,17 +127,17 @@ void LevelPlay::AddLevelTime(int32_t delta) {
   } else {
     labels_.time = "0:00";
   }
-  host_.Invalidate({271, 424, 98, 56});
+  if (labels_.time != shown) host_.Invalidate(kTimeLabel);
 }
 
 void LevelPlay::redtimeTimer() {
   labels_.timeColor = GameLabels::kTimeYellow;
   redtime_->SetEnabled(false);
-  host_.Invalidate({271, 424, 98, 56});
+  host_.Invalidate(kTimeLabel);
 }
 
 void LevelPlay::SetTimeRed() {
   labels_.timeColor = GameLabels::kTimeRed;
   redtime_->SetEnabled(true);  // a running flash keeps its period
-  host_.Invalidate({271, 424, 98, 56});
+  host_.Invalidate(kTimeLabel);
 }
