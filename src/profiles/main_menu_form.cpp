@@ -22,7 +22,6 @@
 #include "screens/qt_fonts.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QUrl>
@@ -246,8 +245,3 @@ void TfmMain::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void TfmMain::closeEvent(QCloseEvent* event) {
-  // The main window's close ends the program, whatever other windows (help) are open.
-  event->accept();
-  QCoreApplication::quit();
-}

@@ -51,7 +51,6 @@ public:
 protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
 private:
   void FormCreate();
