@@ -38,6 +38,7 @@ QListWidget* MakeList(QWidget* parent, int left) {
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setUniformItemSizes(true);
+  list->setTextElideMode(Qt::ElideNone);
   return list;
 }
 
