@@ -1,7 +1,7 @@
 // INI text parsing and the INI integer rule.
-#include <cstdint>
-
 #include "profiles/ini_document.h"
+
+#include <cstdint>
 
 namespace {
 

@@ -1,5 +1,6 @@
 // INI text parsed into sections and keys, with line numbers, by the rules every INI file obeys.
 #pragma once
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>

@@ -31,9 +31,9 @@ struct FileStamp {
 };
 
 FileStamp StampOf(const struct stat& info) {
-  return FileStamp{info.st_dev, info.st_ino, info.st_size,
-                   static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 +
-                       info.st_mtim.tv_nsec};
+  return FileStamp{
+      info.st_dev, info.st_ino, info.st_size,
+      static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
 }
 
 int64_t NowNs() {
@@ -134,7 +134,9 @@ std::string_view CutToMaxValue(std::string_view text) {
 }
 
 // A line break inside a name or value would change the file's structure: the text ends there.
-std::string_view SingleLine(std::string_view text) { return text.substr(0, text.find_first_of("\r\n")); }
+std::string_view SingleLine(std::string_view text) {
+  return text.substr(0, text.find_first_of("\r\n"));
+}
 
 // The file's raw lines, each with its own line ending ("", "\n" or "\r\n"); line i here is line
 // i + 1 of the parsed document.
@@ -222,7 +224,12 @@ bool ReplaceFile(const std::string& target, std::string_view text, const struct 
   }
   if (fd < 0) return false;
   bool ok = WriteAll(fd, text) && fsync(fd) == 0;
-  if (ok && old != nullptr) ok = fchmod(fd, old->st_mode & 07777) == 0;
+  if (ok && old != nullptr) {
+    // Keeping the owner works only for the superuser; for anyone else it is the owner already.
+    if (fchown(fd, old->st_uid, old->st_gid) != 0) {
+    }
+    ok = fchmod(fd, old->st_mode & 07777) == 0;
+  }
   ok = close(fd) == 0 && ok;
   if (ok) ok = rename(temp.c_str(), target.c_str()) == 0;
   if (!ok) {
@@ -338,17 +345,16 @@ void ChangeFile(const std::string& path, Edit edit, std::string& written, struct
   const GameError refusal("Unable to write to " + FullPath(path));
   std::optional<FileRead> file = ReadFile(target);
   if (!file) throw refusal;
-  // A file without any write permission bit is read-only for everyone, the superuser included.
-  if (file->exists && ((file->info.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
-    throw refusal;
-  }
-
   IniDocument document = IniDocument::Parse(file->text);
   RawLines raw(file->text);
   if (!edit(document, raw)) {
     written = std::move(file->text);
     info = file->info;
     return;
+  }
+  // A file without any write permission bit is read-only for everyone, the superuser included.
+  if (file->exists && ((file->info.st_mode & 0222) == 0 || access(target.c_str(), W_OK) != 0)) {
+    throw refusal;
   }
   written = raw.Join();
   if (!ReplaceFile(target, written, file->exists ? &file->info : nullptr)) throw refusal;
@@ -357,8 +363,7 @@ void ChangeFile(const std::string& path, Edit edit, std::string& written, struct
 
 }  // namespace
 
-void IniStore::WriteString(std::string_view section, std::string_view key,
-                           std::string_view value) {
+void IniStore::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   section = SingleLine(section);
   key = SingleLine(key);
   value = SingleLine(value);

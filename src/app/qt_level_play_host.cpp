@@ -1,0 +1,48 @@
+// Level play's view of the screens: the game screen, the menu, the pause, results and end screens.
+#include "app/qt_level_play_host.h"
+
+#include "app/app_context.h"
+#include "app/screen_calls.h"
+#include "level/game_form.h"
+#include "profiles/main_menu_form.h"
+#include "screens/pause_form.h"
+#include "screens/score_form.h"
+#include "screens/the_end_form.h"
+
+void QtLevelPlayHost::ShowGameScreen() { ::ShowGameScreen(app_); }
+
+void QtLevelPlayHost::HideGameScreen() { ::HideGameScreen(app_); }
+
+void QtLevelPlayHost::ShowMainMenu() {
+  if (app_.screens.fmMain) app_.screens.fmMain->ShowMenu();
+}
+
+void QtLevelPlayHost::ShowPauseScreen() {
+  if (app_.screens.FmPause) app_.screens.FmPause->ShowPause();
+}
+
+void QtLevelPlayHost::HidePauseScreen() {
+  if (app_.screens.FmPause) app_.screens.FmPause->hide();
+}
+
+bool QtLevelPlayHost::PauseScreenShowing() const {
+  return app_.screens.FmPause && app_.screens.FmPause->isVisible();
+}
+
+void QtLevelPlayHost::PauseScreenContinue() {
+  if (app_.screens.FmPause) app_.screens.FmPause->ContinueClick();
+}
+
+void QtLevelPlayHost::ShowResultsModal() {
+  if (app_.screens.FmScore) app_.screens.FmScore->ShowModal();
+}
+
+void QtLevelPlayHost::ShowEndScreenModal() {
+  if (app_.screens.FmTheEnd) app_.screens.FmTheEnd->ShowModal();
+}
+
+void QtLevelPlayHost::Invalidate(const ScreenRect& rect) {
+  if (app_.screens.fmGame && app_.screens.fmGame->isVisible()) {
+    app_.screens.fmGame->update(rect.left, rect.top, rect.width, rect.height);
+  }
+}
