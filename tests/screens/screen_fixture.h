@@ -24,9 +24,6 @@
 #include <sstream>
 #include <string>
 
-extern int gGameScreenShows;
-extern int gGameScreenHides;
-
 class NoPictures : public PictureLoader {
 public:
   ImagePtr LoadBitmap(const std::string& path) override { throw GameError("no picture " + path); }
@@ -54,8 +51,6 @@ struct ScreenWorld {
     if (!playerIni.empty()) std::ofstream(IniPath()) << playerIni;
     level = std::make_unique<LevelPlay>(services, shared, host);
     app.level = level.get();
-    gGameScreenShows = 0;
-    gGameScreenHides = 0;
   }
 
   std::string IniPath() const { return shared.appDir + "Player.ini"; }
