@@ -6,13 +6,13 @@
 #include "app/screen_calls.h"
 #include "app/services.h"
 #include "app/shared_state.h"
-#include "level/level_play.h"
 #include "platform/game_error.h"
 #include "platform/login_name.h"
 #include "platform/shell.h"
 #include "profiles/about_form.h"
 #include "profiles/button_sound.h"
 #include "profiles/first_start_form.h"
+#include "profiles/main_menu.h"
 #include "profiles/help_form.h"
 #include "profiles/player_form.h"
 #include "profiles/player_store.h"
@@ -28,8 +28,6 @@
 
 namespace {
 constexpr int kLevelLabelRight = 291;
-const QString kSoundOn = QStringLiteral("SOUND ON");
-const QString kSoundOff = QStringLiteral("SOUND OFF");
 
 TVtxSpdButton* MakeMenuButton(QWidget* parent, const QString& caption, int top) {
   auto* button = new TVtxSpdButton(parent);
@@ -84,7 +82,7 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
 
   btnStart_ = MakeMenuButton(this, QStringLiteral("START GAME"), 104);
   btnProfile_ = MakeMenuButton(this, QStringLiteral("CHANGE PROFILE"), 144);
-  btnSound_ = MakeMenuButton(this, kSoundOn, 184);
+  btnSound_ = MakeMenuButton(this, QString::fromUtf8(kSoundOnCaption), 184);
   btnAbout_ = MakeMenuButton(this, QStringLiteral("ABOUT"), 224);
   btnExit_ = MakeMenuButton(this, QStringLiteral("EXIT"), 304);
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartGameClick(); });
@@ -123,20 +121,17 @@ void TfmMain::FormCreate() {
   } catch (const GameError& e) {
     app_.services.messages.Show(e.what());
   }
-  if (!app_.shared.currentPlayer.empty() && app_.shared.playerStore) {
+  if (!app_.shared.currentPlayer.empty()) {
     SetPlayerLabel(QString::fromStdString(app_.shared.currentPlayer));
-    const int32_t level = app_.shared.playerStore->ReadInteger(app_.shared.currentPlayer, "curlevel", 1);
-    SetLevelLabel(QStringLiteral("level") + QString::number(level));
+    SetLevelLabel(QString::fromStdString(MenuLevelText(app_.shared)));
   }
 }
 
-void TfmMain::SetSoundCaption() { btnSound_->setText(app_.shared.soundOn ? kSoundOn : kSoundOff); }
-
-void TfmMain::FormShow() {
-  if (!app_.shared.playerStore) return;
-  const int32_t level = app_.shared.playerStore->ReadInteger(app_.shared.currentPlayer, "curlevel", 1);
-  SetLevelLabel(QStringLiteral("level") + QString::number(level));
+void TfmMain::SetSoundCaption() {
+  btnSound_->setText(QString::fromUtf8(app_.shared.soundOn ? kSoundOnCaption : kSoundOffCaption));
 }
+
+void TfmMain::FormShow() { SetLevelLabel(QString::fromStdString(MenuLevelText(app_.shared))); }
 
 void TfmMain::ShowMenu() {
   if (isVisible()) {
@@ -174,25 +169,13 @@ void TfmMain::SetLevelLabel(const QString& text) {
 }
 
 void TfmMain::StartGameClick() {
-  SharedState& shared = app_.shared;
-  PlayButtonSound(shared, app_.services);
-  shared.lastLevel = 16;
-  IniStore& store = *shared.playerStore;
-  if (store.ReadInteger(shared.currentPlayer, "curlevel", 1) > 16) return;
-  if (store.ReadInteger(shared.currentPlayer, "firststart", 0) == 0) {
-    try {
-      store.WriteInteger(shared.currentPlayer, "firststart", 1);
-    } catch (const GameError& e) {
-      app_.services.messages.Show(e.what());
-      return;
-    }
+  StartGameScreens screens;
+  screens.askDifficulty = [this] {
     if (app_.screens.FirstStart) app_.screens.FirstStart->ShowModal();
-  }
-  ShowGameScreen(app_);
-  app_.level->ResetCounters();
-  hide();
-  const int32_t level = store.ReadInteger(shared.currentPlayer, "curlevel", 1);
-  app_.level->StartLevel("Level" + std::to_string(level));
+  };
+  screens.showGameScreen = [this] { ShowGameScreen(app_); };
+  screens.hideMenu = [this] { hide(); };
+  StartGame(app_.shared, app_.services, *app_.level, screens);
 }
 
 void TfmMain::ChangeProfileClick() {
@@ -201,19 +184,8 @@ void TfmMain::ChangeProfileClick() {
 }
 
 void TfmMain::SoundClick() {
-  const bool turnOn = btnSound_->text() != kSoundOn;
-  const QString previous = btnSound_->text();
-  btnSound_->setText(turnOn ? kSoundOn : kSoundOff);
-  try {
-    app_.shared.playerStore->WriteBool("curplayer", "sound", turnOn);
-  } catch (const GameError& e) {
-    // The file keeps the old switch, so the caption goes back to telling the truth.
-    btnSound_->setText(previous);
-    app_.services.messages.Show(e.what());
-    return;
-  }
-  app_.shared.soundOn = turnOn;
-  PlayButtonSound(app_.shared, app_.services);
+  const std::string caption = SwitchSound(app_.shared, app_.services, btnSound_->text().toStdString());
+  btnSound_->setText(QString::fromStdString(caption));
 }
 
 void TfmMain::AboutClick() {

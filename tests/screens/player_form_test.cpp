@@ -212,6 +212,19 @@ TEST(ProfileDialog, ChoosingALevelWritesCurlevelAndBothLabelsWithoutABlank) {
   });
 }
 
+TEST(ProfileDialog, TypedNameStaysWhileALevelIsChosenAndGoesWhenAProfileIs) {
+  DialogWorld world("[Bob]\nlevels=4\n[Cleo]\nlevels=1\n[curplayer]\nname=Bob\n");
+  world.RunOpen([&] {
+    world.TypeName("Zed");
+    world.ClickRow(world.dialog->MemoLevels(), 1);
+    EXPECT_EQ(world.dialog->EdPlayer()->text(), "Zed");
+    world.ClickRow(world.dialog->MemoPlayer(), 1);
+    EXPECT_EQ(world.dialog->EdPlayer()->text(), "Cleo");
+    EXPECT_EQ(world.dialog->MemoPlayer()->currentRow(), 1);
+    world.dialog->BtnOk()->click();
+  });
+}
+
 TEST(ProfileDialog, ChangingTheDifficultyWritesIt) {
   DialogWorld world(kBob);
   world.RunOpen([&] {
