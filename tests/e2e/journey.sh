@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# A player's first journey through the real game under Xvfb: Enter on the menu, HARD, a shot at
+# a bandit with a real key press, the results screen, CONTINUE; then Player.ini is checked.
+# Usage: journey.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb or xdotool.
+set -u
+game_dir=$1
+data_dir=$2
+for tool in Xvfb xdotool; do
+  if ! command -v "$tool" >/dev/null 2>&1; then
+    echo "SKIPPED: $tool is not installed (apt-get install xvfb xdotool)"
+    exit 77
+  fi
+done
+
+work=$(mktemp -d /tmp/keyslinger-journey-XXXXXX)
+display=":$((200 + RANDOM % 500))"
+cleanup() {
+  [[ -n ${game_pid:-} ]] && kill "$game_pid" 2>/dev/null
+  [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*"
+  [[ -f $work/Player.ini ]] && { echo "--- Player.ini"; cat "$work/Player.ini"; }
+  exit 1
+}
+
+cp "$game_dir/keyslinger" "$work/"
+cp -r "$data_dir/journey/Maps" "$work/"
+cp -r "$data_dir/game/Objects" "$work/"
+mkdir -p "$work/sounds"
+
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+(cd "$work" && exec ./keyslinger >"$work/game.log" 2>&1) &
+game_pid=$!
+
+# The visible window of the given client size, as "id x y", waiting up to $3 seconds.
+find_window() {
+  local width=$1 height=$2 limit=$3 id geometry
+  for _ in $(seq $((limit * 10))); do
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+      geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+      eval "$geometry"
+      if [[ $WIDTH == "$width" && $HEIGHT == "$height" ]]; then
+        echo "$id $X $Y"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
+read -r menu _ _ < <(find_window 305 361 20) || fail "the main menu did not show"
+[[ $(xdotool getwindowname "$menu") == "Keyslinger v.1.0" ]] || fail "menu title is '$(xdotool getwindowname "$menu")'"
+xdotool key Return
+read -r _ x y < <(find_window 289 154 10) || fail "the difficulty choice did not show"
+xdotool mousemove $((x + 240)) $((y + 132)) click 1    # HARD
+read -r _ _ _ < <(find_window 640 480 10) || fail "the game screen did not show"
+sleep 1.5                                              # the bandit appears
+xdotool key f
+read -r _ _ _ < <(find_window 315 325 15) || fail "the results screen did not show"
+xdotool key Return                                     # CONTINUE after a pass
+sleep 1
+
+ini=$work/Player.ini
+grep -qx "up=Hard" "$ini" || fail "difficulty not stored"
+grep -qx "curlevel=2" "$ini" || fail "curlevel not advanced"
+grep -qx "levels=2" "$ini" || fail "levels not raised"
+result=$(grep -E '^1=' "$ini" | cut -d= -f2)
+IFS=: read -r percent hits misses civilians <<<"$result"
+[[ -n $percent && $percent -ge 60 && $hits == 1 && $civilians == 0 ]] || fail "stored result '$result'"
+echo "journey passed: result $result ($percent percent, $misses misses)"
