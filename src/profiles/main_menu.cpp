@@ -32,7 +32,8 @@ bool StartGame(SharedState& shared, Services& services, LevelPlay& level,
   if (screens.showGameScreen) screens.showGameScreen();
   level.ResetCounters();
   if (screens.hideMenu) screens.hideMenu();
-  level.StartLevel("Level" + std::to_string(store.ReadInteger(shared.currentPlayer, "curlevel", 1)));
+  level.StartLevel("Level" +
+                   std::to_string(store.ReadInteger(shared.currentPlayer, "curlevel", 1)));
   return true;
 }
 
@@ -52,5 +53,6 @@ std::string SwitchSound(SharedState& shared, Services& services, const std::stri
 
 std::string MenuLevelText(const SharedState& shared) {
   if (!shared.playerStore) return "level1";
-  return "level" + std::to_string(shared.playerStore->ReadInteger(shared.currentPlayer, "curlevel", 1));
+  return "level" +
+         std::to_string(shared.playerStore->ReadInteger(shared.currentPlayer, "curlevel", 1));
 }

@@ -2,6 +2,11 @@
 // screens, switches sound, and links to the game's manual.
 #include "profiles/main_menu_form.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QUrl>
+
 #include "app/app_context.h"
 #include "app/screen_calls.h"
 #include "app/services.h"
@@ -12,19 +17,14 @@
 #include "profiles/about_form.h"
 #include "profiles/button_sound.h"
 #include "profiles/first_start_form.h"
-#include "profiles/main_menu.h"
 #include "profiles/help_form.h"
+#include "profiles/main_menu.h"
 #include "profiles/player_form.h"
 #include "profiles/player_store.h"
 #include "screens/hover_button_widget.h"
 #include "screens/link_label_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
-
-#include <QCloseEvent>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QUrl>
 
 namespace {
 constexpr int kLevelLabelRight = 291;
@@ -75,8 +75,8 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
 
   MakeLabel(this, QStringLiteral("Typing tutor:"), 104, 3, ArialFont(13), look::kWhite);
   MakeLabel(this, QStringLiteral("Drifter:"), 8, 64, ArialFont(16), look::kSilver);
-  lbPlayer_ = MakeLabel(this, QStringLiteral("player"), 88, 64, ArialFont(16, true, true),
-                        look::kSilver);
+  lbPlayer_ =
+      MakeLabel(this, QStringLiteral("player"), 88, 64, ArialFont(16, true, true), look::kSilver);
   lblevel_ = MakeLabel(this, QString(), 0, 64, ArialFont(16, true, true), look::kSilver);
   SetLevelLabel(QStringLiteral("level"));
 
@@ -184,7 +184,8 @@ void TfmMain::ChangeProfileClick() {
 }
 
 void TfmMain::SoundClick() {
-  const std::string caption = SwitchSound(app_.shared, app_.services, btnSound_->text().toStdString());
+  const std::string caption =
+      SwitchSound(app_.shared, app_.services, btnSound_->text().toStdString());
   btnSound_->setText(QString::fromStdString(caption));
 }
 
@@ -216,4 +217,3 @@ void TfmMain::keyPressEvent(QKeyEvent* event) {
       event->ignore();
   }
 }
-

@@ -1,18 +1,18 @@
 // TFmPlayer: the profile dialog. Draws the profile dialog's rules and forwards clicks and keys.
 #include "profiles/player_form.h"
 
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
 #include "app/app_context.h"
 #include "profiles/main_menu_form.h"
 #include "profiles/profile_dialog.h"
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
-
-#include <QComboBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 
 namespace {
 // Black boxes with silver bold text and a one-pixel flat border.

@@ -14,7 +14,7 @@ class TVtxSpdButton;
 
 class TFmPlayer : public QDialog {
   Q_OBJECT
-public:
+ public:
   explicit TFmPlayer(AppContext& app, QWidget* parent = nullptr);
   ~TFmPlayer() override;
 
@@ -37,19 +37,20 @@ public:
   // Every way of closing passes here, so the difficulty is written once on the way out.
   void done(int result) override;
 
-protected:
+ protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
-private:
+ private:
   void Render();
   bool FormKeyDown(int key, QObject* focus);
 
   AppContext& app_;
   std::unique_ptr<ProfileDialog> rules_;
   bool rendering_ = false;
-  int nameFieldSets_ = 0;   // the rules' name last put into the field; typing is kept otherwise  // list changes made while drawing are not the player's choices
+  int nameFieldSets_ = 0;  // the rules' name last put into the field; typing is kept otherwise  //
+                           // list changes made while drawing are not the player's choices
   QListWidget* memoPlayer_ = nullptr;
   QListWidget* memoLevels_ = nullptr;
   QLineEdit* edPlayer_ = nullptr;

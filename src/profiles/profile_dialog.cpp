@@ -2,6 +2,8 @@
 // and the difficulty. Every change is written to Player.ini at once; the dialog draws the view.
 #include "profiles/profile_dialog.h"
 
+#include <algorithm>
+
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "platform/game_error.h"
@@ -9,8 +11,6 @@
 #include "profiles/button_sound.h"
 #include "profiles/ini_store.h"
 #include "profiles/profile_names.h"
-
-#include <algorithm>
 
 namespace {
 bool ContainsNoCase(const std::vector<std::string>& names, const std::string& name) {
@@ -32,7 +32,8 @@ std::string LevelText(int32_t level, bool blank) {
 ProfileDialog::ProfileDialog(SharedState& shared, Services& services, MenuLabels menu)
     : shared_(shared), services_(services), menu_(std::move(menu)) {}
 
-template <typename F> void ProfileDialog::Guarded(F&& handler) {
+template <typename F>
+void ProfileDialog::Guarded(F&& handler) {
   try {
     handler();
   } catch (const GameError& e) {
@@ -153,7 +154,8 @@ void ProfileDialog::ChangeDifficulty(int entry) {
   if (entry < 0 || entry >= static_cast<int>(kDifficultyEntries.size())) return;
   view_.difficulty = entry;
   if (shared_.currentPlayer.empty()) return;
-  Guarded([this] { shared_.playerStore->WriteString(shared_.currentPlayer, "up", DifficultyText()); });
+  Guarded(
+      [this] { shared_.playerStore->WriteString(shared_.currentPlayer, "up", DifficultyText()); });
 }
 
 void ProfileDialog::Ok() { PlayButtonSound(shared_, services_); }
@@ -161,5 +163,6 @@ void ProfileDialog::Ok() { PlayButtonSound(shared_, services_); }
 void ProfileDialog::Close() {
   if (shared_.currentPlayer.empty() || view_.difficulty < 0) return;
   // A refused write is reported, but the dialog still closes: the player is never held in it.
-  Guarded([this] { shared_.playerStore->WriteString(shared_.currentPlayer, "up", DifficultyText()); });
+  Guarded(
+      [this] { shared_.playerStore->WriteString(shared_.currentPlayer, "up", DifficultyText()); });
 }

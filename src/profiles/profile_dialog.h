@@ -31,7 +31,7 @@ struct MenuLabels {
 };
 
 class ProfileDialog {
-public:
+ public:
   ProfileDialog(SharedState& shared, Services& services, MenuLabels menu);
 
   const ProfileDialogView& View() const { return view_; }
@@ -51,8 +51,9 @@ public:
   // Throws GameError when Player.ini cannot be written.
   void SelectProfile(const std::string& name);
 
-private:
-  template <typename F> void Guarded(F&& handler);
+ private:
+  template <typename F>
+  void Guarded(F&& handler);
   void SelectDifficulty(const std::string& up);
   void FillLevels(int32_t count);
   std::string DifficultyText() const;

@@ -1,6 +1,14 @@
 // TFmScore: the results screen shown modally when a level's script is exhausted.
 #include "screens/score_form.h"
 
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
@@ -10,14 +18,6 @@
 #include "screens/qt_fonts.h"
 #include "screens/results.h"
 
-#include <QCloseEvent>
-#include <QHeaderView>
-#include <QPainter>
-#include <QStyledItemDelegate>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QTableWidget>
-
 namespace {
 constexpr int kColumnWidths[5] = {83, 47, 49, 45, 51};
 constexpr int kRowHeight = 24;
@@ -25,7 +25,7 @@ constexpr int kRowHeight = 24;
 // Cells as the toolkit's text grid draws them: two pixels in, centred down, cut at the cell's
 // edge rather than shortened with an ellipsis.
 class GridCellDelegate : public QStyledItemDelegate {
-public:
+ public:
   using QStyledItemDelegate::QStyledItemDelegate;
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override {

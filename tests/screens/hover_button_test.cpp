@@ -1,10 +1,10 @@
 // The hover button: caption colour and underline on pointer enter and leave, and clicks.
-#include "screens/hover_button_widget.h"
-
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <QWidget>
+
+#include "screens/hover_button_widget.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ struct HoverCase {
   bool highlight;
   bool underline;
   bool enabled;
-  QColor caption;       // caption colour before the pointer enters
+  QColor caption;  // caption colour before the pointer enters
   QColor highlightClr;
   QColor storedOld;     // OldColor the layout stored
   QColor setWhileOver;  // colour the program sets while the pointer is over; invalid: none

@@ -1,4 +1,9 @@
 // The main menu: labels, SOUND, START GAME with the first-run choice, keys and links.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
 #include "profiles/about_form.h"
 #include "profiles/first_start_form.h"
 #include "profiles/help_form.h"
@@ -6,11 +11,6 @@
 #include "screen_fixture.h"
 #include "screens/hover_button_widget.h"
 #include "screens/link_label_widget.h"
-
-#include <gtest/gtest.h>
-
-#include <QLabel>
-#include <QTest>
 
 namespace {
 

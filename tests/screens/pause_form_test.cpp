@@ -1,13 +1,14 @@
 // The pause screen: its sounds, its one-minute timer and its three ways out.
-#include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
 #include "screens/pause_form.h"
-#include "screens/picture_box_widget.h"
 
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QTest>
+
+#include "screen_fixture.h"
+#include "screens/hover_button_widget.h"
+#include "screens/picture_box_widget.h"
 
 namespace {
 
@@ -75,11 +76,20 @@ TEST(PauseScreen, EnterEscapeAndAPictureClickContinueButATitleClickDoesNot) {
     bool continues;
   };
   const Case cases[] = {
-      {"Enter", [](PauseWorld& w) { QTest::keyClick(w.pause->windowHandle(), Qt::Key_Return); }, true},
-      {"Escape", [](PauseWorld& w) { QTest::keyClick(w.pause->windowHandle(), Qt::Key_Escape); }, true},
-      {"other key", [](PauseWorld& w) { QTest::keyClick(w.pause->windowHandle(), Qt::Key_A); }, false},
-      {"picture", [](PauseWorld& w) { QTest::mouseClick(w.pause->Picture(), Qt::LeftButton, {}, QPoint(30, 100)); }, true},
-      {"title", [](PauseWorld& w) { QTest::mouseClick(w.pause->Title(), Qt::LeftButton, {}, QPoint(5, 5)); }, false},
+      {"Enter", [](PauseWorld& w) { QTest::keyClick(w.pause->windowHandle(), Qt::Key_Return); },
+       true},
+      {"Escape", [](PauseWorld& w) { QTest::keyClick(w.pause->windowHandle(), Qt::Key_Escape); },
+       true},
+      {"other key", [](PauseWorld& w) { QTest::keyClick(w.pause->windowHandle(), Qt::Key_A); },
+       false},
+      {"picture",
+       [](PauseWorld& w) {
+         QTest::mouseClick(w.pause->Picture(), Qt::LeftButton, {}, QPoint(30, 100));
+       },
+       true},
+      {"title",
+       [](PauseWorld& w) { QTest::mouseClick(w.pause->Title(), Qt::LeftButton, {}, QPoint(5, 5)); },
+       false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

@@ -1,8 +1,5 @@
 // The profile dialog: adding, deleting and choosing profiles, levels and difficulty.
-#include "profiles/main_menu_form.h"
 #include "profiles/player_form.h"
-#include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +8,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+
+#include "profiles/main_menu_form.h"
+#include "screen_fixture.h"
+#include "screens/hover_button_widget.h"
 
 namespace {
 
@@ -68,7 +69,8 @@ struct DialogWorld : ScreenWorld {
 const std::string kBob = "[Bob]\nlevels=4\ncurlevel=2\nup=Normal\n[curplayer]\nname=Bob\n";
 
 TEST(ProfileDialog, OpensOnTheCurrentProfileWithoutCurplayerInTheList) {
-  DialogWorld world("[curplayer]\nname=Bob\n[Bob]\nlevels=4\ncurlevel=2\nup=hard\n[Cleo]\nlevels=1\n");
+  DialogWorld world(
+      "[curplayer]\nname=Bob\n[Bob]\nlevels=4\ncurlevel=2\nup=hard\n[Cleo]\nlevels=1\n");
   world.RunOpen([&] {
     EXPECT_EQ(world.Players(), (std::vector<std::string>{"Bob", "Cleo"}));
     EXPECT_TRUE(world.dialog->MemoPlayer()->selectedItems().isEmpty());

@@ -1,7 +1,4 @@
 // The results screen: what it shows, its buttons and keys, and that only they close it.
-#include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
-#include "screens/results.h"
 #include "screens/score_form.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +6,10 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
+
+#include "screen_fixture.h"
+#include "screens/hover_button_widget.h"
+#include "screens/results.h"
 
 namespace {
 
@@ -119,17 +120,17 @@ TEST(ResultsScreen, TiedBestPlaysTheFanfareAndTheTableRefreshesOnEveryShowing) {
   ScoreWorld world("[Bob]\n4=100:1:0:0\n" + kAnnaOn4, "Level4");
   world.Finish(5000, 5000, 0, 0, 9);
   world.RunModal([&] { world.score->BtnTryAgain()->click(); });
-  EXPECT_EQ(std::count(world.sound.played.begin(), world.sound.played.end(),
-                       world.Sound("fx_1175.wav")),
-            1);
+  EXPECT_EQ(
+      std::count(world.sound.played.begin(), world.sound.played.end(), world.Sound("fx_1175.wav")),
+      1);
   EXPECT_EQ(world.Row(1)[0], "Bob");
   world.sound.played.clear();
   world.Finish(0, 5000, 0, 0, 0);
   world.RunModal([&] { world.score->BtnTryAgain()->click(); });
   EXPECT_EQ(world.Row(2), (std::vector<std::string>{"Anna", "100", "9", "0", "0"}));
-  EXPECT_EQ(std::count(world.sound.played.begin(), world.sound.played.end(),
-                       world.Sound("fx_1175.wav")),
-            0);
+  EXPECT_EQ(
+      std::count(world.sound.played.begin(), world.sound.played.end(), world.Sound("fx_1175.wav")),
+      0);
 }
 
 TEST(ResultsScreen, FailedWriteIsReportedAndTheScreenStillLeadsOn) {

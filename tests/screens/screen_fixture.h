@@ -1,6 +1,14 @@
 // A small world for screen tests: Player.ini in a temporary folder, virtual timers, recorded
 // sounds, message boxes and shell, and level play over a host that shows nothing.
 #pragma once
+#include <QTemporaryDir>
+#include <QTimer>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <sstream>
+#include <string>
+
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
@@ -16,16 +24,8 @@
 #include "platform/virtual_timer_service.h"
 #include "profiles/player_store.h"
 
-#include <QTemporaryDir>
-#include <QTimer>
-#include <fstream>
-#include <functional>
-#include <memory>
-#include <sstream>
-#include <string>
-
 class NoPictures : public PictureLoader {
-public:
+ public:
   ImagePtr LoadBitmap(const std::string& path) override { throw GameError("no picture " + path); }
   ImagePtr LoadJpeg(const std::string& path) override { throw GameError("no picture " + path); }
 };

@@ -1,5 +1,11 @@
 // Every screen's texts fit inside their controls and the controls inside the screen; with
 // KEYSLINGER_SCREENSHOT_DIR set, each screen is also saved there as a PNG to look at.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QLabel>
+#include <QTest>
+
 #include "profiles/about_form.h"
 #include "profiles/first_start_form.h"
 #include "profiles/help_form.h"
@@ -10,12 +16,6 @@
 #include "screens/pause_form.h"
 #include "screens/score_form.h"
 #include "screens/the_end_form.h"
-
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QLabel>
-#include <QTest>
 
 namespace {
 
@@ -72,9 +72,12 @@ TEST(ScreenLayout, TextsFitOnEveryScreen) {
     const char* name;
     QSize size;
   } screens[] = {
-      {&menu, "main_menu", {305, 361}},   {&player, "player", {273, 236}},
-      {&firstStart, "first_start", {289, 154}}, {&about, "about", {234, 269}},
-      {&pause, "pause", {218, 211}},       {&score, "score", {315, 325}},
+      {&menu, "main_menu", {305, 361}},
+      {&player, "player", {273, 236}},
+      {&firstStart, "first_start", {289, 154}},
+      {&about, "about", {234, 269}},
+      {&pause, "pause", {218, 211}},
+      {&score, "score", {315, 325}},
       {&end, "the_end", {501, 408}},
   };
   for (const auto& s : screens) {

@@ -1,11 +1,12 @@
 // The end screen: left only through its close area.
-#include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
 #include "screens/the_end_form.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
+
+#include "screen_fixture.h"
+#include "screens/hover_button_widget.h"
 
 namespace {
 

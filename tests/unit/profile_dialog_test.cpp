@@ -1,6 +1,12 @@
 // The profile dialog's rules and the main menu's START GAME and SOUND, on a real Player.ini.
 #include "profiles/profile_dialog.h"
 
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "level/level_play.h"
@@ -16,25 +22,19 @@
 #include "profiles/main_menu.h"
 #include "profiles/player_store.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 class NoPictures : public PictureLoader {
-public:
+ public:
   ImagePtr LoadBitmap(const std::string& path) override { throw GameError("no picture " + path); }
   ImagePtr LoadJpeg(const std::string& path) override { throw GameError("no picture " + path); }
 };
 
 class ProfileRules : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     char pattern[] = "/tmp/profile_rules_XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -134,7 +134,8 @@ TEST_F(ProfileRules, RefusedNamesWriteNothingAndSayWhy) {
 }
 
 TEST_F(ProfileRules, DeletingTheSecondOfThreeMakesTheFirstCurrent) {
-  Start("[A]\nlevels=2\ncurlevel=2\n[B]\nlevels=1\n3=70:1:1:1\n[C]\nlevels=1\n[curplayer]\nname=C\n");
+  Start(
+      "[A]\nlevels=2\ncurlevel=2\n[B]\nlevels=1\n3=70:1:1:1\n[C]\nlevels=1\n[curplayer]\nname=C\n");
   dialog_->Open();
   dialog_->ChooseProfile(1);
   EXPECT_EQ(shared_.currentPlayer, "B");
@@ -212,7 +213,7 @@ TEST_F(ProfileRules, RefusedWritesAreShownAndStopTheHandler) {
 }
 
 class MenuRules : public ProfileRules {
-protected:
+ protected:
   void StartMenu(const std::string& ini) {
     Start(ini);
     level_ = std::make_unique<LevelPlay>(services_, shared_, host_);
