@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QScreen>
 #include <QTest>
 
 #include "profiles/about_form.h"
@@ -108,6 +109,9 @@ TEST(MainMenu, FirstStartGameAsksForTheDifficultyOnceThenStartsTheLevel) {
     EXPECT_TRUE(world.firstStart->isVisible());
     // firststart is written before the question is asked.
     EXPECT_EQ(world.Read("Anna", "firststart"), "1");
+    // The choice has no keys: Escape does not leave it without a difficulty.
+    QTest::keyClick(world.firstStart->windowHandle(), Qt::Key_Escape);
+    EXPECT_TRUE(world.firstStart->isVisible());
     world.firstStart->BtnHard()->click();
   });
   world.menu->BtnStartGame()->click();
@@ -165,7 +169,7 @@ TEST(MainMenu, SiteLabelOpensTheManualAndHelpLabelShowsHelp) {
   EXPECT_EQ(world.shell.opened.size(), 2u);
 }
 
-TEST(MainMenu, SiteAndHelpLabelsLightUpUnderThePointer) {
+TEST(MainMenu, SiteLabelLightsUpUnderThePointer) {
   MenuWorld world(kAnnaOnLevel3);
   world.ShowMenu();
   LinkLabel* site = world.menu->LbSite();
@@ -194,6 +198,22 @@ TEST(MainMenu, AboutOpensModallyWithoutAClick) {
   EXPECT_TRUE(shown);
   EXPECT_FALSE(world.about->isVisible());
   EXPECT_TRUE(world.sound.played.empty());
+}
+
+TEST(HelpWindow, SnapsToTheScreenEdgesAndComesToTheFrontWhenShownAgain) {
+  MenuWorld world(kAnnaOnLevel3);
+  world.menu->lbHelpClick();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(world.help.get()));
+  EXPECT_EQ(world.help->windowTitle(), "Help");
+  const QRect area = world.help->screen()->availableGeometry();
+  world.help->move(area.left() + 8, area.top() + 100);
+  EXPECT_EQ(world.help->frameGeometry().left(), area.left());
+  EXPECT_EQ(world.help->frameGeometry().top(), area.top() + 100);
+  world.help->move(area.left() + 40, area.top() + 60);
+  EXPECT_EQ(world.help->frameGeometry().topLeft(), QPoint(area.left() + 40, area.top() + 60));
+  world.menu->lbHelpClick();
+  EXPECT_TRUE(world.help->isVisible());
+  EXPECT_EQ(world.help->frameGeometry().topLeft(), QPoint(area.left() + 40, area.top() + 60));
 }
 
 }  // namespace
