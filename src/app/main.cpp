@@ -1,6 +1,10 @@
 // Program entry: no arguments are read.
 #include "app/qt_application.h"
 
+#include <QtCore/qglobal.h>
+
 int main(int argc, char* argv[]) {
+  // The screens' pictures live in a static library; the linker keeps them only when asked to.
+  Q_INIT_RESOURCE(pictures);
   return RunKeyslinger(argc, argv);
 }

@@ -1,8 +1,6 @@
 // Finding files made on other systems: backslashes become slashes, letter case is matched loosely.
 #include "platform/file_lookup.h"
 
-#include "platform/text_case.h"
-
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 #include <vector>
+
+#include "platform/text_case.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ std::string WithSlashes(const std::string& path) {
 }
 
 bool Exists(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(path.c_str(), &info) == 0;
 }
 
@@ -75,12 +75,12 @@ std::string ResolvePathNoCase(const std::string& path) {
 bool FileExistsNoCase(const std::string& path) {
   const auto found = FindFileNoCase(path);
   if (!found) return false;
-  struct stat info{};
+  struct stat info {};
   return ::stat(found->c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
   std::ifstream file(path, std::ios::binary);
   if (!file) return std::nullopt;

@@ -1,19 +1,20 @@
 // JPEG decoding with libjpeg, every complaint of the library taken as a failure.
 #include "platform/jpeg_decoder.h"
 
-#include "platform/game_error.h"
+#include <jpeglib.h>
 
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
-#include <jpeglib.h>
+#include "platform/game_error.h"
 
 namespace {
 
 // Larger pictures are refused before any pixel memory is taken.
-constexpr long long kMaxPixels = 64LL * 1024 * 1024;
+constexpr long long kMaxPixels = 16LL * 1024 * 1024;
 
 struct ErrorManager {
   jpeg_error_mgr base;  // first, so the library's pointer is also a pointer to this
@@ -49,7 +50,8 @@ uint32_t Pack(int r, int g, int b) {
 
 // Decodes file into out. Returns false with out->message filled on any failure. Nothing in this
 // function may need destruction: libjpeg leaves it through longjmp.
-bool DecodeRaw(FILE* file, RawPicture* out) {
+// The picture comes from file when it is set, otherwise from the size bytes at data.
+bool DecodeRaw(FILE* file, const unsigned char* data, size_t size, RawPicture* out) {
   jpeg_decompress_struct info;
   ErrorManager errors;
   uint32_t* volatile pixels = nullptr;
@@ -67,7 +69,11 @@ bool DecodeRaw(FILE* file, RawPicture* out) {
   }
 
   jpeg_create_decompress(&info);
-  jpeg_stdio_src(&info, file);
+  if (file != nullptr) {
+    jpeg_stdio_src(&info, file);
+  } else {
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+  }
   jpeg_read_header(&info, TRUE);
   const J_COLOR_SPACE source = info.jpeg_color_space;
   const bool cmyk = source == JCS_CMYK || source == JCS_YCCK;
@@ -80,16 +86,19 @@ bool DecodeRaw(FILE* file, RawPicture* out) {
   }
   // Adobe writes CMYK inverted; other writers store ink amounts.
   const bool invertedInk = cmyk && info.saw_Adobe_marker;
+  // Checked before decompression starts: a progressive picture takes memory for all of itself.
+  const long long pixelCount = static_cast<long long>(info.image_width) * info.image_height;
+  if (pixelCount <= 0 || pixelCount > kMaxPixels) {
+    std::snprintf(errors.message, sizeof errors.message, "picture size %ux%u not supported",
+                  static_cast<unsigned>(info.image_width),
+                  static_cast<unsigned>(info.image_height));
+    std::longjmp(errors.jump, 1);
+  }
   jpeg_start_decompress(&info);
 
   const int width = static_cast<int>(info.output_width);
   const int height = static_cast<int>(info.output_height);
   const int channels = info.output_components;
-  if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > kMaxPixels) {
-    std::snprintf(errors.message, sizeof errors.message, "picture size %dx%d not supported", width,
-                  height);
-    std::longjmp(errors.jump, 1);
-  }
   pixels = static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) * width * height));
   if (pixels == nullptr) {
     std::snprintf(errors.message, sizeof errors.message, "not enough memory");
@@ -122,20 +131,32 @@ bool DecodeRaw(FILE* file, RawPicture* out) {
   return true;
 }
 
+ImagePtr ToImage(const RawPicture& raw) {
+  const std::unique_ptr<uint32_t, decltype(&std::free)> pixels(raw.pixels, &std::free);
+  auto image = std::make_shared<Image>();
+  image->width = raw.width;
+  image->height = raw.height;
+  image->pixels.assign(pixels.get(), pixels.get() + static_cast<size_t>(raw.width) * raw.height);
+  return image;
+}
+
 }  // namespace
 
 ImagePtr DecodeJpegFile(const std::string& path) {
   FILE* file = std::fopen(path.c_str(), "rb");
   if (file == nullptr) throw GameError("Cannot open picture " + path);
   RawPicture raw{};
-  const bool decoded = DecodeRaw(file, &raw);
+  const bool decoded = DecodeRaw(file, nullptr, 0, &raw);
   std::fclose(file);
   if (!decoded) throw GameError("Cannot read picture " + path + ": " + raw.message);
+  return ToImage(raw);
+}
 
-  auto image = std::make_shared<Image>();
-  image->width = raw.width;
-  image->height = raw.height;
-  image->pixels.assign(raw.pixels, raw.pixels + static_cast<size_t>(raw.width) * raw.height);
-  std::free(raw.pixels);
-  return image;
+ImagePtr DecodeJpeg(const std::string& bytes, const std::string& name) {
+  RawPicture raw{};
+  if (!DecodeRaw(nullptr, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                 &raw)) {
+    throw GameError("Cannot read picture " + name + ": " + raw.message);
+  }
+  return ToImage(raw);
 }

@@ -1,8 +1,8 @@
 // Conversions between the rules' Image and Qt's QImage.
 #pragma once
-#include "platform/image.h"
-
 #include <QImage>
+
+#include "platform/image.h"
 
 // A QImage sharing nothing with image, in Format_ARGB32.
 QImage ToQImage(const Image& image);

@@ -1,10 +1,10 @@
 // Sound through Qt Multimedia: one effect at a time, a new one cutting off the last.
 #include "platform/qt_sound_player.h"
 
-#include "platform/sound_file.h"
-
 #include <QApplication>
 #include <QSoundEffect>
+
+#include "platform/sound_file.h"
 
 QtSoundPlayer::QtSoundPlayer(std::function<void()> alert) : alert_(std::move(alert)) {
   if (!alert_) alert_ = [] { QApplication::beep(); };

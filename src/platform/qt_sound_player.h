@@ -1,11 +1,10 @@
 // Sound through Qt Multimedia: one effect at a time, a new one cutting off the last.
 #pragma once
-#include "platform/sound_player.h"
-
 #include <QUrl>
-
 #include <functional>
 #include <memory>
+
+#include "platform/sound_player.h"
 
 class QSoundEffect;
 

@@ -64,9 +64,12 @@ private:
     // Keep the state (and with it the handler) alive even if the handler destroys the timer.
     const std::shared_ptr<TickState> state = shared;
     if (state->firing || state->released) return;
-    state->firing = true;
+    struct Firing {
+      TickState& state;
+      explicit Firing(TickState& s) : state(s) { state.firing = true; }
+      ~Firing() { state.firing = false; }
+    } firing(*state);
     state->onTick();
-    state->firing = false;
   }
 
   QTimer* timer_;

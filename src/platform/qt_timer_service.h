@@ -1,8 +1,8 @@
 // Timers driven by Qt's event loop, for the running game.
 #pragma once
-#include "platform/timer_service.h"
-
 #include <QElapsedTimer>
+
+#include "platform/timer_service.h"
 
 class QtTimerService : public TimerService {
 public:

@@ -1,14 +1,14 @@
 // Which file a sound name refers to, as the sound player looks it up.
 #include "platform/sound_file.h"
 
-#include "platform/file_lookup.h"
-
 #include <sys/stat.h>
+
+#include "platform/file_lookup.h"
 
 namespace {
 
 bool IsRegularFile(const std::string& path) {
-  struct stat info{};
+  struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 

@@ -1,9 +1,11 @@
-// Letter case of UTF-8 text by Unicode simple case mapping, through the C library's wide-character tables.
+// Letter case of UTF-8 text by Unicode simple case mapping, through the C library's wide-character
+// tables.
 #include "platform/text_case.h"
 
-#include <cstdint>
 #include <locale.h>
 #include <wctype.h>
+
+#include <cstdint>
 
 namespace {
 

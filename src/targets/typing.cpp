@@ -31,19 +31,25 @@ void LevelPlay::KeyRelease() {
 void LevelPlay::ResolveCharacter(const std::string& typed) {
   std::lock_guard<std::recursive_mutex> lock(inputLock_);
   const std::string t = ToLowerUtf8(FirstCharacterUtf8(typed));
+  // One look at Map.ini serves the whole scan.
+  const std::shared_ptr<const IniDocument> map = mapStore_ ? mapStore_->Document() : nullptr;
+  auto letterOf = [&map](const std::string& place) -> std::string_view {
+    const IniEntry* entry = map ? map->FindEntry(place, "letter") : nullptr;
+    return entry ? std::string_view(entry->value) : std::string_view();
+  };
   for (size_t i = 0; i < places_.size(); ++i) {
     hitPlace_ = static_cast<int>(i);
     TbotImage* actor = places_[i].actor;
     if (!actor) continue;
     if (actor->Dump) {
-      if (mapStore_->ReadString(places_[i].name, "letter", "") == t) {
+      if (letterOf(places_[i].name) == t) {
         ApplyResult("MISS");
         return;
       }
       continue;
     }
     if (actor->Deadly || actor->Deathing || actor->Activity) continue;
-    if (mapStore_->ReadString(places_[i].name, "letter", "") != t) continue;
+    if (letterOf(places_[i].name) != t) continue;
     ApplyResult(actor->Character == kCivilian ? "CIVILIAN" : "POINT");
     if (shared_.soundOn) {
       services_.sound.Play(shared_.appDir + "sounds/wood" + std::to_string(services_.random.Between(1, 3)));

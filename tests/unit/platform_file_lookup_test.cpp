@@ -1,12 +1,12 @@
 // Finding files without regard to letter case or slash direction, and reading them whole.
-#include "platform/file_lookup.h"
-#include "platform/sound_file.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+
+#include "platform/file_lookup.h"
+#include "platform/sound_file.h"
 
 namespace fs = std::filesystem;
 
@@ -71,8 +71,8 @@ TEST_F(FileLookupTest, AnExactMatchWinsOverOtherSpellings) {
 }
 
 TEST_F(FileLookupTest, MissingPathsAreNotFound) {
-  const std::string rows[] = {"maps/level2/Map.jpg", "maps/level1/Map.jpeg", "maps/level1/Map.jpg/x",
-                              "nothing", ""};
+  const std::string rows[] = {"maps/level2/Map.jpg", "maps/level1/Map.jpeg",
+                              "maps/level1/Map.jpg/x", "nothing", ""};
   for (const std::string& asked : rows) {
     SCOPED_TRACE(asked);
     EXPECT_FALSE(FindFileNoCase(asked.empty() ? asked : At(asked)).has_value());
@@ -112,12 +112,12 @@ TEST_F(FileLookupTest, SoundNamesFindWavFiles) {
   };
   const Row rows[] = {
       {"sounds\\button1.wav", At("Sounds/Button1.WAV")},
-      {"sounds\\button1", At("Sounds/Button1.WAV")},   // no extension: ".wav" is added
+      {"sounds\\button1", At("Sounds/Button1.WAV")},  // no extension: ".wav" is added
       {"sounds\\WOOD1", At("Sounds/wood1.wav")},
-      {"sounds\\ric", At("Sounds/ric")},                // a file of that very name comes first
-      {"sounds\\button1.nul", std::nullopt},           // an extension is never replaced
+      {"sounds\\ric", At("Sounds/ric")},      // a file of that very name comes first
+      {"sounds\\button1.nul", std::nullopt},  // an extension is never replaced
       {"sounds\\button2", std::nullopt},
-      {"objects\\folder", std::nullopt},               // "Folder.wav" is a folder
+      {"objects\\folder", std::nullopt},  // "Folder.wav" is a folder
       {"sounds", std::nullopt},
   };
   for (const Row& row : rows) {

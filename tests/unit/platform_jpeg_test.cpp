@@ -1,13 +1,9 @@
 // JPEG decoding: pictures that decode, and damaged files that fail with a clear error.
-#include "platform/game_error.h"
-#include "platform/jpeg_decoder.h"
-
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
-#include <cstdlib>
+#include "platform/file_lookup.h"
+#include "platform/game_error.h"
+#include "platform/jpeg_decoder.h"
 
 namespace {
 
@@ -68,28 +64,32 @@ TEST(JpegDecoder, BrokenFilesFailWithAnErrorNamingTheFile) {
 TEST(JpegDecoder, EveryCutOfAFileFailsCleanly) {
   // Cutting the picture anywhere (headers, tables, scan data) must end in GameError, never in
   // a silently grey picture or an exit of the process.
-  const std::string whole = kPictures + "colour.jpg";
-  FILE* in = std::fopen(whole.c_str(), "rb");
-  ASSERT_NE(in, nullptr);
-  std::string bytes(4096, '\0');
-  bytes.resize(std::fread(bytes.data(), 1, bytes.size(), in));
-  std::fclose(in);
+  const std::string path = kPictures + "colour.jpg";
+  const std::string bytes = ReadWholeFile(path).value_or("");
   ASSERT_GT(bytes.size(), 100u);
 
-  char pattern[] = "/tmp/keyslinger-jpeg-XXXXXX";
-  const int fd = ::mkstemp(pattern);
-  ASSERT_GE(fd, 0);
-  ::close(fd);
+  EXPECT_EQ(DecodeJpeg(bytes, "colour.jpg")->pixels, DecodeJpegFile(path)->pixels);
   // The last two bytes are the end marker, which libjpeg supplies itself when it is missing.
   for (size_t length = 0; length + 2 < bytes.size(); ++length) {
     SCOPED_TRACE(length);
-    FILE* out = std::fopen(pattern, "wb");
-    ASSERT_NE(out, nullptr);
-    std::fwrite(bytes.data(), 1, length, out);
-    std::fclose(out);
-    EXPECT_THROW(DecodeJpegFile(pattern), GameError);
+    EXPECT_THROW(DecodeJpeg(bytes.substr(0, length), "colour.jpg"), GameError);
   }
-  std::remove(pattern);
+}
+
+TEST(JpegDecoder, RefusesHugePicturesBeforeDecoding) {
+  std::string huge = ReadWholeFile(kPictures + "colour.jpg").value_or("");
+  // The frame header claims 12288 x 12288 pixels.
+  const size_t frame = huge.find("\xFF\xC0");
+  ASSERT_NE(frame, std::string::npos);
+  huge[frame + 5] = huge[frame + 7] = '\x30';
+  huge[frame + 6] = huge[frame + 8] = '\0';
+  try {
+    DecodeJpeg(huge, "huge.jpg");
+    ADD_FAILURE() << "decoded a 12288 x 12288 picture";
+  } catch (const GameError& error) {
+    EXPECT_NE(std::string(error.what()).find("12288x12288 not supported"), std::string::npos)
+        << error.what();
+  }
 }
 
 }  // namespace

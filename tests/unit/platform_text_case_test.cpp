@@ -1,10 +1,10 @@
 // Letter case of UTF-8 text, first characters and ASCII-only comparison.
-#include "platform/text_case.h"
-#include "platform/text_measurer.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
+
+#include "platform/text_case.h"
+#include "platform/text_measurer.h"
 
 namespace {
 
@@ -38,12 +38,30 @@ TEST(TextCase, MapsLettersByUnicodeSimpleCaseMapping) {
 TEST(TextCase, InvalidBytesPassThroughUnchanged) {
   const CaseRow rows[] = {
       {"stray continuation byte", "A\x80z", "a\x80z", "A\x80Z"},
-      {"lead byte 0xFF", "\xFF" "Ab", "\xFF" "ab", "\xFF" "AB"},
+      {"lead byte 0xFF",
+       "\xFF"
+       "Ab",
+       "\xFF"
+       "ab",
+       "\xFF"
+       "AB"},
       {"sequence cut at the end", "Q\xC3", "q\xC3", "Q\xC3"},
-      {"sequence cut by a letter", "\xC3" "A", "\xC3" "a", "\xC3" "A"},
+      {"sequence cut by a letter",
+       "\xC3"
+       "A",
+       "\xC3"
+       "a",
+       "\xC3"
+       "A"},
       {"overlong encoding of 'A'", "\xC1\x81", "\xC1\x81", "\xC1\x81"},
       {"overlong three-byte encoding", "\xE0\x81\x81", "\xE0\x81\x81", "\xE0\x81\x81"},
-      {"surrogate half", "\xED\xA0\x80" "b", "\xED\xA0\x80" "b", "\xED\xA0\x80" "B"},
+      {"surrogate half",
+       "\xED\xA0\x80"
+       "b",
+       "\xED\xA0\x80"
+       "b",
+       "\xED\xA0\x80"
+       "B"},
       {"beyond U+10FFFF", "\xF4\x90\x80\x80", "\xF4\x90\x80\x80", "\xF4\x90\x80\x80"},
       {"valid letter after invalid bytes", "\xFE\xC4\x80", "\xFE\xC4\x81", "\xFE\xC4\x80"},
   };
@@ -64,9 +82,17 @@ TEST(TextCase, IgnoresTheProcessLocale) {
 
 TEST(TextCase, FirstCharacterIsOneCodePoint) {
   const std::pair<std::string, std::string> rows[] = {
-      {"", ""},           {"abc", "a"},       {"Äpfel", "Ä"},         {"жук", "ж"},
-      {"€5", "€"},        {"\xF0\x9F\x98\x80!", "\xF0\x9F\x98\x80"}, {"\x80x", "\x80"},
-      {"\xC3", "\xC3"},   {"\xE2\x82" "A", "\xE2"},
+      {"", ""},
+      {"abc", "a"},
+      {"Äpfel", "Ä"},
+      {"жук", "ж"},
+      {"€5", "€"},
+      {"\xF0\x9F\x98\x80!", "\xF0\x9F\x98\x80"},
+      {"\x80x", "\x80"},
+      {"\xC3", "\xC3"},
+      {"\xE2\x82"
+       "A",
+       "\xE2"},
   };
   for (const auto& [text, first] : rows) {
     SCOPED_TRACE(text);

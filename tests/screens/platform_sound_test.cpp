@@ -1,0 +1,80 @@
+// The sound player: file look-up, the alert for missing files, one sound at a time.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/qt_sound_player.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A short 16-bit PCM mono WAV, the kind the game ships.
+void WriteWav(const fs::path& path) {
+  const uint32_t samples = 800;
+  const uint32_t dataSize = samples * 2;
+  std::ofstream out(path, std::ios::binary);
+  const auto put32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  const auto put16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out.write("RIFF", 4);
+  put32(36 + dataSize);
+  out.write("WAVEfmt ", 8);
+  put32(16);
+  put16(1);      // PCM
+  put16(1);      // mono
+  put32(8000);   // samples per second
+  put32(16000);  // bytes per second
+  put16(2);      // block size
+  put16(16);     // bits per sample
+  out.write("data", 4);
+  put32(dataSize);
+  for (uint32_t i = 0; i < samples; ++i) put16(static_cast<uint16_t>((i % 20) < 10 ? 8000 : -8000));
+}
+
+class QtSoundPlayerTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/keyslinger-sound-XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern), nullptr);
+    root_ = pattern;
+    fs::create_directories(root_ / "Sounds");
+    WriteWav(root_ / "Sounds" / "Button1.wav");
+    WriteWav(root_ / "Sounds" / "ric2.WAV");
+  }
+  void TearDown() override { fs::remove_all(root_); }
+  std::string At(const std::string& relative) const { return root_.string() + "/" + relative; }
+  QUrl UrlOf(const std::string& relative) const {
+    return QUrl::fromLocalFile(QString::fromStdString(At(relative)));
+  }
+
+  fs::path root_;
+};
+
+TEST_F(QtSoundPlayerTest, PlaysFilesFoundWithoutRegardToCaseOrExtension) {
+  int alerts = 0;
+  QtSoundPlayer player([&] { ++alerts; });
+  player.Play(At("sounds\\BUTTON1.WAV"));
+  EXPECT_EQ(player.Source(), UrlOf("Sounds/Button1.wav"));
+  player.Play(At("sounds\\ric2"));
+  EXPECT_EQ(player.Source(), UrlOf("Sounds/ric2.WAV"));
+  player.Play(At("Sounds/Button1.wav"));
+  EXPECT_EQ(player.Source(), UrlOf("Sounds/Button1.wav"));
+  QTest::qWait(50);  // let the effect load while the test still owns the files
+  EXPECT_EQ(alerts, 0);
+}
+
+TEST_F(QtSoundPlayerTest, AMissingFilePlaysTheAlertInstead) {
+  int alerts = 0;
+  QtSoundPlayer player([&] { ++alerts; });
+  player.Play(At("sounds\\ric9.wav"));
+  player.Play(At("sounds\\button1.nul"));
+  player.Play("");
+  EXPECT_EQ(alerts, 3);
+  // Nothing was found, so no audio object was made: start-up and silent runs stay cheap.
+  EXPECT_TRUE(player.Source().isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,5 @@
+// Inspection pictures of the generated content (never written into the repository).
+#pragma once
+#include <QString>
+
+void WritePreviews(const QString& root, const QString& outDir);

@@ -1,0 +1,7 @@
+// The pictures behind the game's screens (menu, profiles, results, pause, end, help) and their
+// resource list.
+#pragma once
+#include <QString>
+
+// Writes the PNGs into <root>/resources/pictures and <root>/resources/pictures.qrc.
+void WriteScreenPictures(const QString& root);
