@@ -8,18 +8,6 @@
 #include <QScreen>
 #include <QWidget>
 
-// The pictures are built into the Qt library, which is static: nothing would pull their
-// registration into the program unless it is called from code that is always linked.
-static void RegisterScreenPictures() {
-#ifdef KEYSLINGER_HAS_PICTURES
-  static const bool registered = [] {
-    Q_INIT_RESOURCE(pictures);
-    return true;
-  }();
-  (void)registered;
-#endif
-}
-
 QFont ArialFont(int pixelSize, bool bold, bool italic) {
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(pixelSize);
@@ -35,7 +23,6 @@ QFont SmallSansFont(int pixelSize) {
 }
 
 QPixmap ScreenPicture(const QString& name, int width, int height) {
-  RegisterScreenPictures();
   QPixmap picture(QStringLiteral(":/pictures/") + name);
   if (!picture.isNull()) return picture;
   QPixmap fill(width, height);
