@@ -1,15 +1,15 @@
 // TfmAbout: the about screen with the game's name, the manual link, credits and version.
 #include "profiles/about_form.h"
 
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+
 #include "app/app_context.h"
 #include "profiles/main_menu_form.h"
 #include "screens/hover_button_widget.h"
 #include "screens/link_label_widget.h"
 #include "screens/qt_fonts.h"
-
-#include <QFrame>
-#include <QKeyEvent>
-#include <QLabel>
 
 namespace {
 const char* const kCredits[4] = {"Game and levels:", "the Keyslinger team.",

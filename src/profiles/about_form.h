@@ -8,17 +8,17 @@ class TVtxSpdButton;
 
 class TfmAbout : public QDialog {
   Q_OBJECT
-public:
+ public:
   explicit TfmAbout(AppContext& app, QWidget* parent = nullptr);
 
   void ShowModal();
   LinkLabel* LbSite() const { return lbSite_; }
   TVtxSpdButton* BtnOk() const { return btnOk_; }
 
-protected:
+ protected:
   void keyPressEvent(QKeyEvent* event) override;
 
-private:
+ private:
   AppContext& app_;
   LinkLabel* lbSite_ = nullptr;
   TVtxSpdButton* btnOk_ = nullptr;

@@ -1,6 +1,9 @@
 // TFirstStart: asks a profile for its difficulty at its first START GAME.
 #include "profiles/first_start_form.h"
 
+#include <QKeyEvent>
+#include <QLabel>
+
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
@@ -8,9 +11,6 @@
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
-
-#include <QKeyEvent>
-#include <QLabel>
 
 namespace {
 TVtxSpdButton* MakeChoiceButton(QWidget* parent, const QString& caption, int left,

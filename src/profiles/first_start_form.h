@@ -8,7 +8,7 @@ class TVtxSpdButton;
 
 class TFirstStart : public QDialog {
   Q_OBJECT
-public:
+ public:
   explicit TFirstStart(AppContext& app, QWidget* parent = nullptr);
 
   void ShowModal();
@@ -19,10 +19,10 @@ public:
   TVtxSpdButton* BtnNormal() const { return btnNormal_; }
   TVtxSpdButton* BtnHard() const { return btnHard_; }
 
-protected:
+ protected:
   void keyPressEvent(QKeyEvent* event) override;
 
-private:
+ private:
   AppContext& app_;
   TVtxSpdButton* btnEasy_ = nullptr;
   TVtxSpdButton* btnNormal_ = nullptr;

@@ -1,13 +1,13 @@
 // TfmHelp: the help window, a resizable tool window showing the help page picture.
 #include "profiles/help_form.h"
 
-#include "screens/picture_box_widget.h"
-#include "screens/qt_fonts.h"
-
 #include <QGuiApplication>
 #include <QMoveEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include "screens/picture_box_widget.h"
+#include "screens/qt_fonts.h"
 
 namespace {
 constexpr int kSnapDistance = 10;
@@ -46,7 +46,8 @@ void TfmHelp::moveEvent(QMoveEvent* event) {
   if (std::abs(frame.left() - area.left()) <= kSnapDistance) x = area.left();
   if (std::abs(frame.right() - area.right()) <= kSnapDistance) x = area.right() - frame.width() + 1;
   if (std::abs(frame.top() - area.top()) <= kSnapDistance) y = area.top();
-  if (std::abs(frame.bottom() - area.bottom()) <= kSnapDistance) y = area.bottom() - frame.height() + 1;
+  if (std::abs(frame.bottom() - area.bottom()) <= kSnapDistance)
+    y = area.bottom() - frame.height() + 1;
   if (x != frame.left() || y != frame.top()) {
     snapping_ = true;
     move(x, y);

@@ -6,16 +6,16 @@ struct AppContext;
 
 class TfmHelp : public QWidget {
   Q_OBJECT
-public:
+ public:
   explicit TfmHelp(AppContext& app, QWidget* parent = nullptr);
 
   // Shows the window centred, or brings it to the front when it is already open.
   void ShowHelp();
 
-protected:
+ protected:
   void moveEvent(QMoveEvent* event) override;
 
-private:
+ private:
   bool shownBefore_ = false;
   bool snapping_ = false;
 };

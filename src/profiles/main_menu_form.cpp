@@ -2,11 +2,15 @@
 // screens, switches sound, and links to the game's manual.
 #include "profiles/main_menu_form.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QUrl>
+
 #include "app/app_context.h"
 #include "app/screen_calls.h"
 #include "app/services.h"
 #include "app/shared_state.h"
-#include "level/level_play.h"
 #include "platform/game_error.h"
 #include "platform/login_name.h"
 #include "platform/shell.h"
@@ -14,6 +18,7 @@
 #include "profiles/button_sound.h"
 #include "profiles/first_start_form.h"
 #include "profiles/help_form.h"
+#include "profiles/main_menu.h"
 #include "profiles/player_form.h"
 #include "profiles/player_store.h"
 #include "screens/hover_button_widget.h"
@@ -21,16 +26,8 @@
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QUrl>
-
 namespace {
 constexpr int kLevelLabelRight = 291;
-const QString kSoundOn = QStringLiteral("SOUND ON");
-const QString kSoundOff = QStringLiteral("SOUND OFF");
 
 TVtxSpdButton* MakeMenuButton(QWidget* parent, const QString& caption, int top) {
   auto* button = new TVtxSpdButton(parent);
@@ -78,14 +75,14 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
 
   MakeLabel(this, QStringLiteral("Typing tutor:"), 104, 3, ArialFont(13), look::kWhite);
   MakeLabel(this, QStringLiteral("Drifter:"), 8, 64, ArialFont(16), look::kSilver);
-  lbPlayer_ = MakeLabel(this, QStringLiteral("player"), 88, 64, ArialFont(16, true, true),
-                        look::kSilver);
+  lbPlayer_ =
+      MakeLabel(this, QStringLiteral("player"), 88, 64, ArialFont(16, true, true), look::kSilver);
   lblevel_ = MakeLabel(this, QString(), 0, 64, ArialFont(16, true, true), look::kSilver);
   SetLevelLabel(QStringLiteral("level"));
 
   btnStart_ = MakeMenuButton(this, QStringLiteral("START GAME"), 104);
   btnProfile_ = MakeMenuButton(this, QStringLiteral("CHANGE PROFILE"), 144);
-  btnSound_ = MakeMenuButton(this, kSoundOn, 184);
+  btnSound_ = MakeMenuButton(this, QString::fromUtf8(kSoundOnCaption), 184);
   btnAbout_ = MakeMenuButton(this, QStringLiteral("ABOUT"), 224);
   btnExit_ = MakeMenuButton(this, QStringLiteral("EXIT"), 304);
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartGameClick(); });
@@ -124,20 +121,17 @@ void TfmMain::FormCreate() {
   } catch (const GameError& e) {
     app_.services.messages.Show(e.what());
   }
-  if (!app_.shared.currentPlayer.empty() && app_.shared.playerStore) {
+  if (!app_.shared.currentPlayer.empty()) {
     SetPlayerLabel(QString::fromStdString(app_.shared.currentPlayer));
-    const int32_t level = app_.shared.playerStore->ReadInteger(app_.shared.currentPlayer, "curlevel", 1);
-    SetLevelLabel(QStringLiteral("level") + QString::number(level));
+    SetLevelLabel(QString::fromStdString(MenuLevelText(app_.shared)));
   }
 }
 
-void TfmMain::SetSoundCaption() { btnSound_->setText(app_.shared.soundOn ? kSoundOn : kSoundOff); }
-
-void TfmMain::FormShow() {
-  if (!app_.shared.playerStore) return;
-  const int32_t level = app_.shared.playerStore->ReadInteger(app_.shared.currentPlayer, "curlevel", 1);
-  SetLevelLabel(QStringLiteral("level") + QString::number(level));
+void TfmMain::SetSoundCaption() {
+  btnSound_->setText(QString::fromUtf8(app_.shared.soundOn ? kSoundOnCaption : kSoundOffCaption));
 }
+
+void TfmMain::FormShow() { SetLevelLabel(QString::fromStdString(MenuLevelText(app_.shared))); }
 
 void TfmMain::ShowMenu() {
   if (isVisible()) {
@@ -175,25 +169,13 @@ void TfmMain::SetLevelLabel(const QString& text) {
 }
 
 void TfmMain::StartGameClick() {
-  SharedState& shared = app_.shared;
-  PlayButtonSound(shared, app_.services);
-  shared.lastLevel = 16;
-  IniStore& store = *shared.playerStore;
-  if (store.ReadInteger(shared.currentPlayer, "curlevel", 1) > 16) return;
-  if (store.ReadInteger(shared.currentPlayer, "firststart", 0) == 0) {
-    try {
-      store.WriteInteger(shared.currentPlayer, "firststart", 1);
-    } catch (const GameError& e) {
-      app_.services.messages.Show(e.what());
-      return;
-    }
+  StartGameScreens screens;
+  screens.askDifficulty = [this] {
     if (app_.screens.FirstStart) app_.screens.FirstStart->ShowModal();
-  }
-  ShowGameScreen(app_);
-  app_.level->ResetCounters();
-  hide();
-  const int32_t level = store.ReadInteger(shared.currentPlayer, "curlevel", 1);
-  app_.level->StartLevel("Level" + std::to_string(level));
+  };
+  screens.showGameScreen = [this] { ShowGameScreen(app_); };
+  screens.hideMenu = [this] { hide(); };
+  StartGame(app_.shared, app_.services, *app_.level, screens);
 }
 
 void TfmMain::ChangeProfileClick() {
@@ -202,19 +184,9 @@ void TfmMain::ChangeProfileClick() {
 }
 
 void TfmMain::SoundClick() {
-  const bool turnOn = btnSound_->text() != kSoundOn;
-  const QString previous = btnSound_->text();
-  btnSound_->setText(turnOn ? kSoundOn : kSoundOff);
-  try {
-    app_.shared.playerStore->WriteBool("curplayer", "sound", turnOn);
-  } catch (const GameError& e) {
-    // The file keeps the old switch, so the caption goes back to telling the truth.
-    btnSound_->setText(previous);
-    app_.services.messages.Show(e.what());
-    return;
-  }
-  app_.shared.soundOn = turnOn;
-  PlayButtonSound(app_.shared, app_.services);
+  const std::string caption =
+      SwitchSound(app_.shared, app_.services, btnSound_->text().toStdString());
+  btnSound_->setText(QString::fromStdString(caption));
 }
 
 void TfmMain::AboutClick() {
@@ -244,10 +216,4 @@ void TfmMain::keyPressEvent(QKeyEvent* event) {
     default:
       event->ignore();
   }
-}
-
-void TfmMain::closeEvent(QCloseEvent* event) {
-  // The main window's close ends the program, whatever other windows (help) are open.
-  event->accept();
-  QCoreApplication::quit();
 }

@@ -18,7 +18,7 @@ void OpenSitePage(AppContext& app);
 
 class TfmMain : public QWidget {
   Q_OBJECT
-public:
+ public:
   // Creating the menu seeds the random generator and opens Player.ini (FormCreate).
   explicit TfmMain(AppContext& app, QWidget* parent = nullptr);
 
@@ -48,12 +48,11 @@ public:
   TVtxSpdButton* BtnAbout() const { return btnAbout_; }
   TVtxSpdButton* BtnExit() const { return btnExit_; }
 
-protected:
+ protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
-private:
+ private:
   void FormCreate();
   void FormShow();
   void SetSoundCaption();

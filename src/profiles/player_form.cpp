@@ -1,29 +1,20 @@
-// TFmPlayer: the profile dialog. Adds, deletes and chooses profiles, chooses the level START GAME
-// plays and the profile's difficulty; every change is written to Player.ini at once.
+// TFmPlayer: the profile dialog. Draws the profile dialog's rules and forwards clicks and keys.
 #include "profiles/player_form.h"
-
-#include "app/app_context.h"
-#include "app/services.h"
-#include "app/shared_state.h"
-#include "platform/game_error.h"
-#include "platform/text_case.h"
-#include "profiles/button_sound.h"
-#include "profiles/main_menu_form.h"
-#include "profiles/profile_names.h"
-#include "screens/hover_button_widget.h"
-#include "screens/picture_box_widget.h"
-#include "screens/qt_fonts.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <algorithm>
+
+#include "app/app_context.h"
+#include "profiles/main_menu_form.h"
+#include "profiles/profile_dialog.h"
+#include "screens/hover_button_widget.h"
+#include "screens/picture_box_widget.h"
+#include "screens/qt_fonts.h"
 
 namespace {
-const char* const kDifficulties[3] = {"Easy", "Normal", "Hard"};
-
 // Black boxes with silver bold text and a one-pixel flat border.
 const QString kBoxStyle = QStringLiteral(
     "background: black; color: #C0C0C0; border: 1px solid #808080;"
@@ -38,6 +29,7 @@ QListWidget* MakeList(QWidget* parent, int left) {
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setUniformItemSizes(true);
+  list->setTextElideMode(Qt::ElideNone);
   return list;
 }
 
@@ -55,18 +47,39 @@ TVtxSpdButton* MakeDialogButton(QWidget* parent, const QString& caption, int lef
   return button;
 }
 
-bool ContainsNoCase(const std::vector<std::string>& names, const std::string& name) {
-  return std::any_of(names.begin(), names.end(),
-                     [&](const std::string& n) { return EqualsNoCaseAscii(n, name); });
+// Refills a list only when its rows differ, so its scroll position survives, then selects.
+void ShowRows(QListWidget* list, const std::vector<std::string>& rows, int selected) {
+  bool same = list->count() == static_cast<int>(rows.size());
+  for (int i = 0; same && i < list->count(); ++i)
+    same = list->item(i)->text().toStdString() == rows[static_cast<size_t>(i)];
+  if (!same) {
+    list->clear();
+    for (const std::string& row : rows) list->addItem(QString::fromStdString(row));
+  }
+  if (selected >= 0 && selected < list->count()) {
+    list->setCurrentRow(selected);
+  } else {
+    list->clearSelection();
+  }
 }
 
-QString LevelText(int32_t level, bool blank) {
-  return (blank ? QStringLiteral("level ") : QStringLiteral("level")) + QString::number(level);
+int SelectedRow(QListWidget* list) {
+  const QList<QListWidgetItem*> selected = list->selectedItems();
+  return selected.isEmpty() ? -1 : list->row(selected.front());
 }
 }  // namespace
 
 TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
+  MenuLabels menu;
+  menu.setPlayer = [this](const std::string& text) {
+    if (app_.screens.fmMain) app_.screens.fmMain->SetPlayerLabel(QString::fromStdString(text));
+  };
+  menu.setLevel = [this](const std::string& text) {
+    if (app_.screens.fmMain) app_.screens.fmMain->SetLevelLabel(QString::fromStdString(text));
+  };
+  rules_ = std::make_unique<ProfileDialog>(app_.shared, app_.services, std::move(menu));
+
   setFixedSize(273, 236);
   setModal(true);
   auto* background =
@@ -92,7 +105,7 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
       "QComboBox { background: black; color: white; border: 1px solid #808080; padding-left: 2px; }"
       "QComboBox QAbstractItemView { background: black; color: white;"
       " selection-background-color: #000080; }"));
-  for (const char* d : kDifficulties) cbUp_->addItem(QString::fromUtf8(d));
+  for (const char* d : kDifficultyEntries) cbUp_->addItem(QString::fromUtf8(d));
   cbUp_->setCurrentIndex(-1);
 
   btnAdd_ = MakeDialogButton(this, QStringLiteral("ADD"), 8, 57, 11);
@@ -102,13 +115,21 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
   connect(btnAdd_, &QAbstractButton::clicked, this, [this] { AddClick(); });
   connect(btnDelete_, &QAbstractButton::clicked, this, [this] { DeleteClick(); });
   connect(btnOk_, &QAbstractButton::clicked, this, [this] { OkClick(); });
+  // A choice by mouse or arrow keys selects a row; drawing the view does not count.
   connect(memoPlayer_, &QListWidget::itemSelectionChanged, this, [this] {
-    if (!filling_) MemoPlayerClick();
+    if (rendering_ || SelectedRow(memoPlayer_) < 0) return;
+    rules_->ChooseProfile(SelectedRow(memoPlayer_));
+    Render();
   });
   connect(memoLevels_, &QListWidget::itemSelectionChanged, this, [this] {
-    if (!filling_) MemoLevelsClick();
+    if (rendering_ || SelectedRow(memoLevels_) < 0) return;
+    rules_->ChooseLevel(SelectedRow(memoLevels_));
+    Render();
   });
-  connect(cbUp_, &QComboBox::activated, this, [this](int) { CBUpChange(); });
+  connect(cbUp_, &QComboBox::activated, this, [this](int entry) {
+    rules_->ChangeDifficulty(entry);
+    Render();
+  });
 
   setTabOrder(memoPlayer_, memoLevels_);
   setTabOrder(memoLevels_, edPlayer_);
@@ -118,191 +139,59 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
     w->installEventFilter(this);
 }
 
+TFmPlayer::~TFmPlayer() = default;
+
 void TFmPlayer::ShowModal() {
   CentreOnScreen(this);
   exec();
 }
 
-template <typename F> void TFmPlayer::Guarded(F&& handler) {
-  try {
-    handler();
-  } catch (const GameError& e) {
-    app_.services.messages.Show(e.what());
+void TFmPlayer::Render() {
+  const ProfileDialogView& view = rules_->View();
+  rendering_ = true;
+  ShowRows(memoPlayer_, view.players, view.selectedPlayer);
+  ShowRows(memoLevels_, view.levels, view.selectedLevel);
+  if (view.nameFieldSets != nameFieldSets_) {
+    nameFieldSets_ = view.nameFieldSets;
+    edPlayer_->setText(QString::fromStdString(view.nameField));
   }
+  lbcurlevel_->setText(QString::fromStdString(view.levelLabel));
+  lbcurlevel_->adjustSize();
+  cbUp_->setCurrentIndex(view.difficulty);
+  rendering_ = false;
 }
 
 void TFmPlayer::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) {
-    memoPlayer_->setFocus();
-    Guarded([this] { FormShow(); });
-  }
-}
-
-void TFmPlayer::FormShow() {
-  SharedState& shared = app_.shared;
-  shared.playerSections = shared.playerStore->ReadSections();
-  SelectDifficulty(shared.playerStore->ReadString(shared.currentPlayer, "up", "easy"));
-  SelectProfile("");
-}
-
-void TFmPlayer::SelectDifficulty(const std::string& up) {
-  for (int i = 0; i < cbUp_->count(); ++i)
-    if (EqualsNoCaseAscii(cbUp_->itemText(i).toStdString(), up)) {
-      cbUp_->setCurrentIndex(i);
-      return;
-    }
-}
-
-void TFmPlayer::SetLevelLabel(const QString& text) {
-  lbcurlevel_->setText(text);
-  lbcurlevel_->adjustSize();
-}
-
-void TFmPlayer::FillLevels(int32_t count) {
-  filling_ = true;
-  for (int32_t i = 1; i <= count; ++i) memoLevels_->addItem(LevelText(i, false));
-  filling_ = false;
-}
-
-void TFmPlayer::SetMenuLabels(const QString& player, const QString& level) {
-  if (app_.screens.fmMain == nullptr) return;
-  app_.screens.fmMain->SetPlayerLabel(player);
-  app_.screens.fmMain->SetLevelLabel(level);
-}
-
-void TFmPlayer::SelectProfile(const std::string& name) {
-  SharedState& shared = app_.shared;
-  IniStore& store = *shared.playerStore;
-  if (!name.empty()) {
-    if (!ContainsNoCase(shared.playerSections, name)) {
-      store.WriteInteger(name, "levels", 1);
-      store.WriteInteger(name, "curlevel", 1);
-      shared.playerSections.push_back(name);
-      filling_ = true;
-      memoPlayer_->addItem(QString::fromStdString(name));
-      filling_ = false;
-      store.WriteString(name, "up", cbUp_->currentText().toStdString());
-    }
-    store.WriteString("curplayer", "name", name);
-    SelectDifficulty(store.ReadString(name, "up", "easy"));
-    edPlayer_->setText(QString::fromStdString(name));
-    shared.currentPlayer = store.ReadString("curplayer", "name", "");
-    filling_ = true;
-    memoLevels_->clear();
-    filling_ = false;
-    const int32_t curlevel = store.ReadInteger(name, "curlevel", 0);
-    SetLevelLabel(LevelText(curlevel, true));
-    FillLevels(store.ReadInteger(name, "levels", 0));
-    SetMenuLabels(QString::fromStdString(name), LevelText(curlevel, true));
-    return;
-  }
-
-  auto& sections = shared.playerSections;
-  sections.erase(std::remove_if(sections.begin(), sections.end(),
-                                [](const std::string& s) { return EqualsNoCaseAscii(s, "curplayer"); }),
-                 sections.end());
-  filling_ = true;
-  memoPlayer_->clear();
-  for (const std::string& s : sections) memoPlayer_->addItem(QString::fromStdString(s));
-  memoPlayer_->clearSelection();
-  filling_ = false;
-  const std::string current = store.ReadString("curplayer", "name", "");
-  SetLevelLabel(LevelText(store.ReadInteger(current, "curlevel", 0), true));
-  shared.currentPlayer = current;
-  if (current.empty()) return;
-  edPlayer_->setText(QString::fromStdString(current));
-  const int32_t levels = store.ReadInteger(current, "levels", 0);
-  filling_ = true;
-  memoLevels_->clear();
-  filling_ = false;
-  if (levels <= 0)
-    app_.services.messages.Show("error");
-  else
-    FillLevels(levels);
+  if (event->spontaneous()) return;
+  memoPlayer_->setFocus();
+  rules_->Open();
+  Render();
 }
 
 void TFmPlayer::AddClick() {
-  filling_ = true;
-  cbUp_->setCurrentIndex(0);
-  filling_ = false;
-  PlayButtonSound(app_.shared, app_.services);
-  const std::string name = edPlayer_->text().toStdString();
-  if (name.empty()) return;
-  for (int i = 0; i < memoPlayer_->count(); ++i)
-    if (EqualsNoCaseAscii(memoPlayer_->item(i)->text().toStdString(), name)) return;
-  const std::string problem = ProfileNameProblem(name);
-  if (!problem.empty()) {
-    app_.services.messages.Show(problem);
-    return;
-  }
-  Guarded([&] { SelectProfile(name); });
+  rules_->Add(edPlayer_->text().toStdString());
+  Render();
 }
 
 void TFmPlayer::DeleteClick() {
-  PlayButtonSound(app_.shared, app_.services);
-  const QList<QListWidgetItem*> selected = memoPlayer_->selectedItems();
-  if (memoPlayer_->count() < 2 || selected.isEmpty()) return;
-  const std::string doomed = selected.front()->text().toStdString();
-  Guarded([&] {
-    // The file goes first: when it cannot be written, the list still shows what the file holds.
-    app_.shared.playerStore->EraseSection(doomed);
-    filling_ = true;
-    delete memoPlayer_->takeItem(memoPlayer_->row(selected.front()));
-    filling_ = false;
-    auto& sections = app_.shared.playerSections;
-    sections.erase(std::remove_if(sections.begin(), sections.end(),
-                                  [&](const std::string& s) { return EqualsNoCaseAscii(s, doomed); }),
-                   sections.end());
-    SelectProfile(memoPlayer_->item(0)->text().toStdString());
-  });
-}
-
-void TFmPlayer::MemoPlayerClick() {
-  const QList<QListWidgetItem*> selected = memoPlayer_->selectedItems();
-  if (selected.isEmpty()) return;
-  const std::string name = selected.front()->text().toStdString();
-  Guarded([&] { SelectProfile(name); });
-}
-
-void TFmPlayer::MemoLevelsClick() {
-  const QList<QListWidgetItem*> selected = memoLevels_->selectedItems();
-  if (selected.isEmpty()) return;
-  const int32_t level = memoLevels_->row(selected.front()) + 1;
-  SetLevelLabel(LevelText(level, false));
-  if (app_.screens.fmMain) app_.screens.fmMain->SetLevelLabel(LevelText(level, false));
-  Guarded([&] { app_.shared.playerStore->WriteInteger(app_.shared.currentPlayer, "curlevel", level); });
-}
-
-void TFmPlayer::CBUpChange() {
-  if (app_.shared.currentPlayer.empty()) return;
-  Guarded([this] {
-    app_.shared.playerStore->WriteString(app_.shared.currentPlayer, "up",
-                                         cbUp_->currentText().toStdString());
-  });
+  rules_->Delete();
+  Render();
 }
 
 void TFmPlayer::OkClick() {
-  PlayButtonSound(app_.shared, app_.services);
+  rules_->Ok();
   accept();
 }
 
 void TFmPlayer::done(int result) {
-  FormClose();
+  rules_->Close();
   QDialog::done(result);
 }
 
-void TFmPlayer::FormClose() {
-  if (app_.shared.currentPlayer.empty() || cbUp_->currentIndex() < 0) return;
-  // A failed write is reported, but the dialog still closes: the player is never held in it.
-  Guarded([this] {
-    app_.shared.playerStore->WriteString(app_.shared.currentPlayer, "up",
-                                         cbUp_->currentText().toStdString());
-  });
-}
-
 bool TFmPlayer::FormKeyDown(int key, QObject* focus) {
-  if (key == Qt::Key_Escape || ((key == Qt::Key_Return || key == Qt::Key_Enter) && focus != edPlayer_)) {
+  const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+  if (key == Qt::Key_Escape || (enter && focus != edPlayer_)) {
     btnOk_->click();
     return true;
   }

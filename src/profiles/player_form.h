@@ -1,10 +1,11 @@
-// TFmPlayer: the profile dialog. Adds, deletes and chooses profiles, chooses the level START GAME
-// plays and the profile's difficulty; every change is written to Player.ini at once.
+// TFmPlayer: the profile dialog. Draws the profile dialog's rules and forwards clicks and keys.
 #pragma once
 #include <QDialog>
+#include <memory>
 #include <string>
 
 struct AppContext;
+class ProfileDialog;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -13,20 +14,17 @@ class TVtxSpdButton;
 
 class TFmPlayer : public QDialog {
   Q_OBJECT
-public:
+ public:
   explicit TFmPlayer(AppContext& app, QWidget* parent = nullptr);
+  ~TFmPlayer() override;
 
   void ShowModal();
-
-  // With a name: creates that profile when it is new, makes it current and shows it here and on
-  // the main menu. With an empty name: reloads the players list and shows the current profile.
-  // Throws GameError when Player.ini cannot be written.
-  void SelectProfile(const std::string& name);
 
   void AddClick();
   void DeleteClick();
   void OkClick();
 
+  const ProfileDialog& Rules() const { return *rules_; }
   QListWidget* MemoPlayer() const { return memoPlayer_; }
   QListWidget* MemoLevels() const { return memoLevels_; }
   QLineEdit* EdPlayer() const { return edPlayer_; }
@@ -36,29 +34,23 @@ public:
   TVtxSpdButton* BtnDelete() const { return btnDelete_; }
   TVtxSpdButton* BtnOk() const { return btnOk_; }
 
+  // Every way of closing passes here, so the difficulty is written once on the way out.
   void done(int result) override;
 
-protected:
+ protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
-private:
-  void FormShow();
-  void FormClose();
-  void MemoPlayerClick();
-  void MemoLevelsClick();
-  void CBUpChange();
-  // Runs a handler; a failed write is shown and ends that handler.
-  template <typename F> void Guarded(F&& handler);
-  void SelectDifficulty(const std::string& up);
-  void SetLevelLabel(const QString& text);
-  void FillLevels(int32_t count);
-  void SetMenuLabels(const QString& player, const QString& level);
+ private:
+  void Render();
   bool FormKeyDown(int key, QObject* focus);
 
   AppContext& app_;
-  bool filling_ = false;  // list changes made by the dialog itself are not choices
+  std::unique_ptr<ProfileDialog> rules_;
+  bool rendering_ = false;
+  int nameFieldSets_ = 0;  // the rules' name last put into the field; typing is kept otherwise  //
+                           // list changes made while drawing are not the player's choices
   QListWidget* memoPlayer_ = nullptr;
   QListWidget* memoLevels_ = nullptr;
   QLineEdit* edPlayer_ = nullptr;

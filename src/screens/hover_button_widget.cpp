@@ -63,7 +63,8 @@ void TVtxSpdButton::leaveEvent(QEvent* event) {
 }
 
 QSize TVtxSpdButton::sizeHint() const {
-  const QSize textSize = fontMetrics().size(Qt::TextSingleLine, text().isEmpty() ? QStringLiteral(" ") : text());
+  const QSize textSize =
+      fontMetrics().size(Qt::TextSingleLine, text().isEmpty() ? QStringLiteral(" ") : text());
   return textSize + QSize(8, 6);
 }
 

@@ -6,7 +6,7 @@
 
 class TVtxSpdButton : public QAbstractButton {
   Q_OBJECT
-public:
+ public:
   using MouseEvent = std::function<void(TVtxSpdButton* sender)>;
 
   explicit TVtxSpdButton(QWidget* parent = nullptr);
@@ -34,12 +34,12 @@ public:
 
   QSize sizeHint() const override;
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
-private:
+ private:
   QColor fontColor_{0, 0, 0};
   bool flat_ = true;
   bool pointerOver_ = false;

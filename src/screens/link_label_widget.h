@@ -5,14 +5,14 @@
 
 class LinkLabel : public QLabel {
   Q_OBJECT
-public:
+ public:
   explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
   std::function<void()> OnClick;
   std::function<void()> OnMouseEnter;
   std::function<void()> OnMouseLeave;
 
-protected:
+ protected:
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;

@@ -1,6 +1,10 @@
 // TFmPause: the panel that floats over a paused level with CONTINUE, RESTART and MAIN MENU.
 #include "screens/pause_form.h"
 
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
@@ -10,10 +14,6 @@
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
-
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPainter>
 
 namespace {
 constexpr int kPauseHowlMs = 60000;

@@ -11,7 +11,7 @@ class TVtxSpdButton;
 
 class TFmPause : public QWidget {
   Q_OBJECT
-public:
+ public:
   explicit TFmPause(AppContext& app, QWidget* parent = nullptr);
   ~TFmPause() override;
 
@@ -29,12 +29,12 @@ public:
   QLabel* Title() const { return title_; }
   const Timer& Timer1() const { return *timer1_; }
 
-protected:
+ protected:
   void showEvent(QShowEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   void FormShow();
   void Timer1Timer();
 

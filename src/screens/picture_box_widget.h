@@ -6,18 +6,18 @@
 
 class PictureBox : public QWidget {
   Q_OBJECT
-public:
+ public:
   explicit PictureBox(const QPixmap& picture, bool stretch, QWidget* parent = nullptr);
 
   std::function<void()> OnClick;
   const QPixmap& Picture() const { return picture_; }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+ private:
   QPixmap picture_;
   bool stretch_;
 };

@@ -2,6 +2,8 @@
 // profiles, pass or fail, and what the three buttons of the results screen decide.
 #include "screens/results.h"
 
+#include <utility>
+
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "level/field_split.h"
@@ -12,8 +14,6 @@
 #include "profiles/ini_document.h"
 #include "profiles/ini_store.h"
 #include "targets/level_counters.h"
-
-#include <utility>
 
 namespace {
 

@@ -53,14 +53,14 @@ struct ResultsView {
   std::vector<ResultRow> rows;      // ordered, without the heading row
   bool passed = false;
   bool fanfare = false;
-  std::string writeError;           // set when the best result could not be written
+  std::string writeError;  // set when the best result could not be written
 };
 
 // The results screen's state and its three ways on. The buttons call level play and write
 // Player.ini; a GameError from a write stops the action where it happened and propagates, and
 // the screen then stays open. Returning normally means the screen closes.
 class Results {
-public:
+ public:
   Results(SharedState& shared, Services& services, LevelPlay& level);
 
   // Everything done when the screen is shown, in order; plays the fanfare. A failed write of
@@ -74,7 +74,7 @@ public:
   void TryAgain();
   void MainMenu();
 
-private:
+ private:
   SharedState& shared_;
   Services& services_;
   LevelPlay& level_;

@@ -1,6 +1,14 @@
 // TFmScore: the results screen shown modally when a level's script is exhausted.
 #include "screens/score_form.h"
 
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
@@ -10,15 +18,26 @@
 #include "screens/qt_fonts.h"
 #include "screens/results.h"
 
-#include <QCloseEvent>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QTableWidget>
-
 namespace {
 constexpr int kColumnWidths[5] = {83, 47, 49, 45, 51};
 constexpr int kRowHeight = 24;
+
+// Cells as the toolkit's text grid draws them: two pixels in, centred down, cut at the cell's
+// edge rather than shortened with an ellipsis.
+class GridCellDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->setFont(option.font);
+    painter->setPen(option.palette.color(QPalette::Text));
+    painter->drawText(option.rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      index.data().toString());
+    painter->restore();
+  }
+};
 
 TVtxSpdButton* MakeScoreButton(QWidget* parent, const QString& caption, int left,
                                const QColor& oldColor) {
@@ -62,6 +81,7 @@ TFmScore::TFmScore(AppContext& app, QWidget* parent)
   scoreList_->setSelectionMode(QAbstractItemView::NoSelection);
   scoreList_->setFocusPolicy(Qt::NoFocus);
   scoreList_->setWordWrap(false);
+  scoreList_->setItemDelegate(new GridCellDelegate(scoreList_));
   scoreList_->setFont(ArialFont(13));
   QPalette palette = scoreList_->palette();
   palette.setColor(QPalette::Base, look::kBlack);

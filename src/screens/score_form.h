@@ -11,7 +11,7 @@ class TVtxSpdButton;
 
 class TFmScore : public QDialog {
   Q_OBJECT
-public:
+ public:
   explicit TFmScore(AppContext& app, QWidget* parent = nullptr);
   ~TFmScore() override;
 
@@ -34,12 +34,12 @@ public:
   QLabel* Label2() const { return label2_; }
   QLabel* LbNeeded() const { return lbNeeded_; }
 
-protected:
+ protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 
-private:
+ private:
   void CloseWith(int result);
   void FillTable();
 

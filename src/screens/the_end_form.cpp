@@ -1,12 +1,12 @@
 // TFmTheEnd: the closing picture after the last level, left only through its close area.
 #include "screens/the_end_form.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
+
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
-
-#include <QCloseEvent>
-#include <QKeyEvent>
 
 TFmTheEnd::TFmTheEnd(AppContext& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {

@@ -8,7 +8,7 @@ class TVtxSpdButton;
 
 class TFmTheEnd : public QDialog {
   Q_OBJECT
-public:
+ public:
   explicit TFmTheEnd(AppContext& app, QWidget* parent = nullptr);
 
   // Centred and modal until the close area is clicked.
@@ -16,12 +16,12 @@ public:
   TVtxSpdButton* CloseArea() const { return closeArea_; }
   PictureBox* Picture() const { return picture_; }
 
-protected:
+ protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 
-private:
+ private:
   void CloseAreaClick();
 
   AppContext& app_;

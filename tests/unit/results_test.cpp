@@ -1,6 +1,13 @@
 // Results of a finished level: percentage, best results, the table and the three ways on.
 #include "screens/results.h"
 
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "level/level_play.h"
@@ -15,13 +22,6 @@
 #include "profiles/ini_store.h"
 #include "profiles/player_store.h"
 #include "targets/level_counters.h"
-
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -76,7 +76,7 @@ TEST(ResultPercent, PassesFromSixty) {
 }
 
 class PlayerIniTest : public testing::Test {
-protected:
+ protected:
   void SetUp() override {
     char pattern[] = "/tmp/results_test_XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
@@ -108,12 +108,9 @@ TEST_F(BestResult, FirstResultIsStoredAndOnlyAHigherPercentReplacesIt) {
     std::string stored;
   };
   const Step steps[] = {
-      {"0:0:5:0", 0, true, "0:0:5:0"},
-      {"0:3:1:0", 0, false, "0:0:5:0"},
-      {"75:12:3:1", 75, true, "75:12:3:1"},
-      {"75:20:0:0", 75, false, "75:12:3:1"},
-      {"74:20:0:0", 74, false, "75:12:3:1"},
-      {"80:13:0:0", 80, true, "80:13:0:0"},
+      {"0:0:5:0", 0, true, "0:0:5:0"},       {"0:3:1:0", 0, false, "0:0:5:0"},
+      {"75:12:3:1", 75, true, "75:12:3:1"},  {"75:20:0:0", 75, false, "75:12:3:1"},
+      {"74:20:0:0", 74, false, "75:12:3:1"}, {"80:13:0:0", 80, true, "80:13:0:0"},
   };
   for (const Step& s : steps) {
     SCOPED_TRACE(s.record);
@@ -167,16 +164,17 @@ TEST_F(ResultTable, RowsListEveryProfileButCurplayerWithBlankMissingFields) {
 }
 
 TEST(ResultOrder, HighestFirstWithTheExchangeOrderForTies) {
-  std::vector<ResultRow> rows = {
-      {"A", "50", "", "", ""}, {"B", "40", "", "", ""}, {"C", "50", "", "", ""},
-      {"D", "60", "", "", ""}};
+  std::vector<ResultRow> rows = {{"A", "50", "", "", ""},
+                                 {"B", "40", "", "", ""},
+                                 {"C", "50", "", "", ""},
+                                 {"D", "60", "", "", ""}};
   OrderResultRows(rows);
   std::vector<std::string> names;
   for (const ResultRow& r : rows) names.push_back(r[0]);
   EXPECT_EQ(names, (std::vector<std::string>{"D", "C", "A", "B"}));
 
-  std::vector<ResultRow> odd = {{"X", "junk", "", "", ""}, {"Y", "-3", "", "", ""},
-                                {"Z", "5", "", "", ""}};
+  std::vector<ResultRow> odd = {
+      {"X", "junk", "", "", ""}, {"Y", "-3", "", "", ""}, {"Z", "5", "", "", ""}};
   OrderResultRows(odd);
   EXPECT_EQ(odd[0][0], "Z");
   EXPECT_EQ(odd[1][0], "X");  // not a number: counts as 0
@@ -194,14 +192,14 @@ TEST(ResultOrder, FanfareWhenThisRunEqualsTheBestOfTheTable) {
 }
 
 class NoPictures : public PictureLoader {
-public:
+ public:
   ImagePtr LoadBitmap(const std::string& path) override { throw GameError("no picture " + path); }
   ImagePtr LoadJpeg(const std::string& path) override { throw GameError("no picture " + path); }
 };
 
 // The results screen's rules with level play over a host that shows nothing.
 class ResultsFlow : public PlayerIniTest {
-protected:
+ protected:
   void Start(const std::string& ini, const std::string& levelName) {
     WriteIni(ini);
     shared_.appDir = AppDir();
@@ -212,8 +210,7 @@ protected:
     messages_.shown.clear();
     results_ = std::make_unique<Results>(shared_, services_, *level_);
   }
-  void Finish(int32_t myScore, int32_t allScore, int32_t misses, int32_t civilians,
-              int32_t hits) {
+  void Finish(int32_t myScore, int32_t allScore, int32_t misses, int32_t civilians, int32_t hits) {
     level_->MutableCounters() = Counters(myScore, allScore, misses, civilians, hits);
   }
   std::string Stored(const std::string& section, const std::string& key) const {
