@@ -16,11 +16,15 @@
 
 class LevelHarness {
 public:
-  LevelHarness() {
+  // Plays the test game folder (copied), or the given game folder as it is; Player.ini is kept
+  // in a temporary folder either way.
+  explicit LevelHarness(const std::string& gameDir = "") {
     char pattern[] = "/tmp/keyslinger-level-XXXXXX";
     dir = mkdtemp(pattern);
-    std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
-    shared.appDir = dir + "/";
+    if (gameDir.empty()) {
+      std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
+    }
+    shared.appDir = gameDir.empty() ? dir + "/" : gameDir + "/";
     shared.playerStore = std::make_unique<IniStore>(dir + "/Player.ini");
     shared.currentPlayer = "Tester";
     shared.soundOn = true;
