@@ -91,9 +91,9 @@ std::string Describe(const TypistProfile& t) {
   return line;
 }
 
-std::string Seconds3(int64_t ms) {
+std::string Seconds3(int64_t ms, int width = 8) {
   char text[32];
-  std::snprintf(text, sizeof text, "%8lld.%03lld", static_cast<long long>(ms / 1000), static_cast<long long>(ms % 1000));
+  std::snprintf(text, sizeof text, "%*lld.%03lld", width, static_cast<long long>(ms / 1000), static_cast<long long>(ms % 1000));
   return text;
 }
 
@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
     std::cout << "# " << (result.finished ? "results" : "unfinished: " + result.failure) << ": " << result.percent
               << "%, hits " << c.Hits << ", misses " << c.Misses << ", civilians " << c.Civilians << ", acted " << c.Lost
               << ", MyScore " << c.MyScore << ", AllScore " << c.AllScore << ", bots " << c.Bots << ", playing time "
-              << Seconds3(result.playingMs) << " s\n";
+              << Seconds3(result.playingMs, 1) << " s\n";
     gameMs = result.finished ? result.playingMs : simulator.timeLimitMs;
   } else {
     const std::vector<BatchRow> rows = RunBatch(simulator, request);
