@@ -98,7 +98,7 @@ std::vector<BatchRow> RunBatch(Simulator& simulator, const BatchRequest& request
     int passed = 0;
     for (int run = 0; run < request.runs; ++run) {
       const RunResult& result = results[r * static_cast<size_t>(request.runs) + static_cast<size_t>(run)];
-      row.gameMs += result.finished ? result.playingMs : simulator.timeLimitMs;
+      row.gameMs += result.playingMs;
       if (!result.finished) {
         if (row.failure.empty()) row.failure = result.failure;
         continue;

@@ -31,8 +31,16 @@ public:
 
 class LastMessage : public MessageBoxes {
 public:
-  void Show(const std::string& text) override { last = text; }
+  explicit LastMessage(const TimerService& timers) : timers_(timers) {}
+  void Show(const std::string& text) override {
+    last = text;
+    atMs = timers_.NowMs();
+  }
   std::string last;
+  int64_t atMs = 0;
+
+private:
+  const TimerService& timers_;
 };
 
 }  // namespace
@@ -144,7 +152,7 @@ RunResult Simulator::Run(const std::string& level, const std::string& difficulty
   VirtualTimerService timers;
   SilentSoundPlayer sound;
   FixedTextMeasurer text;
-  LastMessage messages;
+  LastMessage messages(timers);
   Random random(gameSeed);
   Services services{timers, sound, pictures_, text, messages, random};
   SharedState shared;
@@ -183,7 +191,7 @@ RunResult Simulator::Run(const std::string& level, const std::string& difficulty
   while (!result.finished) {
     const int64_t now = timers.NowMs();
     if (!play.ClockEnabled()) {
-      result.failure = "the clock stopped with \"" + messages.last + "\" at " + std::to_string(now) + " ms";
+      result.failure = "the clock stopped with \"" + messages.last + "\" at " + std::to_string(messages.atMs) + " ms";
       break;
     }
     if (now >= timeLimitMs) {
@@ -202,6 +210,9 @@ RunResult Simulator::Run(const std::string& level, const std::string& difficulty
       play.KeyRelease();
     }
   }
-  if (!result.finished) result.counters = play.Counters();
+  if (!result.finished) {
+    result.counters = play.Counters();
+    result.playingMs = timers.NowMs();
+  }
   return result;
 }

@@ -77,7 +77,7 @@ bool Shootable(const TbotImage& actor);
 struct RunResult {
   LevelCounters counters;
   int32_t percent = 0;
-  int64_t playingMs = 0;  // game time from the start until the results
+  int64_t playingMs = 0;  // game time from the start until the results (or until the run stopped)
   bool finished = false;  // the results were reached
   std::string failure;    // why not
 };

@@ -213,7 +213,7 @@ int main(int argc, char** argv) {
               << "%, hits " << c.Hits << ", misses " << c.Misses << ", civilians " << c.Civilians << ", acted " << c.Lost
               << ", MyScore " << c.MyScore << ", AllScore " << c.AllScore << ", bots " << c.Bots << ", playing time "
               << Seconds3(result.playingMs, 1) << " s\n";
-    gameMs = result.finished ? result.playingMs : simulator.timeLimitMs;
+    gameMs = result.playingMs;
   } else {
     const std::vector<BatchRow> rows = RunBatch(simulator, request);
     std::cout << (csv ? FormatCsv(rows) : FormatTable(rows));
