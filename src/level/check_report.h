@@ -1,0 +1,32 @@
+// Problems found in a game folder, each tied to a file and a line, as the level checker prints them.
+#pragma once
+#include <string>
+#include <vector>
+
+enum class Severity { Warning, Error };
+
+struct CheckIssue {
+  std::string path;
+  int line = 0;  // 1-based; 0 when the problem concerns the file as a whole
+  Severity severity = Severity::Error;
+  std::string message;
+};
+
+// "path:line: error: message" or "path:line: warning: message".
+std::string FormatIssue(const CheckIssue& issue);
+
+class CheckReport {
+public:
+  void Error(const std::string& path, int line, const std::string& message) {
+    issues_.push_back({path, line, Severity::Error, message});
+  }
+  void Warning(const std::string& path, int line, const std::string& message) {
+    issues_.push_back({path, line, Severity::Warning, message});
+  }
+  const std::vector<CheckIssue>& Issues() const { return issues_; }
+  int ErrorCount() const;
+  int WarningCount() const;
+
+private:
+  std::vector<CheckIssue> issues_;
+};

@@ -1,0 +1,14 @@
+// The level checker: reads a game folder the way the game will and reports every problem.
+#pragma once
+#include "level/check_report.h"
+
+#include <string>
+#include <vector>
+
+// The levels the game plays, Level1 to this one.
+inline constexpr int kCheckedLastLevel = 16;
+
+// Checks the game folder gameDir (Maps/, Objects/, sounds/). levels names level folders under
+// Maps/ ("Level3"; a bare number means "Level<number>"); when empty, every folder under Maps/ is
+// checked and Level1 to Level16 must be among them. Never throws.
+CheckReport CheckGame(const std::string& gameDir, const std::vector<std::string>& levels);

@@ -1,0 +1,218 @@
+// Headless play of one level in virtual time with the game's own level play.
+#include "level/simulation.h"
+
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "level/level_play.h"
+#include "platform/file_picture_loader.h"
+#include "platform/text_case.h"
+#include "platform/virtual_timer_service.h"
+#include "profiles/ini_store.h"
+#include "screens/results.h"
+#include "targets/bot_image.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+constexpr uint8_t kCivilian = 1;
+// Virtual time is advanced in slices no longer than this, so a run notices its end and its
+// time limit soon enough.
+constexpr int64_t kSliceMs = 1000;
+
+class SilentSoundPlayer : public SoundPlayer {
+public:
+  void Play(const std::string&) override {}
+};
+
+class LastMessage : public MessageBoxes {
+public:
+  explicit LastMessage(const TimerService& timers) : timers_(timers) {}
+  void Show(const std::string& text) override {
+    last = text;
+    atMs = timers_.NowMs();
+  }
+  std::string last;
+  int64_t atMs = 0;
+
+private:
+  const TimerService& timers_;
+};
+
+}  // namespace
+
+ScriptedKeys::ScriptedKeys(std::vector<TimedKey> keys) : keys_(std::move(keys)) {
+  std::stable_sort(keys_.begin(), keys_.end(), [](const TimedKey& a, const TimedKey& b) { return a.timeMs < b.timeMs; });
+}
+
+int64_t ScriptedKeys::NextPressMs() const { return next_ < keys_.size() ? keys_[next_].timeMs : -1; }
+
+std::string ScriptedKeys::Press(int64_t, const LevelPlay&) { return next_ < keys_.size() ? keys_[next_++].text : ""; }
+
+bool Shootable(const TbotImage& actor) { return !actor.Dump && !actor.Deadly && !actor.Deathing && !actor.Activity; }
+
+std::string TypedLetterOf(const LevelPlay& play, size_t place) {
+  const IniStore* map = play.MapStore();
+  if (!map || place >= play.Places().size()) return "";
+  return ToLowerUtf8(FirstCharacterUtf8(map->ReadString(play.Places()[place].name, "letter", "")));
+}
+
+ModelledTypist::ModelledTypist(TypistProfile profile, uint64_t seed)
+    : profile_(std::move(profile)), random_(seed), draws_(random_) {}
+
+void ModelledTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place, const LevelPlay&) {
+  const int32_t spawn = ++spawns_;
+  spawnAtPlace_[place] = spawn;
+  // Every actor costs the same draws, so a civilian left alone does not shift later draws.
+  const bool mistake = draws_.Chance(profile_.civilianChance);
+  const int64_t reaction = draws_.LogNormalMs(profile_.reactionMedianMs, profile_.reactionSpread);
+  if (actor.Character == kCivilian && !mistake) return;
+  const Intent intent{nowMs + reaction, place, spawn};
+  auto at = std::upper_bound(intents_.begin(), intents_.end(), intent,
+                             [](const Intent& a, const Intent& b) { return a.atMs < b.atMs; });
+  intents_.insert(at, intent);
+}
+
+int64_t ModelledTypist::NextPressMs() const {
+  if (intents_.empty()) return -1;
+  const int64_t ready = lastPressMs_ < 0 ? 0 : lastPressMs_ + profile_.minGapMs;
+  return std::max(intents_.front().atMs, ready);
+}
+
+std::string ModelledTypist::Press(int64_t nowMs, const LevelPlay& play) {
+  if (intents_.empty()) return "";
+  const Intent intent = intents_.front();
+  intents_.erase(intents_.begin());
+  const auto& places = play.Places();
+  if (intent.place >= places.size() || spawnAtPlace_[intent.place] != intent.spawn) return "";
+  const TbotImage* actor = places[intent.place].actor;
+  if (!actor || !Shootable(*actor)) return "";
+  const std::string letter = TypedLetterOf(play, intent.place);
+  if (letter.empty()) return "";
+  lastPressMs_ = nowMs;
+  if (draws_.Chance(profile_.wrongKeyChance)) {
+    // A neighbouring slip: some other letter; the typist notices and tries again.
+    std::string wrong = letter;
+    while (wrong == letter) wrong = std::string(1, static_cast<char>('a' + random_.Below(26)));
+    intents_.insert(intents_.begin(), Intent{nowMs + std::max(profile_.minGapMs, 1), intent.place, intent.spawn});
+    return wrong;
+  }
+  return letter;
+}
+
+ImagePtr CachingPictureLoader::LoadBitmap(const std::string& path) { return Load(path, false); }
+ImagePtr CachingPictureLoader::LoadJpeg(const std::string& path) { return Load(path, true); }
+
+ImagePtr CachingPictureLoader::Load(const std::string& path, bool jpeg) {
+  const auto key = std::make_pair(path, jpeg);
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = cache_.find(key);
+    if (it != cache_.end()) return it->second;
+  }
+  // Failures are not cached: they throw every time, as the game's loader does.
+  ImagePtr picture = jpeg ? inner_.LoadJpeg(path) : inner_.LoadBitmap(path);
+  std::lock_guard<std::mutex> lock(mutex_);
+  cache_.emplace(key, picture);
+  return picture;
+}
+
+Simulator::Simulator(std::string gameDir)
+    : gameDir_(std::move(gameDir)), files_(std::make_unique<FilePictureLoader>()), pictures_(*files_) {
+  while (gameDir_.size() > 1 && gameDir_.back() == '/') gameDir_.pop_back();
+  std::string pattern = (std::filesystem::temp_directory_path() / "keyslinger-sim-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder for Player.ini");
+  tempDir_ = pattern;
+}
+
+Simulator::~Simulator() {
+  std::error_code error;
+  std::filesystem::remove_all(tempDir_, error);
+}
+
+std::string Simulator::PlayerIni(const std::string& difficulty) {
+  // One profile file per difficulty, written once, so runs in parallel only read it.
+  const std::string folder = tempDir_ + "/" + difficulty;
+  const std::string path = folder + "/Player.ini";
+  std::lock_guard<std::mutex> lock(playerMutex_);
+  if (!std::filesystem::exists(path)) {
+    std::filesystem::create_directories(folder);
+    std::ofstream(path, std::ios::binary) << "[Simulator]\nup=" << difficulty << "\ncurlevel=1\n";
+  }
+  return path;
+}
+
+RunResult Simulator::Run(const std::string& level, const std::string& difficulty, uint64_t gameSeed, KeySource& keys,
+                         const SimTrace& trace) {
+  RunResult result;
+  VirtualTimerService timers;
+  SilentSoundPlayer sound;
+  FixedTextMeasurer text;
+  LastMessage messages(timers);
+  Random random(gameSeed);
+  Services services{timers, sound, pictures_, text, messages, random};
+  SharedState shared;
+  shared.appDir = gameDir_ + "/";
+  shared.playerStore = std::make_unique<IniStore>(PlayerIni(difficulty));
+  shared.currentPlayer = "Simulator";
+  shared.soundOn = true;  // as the game plays by default: sounds draw from the generator
+  NullLevelPlayHost host;
+  LevelPlay play(services, shared, host);
+
+  host.onResults = [&] {
+    result.counters = play.Counters();
+    result.percent = ResultPercentOf(result.counters);
+    result.playingMs = timers.NowMs();
+    result.finished = true;
+    play.QuitToMenu();
+    shared.returnToMenu = true;
+  };
+  play.trace = [&](const std::string& event) {
+    if (event.rfind("spawn ", 0) == 0) {
+      // The actor spawned last is the newest live actor; its place is the one holding it.
+      const std::vector<const TbotImage*> live = play.LiveActors();
+      const auto& places = play.Places();
+      for (size_t i = 0; !live.empty() && i < places.size(); ++i) {
+        if (places[i].actor == live.back()) keys.OnSpawn(timers.NowMs(), *live.back(), i, play);
+      }
+    }
+    if (trace) trace(timers.NowMs(), event);
+  };
+
+  play.StartLevel(level);
+  if (!play.LevelLoaded()) {
+    result.failure = messages.last.empty() ? "the level cannot be loaded" : messages.last;
+    return result;
+  }
+  while (!result.finished) {
+    const int64_t now = timers.NowMs();
+    if (!play.ClockEnabled()) {
+      result.failure = "the clock stopped with \"" + messages.last + "\" at " + std::to_string(messages.atMs) + " ms";
+      break;
+    }
+    if (now >= timeLimitMs) {
+      result.failure = "no results after " + std::to_string(timeLimitMs / 1000) + " s of game time";
+      break;
+    }
+    int64_t until = std::min(now + kSliceMs, timeLimitMs);
+    const int64_t press = keys.NextPressMs();
+    if (press >= 0) until = std::min(until, std::max(press, now));
+    timers.Advance(until - now);
+    while (!result.finished && play.ClockEnabled() && keys.NextPressMs() >= 0 && keys.NextPressMs() <= timers.NowMs()) {
+      const std::string typed = keys.Press(timers.NowMs(), play);
+      if (typed.empty()) continue;
+      if (trace) trace(timers.NowMs(), "key " + typed);
+      play.KeyPress(false, typed);
+      play.KeyRelease();
+    }
+  }
+  if (!result.finished) {
+    result.counters = play.Counters();
+    result.playingMs = timers.NowMs();
+  }
+  return result;
+}

@@ -1,0 +1,228 @@
+// keyslinger-sim: plays levels headlessly in virtual time with a modelled typist.
+#include "level/sim_batch.h"
+#include "level/simulation.h"
+#include "level/typist.h"
+#include "screens/results.h"
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kBadArguments = 2;
+
+const char* const kUsage =
+    "Usage: keyslinger-sim GAME_DIR [options]\n"
+    "Plays levels of GAME_DIR headlessly in virtual time, with the game's own rules and a modelled\n"
+    "typist, and prints per level the percentage (10th percentile, median, 90th percentile over\n"
+    "the runs), the pass rate at 60 percent, mean hits, misses, civilians hit, enemies that acted,\n"
+    "and the median playing time. The same seed gives the same output everywhere.\n"
+    "Options (lists are comma-separated):\n"
+    "  --levels L,...        level folders (Level3 or 3); default: Level1 to Level16\n"
+    "  --difficulty D,...    Easy, Normal, Hard or all; default: Normal\n"
+    "  --typist T,...        novice, average, skilled or all; default: average\n"
+    "  --runs N              runs per level, difficulty and typist; default: 20\n"
+    "  --seed N              default: 1\n"
+    "  --csv                 the same table as CSV\n"
+    "  --trace               every event of one run (the first level, difficulty and typist)\n"
+    "  --trace-run N         which run --trace shows; default: 0\n"
+    "  --jobs N              runs in parallel (the output does not depend on it); default: 1\n"
+    "  --time-limit S        game seconds after which an unfinished run is reported; default: 1200\n"
+    "  --speed               print simulated game seconds per wall-clock second on stderr\n"
+    "Typist parameters, set on every chosen typist (its name then gets a '*'):\n"
+    "  --reaction-median MS  median reaction time from an actor's appearance to the key press\n"
+    "  --reaction-spread S   sigma of the log-normal reaction time\n"
+    "  --wrong-key P         chance (0..1) that a press hits a wrong key\n"
+    "  --civilian P          chance (0..1) that a civilian is shot by mistake\n"
+    "  --min-gap MS          minimum time between two key presses\n"
+    "  --help                this text\n"
+    "Built-in typists:\n";
+
+int Fail(const std::string& message) {
+  std::cerr << "keyslinger-sim: " << message << "\nTry keyslinger-sim --help.\n";
+  return kBadArguments;
+}
+
+std::vector<std::string> SplitList(const std::string& text) {
+  std::vector<std::string> items;
+  std::stringstream stream(text);
+  std::string item;
+  while (std::getline(stream, item, ',')) {
+    if (!item.empty()) items.push_back(item);
+  }
+  return items;
+}
+
+bool ParseLong(const std::string& text, long long low, long long high, long long& out) {
+  try {
+    size_t used = 0;
+    out = std::stoll(text, &used);
+    return used == text.size() && out >= low && out <= high;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool ParseDouble(const std::string& text, double low, double high, double& out) {
+  try {
+    size_t used = 0;
+    out = std::stod(text, &used);
+    return used == text.size() && out >= low && out <= high;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+std::string LevelName(const std::string& given) {
+  if (!given.empty() && given.find_first_not_of("0123456789") == std::string::npos) return "Level" + given;
+  return given;
+}
+
+std::string Describe(const TypistProfile& t) {
+  char line[200];
+  std::snprintf(line, sizeof line, "  %-8s reaction median %.0f ms, spread %.2f, wrong key %.2f, civilian %.2f, gap %d ms\n",
+                t.name.c_str(), t.reactionMedianMs, t.reactionSpread, t.wrongKeyChance, t.civilianChance, t.minGapMs);
+  return line;
+}
+
+std::string Seconds3(int64_t ms, int width = 8) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%*lld.%03lld", width, static_cast<long long>(ms / 1000), static_cast<long long>(ms % 1000));
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> positional;
+  BatchRequest request;
+  std::vector<std::string> difficulties = {"Normal"};
+  std::vector<std::string> typistNames = {"average"};
+  bool csv = false, trace = false, speed = false;
+  long long traceRun = 0, timeLimitS = 1200;
+  double median = -1, spread = -1, wrongKey = -1, civilian = -1;
+  long long minGap = -1;
+
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    auto value = [&](std::string& out) {
+      if (i + 1 >= argc) return false;
+      out = argv[++i];
+      return true;
+    };
+    std::string v;
+    long long n = 0;
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      for (const TypistProfile& t : BuiltInTypists()) std::cout << Describe(t);
+      return 0;
+    } else if (arg == "--csv") {
+      csv = true;
+    } else if (arg == "--trace") {
+      trace = true;
+    } else if (arg == "--speed") {
+      speed = true;
+    } else if (arg == "--levels" || arg == "--level") {
+      if (!value(v)) return Fail(arg + " needs a value");
+      for (const std::string& level : SplitList(v)) request.levels.push_back(LevelName(level));
+    } else if (arg == "--difficulty") {
+      if (!value(v)) return Fail(arg + " needs a value");
+      difficulties = v == "all" ? std::vector<std::string>{"Easy", "Normal", "Hard"} : SplitList(v);
+      for (const std::string& d : difficulties) {
+        if (d != "Easy" && d != "Normal" && d != "Hard") return Fail("unknown difficulty '" + d + "' (Easy, Normal, Hard)");
+      }
+    } else if (arg == "--typist") {
+      if (!value(v)) return Fail(arg + " needs a value");
+      typistNames = v == "all" ? std::vector<std::string>{"novice", "average", "skilled"} : SplitList(v);
+    } else if (arg == "--runs") {
+      if (!value(v) || !ParseLong(v, 1, 100000, n)) return Fail("--runs needs a number from 1 to 100000");
+      request.runs = static_cast<int>(n);
+    } else if (arg == "--seed") {
+      if (!value(v) || !ParseLong(v, 0, INT64_MAX, n)) return Fail("--seed needs a number of 0 or more");
+      request.seed = static_cast<uint64_t>(n);
+    } else if (arg == "--trace-run") {
+      if (!value(v) || !ParseLong(v, 0, 100000, traceRun)) return Fail("--trace-run needs a run number");
+    } else if (arg == "--jobs") {
+      if (!value(v) || !ParseLong(v, 1, 64, n)) return Fail("--jobs needs a number from 1 to 64");
+      request.jobs = static_cast<int>(n);
+    } else if (arg == "--time-limit") {
+      if (!value(v) || !ParseLong(v, 1, 10000000, timeLimitS)) return Fail("--time-limit needs a number of seconds");
+    } else if (arg == "--reaction-median") {
+      if (!value(v) || !ParseDouble(v, 0, 1e7, median)) return Fail("--reaction-median needs milliseconds");
+    } else if (arg == "--reaction-spread") {
+      if (!value(v) || !ParseDouble(v, 0, 5, spread)) return Fail("--reaction-spread needs a number from 0 to 5");
+    } else if (arg == "--wrong-key") {
+      if (!value(v) || !ParseDouble(v, 0, 0.99, wrongKey)) return Fail("--wrong-key needs a chance from 0 to 0.99");
+    } else if (arg == "--civilian") {
+      if (!value(v) || !ParseDouble(v, 0, 1, civilian)) return Fail("--civilian needs a chance from 0 to 1");
+    } else if (arg == "--min-gap") {
+      if (!value(v) || !ParseLong(v, 0, 100000, minGap)) return Fail("--min-gap needs milliseconds");
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return Fail("unknown option " + arg);
+    } else {
+      positional.push_back(arg);
+    }
+  }
+  if (positional.size() != 1) return Fail(positional.empty() ? "GAME_DIR is missing" : "only one GAME_DIR is allowed");
+  const std::string gameDir = positional.front();
+  if (!std::filesystem::is_directory(gameDir + "/Maps")) return Fail("no Maps folder in " + gameDir);
+
+  const bool custom = median >= 0 || spread >= 0 || wrongKey >= 0 || civilian >= 0 || minGap >= 0;
+  for (const std::string& name : typistNames) {
+    std::optional<TypistProfile> typist = FindTypist(name);
+    if (!typist) return Fail("unknown typist '" + name + "' (novice, average, skilled)");
+    if (median >= 0) typist->reactionMedianMs = median;
+    if (spread >= 0) typist->reactionSpread = spread;
+    if (wrongKey >= 0) typist->wrongKeyChance = wrongKey;
+    if (civilian >= 0) typist->civilianChance = civilian;
+    if (minGap >= 0) typist->minGapMs = static_cast<int>(minGap);
+    if (custom) typist->name += "*";
+    request.typists.push_back(*typist);
+  }
+  request.difficulties = difficulties;
+  if (request.levels.empty()) {
+    for (int level = 1; level <= 16; ++level) request.levels.push_back("Level" + std::to_string(level));
+  }
+  for (const std::string& level : request.levels) {
+    if (!std::filesystem::is_directory(gameDir + "/Maps/" + level)) return Fail("no level folder Maps/" + level);
+  }
+
+  Simulator simulator(gameDir);
+  simulator.timeLimitMs = timeLimitS * 1000;
+  const auto start = std::chrono::steady_clock::now();
+  int64_t gameMs = 0;
+
+  if (trace) {
+    const std::string& level = request.levels.front();
+    const std::string& difficulty = request.difficulties.front();
+    const TypistProfile& typist = request.typists.front();
+    const int run = static_cast<int>(traceRun);
+    ModelledTypist keys(typist, RunSeed(request.seed, level, difficulty, typist.name, run, "typist"));
+    std::cout << "# " << level << " " << difficulty << " " << typist.name << " run " << run << " seed " << request.seed << "\n";
+    const RunResult result =
+        simulator.Run(level, difficulty, RunSeed(request.seed, level, difficulty, typist.name, run, "game"), keys,
+                      [](int64_t nowMs, const std::string& event) { std::cout << Seconds3(nowMs) << " s  " << event << "\n"; });
+    const LevelCounters& c = result.counters;
+    std::cout << "# " << (result.finished ? "results" : "unfinished: " + result.failure) << ": " << result.percent
+              << "%, hits " << c.Hits << ", misses " << c.Misses << ", civilians " << c.Civilians << ", acted " << c.Lost
+              << ", MyScore " << c.MyScore << ", AllScore " << c.AllScore << ", bots " << c.Bots << ", playing time "
+              << Seconds3(result.playingMs, 1) << " s\n";
+    gameMs = result.playingMs;
+  } else {
+    const std::vector<BatchRow> rows = RunBatch(simulator, request);
+    std::cout << (csv ? FormatCsv(rows) : FormatTable(rows));
+    for (const BatchRow& row : rows) gameMs += row.gameMs;
+  }
+  if (speed) {
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::fprintf(stderr, "simulated %.0f game seconds in %.2f wall seconds: %.0f game seconds per second\n",
+                 gameMs / 1000.0, wall, wall > 0 ? gameMs / 1000.0 / wall : 0.0);
+  }
+  return 0;
+}
