@@ -3,7 +3,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 GENERATOR := $(shell command -v ninja >/dev/null 2>&1 && echo Ninja || echo "Unix Makefiles")
 
-.PHONY: all deps configure build run test test-asan bench content clean
+.PHONY: all deps configure build run test test-asan bench content balance clean
 
 all: build
 
@@ -33,6 +33,9 @@ bench: build
 content: configure
 	@cmake --build $(BUILD) --target keyslinger-content
 	$(BUILD)/tools/content/keyslinger-content $(CURDIR)
+
+balance: build
+	scripts/balance.sh $(BUILD)/game docs/balance.md
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
