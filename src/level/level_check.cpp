@@ -71,9 +71,14 @@ public:
       : dir_(gameDir + "/Maps/" + name), report_(report), actors_(actors) {}
 
   void Check() {
-    if (!IsDirectory(dir_)) {
+    const std::optional<std::string> found = FindFileNoCase(dir_);
+    if (!found || !IsDirectory(*found)) {
       report_.Error(dir_, 0, "level folder is missing");
       return;
+    }
+    if (*found != dir_) {
+      report_.Warning(*found, 0, "the game looks for " + dir_ + ": the names differ in letter case");
+      dir_ = *found;
     }
     const bool mapLoaded = ReadIni("Map.ini", mapPath_, map_);
     if (!mapLoaded) report_.Error(mapPath_, 0, "Map.ini is missing: the level cannot be loaded");
@@ -407,7 +412,10 @@ std::vector<std::string> AllLevels(const std::string& gameDir, CheckReport& repo
   for (int level = 1; level <= kCheckedLastLevel; ++level) {
     const std::string name = "Level" + std::to_string(level);
     names.push_back(name);
-    folders.erase(name);
+    // A folder named in other letter case is still the level; its check says so.
+    for (auto it = folders.begin(); it != folders.end();) {
+      it = EqualsNoCaseAscii(*it, name) ? folders.erase(it) : std::next(it);
+    }
   }
   for (const std::string& other : folders) {
     const std::string path = gameDir + "/Maps/" + other;

@@ -64,6 +64,7 @@ const Expected kExpected[] = {
     {"EmptyScript", "Maps/EmptyScript/Script.ini", 0, Severity::Warning, "empty script"},
     {"NoTag", "Maps/NoTag/Map.ini", 5, Severity::Warning, "Nope.bmp is missing: the letter tags show nothing"},
     {"CaseFiles", "Maps/CaseFiles/map.INI", 0, Severity::Warning, "the game reads Map.ini"},
+    {"LevelCase", "Maps/levelcase", 0, Severity::Warning, "names differ in letter case"},
 };
 
 std::string Dump(const CheckReport& report) {
@@ -88,7 +89,7 @@ TEST(LevelCheck, EachProblemIsReportedAtItsFileAndLine) {
 
 TEST(LevelCheck, ErrorsOnlyWhereTheGameFails) {
   // Levels with warnings only must not fail the check; levels with a load or step failure must.
-  for (const char* level : {"Good", "Letters", "Layout", "Durations", "ActorWarnings", "EmptyScript", "NoTag", "CaseFiles"}) {
+  for (const char* level : {"Good", "Letters", "Layout", "Durations", "ActorWarnings", "EmptyScript", "NoTag", "CaseFiles", "LevelCase"}) {
     const CheckReport report = CheckGame(kBroken, {level});
     EXPECT_EQ(report.ErrorCount(), 0) << level << "\n" << Dump(report);
   }

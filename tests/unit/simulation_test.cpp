@@ -145,6 +145,44 @@ TEST(Simulation, BetterTypistsScoreMore) {
   EXPECT_LE(rows[0].median, rows[0].p90);
 }
 
+// A typist's chances act on their own: no slips means no misses; civilians are shot only by
+// mistake (or by a slip that types a civilian's letter); a slow typist lets enemies act.
+TEST(Simulation, TypistParametersShowInTheCounters) {
+  LevelHarness folder;
+  WriteTestLevel(folder);
+  Simulator simulator(folder.dir);
+  struct Case {
+    TypistProfile typist;
+    bool misses;
+    int civilians;  // 1 some, 0 none, -1 either
+    bool acted;
+  };
+  const Case cases[] = {
+      {{"careful", 500, 0.2, 0.0, 0.0, 150}, false, 0, false},
+      {{"slips", 500, 0.2, 0.2, 0.0, 150}, true, -1, false},
+      {{"confused", 500, 0.2, 0.0, 0.4, 150}, false, 1, false},
+      {{"slow", 6000, 0.1, 0.0, 0.0, 150}, false, 0, true},
+  };
+  for (const Case& c : cases) {
+    LevelCounters sum;
+    for (uint64_t seed = 1; seed <= 4; ++seed) {
+      ModelledTypist keys(c.typist, seed);
+      const RunResult result = simulator.Run("Level1", "Easy", seed, keys);
+      ASSERT_TRUE(result.finished) << c.typist.name << ": " << result.failure;
+      sum.Misses += result.counters.Misses;
+      sum.Civilians += result.counters.Civilians;
+      sum.Lost += result.counters.Lost;
+      sum.Hits += result.counters.Hits;
+    }
+    EXPECT_EQ(sum.Misses > 0, c.misses) << c.typist.name;
+    if (c.civilians >= 0) {
+      EXPECT_EQ(sum.Civilians > 0, c.civilians == 1) << c.typist.name;
+    }
+    EXPECT_EQ(sum.Lost > 0, c.acted) << c.typist.name;
+    EXPECT_EQ(sum.Hits > 0, !c.acted) << c.typist.name;
+  }
+}
+
 TEST(Simulation, ALevelThatNeverEndsIsStoppedAndReported) {
   LevelHarness folder;
   folder.WriteLevel("Level1", MapIni("a:100:100:1:f"), TemplateStep("t", "bandit", "3000") + "[forever]\ncommand=7\n");
