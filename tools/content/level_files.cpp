@@ -8,6 +8,7 @@
 
 #include "actor_kinds.h"
 #include "det_random.h"
+#include "level_tuning.h"
 
 namespace {
 
@@ -30,41 +31,6 @@ std::string Describe(const PlaceSpec& p, size_t i) {
   std::ostringstream s;
   s << "place " << i + 1 << " (" << p.x << "," << p.y << ")";
   return s.str();
-}
-
-// One kind of actor in a script, with its life relative to the level's base life.
-struct Cast {
-  std::string_view key;
-  int lifeOffset;
-  int firstLevel;
-  int copies;  // entries in the template list: how often it is drawn
-};
-
-const Cast kCast[] = {
-    {"rustler", 0, 1, 2},      {"outlaw", 300, 1, 1},     {"desperado", -200, 2, 1}, {"bottle", -700, 2, 1},
-    {"townswoman", 0, 3, 1},   {"kid", -500, 4, 1},       {"prospector", 200, 5, 1}, {"blackbart", -300, 6, 1},
-};
-
-int BaseLife(int level) { return 4000 - (level - 1) * 110; }
-
-struct Wave {
-  int ms, dumpTime, dumpInterval, target;
-};
-
-std::vector<Wave> Waves(int level) {
-  const int count = 4 + (level - 1) / 5;  // 4 to 7 waves
-  const int peak = std::min(6, 2 + (level - 1) / 3);
-  std::vector<Wave> waves;
-  for (int i = 0; i < count; ++i) {
-    const double progress = count == 1 ? 1.0 : static_cast<double>(i) / (count - 1);
-    Wave w;
-    w.ms = (15000 + level * 300 + (i == count - 1 ? 4000 : 0)) / 100 * 100;
-    w.target = std::max(1, static_cast<int>(1 + progress * (peak - 1) + 0.5));
-    w.dumpTime = std::max(600, (2200 - level * 80 - static_cast<int>(progress * 600)) / 100 * 100);
-    w.dumpInterval = w.dumpTime / 2 / 100 * 100;
-    waves.push_back(w);
-  }
-  return waves;
 }
 
 }  // namespace
@@ -110,14 +76,22 @@ std::vector<std::string> LettersForLevel(int level, int count) {
   return letters;
 }
 
-std::string MapIniText(int level, const std::vector<PlaceSpec>& places) {
+namespace {
+std::string RowText(const DifficultyRow& r) {
   std::ostringstream s;
-  const int easyLife = level <= 8 ? 1500 : 1200;
-  const int hardLife = level <= 4 ? -600 : -800;
+  s << r.extraActors << ":" << r.extraDumpTime << ":" << r.extraMaxLife << ":" << r.missPenaltyMs << ":"
+    << r.civilianPenaltyMs;
+  return s.str();
+}
+}  // namespace
+
+std::string MapIniText(int level, const std::vector<PlaceSpec>& places) {
+  const LevelTuning tuning = TuningFor(level);
+  std::ostringstream s;
   s << "[Map]\r\n"
-    << "Easy=0:500:" << easyLife << ":1000:2000\r\n"
-    << "Normal=0:0:0:2000:3000\r\n"
-    << "Hard=1:-300:" << hardLife << ":2000:3000\r\n"
+    << "Easy=" << RowText(tuning.easy) << "\r\n"
+    << "Normal=" << RowText(tuning.normal) << "\r\n"
+    << "Hard=" << RowText(tuning.hard) << "\r\n"
     // Letters dark brown on the light plaque, flashing red: 0x00BBGGRR.
     << "LColor=" << ((10 << 16) | (22 << 8) | 40) << "\r\n"
     << "LHLColor=" << ((24 << 16) | (30 << 8) | 214) << "\r\n"
@@ -135,16 +109,15 @@ std::string MapIniText(int level, const std::vector<PlaceSpec>& places) {
 }
 
 std::string ScriptIniText(int level) {
+  const LevelTuning tuning = TuningFor(level);
   std::ostringstream s;
   int step = 0;
-  for (const Cast& c : kCast) {
-    if (c.firstLevel > level) continue;
-    for (int k = 0; k < c.copies; ++k) {
-      s << "[Step" << ++step << "]\r\ncommand=1\r\nparam1=" << c.key << "\r\nparam2="
-        << (BaseLife(level) + c.lifeOffset) / 100 * 100 << "\r\n\r\n";
-    }
-  }
-  for (const Wave& w : Waves(level)) {
+  auto define = [&](const TemplateStep& t) {
+    s << "[Step" << ++step << "]\r\ncommand=1\r\nparam1=" << t.key << "\r\nparam2=" << t.maxLife << "\r\n\r\n";
+  };
+  for (const TemplateStep& t : tuning.templates) define(t);
+  for (const WaveStep& w : tuning.waves) {
+    for (const TemplateStep& t : w.newTemplates) define(t);
     s << "[Step" << ++step << "]\r\ncommand=2\r\nparam1=" << w.ms << "\r\nparam2=" << w.dumpTime << ":"
       << w.dumpInterval << ":" << w.target << "\r\n\r\n";
   }
@@ -153,7 +126,7 @@ std::string ScriptIniText(int level) {
 
 int ScriptWaveMs(int level) {
   int total = 0;
-  for (const Wave& w : Waves(level)) total += w.ms;
+  for (const WaveStep& w : TuningFor(level).waves) total += w.ms;
   return total;
 }
 
