@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-enum class ActorLook { Rustler, Outlaw, Desperado, BlackBart, Kid, Townswoman, Prospector, Bottle };
+enum class ActorLook { Rustler, Outlaw, Desperado, BlackBart, Kid, Townswoman, OldMiner, Bottle };
 
 struct ActorKind {
   ActorLook look;
@@ -19,7 +19,7 @@ inline constexpr std::array<ActorKind, 8> kActorKinds{{
     {ActorLook::BlackBart, "BlackBart", "blackbart", 0},
     {ActorLook::Kid, "Kid", "kid", 0},
     {ActorLook::Townswoman, "Townswoman", "townswoman", 1},
-    {ActorLook::Prospector, "Prospector", "prospector", 1},
+    {ActorLook::OldMiner, "OldMiner", "oldminer", 1},
     {ActorLook::Bottle, "Bottle", "bottle", 2},
 }};
 

@@ -18,7 +18,7 @@ struct Cast {
 // The bonus bottle is not here: it joins only for the last wave (see below).
 const Cast kCast[] = {
     {"rustler", 0, 1, 2},      {"outlaw", 300, 1, 1}, {"desperado", -200, 2, 1},
-    {"townswoman", 0, 3, 1},   {"kid", -400, 4, 1},   {"prospector", 200, 5, 1},
+    {"townswoman", 0, 3, 1},   {"kid", -400, 4, 1},   {"oldminer", 200, 5, 1},
     {"blackbart", -300, 6, 1},
 };
 

@@ -67,7 +67,7 @@ Look LookOf(ActorLook look) {
       l.woman = true;
       return l;
     }
-    case ActorLook::Prospector: {
+    case ActorLook::OldMiner: {
       Look l{Hat::Floppy, QColor(140, 110, 76), QColor(100, 76, 50), QColor(220, 168, 128), QColor(180, 60, 48),
              QColor(180, 60, 48), false, none, none};
       l.beard = true;

@@ -287,7 +287,7 @@ void WriteActorSounds(ActorLook look, const std::string& dir) {
       dead = Voice(0.4, [](double t) { return 820 - 380 * t / 0.4; }, 800, 1250, 0.01, 0.15, 555);
       break;
     }
-    case ActorLook::Prospector:
+    case ActorLook::OldMiner:
       appear = Modes(0.3, {{1850, 1.0, 0.06}, {2710, 0.6, 0.04}, {4400, 0.3, 0.03}});
       MixAt(appear, Thud(110), 0, 0.5);
       active = Voice(0.55, [](double t) { return t < 0.2 ? 240 + 300 * t / 0.2 : 540 - 260 * (t - 0.2) / 0.35; }, 700, 1150, 0.02, 0.12, 561);
