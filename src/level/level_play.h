@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -137,6 +138,8 @@ public:
 
   // Called with every event a trace should show (spawns, results, steps); may be empty.
   std::function<void(const std::string&)> trace;
+  // Called when an actor has been put at a place, just before it starts to appear; may be empty.
+  std::function<void(size_t place, const TbotImage& actor)> onSpawn;
 
 private:
   void InitGameState();

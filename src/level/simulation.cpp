@@ -171,15 +171,8 @@ RunResult Simulator::Run(const std::string& level, const std::string& difficulty
     play.QuitToMenu();
     shared.returnToMenu = true;
   };
+  play.onSpawn = [&](size_t place, const TbotImage& actor) { keys.OnSpawn(timers.NowMs(), actor, place, play); };
   play.trace = [&](const std::string& event) {
-    if (event.rfind("spawn ", 0) == 0) {
-      // The actor spawned last is the newest live actor; its place is the one holding it.
-      const std::vector<const TbotImage*> live = play.LiveActors();
-      const auto& places = play.Places();
-      for (size_t i = 0; !live.empty() && i < places.size(); ++i) {
-        if (places[i].actor == live.back()) keys.OnSpawn(timers.NowMs(), *live.back(), i, play);
-      }
-    }
     if (trace) trace(timers.NowMs(), event);
   };
 

@@ -108,5 +108,6 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
   const std::string ladder = "sounds/pl_ladder" + std::to_string(services_.random.Between(1, 4)) + ".wav";
   PlaySound(ladder);
   Trace("spawn " + source.folder + " at " + place.name);
+  if (onSpawn) onSpawn(static_cast<size_t>(placeIndex), *actor);
   actor->Appear(actor->Side);
 }
