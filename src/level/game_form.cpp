@@ -6,6 +6,7 @@
 #include "platform/image.h"
 #include "platform/qt_image.h"
 #include "platform/toolkit_color.h"
+#include "screens/qt_fonts.h"
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
 
@@ -14,20 +15,12 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
 
 namespace {
 QColor ToQColor(uint32_t toolkitColor) {
   const Rgb rgb = FromToolkitColor(toolkitColor);
   return QColor(rgb.r, rgb.g, rgb.b);
-}
-
-QFont BoldArial(int pixelSize) {
-  QFont font("Arial");
-  font.setBold(true);
-  font.setPixelSize(pixelSize);
-  return font;
 }
 
 bool Contains(int left, int top, int width, int height, const QPoint& p) {
@@ -57,9 +50,7 @@ TfmGame::TfmGame(AppContext& app, LevelPlayHost& host, QWidget* parent) : QWidge
 TfmGame::~TfmGame() { qApp->removeEventFilter(this); }
 
 void TfmGame::ShowScreen() {
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    move(screen->geometry().center() - rect().center());
-  }
+  CentreOnScreen(this);
   show();
   raise();
   activateWindow();
@@ -96,7 +87,7 @@ void TfmGame::paintEvent(QPaintEvent* event) {
 
 void TfmGame::DrawLabels(QPainter& painter) {
   const GameLabels& labels = level_->Labels();
-  const QFont small = BoldArial(13);
+  const QFont small = ArialFont(13);
   painter.setFont(small);
   const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
   painter.setPen(kYellow);
@@ -108,13 +99,13 @@ void TfmGame::DrawLabels(QPainter& painter) {
   // The ticker label has a fixed size: lines beyond it are cut.
   painter.save();
   painter.setClipRect(QRect(16, 400, 105, 73));
-  painter.setFont(BoldArial(16));
+  painter.setFont(ArialFont(16));
   painter.setPen(Qt::white);
   painter.drawText(QRect(16, 400, 105, 200), Qt::AlignLeft | Qt::AlignTop,
                    QString::fromStdString(level_->TickerCaption()));
   painter.restore();
 
-  painter.setFont(BoldArial(48));
+  painter.setFont(ArialFont(48));
   painter.setPen(ToQColor(labels.timeColor));
   painter.drawText(QRect(271, 424, 98, 56), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
                    QString::fromStdString(labels.time));
@@ -128,7 +119,7 @@ void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
     painter.drawPixmap(tag->Left, tag->Top, Pixmap(tag->Picture, false));
     painter.save();
     painter.setClipRect(QRect(tag->Left, tag->Top, tag->Width(), tag->Height()));
-    painter.setFont(BoldArial(TletterImage::PixelSize(tag->Lsize)));
+    painter.setFont(ArialFont(TletterImage::PixelSize(tag->Lsize)));
     painter.setPen(ToQColor(tag->FontColor));
     painter.drawText(QRect(tag->Left + tag->TextX, tag->Top + tag->TextY, 400, 200),
                      Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(tag->Letter));

@@ -5,6 +5,7 @@
 #include "app/shared_state.h"
 #include "level/field_split.h"
 #include "platform/game_error.h"
+#include "platform/text_case.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
@@ -16,12 +17,8 @@ constexpr const char* kDefaultDifficultyRow = "0:0:0:2000:3000";
 
 // Removes the first name equal to wanted, ignoring case; false when there is none.
 bool RemoveFirstNoCase(std::vector<std::string>& names, std::string_view wanted) {
-  auto it = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
-    return name.size() == wanted.size() &&
-           std::equal(name.begin(), name.end(), wanted.begin(), [](char a, char b) {
-             return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
-           });
-  });
+  auto it = std::find_if(names.begin(), names.end(),
+                         [&](const std::string& name) { return EqualsNoCaseAscii(name, wanted); });
   if (it == names.end()) return false;
   names.erase(it);
   return true;
