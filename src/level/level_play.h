@@ -131,10 +131,7 @@ public:
   int32_t ExtraDumpTime() const { return extraDumpTime_; }
   int32_t ExtraMaxLife() const { return extraMaxLife_; }
   const std::string& DifficultyName() const { return difficultyName_; }
-  bool KeyHeld() const { return keyHeld_; }
-  int HitPlace() const { return hitPlace_; }
   const IniStore* MapStore() const { return mapStore_.get(); }
-  Services& GetServices() { return services_; }
 
   // Called with every event a trace should show (spawns, results, steps); may be empty.
   std::function<void(const std::string&)> trace;

@@ -79,9 +79,3 @@ bool VirtualTimerService::AdvanceUntil(const std::function<bool()>& done, int64_
   }
   return true;
 }
-
-size_t VirtualTimerService::EnabledTimerCount() const {
-  size_t count = 0;
-  for (const auto& [id, slot] : slots_) count += slot.enabled ? 1 : 0;
-  return count;
-}

@@ -20,7 +20,6 @@ public:
   void Advance(int64_t ms);
   // Runs timers until the predicate holds or limitMs of virtual time have passed; true if it held.
   bool AdvanceUntil(const std::function<bool()>& done, int64_t limitMs);
-  size_t EnabledTimerCount() const;
 
 private:
   class VirtualTimer;
