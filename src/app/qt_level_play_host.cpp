@@ -9,6 +9,8 @@
 #include "screens/score_form.h"
 #include "screens/the_end_form.h"
 
+#include <QTimer>
+
 void QtLevelPlayHost::ShowGameScreen() { ::ShowGameScreen(app_); }
 
 void QtLevelPlayHost::HideGameScreen() { ::HideGameScreen(app_); }
@@ -23,6 +25,11 @@ void QtLevelPlayHost::ShowPauseScreen() {
 
 void QtLevelPlayHost::HidePauseScreen() {
   if (app_.screens.FmPause) app_.screens.FmPause->hide();
+  // The keyboard goes back to the level, however the pause ended; asked for once the hidden
+  // pause screen has let go of it.
+  if (TfmGame* game = app_.screens.fmGame; game && game->isVisible()) {
+    QTimer::singleShot(0, game, [game] { game->activateWindow(); });
+  }
 }
 
 bool QtLevelPlayHost::PauseScreenShowing() const {
