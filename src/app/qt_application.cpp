@@ -35,6 +35,14 @@ public:
     return QObject::eventFilter(watched, event);
   }
 };
+
+// Creates a screen and makes it known to the others through its slot in the context.
+template <typename Screen, typename... Extra>
+std::unique_ptr<Screen> CreateScreen(Screen*& slot, AppContext& context, Extra&... extra) {
+  auto screen = std::make_unique<Screen>(context, extra...);
+  slot = screen.get();
+  return screen;
+}
 }  // namespace
 
 int RunKeyslinger(int argc, char* argv[]) {
@@ -49,25 +57,17 @@ int RunKeyslinger(int argc, char* argv[]) {
   QtLevelPlayHost host(context);
 
   // The nine screens, once each, in this order; the main menu's creation opens Player.ini.
-  auto fmMain = std::make_unique<TfmMain>(context);
-  context.screens.fmMain = fmMain.get();
-  auto fmGame = std::make_unique<TfmGame>(context, host);
-  context.screens.fmGame = fmGame.get();
+  Screens& screens = context.screens;
+  auto fmMain = CreateScreen(screens.fmMain, context);
+  auto fmGame = CreateScreen(screens.fmGame, context, host);
   context.level = &fmGame->Level();
-  auto fmScore = std::make_unique<TFmScore>(context);
-  context.screens.FmScore = fmScore.get();
-  auto fmPause = std::make_unique<TFmPause>(context);
-  context.screens.FmPause = fmPause.get();
-  auto fmPlayer = std::make_unique<TFmPlayer>(context);
-  context.screens.FmPlayer = fmPlayer.get();
-  auto fmTheEnd = std::make_unique<TFmTheEnd>(context);
-  context.screens.FmTheEnd = fmTheEnd.get();
-  auto fmAbout = std::make_unique<TfmAbout>(context);
-  context.screens.fmAbout = fmAbout.get();
-  auto firstStart = std::make_unique<TFirstStart>(context);
-  context.screens.FirstStart = firstStart.get();
-  auto fmHelp = std::make_unique<TfmHelp>(context);
-  context.screens.fmHelp = fmHelp.get();
+  auto fmScore = CreateScreen(screens.FmScore, context);
+  auto fmPause = CreateScreen(screens.FmPause, context);
+  auto fmPlayer = CreateScreen(screens.FmPlayer, context);
+  auto fmTheEnd = CreateScreen(screens.FmTheEnd, context);
+  auto fmAbout = CreateScreen(screens.fmAbout, context);
+  auto firstStart = CreateScreen(screens.FirstStart, context);
+  auto fmHelp = CreateScreen(screens.fmHelp, context);
 
   // The main menu is the main window: closing it ends the program, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);
