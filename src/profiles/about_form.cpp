@@ -25,13 +25,6 @@ void MakeTopLine(QWidget* parent, int left, int top, int width) {
   light->setStyleSheet(QStringLiteral("background: #FFFFFF;"));
 }
 
-void SetSiteLook(QLabel* label, const QColor& color, bool underline) {
-  QFont font = label->font();
-  font.setUnderline(underline);
-  label->setFont(font);
-  SetLabelColor(label, color);
-  label->adjustSize();
-}
 }  // namespace
 
 TfmAbout::TfmAbout(AppContext& app, QWidget* parent)
@@ -49,9 +42,9 @@ TfmAbout::TfmAbout(AppContext& app, QWidget* parent)
   lbSite_->setFont(ArialFont(16));
   lbSite_->move(8, 40);
   lbSite_->setToolTip(QString::fromStdString(SitePageAddress(app_)));
-  SetSiteLook(lbSite_, look::kBlack, false);
-  lbSite_->OnMouseEnter = [this] { SetSiteLook(lbSite_, look::kNavy, true); };
-  lbSite_->OnMouseLeave = [this] { SetSiteLook(lbSite_, look::kBlack, false); };
+  SetLinkLook(lbSite_, look::kBlack, false);
+  lbSite_->OnMouseEnter = [this] { SetLinkLook(lbSite_, look::kNavy, true); };
+  lbSite_->OnMouseLeave = [this] { SetLinkLook(lbSite_, look::kBlack, false); };
   lbSite_->OnClick = [this] { OpenSitePage(app_); };
 
   MakeTopLine(this, 8, 176, 217);
@@ -59,15 +52,8 @@ TfmAbout::TfmAbout(AppContext& app, QWidget* parent)
     MakeLabel(this, QString::fromUtf8(kCredits[i]), 8, 184 + 16 * i, SmallSansFont(), look::kBlack);
   MakeLabel(this, QStringLiteral("Version 2.1"), 8, 248, SmallSansFont(), look::kBlack);
 
-  btnOk_ = new TVtxSpdButton(this);
-  btnOk_->setText(QStringLiteral("OK"));
-  btnOk_->setGeometry(168, 184, 57, 73);
-  btnOk_->SetCaptionFont(ArialFont(11));
-  btnOk_->SetFontColor(look::kSilver);
-  btnOk_->EnableUnderline = false;
-  btnOk_->EnableHighLight = true;
-  btnOk_->OldColor = look::kBlack;
-  btnOk_->HighLightClr = look::kBlack;
+  btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {168, 184, 57, 73},
+                           {.color = look::kSilver, .highlight = look::kBlack});
   connect(btnOk_, &QAbstractButton::clicked, this, [this] { accept(); });
 }
 

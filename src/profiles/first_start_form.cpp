@@ -12,22 +12,6 @@
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
 
-namespace {
-TVtxSpdButton* MakeChoiceButton(QWidget* parent, const QString& caption, int left,
-                                const QColor& highlight) {
-  auto* button = new TVtxSpdButton(parent);
-  button->setText(caption);
-  button->setGeometry(left, 120, 81, 25);
-  button->SetCaptionFont(ArialFont(11));
-  button->SetFontColor(look::kWhite);
-  button->EnableUnderline = false;
-  button->EnableHighLight = true;
-  button->OldColor = look::kBlack;
-  button->HighLightClr = highlight;
-  return button;
-}
-}  // namespace
-
 TFirstStart::TFirstStart(AppContext& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
   setFixedSize(289, 154);
@@ -41,9 +25,9 @@ TFirstStart::TFirstStart(AppContext& app, QWidget* parent)
   picture->move(0, 0);
   MakeLabel(this, QStringLiteral("Level of Difficulty"), 54, 48, ArialFont(24, false),
             look::kWhite);
-  btnEasy_ = MakeChoiceButton(this, QStringLiteral("EASY"), 8, look::kGreen);
-  btnNormal_ = MakeChoiceButton(this, QStringLiteral("NORMAL"), 104, look::kYellow);
-  btnHard_ = MakeChoiceButton(this, QStringLiteral("HARD"), 200, look::kRed);
+  btnEasy_ = MakeHoverButton(this, QStringLiteral("EASY"), {8, 120, 81, 25}, {.highlight = look::kGreen});
+  btnNormal_ = MakeHoverButton(this, QStringLiteral("NORMAL"), {104, 120, 81, 25}, {.highlight = look::kYellow});
+  btnHard_ = MakeHoverButton(this, QStringLiteral("HARD"), {200, 120, 81, 25}, {.highlight = look::kRed});
   connect(btnEasy_, &QAbstractButton::clicked, this, [this] { Choose("Easy"); });
   connect(btnNormal_, &QAbstractButton::clicked, this, [this] { Choose("Normal"); });
   connect(btnHard_, &QAbstractButton::clicked, this, [this] { Choose("Hard"); });

@@ -1,6 +1,8 @@
 // INI text parsing and the INI integer rule.
 #include "profiles/ini_document.h"
 
+#include "platform/text_case.h"
+
 #include <cstdint>
 
 namespace {
@@ -15,16 +17,6 @@ std::string_view Trim(std::string_view text) {
   size_t end = text.size();
   while (end > begin && IsBlank(text[end - 1])) --end;
   return text.substr(begin, end - begin);
-}
-
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
 }
 
 std::string_view StripQuotes(std::string_view value) {
@@ -107,7 +99,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
 
 const IniSection* IniDocument::FindSection(std::string_view name) const {
   for (const IniSection& section : sections_) {
-    if (EqualsNoCase(section.name, name)) return &section;
+    if (EqualsNoCaseAscii(section.name, name)) return &section;
   }
   return nullptr;
 }
@@ -116,7 +108,7 @@ const IniEntry* IniDocument::FindEntry(std::string_view section, std::string_vie
   const IniSection* found = FindSection(section);
   if (found == nullptr) return nullptr;
   for (const IniEntry& entry : found->entries) {
-    if (EqualsNoCase(entry.key, key)) return &entry;
+    if (EqualsNoCaseAscii(entry.key, key)) return &entry;
   }
   return nullptr;
 }

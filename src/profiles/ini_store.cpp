@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "platform/game_error.h"
+#include "platform/text_case.h"
 
 namespace {
 
@@ -42,16 +43,6 @@ int64_t NowNs() {
   return static_cast<int64_t>(now.tv_sec) * 1'000'000'000 + now.tv_nsec;
 }
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
-}
-
 bool PathExists(const std::string& path) {
   struct stat info {};
   return lstat(path.c_str(), &info) == 0;
@@ -75,7 +66,7 @@ std::string ResolveLetterCase(const std::string& path) {
       std::optional<std::string> match;
       if (DIR* dir = opendir(folder.c_str())) {
         while (dirent* entry = readdir(dir)) {
-          if (EqualsNoCase(entry->d_name, part)) {
+          if (EqualsNoCaseAscii(entry->d_name, part)) {
             match = entry->d_name;
             break;
           }
@@ -375,7 +366,7 @@ void IniStore::WriteString(std::string_view section, std::string_view key, std::
       return true;
     }
     for (const IniEntry& entry : found->entries) {
-      if (EqualsNoCase(entry.key, key)) {
+      if (EqualsNoCaseAscii(entry.key, key)) {
         raw.lines[static_cast<size_t>(entry.line - 1)] = entry.key + "=" + std::string(value);
         return true;
       }
@@ -405,7 +396,7 @@ void IniStore::EraseSection(std::string_view section) {
   auto edit = [&](const IniDocument& document, RawLines& raw) {
     const std::vector<IniSection>& sections = document.Sections();
     for (size_t i = 0; i < sections.size(); ++i) {
-      if (!EqualsNoCase(sections[i].name, section)) continue;
+      if (!EqualsNoCaseAscii(sections[i].name, section)) continue;
       size_t from = static_cast<size_t>(sections[i].line - 1);
       size_t to = i + 1 < sections.size() ? static_cast<size_t>(sections[i + 1].line - 1)
                                           : raw.lines.size();

@@ -29,26 +29,6 @@
 namespace {
 constexpr int kLevelLabelRight = 291;
 
-TVtxSpdButton* MakeMenuButton(QWidget* parent, const QString& caption, int top) {
-  auto* button = new TVtxSpdButton(parent);
-  button->setText(caption);
-  button->setGeometry(8, top, 289, 25);
-  button->SetCaptionFont(ArialFont(16));
-  button->SetFontColor(look::kWhite);
-  button->EnableUnderline = false;
-  button->EnableHighLight = true;
-  button->OldColor = look::kBlack;
-  button->HighLightClr = look::kGray;
-  return button;
-}
-
-void SetLinkLook(QLabel* label, const QColor& color, bool underline) {
-  QFont font = label->font();
-  font.setUnderline(underline);
-  label->setFont(font);
-  SetLabelColor(label, color);
-  label->adjustSize();
-}
 }  // namespace
 
 std::string SitePageAddress(const AppContext& app) {
@@ -80,11 +60,11 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
   lblevel_ = MakeLabel(this, QString(), 0, 64, ArialFont(16, true, true), look::kSilver);
   SetLevelLabel(QStringLiteral("level"));
 
-  btnStart_ = MakeMenuButton(this, QStringLiteral("START GAME"), 104);
-  btnProfile_ = MakeMenuButton(this, QStringLiteral("CHANGE PROFILE"), 144);
-  btnSound_ = MakeMenuButton(this, QString::fromUtf8(kSoundOnCaption), 184);
-  btnAbout_ = MakeMenuButton(this, QStringLiteral("ABOUT"), 224);
-  btnExit_ = MakeMenuButton(this, QStringLiteral("EXIT"), 304);
+  btnStart_ = MakeHoverButton(this, QStringLiteral("START GAME"), {8, 104, 289, 25}, {.fontPx = 16});
+  btnProfile_ = MakeHoverButton(this, QStringLiteral("CHANGE PROFILE"), {8, 144, 289, 25}, {.fontPx = 16});
+  btnSound_ = MakeHoverButton(this, QString::fromUtf8(kSoundOnCaption), {8, 184, 289, 25}, {.fontPx = 16});
+  btnAbout_ = MakeHoverButton(this, QStringLiteral("ABOUT"), {8, 224, 289, 25}, {.fontPx = 16});
+  btnExit_ = MakeHoverButton(this, QStringLiteral("EXIT"), {8, 304, 289, 25}, {.fontPx = 16});
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartGameClick(); });
   connect(btnProfile_, &QAbstractButton::clicked, this, [this] { ChangeProfileClick(); });
   connect(btnSound_, &QAbstractButton::clicked, this, [this] { SoundClick(); });

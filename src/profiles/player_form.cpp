@@ -33,20 +33,6 @@ QListWidget* MakeList(QWidget* parent, int left) {
   return list;
 }
 
-TVtxSpdButton* MakeDialogButton(QWidget* parent, const QString& caption, int left, int width,
-                                int fontPx) {
-  auto* button = new TVtxSpdButton(parent);
-  button->setText(caption);
-  button->setGeometry(left, 200, width, 22);
-  button->SetCaptionFont(ArialFont(fontPx));
-  button->SetFontColor(look::kWhite);
-  button->EnableUnderline = false;
-  button->EnableHighLight = true;
-  button->OldColor = look::kBlack;
-  button->HighLightClr = look::kGray;
-  return button;
-}
-
 // Refills a list only when its rows differ, so its scroll position survives, then selects.
 void ShowRows(QListWidget* list, const std::vector<std::string>& rows, int selected) {
   bool same = list->count() == static_cast<int>(rows.size());
@@ -108,9 +94,9 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
   for (const char* d : kDifficultyEntries) cbUp_->addItem(QString::fromUtf8(d));
   cbUp_->setCurrentIndex(-1);
 
-  btnAdd_ = MakeDialogButton(this, QStringLiteral("ADD"), 8, 57, 11);
-  btnDelete_ = MakeDialogButton(this, QStringLiteral("DELETE"), 72, 57, 11);
-  btnOk_ = MakeDialogButton(this, QStringLiteral("OK"), 144, 121, 16);
+  btnAdd_ = MakeHoverButton(this, QStringLiteral("ADD"), {8, 200, 57, 22}, {.fontPx = 11});
+  btnDelete_ = MakeHoverButton(this, QStringLiteral("DELETE"), {72, 200, 57, 22}, {.fontPx = 11});
+  btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {144, 200, 121, 22}, {.fontPx = 16});
 
   connect(btnAdd_, &QAbstractButton::clicked, this, [this] { AddClick(); });
   connect(btnDelete_, &QAbstractButton::clicked, this, [this] { DeleteClick(); });

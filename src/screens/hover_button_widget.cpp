@@ -1,6 +1,8 @@
 // TVtxSpdButton: the flat button of every screen, whose caption recolours and underlines on hover.
 #include "screens/hover_button_widget.h"
 
+#include "screens/qt_fonts.h"
+
 #include <QEnterEvent>
 #include <QPainter>
 
@@ -100,4 +102,18 @@ void TVtxSpdButton::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(0x80, 0x80, 0x80));
     painter.drawText(textBox, Qt::AlignCenter | Qt::TextSingleLine, text());
   }
+}
+
+TVtxSpdButton* MakeHoverButton(QWidget* parent, const QString& caption, const QRect& geometry,
+                               const HoverButtonLook& look) {
+  auto* button = new TVtxSpdButton(parent);
+  button->setText(caption);
+  button->setGeometry(geometry);
+  button->SetCaptionFont(ArialFont(look.fontPx));
+  button->SetFontColor(look.color);
+  button->EnableUnderline = false;
+  button->EnableHighLight = true;
+  button->OldColor = look.oldColor;
+  button->HighLightClr = look.highlight;
+  return button;
 }

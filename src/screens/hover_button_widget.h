@@ -2,6 +2,8 @@
 #pragma once
 #include <QAbstractButton>
 #include <QColor>
+#include <QRect>
+#include <QString>
 #include <functional>
 
 class TVtxSpdButton : public QAbstractButton {
@@ -44,3 +46,14 @@ class TVtxSpdButton : public QAbstractButton {
   bool flat_ = true;
   bool pointerOver_ = false;
 };
+
+// How the screens' layouts set a button up: flat, bold Arial, recoloured under the pointer and
+// never underlined.
+struct HoverButtonLook {
+  int fontPx = 11;
+  QColor color{255, 255, 255};
+  QColor highlight{0x80, 0x80, 0x80};
+  QColor oldColor{0, 0, 0};
+};
+TVtxSpdButton* MakeHoverButton(QWidget* parent, const QString& caption, const QRect& geometry,
+                               const HoverButtonLook& look = {});

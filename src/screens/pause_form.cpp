@@ -18,18 +18,6 @@
 namespace {
 constexpr int kPauseHowlMs = 60000;
 
-TVtxSpdButton* MakePauseButton(QWidget* parent, const QString& caption, int left, int top) {
-  auto* button = new TVtxSpdButton(parent);
-  button->setText(caption);
-  button->setGeometry(left, top, 97, 22);
-  button->SetCaptionFont(ArialFont(11));
-  button->SetFontColor(look::kWhite);
-  button->EnableUnderline = false;
-  button->EnableHighLight = true;
-  button->OldColor = look::kBlack;
-  button->HighLightClr = look::kGray;
-  return button;
-}
 }  // namespace
 
 TFmPause::TFmPause(AppContext& app, QWidget* parent)
@@ -45,9 +33,9 @@ TFmPause::TFmPause(AppContext& app, QWidget* parent)
   picture_->OnClick = [this] { ContinueClick(); };
   title_ = MakeLabel(this, QStringLiteral("PAUSE"), 72, 8, ArialFont(19), look::kWhite);
 
-  btnRestart_ = MakePauseButton(this, QStringLiteral("RESTART"), 60, 149);
-  btnContinue_ = MakePauseButton(this, QStringLiteral("CONTINUE"), 8, 184);
-  btnMainMenu_ = MakePauseButton(this, QStringLiteral("MAIN MENU"), 112, 184);
+  btnRestart_ = MakeHoverButton(this, QStringLiteral("RESTART"), {60, 149, 97, 22});
+  btnContinue_ = MakeHoverButton(this, QStringLiteral("CONTINUE"), {8, 184, 97, 22});
+  btnMainMenu_ = MakeHoverButton(this, QStringLiteral("MAIN MENU"), {112, 184, 97, 22});
   connect(btnRestart_, &QAbstractButton::clicked, this, [this] { RestartClick(); });
   connect(btnContinue_, &QAbstractButton::clicked, this, [this] { ContinueClick(); });
   connect(btnMainMenu_, &QAbstractButton::clicked, this, [this] { MainMenuClick(); });

@@ -56,3 +56,11 @@ void CentreOnScreen(QWidget* widget) {
   widget->move(area.left() + (area.width() - size.width()) / 2,
                area.top() + (area.height() - size.height()) / 2);
 }
+
+void SetLinkLook(QLabel* label, const QColor& color, bool underline) {
+  QFont font = label->font();
+  font.setUnderline(underline);
+  label->setFont(font);
+  SetLabelColor(label, color);
+  label->adjustSize();
+}

@@ -34,6 +34,8 @@ QPixmap ScreenPicture(const QString& name, int width, int height);
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,
                   const QColor& color);
 void SetLabelColor(QLabel* label, const QColor& color);
+// A clickable text's look under and away from the pointer: colour and underline, sized to fit.
+void SetLinkLook(QLabel* label, const QColor& color, bool underline);
 
 // Centres a top-level widget on the screen it will appear on.
 void CentreOnScreen(QWidget* widget);

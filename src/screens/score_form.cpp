@@ -39,19 +39,6 @@ class GridCellDelegate : public QStyledItemDelegate {
   }
 };
 
-TVtxSpdButton* MakeScoreButton(QWidget* parent, const QString& caption, int left,
-                               const QColor& oldColor) {
-  auto* button = new TVtxSpdButton(parent);
-  button->setText(caption);
-  button->setGeometry(left, 280, 90, 25);
-  button->SetCaptionFont(ArialFont(11));
-  button->SetFontColor(look::kWhite);
-  button->EnableUnderline = false;
-  button->EnableHighLight = true;
-  button->OldColor = oldColor;
-  button->HighLightClr = look::kGray;
-  return button;
-}
 }  // namespace
 
 TFmScore::TFmScore(AppContext& app, QWidget* parent)
@@ -94,9 +81,9 @@ TFmScore::TFmScore(AppContext& app, QWidget* parent)
 
   lbNeeded_ = MakeLabel(this, QStringLiteral("Take more 60%"), 8, 248, ArialFont(16), look::kRed);
 
-  btnContinue_ = MakeScoreButton(this, QStringLiteral("CONTINUE"), 8, look::kWhite);
-  btnTryAgain_ = MakeScoreButton(this, QStringLiteral("TRY AGAIN"), 112, look::kBlack);
-  btnMainMenu_ = MakeScoreButton(this, QStringLiteral("MAIN MENU"), 216, look::kBlack);
+  btnContinue_ = MakeHoverButton(this, QStringLiteral("CONTINUE"), {8, 280, 90, 25}, {.oldColor = look::kWhite});
+  btnTryAgain_ = MakeHoverButton(this, QStringLiteral("TRY AGAIN"), {112, 280, 90, 25}, {.oldColor = look::kBlack});
+  btnMainMenu_ = MakeHoverButton(this, QStringLiteral("MAIN MENU"), {216, 280, 90, 25}, {.oldColor = look::kBlack});
   connect(btnContinue_, &QAbstractButton::clicked, this, [this] { ContinueClick(); });
   connect(btnTryAgain_, &QAbstractButton::clicked, this, [this] { TryAgainClick(); });
   connect(btnMainMenu_, &QAbstractButton::clicked, this, [this] { MainMenuClick(); });

@@ -15,14 +15,8 @@ TFmTheEnd::TFmTheEnd(AppContext& app, QWidget* parent)
   picture_ = new PictureBox(ScreenPicture(QStringLiteral("the_end.png"), 501, 408), false, this);
   picture_->move(0, 0);
 
-  closeArea_ = new TVtxSpdButton(this);
-  closeArea_->setGeometry(8, 304, 385, 89);
-  closeArea_->SetCaptionFont(ArialFont(21));
-  closeArea_->SetFontColor(look::kRed);
-  closeArea_->EnableUnderline = false;
-  closeArea_->EnableHighLight = true;
-  closeArea_->OldColor = look::kBlack;
-  closeArea_->HighLightClr = look::kBlack;
+  closeArea_ = MakeHoverButton(this, QString(), {8, 304, 385, 89},
+                               {.fontPx = 21, .color = look::kRed, .highlight = look::kBlack});
   connect(closeArea_, &QAbstractButton::clicked, this, [this] { CloseAreaClick(); });
 }
 
