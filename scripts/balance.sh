@@ -43,6 +43,16 @@ done >"$waves"
 
 awk -F, -v runs="$runs" -v seed="$seed" -v wavesFile="$waves" -v steadyFile="$steady" '
 function num(level) { sub("Level", "", level); return level + 0 }
+# One goal row: the typist passes at least 80 percent of runs on each of levels first to last.
+function passes_goal(title, difficulty, typist, first, last,    l, v, worst, bad) {
+  worst = 101; bad = ""
+  for (l = first; l <= last; ++l) {
+    v = pass[levels[l], difficulty, typist] + 0
+    if (v < worst) worst = v
+    if (v < 80) bad = bad " " l
+  }
+  print "| " title " | lowest pass rate " worst "%" (bad != "" ? "; below 80% on levels" bad : "") " | " verdict(bad == "") " |"
+}
 function verdict(ok) { return ok ? "met" : "**not met**" }
 BEGIN {
   while ((getline line < wavesFile) > 0) { split(line, w, " "); waveS[w[1]] = w[2] }
@@ -76,27 +86,9 @@ END {
   print ""
   print "| Goal | Result | Verdict |"
   print "|---|---|---|"
-  n = 0; worst = 101; bad = ""
-  for (l = 1; l <= 16; ++l) {
-    v = pass[levels[l], "Easy", "average"] + 0
-    if (v < worst) worst = v
-    if (v < 80) bad = bad " " l
-  }
-  print "| Easy: `average` passes every level | lowest pass rate " worst "%" (bad != "" ? "; below 80% on levels" bad : "") " | " verdict(bad == "") " |"
-  worst = 101; bad = ""
-  for (l = 1; l <= 4; ++l) {
-    v = pass[levels[l], "Easy", "novice"] + 0
-    if (v < worst) worst = v
-    if (v < 80) bad = bad " " l
-  }
-  print "| Easy: `novice` passes levels 1 to 4 | lowest pass rate " worst "%" (bad != "" ? "; below 80% on levels" bad : "") " | " verdict(bad == "") " |"
-  worst = 101; bad = ""
-  for (l = 1; l <= 16; ++l) {
-    v = pass[levels[l], "Hard", "skilled"] + 0
-    if (v < worst) worst = v
-    if (v < 80) bad = bad " " l
-  }
-  print "| Hard: `skilled` passes every level | lowest pass rate " worst "%" (bad != "" ? "; below 80% on levels" bad : "") " | " verdict(bad == "") " |"
+  passes_goal("Easy: `average` passes every level", "Easy", "average", 1, 16)
+  passes_goal("Easy: `novice` passes levels 1 to 4", "Easy", "novice", 1, 4)
+  passes_goal("Hard: `skilled` passes every level", "Hard", "skilled", 1, 16)
   failed = 0; list = ""
   for (l = 9; l <= 16; ++l) {
     if (pass[levels[l], "Hard", "average"] + 0 < 50) { ++failed; list = list " " l }
