@@ -1,6 +1,6 @@
 // Speed of the simulator: simulated game seconds per wall-clock second on the shipped levels.
-#include "level/simulation.h"
-#include "level/typist.h"
+#include "design/simulation.h"
+#include "design/typist.h"
 
 #include <benchmark/benchmark.h>
 

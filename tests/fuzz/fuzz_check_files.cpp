@@ -5,8 +5,8 @@
 #include <string>
 
 #include "fuzz_check_game.h"
-#include "level/check_files.h"
-#include "level/level_check.h"
+#include "design/check_files.h"
+#include "design/level_check.h"
 
 // The first byte picks the file, the rest is its content.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

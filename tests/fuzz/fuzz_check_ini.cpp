@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fuzz_check_game.h"
-#include "level/level_check.h"
+#include "design/level_check.h"
 
 // The input is the three files' text separated by 0x01 bytes; missing parts keep the valid file.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

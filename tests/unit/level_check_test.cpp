@@ -1,6 +1,6 @@
 // The level checker over broken levels: each problem caught in the right file and line.
-#include "level/check_files.h"
-#include "level/level_check.h"
+#include "design/check_files.h"
+#include "design/level_check.h"
 
 #include <gtest/gtest.h>
 

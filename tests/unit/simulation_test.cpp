@@ -1,8 +1,8 @@
 // The simulator: the same seed gives the same output, and its runs agree with the game's rules
 // fed the same timed keys.
-#include "level/sim_batch.h"
-#include "level/simulation.h"
-#include "level/typist.h"
+#include "design/sim_batch.h"
+#include "design/simulation.h"
+#include "design/typist.h"
 #include "level_harness.h"
 #include "screens/results.h"
 

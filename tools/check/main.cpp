@@ -1,5 +1,5 @@
 // keyslinger-check: checks a game folder the way the game will read it.
-#include "level/level_check.h"
+#include "design/level_check.h"
 
 #include <cstdio>
 #include <iostream>

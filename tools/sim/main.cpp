@@ -1,7 +1,7 @@
 // keyslinger-sim: plays levels headlessly in virtual time with a modelled typist.
-#include "level/sim_batch.h"
-#include "level/simulation.h"
-#include "level/typist.h"
+#include "design/sim_batch.h"
+#include "design/simulation.h"
+#include "design/typist.h"
 #include "screens/results.h"
 
 #include <chrono>

@@ -1,5 +1,5 @@
 // A modelled typist's profiles and its hand-written random draws.
-#include "level/typist.h"
+#include "design/typist.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 // The level checker: reads a game folder the way the game will and reports every problem.
 #pragma once
-#include "level/check_report.h"
+#include "design/check_report.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 // Problems found in a game folder: formatting and counting.
-#include "level/check_report.h"
+#include "design/check_report.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // Many simulated runs summed up per level, difficulty and typist; table and CSV output.
-#include "level/sim_batch.h"
+#include "design/sim_batch.h"
 
 #include "screens/results.h"
 

@@ -1,7 +1,7 @@
 // Headless play of one level in virtual time: the game's own level play, with a key source in
 // place of the keyboard.
 #pragma once
-#include "level/typist.h"
+#include "design/typist.h"
 #include "platform/picture_loader.h"
 #include "targets/level_counters.h"
 

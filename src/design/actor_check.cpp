@@ -1,7 +1,7 @@
 // The level checker's look at one actor folder: Object.ini, its pictures and its sounds.
-#include "level/actor_check.h"
+#include "design/actor_check.h"
 
-#include "level/check_files.h"
+#include "design/check_files.h"
 #include "platform/file_lookup.h"
 #include "platform/text_case.h"
 #include "profiles/ini_document.h"

@@ -1,9 +1,9 @@
 // The level checker: Map.ini, Script.ini, Map.jpg and the tag bitmap of each level, the actors the
 // scripts define and the game's own sounds.
-#include "level/level_check.h"
+#include "design/level_check.h"
 
-#include "level/actor_check.h"
-#include "level/check_files.h"
+#include "design/actor_check.h"
+#include "design/check_files.h"
 #include "level/field_split.h"
 #include "platform/file_lookup.h"
 #include "platform/text_case.h"

@@ -1,6 +1,6 @@
 // The level checker's look at one actor folder: Object.ini, its pictures and its sounds.
 #pragma once
-#include "level/check_report.h"
+#include "design/check_report.h"
 
 #include <map>
 #include <string>

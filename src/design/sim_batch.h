@@ -1,7 +1,7 @@
 // Many simulated runs of levels, difficulties and typists, summed up per combination.
 #pragma once
-#include "level/simulation.h"
-#include "level/typist.h"
+#include "design/simulation.h"
+#include "design/typist.h"
 
 #include <cstdint>
 #include <string>

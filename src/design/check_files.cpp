@@ -1,5 +1,5 @@
 // File checks of the level checker: case-insensitive look-up, pictures and WAV sounds.
-#include "level/check_files.h"
+#include "design/check_files.h"
 
 #include "platform/bmp_decoder.h"
 #include "platform/file_lookup.h"

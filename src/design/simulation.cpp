@@ -1,5 +1,5 @@
 // Headless play of one level in virtual time with the game's own level play.
-#include "level/simulation.h"
+#include "design/simulation.h"
 
 #include "app/services.h"
 #include "app/shared_state.h"
