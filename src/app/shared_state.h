@@ -7,7 +7,8 @@
 #include <vector>
 
 struct SharedState {
-  std::string appDir;                    // folder of the executable, trailing slash
+  std::string appDir;                    // folder of the game content, trailing slash
+  std::string dataDir;                   // folder of the player's files; empty: appDir
   std::unique_ptr<IniStore> playerStore; // Player.ini, opened by the main menu's creation
   std::string currentPlayer;             // also the profile's section name
   std::vector<std::string> playerSections;
@@ -15,4 +16,7 @@ struct SharedState {
   int lastLevel = 16;                    // set by START GAME
   bool returnToMenu = false;             // results screen's decisions, read by the clock
   bool showEndScreen = false;
+
+  // Where Player.ini and the other per-player files live, with a trailing slash.
+  const std::string& PlayerDataDir() const { return dataDir.empty() ? appDir : dataDir; }
 };

@@ -9,7 +9,7 @@
 void OpenPlayerStore(SharedState& shared, const std::string& loginName,
                      const std::function<void()>& afterSoundRead) {
   shared.playerSections.clear();
-  shared.playerStore = std::make_unique<IniStore>(shared.appDir + "Player.ini");
+  shared.playerStore = std::make_unique<IniStore>(shared.PlayerDataDir() + "Player.ini");
   IniStore& store = *shared.playerStore;
   shared.playerSections = store.ReadSections();
   shared.soundOn = store.ReadBool("curplayer", "sound", true);

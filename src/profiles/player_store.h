@@ -5,7 +5,7 @@
 
 struct SharedState;
 
-// Opens shared.appDir + "Player.ini" as the player store, reads the section list and the sound
+// Opens shared.PlayerDataDir() + "Player.ini" as the player store, reads the section list and the sound
 // switch, creates the first profile under loginName when the file has no section at all, and
 // sets the current player from curplayer/name. afterSoundRead runs between reading the sound
 // switch and creating the first profile (the main menu sets its SOUND caption there).
