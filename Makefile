@@ -29,6 +29,7 @@ test-asan: deps
 
 bench: build
 	$(BUILD)/tests/keyslinger_bench
+	$(BUILD)/tests/keyslinger_screen_bench
 
 content: configure
 	@cmake --build $(BUILD) --target keyslinger-content

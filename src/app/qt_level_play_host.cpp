@@ -50,6 +50,6 @@ void QtLevelPlayHost::ShowEndScreenModal() {
 
 void QtLevelPlayHost::Invalidate(const ScreenRect& rect) {
   if (app_.screens.fmGame && app_.screens.fmGame->isVisible()) {
-    app_.screens.fmGame->update(rect.left, rect.top, rect.width, rect.height);
+    app_.screens.fmGame->InvalidateWorld(rect);
   }
 }

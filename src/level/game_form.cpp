@@ -3,19 +3,26 @@
 
 #include "app/app_context.h"
 #include "level/level_play.h"
+#include "level/qt_game_keys.h"
 #include "platform/image.h"
 #include "platform/qt_image.h"
 #include "platform/toolkit_color.h"
+#include "profiles/display_choice.h"
 #include "screens/qt_fonts.h"
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 QColor ToQColor(uint32_t toolkitColor) {
@@ -24,10 +31,27 @@ QColor ToQColor(uint32_t toolkitColor) {
 }
 
 bool Contains(int left, int top, int width, int height, const QPoint& p) {
-  return p.x() >= left && p.x() < left + width && p.y() >= top && p.y() < top + height;
+  // 64-bit, so boxes near the integer limits are well defined.
+  return p.x() >= left && int64_t{p.x()} < int64_t{left} + width && p.y() >= top &&
+         int64_t{p.y()} < int64_t{top} + height;
 }
 
+QRect ToQRect(const ScreenRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
+// A world rectangle's QRect, kept inside the int range however far the rules place it.
+QRect WorldRect(int left, int top, int width, int height) {
+  const int64_t right = std::min<int64_t>(int64_t{left} + std::max(width, 0), INT32_MAX);
+  const int64_t bottom = std::min<int64_t>(int64_t{top} + std::max(height, 0), INT32_MAX);
+  return QRect(QPoint(left, top), QPoint(static_cast<int>(right - 1), static_cast<int>(bottom - 1)));
+}
+
+bool WholeNumber(double v) { return std::abs(v - std::round(v)) < 1e-9; }
+
 const QColor kYellow = ToQColor(65021);
+const QRect kWorld(0, 0, LevelPlay::kScreenWidth, LevelPlay::kScreenHeight);
+const QRect kLabelStrip(0, 400, LevelPlay::kScreenWidth, 80);
+const QRect kTimeBox(271, 424, 98, 56);
+const QRect kTickerBox(16, 400, 105, 73);
 }  // namespace
 
 struct TfmGame::CachedPicture {
@@ -50,10 +74,64 @@ TfmGame::TfmGame(AppContext& app, LevelPlayHost& host, QWidget* parent) : QWidge
 TfmGame::~TfmGame() { qApp->removeEventFilter(this); }
 
 void TfmGame::ShowScreen() {
-  CentreOnScreen(this);
+  // A level start is where the stored choice takes effect; once showing, the screen stays as
+  // it is until the full-screen key.
+  if (!isVisible()) SetFullScreen(FullScreenChosen(app_.shared));
+  if (!fullScreen_) CentreOnScreen(this);
   show();
   raise();
   activateWindow();
+}
+
+void TfmGame::SetFullScreen(bool on) {
+  fullScreen_ = on;
+  if (on) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    // Without a window manager the full-screen state alone moves nothing: the window is also
+    // given the whole screen itself.
+    if (screen) setGeometry(screen->geometry());
+    if (isVisible()) showFullScreen();
+    else setWindowState(windowState() | Qt::WindowFullScreen);
+  } else {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    setFixedSize(LevelPlay::kScreenWidth, LevelPlay::kScreenHeight);
+    if (isVisible()) {
+      showNormal();
+      CentreOnScreen(this);
+    }
+  }
+  update();
+}
+
+void TfmGame::ToggleFullScreen() {
+  const bool on = !fullScreen_;
+  SetFullScreen(on);
+  StoreFullScreen(app_.shared, app_.services.messages, on);
+}
+
+Letterbox TfmGame::Box() const {
+  return Letterbox::Fit(LevelPlay::kScreenWidth, LevelPlay::kScreenHeight, width(), height());
+}
+
+void TfmGame::resizeEvent(QResizeEvent*) { update(); }
+
+QRect TfmGame::TimeTextRect() const {
+  const QFontMetrics metrics(ArialFont(48));
+  const int textWidth = metrics.horizontalAdvance(QString::fromStdString(level_->Labels().time));
+  const int left = kTimeBox.left() + (kTimeBox.width() - textWidth) / 2;
+  // A pixel around the text for the glyphs' overhang.
+  return QRect(left - 2, kTimeBox.top(), textWidth + 4, metrics.height()).united(kTimeBox);
+}
+
+void TfmGame::InvalidateWorld(const ScreenRect& rect) {
+  if (!isVisible()) return;
+  QRect world = ToQRect(rect);
+  if (world.intersects(kTimeBox)) world = world.united(TimeTextRect()).united(timeDrawn_);
+  world = world.intersected(kWorld);
+  if (world.isEmpty()) return;
+  update(ToQRect(Box().ToSurface({world.x(), world.y(), world.width(), world.height()})));
 }
 
 const QPixmap& TfmGame::Pixmap(const std::shared_ptr<const Image>& image, bool colourKeyed) {
@@ -67,16 +145,59 @@ const QPixmap& TfmGame::Pixmap(const std::shared_ptr<const Image>& image, bool c
   return colourKeyed ? slot->keyed : slot->plain;
 }
 
+const QPixmap& TfmGame::ScaledMap(const Letterbox& box, qreal dpr) {
+  const ImagePtr& map = level_->MapPicture();
+  // The map is shown at its natural size from the top-left corner; only the world's part of it.
+  const int shownWidth = std::min(map->width, LevelPlay::kScreenWidth);
+  const int shownHeight = std::min(map->height, LevelPlay::kScreenHeight);
+  const double factor = box.Factor() * dpr;
+  const QSize size(static_cast<int>(std::lround(shownWidth * factor)),
+                   static_cast<int>(std::lround(shownHeight * factor)));
+  if (scaledMapSource_.lock() != map || scaledMapSize_ != size || scaledMap_.devicePixelRatio() != dpr) {
+    const QImage shown = ToQImage(*map).copy(0, 0, shownWidth, shownHeight);
+    // Whole factors repeat each pixel exactly; others filter smoothly.
+    const Qt::TransformationMode mode = WholeNumber(factor) ? Qt::FastTransformation : Qt::SmoothTransformation;
+    scaledMap_ = QPixmap::fromImage(shown.scaled(size, Qt::IgnoreAspectRatio, mode));
+    scaledMap_.setDevicePixelRatio(dpr);
+    scaledMapSource_ = map;
+    scaledMapSize_ = size;
+  }
+  return scaledMap_;
+}
+
+void TfmGame::DrawMap(QPainter& painter, const Letterbox& box, const QRegion& region) {
+  // The border and whatever the map leaves uncovered are black, so nothing earlier stays.
+  for (const QRect& r : region) painter.fillRect(r, Qt::black);
+  const ImagePtr& map = level_->MapPicture();
+  if (!map || map->width <= 0 || map->height <= 0) return;
+  if (box.num == box.den && devicePixelRatioF() == 1.0) {
+    painter.drawPixmap(QPoint(box.left, box.top), Pixmap(map, false),
+                       QRect(0, 0, LevelPlay::kScreenWidth, LevelPlay::kScreenHeight));
+    return;
+  }
+  painter.drawPixmap(QPointF(box.left, box.top), ScaledMap(box, devicePixelRatioF()));
+}
+
 void TfmGame::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const QRect dirty = event->rect();
   painter.setClipRegion(event->region());
-  if (const ImagePtr& map = level_->MapPicture()) {
-    painter.drawPixmap(dirty, Pixmap(map, false), dirty);
-  } else {
-    painter.fillRect(dirty, Qt::black);
-  }
-  if (dirty.intersects(QRect(16, 400, 624, 80))) DrawLabels(painter);
+  const Letterbox box = Box();
+  DrawMap(painter, box, event->region());
+
+  // Everything else is drawn in world pixels through the letterbox transform: text at the
+  // scaled size, pictures scaled by the painter.
+  const QRect bounds = event->rect();
+  int x0, y0, x1, y1;
+  box.ToWorld(bounds.left(), bounds.top(), x0, y0);
+  box.ToWorld(bounds.right() + 1, bounds.bottom() + 1, x1, y1);
+  const QRect dirty = QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1 + 1, y1 + 1)).intersected(kWorld);
+  painter.setClipRect(QRect(box.left, box.top, box.width, box.height), Qt::IntersectClip);
+  painter.translate(box.left, box.top);
+  painter.scale(box.Factor(), box.Factor());
+  const double factor = box.Factor() * devicePixelRatioF();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, !WholeNumber(factor));
+
+  if (dirty.intersects(kLabelStrip)) DrawLabels(painter);
   DrawTags(painter, dirty);
   DrawActors(painter, dirty);
   // Pictures no level holds any longer are let go.
@@ -98,7 +219,7 @@ void TfmGame::DrawLabels(QPainter& painter) {
 
   // The ticker label has a fixed size: lines beyond it are cut.
   painter.save();
-  painter.setClipRect(QRect(16, 400, 105, 73));
+  painter.setClipRect(kTickerBox, Qt::IntersectClip);
   painter.setFont(ArialFont(16));
   painter.setPen(Qt::white);
   painter.drawText(QRect(16, 400, 105, 200), Qt::AlignLeft | Qt::AlignTop,
@@ -107,22 +228,25 @@ void TfmGame::DrawLabels(QPainter& painter) {
 
   painter.setFont(ArialFont(48));
   painter.setPen(ToQColor(labels.timeColor));
-  painter.drawText(QRect(271, 424, 98, 56), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
+  painter.drawText(kTimeBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
                    QString::fromStdString(labels.time));
+  timeDrawn_ = TimeTextRect();
 }
 
 void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
   for (const LetterTagEntry& entry : level_->LetterTags()) {
     const TletterImage* tag = entry.tag.get();
     if (!tag || !tag->Visible || !tag->Picture) continue;
-    if (!dirty.intersects(QRect(tag->Left, tag->Top, tag->Width(), tag->Height()))) continue;
-    painter.drawPixmap(tag->Left, tag->Top, Pixmap(tag->Picture, false));
+    const QRect box = WorldRect(tag->Left, tag->Top, tag->Width(), tag->Height());
+    if (!dirty.intersects(box)) continue;
+    painter.drawPixmap(box.topLeft(), Pixmap(tag->Picture, false));
     painter.save();
-    painter.setClipRect(QRect(tag->Left, tag->Top, tag->Width(), tag->Height()));
+    painter.setClipRect(box, Qt::IntersectClip);
     painter.setFont(ArialFont(TletterImage::PixelSize(tag->Lsize)));
     painter.setPen(ToQColor(tag->FontColor));
-    painter.drawText(QRect(tag->Left + tag->TextX, tag->Top + tag->TextY, 400, 200),
-                     Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(tag->Letter));
+    const QPoint text = box.topLeft() + QPoint(tag->TextX, tag->TextY);
+    painter.drawText(QRect(text, QSize(4096, 4096)), Qt::AlignLeft | Qt::AlignTop,
+                     QString::fromStdString(tag->Letter));
     painter.restore();
   }
 }
@@ -130,16 +254,35 @@ void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
 void TfmGame::DrawActors(QPainter& painter, const QRect& dirty) {
   for (const TbotImage* actor : level_->LiveActors()) {
     if (!actor->Visible || !actor->Shown || actor->Width <= 0 || actor->Height <= 0) continue;
-    if (!dirty.intersects(QRect(actor->Left, actor->Top, actor->Width, actor->Height))) continue;
-    painter.drawPixmap(QRect(actor->Left, actor->Top, actor->Width, actor->Height),
-                       Pixmap(actor->Shown, actor->Transparent));
+    const QRect box = WorldRect(actor->Left, actor->Top, actor->Width, actor->Height);
+    if (!dirty.intersects(box)) continue;
+    painter.drawPixmap(box, Pixmap(actor->Shown, actor->Transparent));
   }
+}
+
+bool TfmGame::OnLabel(const QPoint& p) const {
+  const GameLabels& labels = level_->Labels();
+  const QFontMetrics metrics(ArialFont(13));
+  // The small labels size themselves to their captions.
+  const struct {
+    int top;
+    const std::string& caption;
+  } small[] = {{408, labels.point}, {432, labels.miss}, {456, labels.civilian}};
+  for (const auto& label : small) {
+    const QRect box(568, label.top, metrics.horizontalAdvance(QString::fromStdString(label.caption)), metrics.height());
+    if (box.contains(p)) return true;
+  }
+  return kTimeBox.contains(p) || kTickerBox.contains(p);
 }
 
 void TfmGame::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  const QPoint p = event->position().toPoint();
-  // Actors and tags stand over the map and take their own clicks.
+  QPoint p;
+  Box().ToWorld(static_cast<int>(std::floor(event->position().x())), static_cast<int>(std::floor(event->position().y())),
+                p.rx(), p.ry());
+  // The black border around the world is not the map.
+  if (!kWorld.contains(p)) return;
+  // Actors and tags stand over the map and take their own clicks; the labels lie over it too.
   for (const TbotImage* actor : level_->LiveActors()) {
     if (actor->Visible && Contains(actor->Left, actor->Top, actor->Width, actor->Height, p)) return;
   }
@@ -147,8 +290,12 @@ void TfmGame::mousePressEvent(QMouseEvent* event) {
     const TletterImage* tag = entry.tag.get();
     if (tag && tag->Visible && Contains(tag->Left, tag->Top, tag->Width(), tag->Height(), p)) return;
   }
+  if (OnLabel(p)) return;
   level_->imgMapClick();
 }
+
+// The second press of a double-click belongs to the same click: the map was clicked once.
+void TfmGame::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 bool TfmGame::eventFilter(QObject* watched, QEvent* event) {
   // A key event travels past the window, the focus widget and its parents; only the window's
@@ -157,8 +304,11 @@ bool TfmGame::eventFilter(QObject* watched, QEvent* event) {
   if (!watched->isWindowType() || watched != windowHandle() || !isVisible()) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   if (event->type() == QEvent::KeyPress) {
-    level_->KeyPress(key->key() == Qt::Key_Escape, key->text().toStdString());
-  } else if (!key->isAutoRepeat()) {
+    const GameKey game = TranslateKeyPress(key->key(), key->modifiers(), key->text());
+    if (game.kind == GameKey::Kind::Ignored) return true;
+    level_->KeyPress(game.escape, game.text);
+    if (game.kind == GameKey::Kind::FullScreen && !key->isAutoRepeat()) ToggleFullScreen();
+  } else if (!key->isAutoRepeat() && ReleaseReachesLevel(key->key(), key->modifiers())) {
     level_->KeyRelease();
   }
   return true;

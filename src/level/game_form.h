@@ -1,7 +1,10 @@
 // TfmGame: the game screen. Draws level play's state and forwards keys and clicks to it.
 #pragma once
+#include "level/letterbox.h"
 #include "level/level_play_host.h"
 
+#include <QPixmap>
+#include <QRect>
 #include <QWidget>
 
 #include <memory>
@@ -19,22 +22,48 @@ public:
   ~TfmGame() override;
 
   LevelPlay& Level() { return *level_; }
-  // Shows the screen centred, or brings it to the front.
+  // Shows the screen full screen or centred in its window, as Player.ini's display choice
+  // says, or brings it to the front.
   void ShowScreen();
+  // Full screen now or back to the window; the stored choice is not touched.
+  void SetFullScreen(bool on);
+  bool FullScreen() const { return fullScreen_; }
+  // The full-screen key: switches now and stores the choice.
+  void ToggleFullScreen();
+  // Part of the 640 by 480 world must be drawn again.
+  void InvalidateWorld(const ScreenRect& rect);
+  // Where the world lies in the widget now.
+  Letterbox Box() const;
 
 protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   struct CachedPicture;
   const QPixmap& Pixmap(const std::shared_ptr<const Image>& image, bool colourKeyed);
+  const QPixmap& ScaledMap(const Letterbox& box, qreal dpr);
+  void DrawMap(QPainter& painter, const Letterbox& box, const QRegion& region);
   void DrawLabels(QPainter& painter);
   void DrawTags(QPainter& painter, const QRect& dirty);
   void DrawActors(QPainter& painter, const QRect& dirty);
+  // Whether a world point lies on a visible label (they lie over the map and take no clicks).
+  bool OnLabel(const QPoint& world) const;
+  QRect TimeTextRect() const;
 
   AppContext& app_;
   std::unique_ptr<LevelPlay> level_;
   std::unordered_map<const Image*, std::unique_ptr<CachedPicture>> pictures_;
+  bool fullScreen_ = false;
+  // The map picture scaled to the device pixels the world covers, made again when the picture
+  // or the size changes.
+  std::weak_ptr<const Image> scaledMapSource_;
+  QSize scaledMapSize_;
+  QPixmap scaledMap_;
+  // What the time text covered when it was last drawn (world pixels): wider texts reach past
+  // the label's box, and all of it must go when the text changes.
+  QRect timeDrawn_;
 };

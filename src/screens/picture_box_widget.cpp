@@ -11,6 +11,9 @@ PictureBox::PictureBox(const QPixmap& picture, bool stretch, QWidget* parent)
 
 void PictureBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
+  // On a scaled desktop a whole factor repeats pixels exactly; any other is filtered smoothly.
+  const qreal ratio = devicePixelRatioF();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, ratio != static_cast<int>(ratio));
   if (stretch_)
     painter.drawPixmap(rect(), picture_);
   else

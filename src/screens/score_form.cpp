@@ -42,7 +42,7 @@ class GridCellDelegate : public QStyledItemDelegate {
 }  // namespace
 
 TFmScore::TFmScore(AppContext& app, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app) {
   setFixedSize(315, 325);
   setModal(true);
   auto* background =

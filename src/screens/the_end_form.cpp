@@ -9,7 +9,7 @@
 #include "screens/qt_fonts.h"
 
 TFmTheEnd::TFmTheEnd(AppContext& app, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app) {
   setFixedSize(501, 408);
   setModal(true);
   picture_ = new PictureBox(ScreenPicture(QStringLiteral("the_end.png"), 501, 408), false, this);

@@ -7,6 +7,9 @@
 #include "platform/text_measurer.h"
 #include "platform/timer_service.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 constexpr int kBlinkMs = 200;
 }
@@ -19,8 +22,10 @@ TletterImage::TletterImage(TimerService& timers, std::function<void()> changed)
 TletterImage::~TletterImage() { BlinkTimer->SetEnabled(false); }
 
 int TletterImage::PixelSize(int points) {
-  // Points at 96 dots per inch, rounded as the original screens did.
-  return (points * 96 + 36) / 72;
+  // Points at 96 dots per inch, rounded. The letter is measured and drawn at this one size, so
+  // it is kept to what a font can be: at least 1 pixel, at most kMaxPixelSize.
+  const int64_t pixels = (int64_t{points} * 96 + 36) / 72;
+  return static_cast<int>(std::clamp<int64_t>(pixels, 1, kMaxPixelSize));
 }
 
 void TletterImage::Prepare(PictureLoader& pictures, TextMeasurer& text) {

@@ -49,7 +49,9 @@ public:
   int Width() const { return Picture ? Picture->width : 0; }
   int Height() const { return Picture ? Picture->height : 0; }
   // Letter size in pixels for a size in points, as the screen draws it (96 dots per inch).
+  // Always 1 to kMaxPixelSize, whatever the level file says.
   static int PixelSize(int points);
+  static constexpr int kMaxPixelSize = 2048;
 
 private:
   std::unique_ptr<Timer> BlinkTimer;

@@ -1,0 +1,27 @@
+// The display choice kept in Player.ini: the game screen full screen or in a window.
+#include "profiles/display_choice.h"
+
+#include "app/shared_state.h"
+#include "platform/game_error.h"
+#include "platform/message_boxes.h"
+#include "profiles/ini_store.h"
+
+namespace {
+constexpr const char* kSection = "curplayer";
+constexpr const char* kKey = "fullscreen";
+}  // namespace
+
+bool FullScreenChosen(const SharedState& shared) {
+  return shared.playerStore && shared.playerStore->ReadBool(kSection, kKey, false);
+}
+
+bool StoreFullScreen(SharedState& shared, MessageBoxes& messages, bool on) {
+  if (!shared.playerStore) return false;
+  try {
+    shared.playerStore->WriteBool(kSection, kKey, on);
+  } catch (const GameError& e) {
+    messages.Show(e.what());
+    return false;
+  }
+  return true;
+}

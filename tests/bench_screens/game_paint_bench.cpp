@@ -1,0 +1,93 @@
+// Speed of drawing the game screen: one full repaint at 1920 by 1080 in full screen (software
+// raster), and one at the window's own size, with a level's map, tags and an actor on screen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+
+#include "app/app_context.h"
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "level/game_form.h"
+#include "level/level_play.h"
+#include "platform/file_picture_loader.h"
+#include "platform/message_boxes.h"
+#include "platform/qt_text_measurer.h"
+#include "platform/random.h"
+#include "platform/shell.h"
+#include "platform/sound_player.h"
+#include "platform/virtual_timer_service.h"
+#include "profiles/ini_store.h"
+
+namespace {
+
+// Level 1 of the test game with eight places, each with its tag, and one bandit on screen.
+struct PaintWorld {
+  QTemporaryDir tempDir;
+  SharedState shared;
+  VirtualTimerService timers;
+  RecordingSoundPlayer sound;
+  FilePictureLoader pictures;
+  QtTextMeasurer text;
+  RecordingMessageBoxes messages;
+  Random random{3};
+  Services services{timers, sound, pictures, text, messages, random};
+  RecordingShell shell;
+  NullLevelPlayHost host;
+  AppContext app{shared, services, shell, nullptr, {}};
+  std::unique_ptr<TfmGame> form;
+
+  PaintWorld() {
+    const std::string dir = tempDir.path().toStdString();
+    std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
+    std::ofstream map(dir + "/Maps/Level1/Map.ini");
+    map << "[Map]\nLBMP=Tag.bmp\nLsize=14\n[Objects]\nbandit=Bandit\n";
+    for (int i = 0; i < 8; ++i) {
+      map << "[p" << i << "]\nx=" << 20 + 75 * i << "\ny=" << 60 + 40 * (i % 3) << "\nh=64\nside=1\nletter="
+          << static_cast<char>('a' + i) << "\n";
+    }
+    map.close();
+    std::ofstream(dir + "/Maps/Level1/Script.ini")
+        << "[t]\ncommand=1\nparam1=bandit\nparam2=3000000\n[w]\ncommand=2\nparam1=6000000\nparam2=900000:0:4\n";
+    shared.appDir = dir + "/";
+    shared.playerStore = std::make_unique<IniStore>(dir + "/Player.ini");
+    shared.currentPlayer = "bench";
+    form = std::make_unique<TfmGame>(app, host);
+    form->Level().StartLevel("Level1");
+    timers.Advance(5000);
+    form->Level().SetPaused(true, false);
+  }
+};
+
+void Repaint(benchmark::State& state, int width, int height) {
+  PaintWorld world;
+  world.form->SetFullScreen(width != 640);
+  world.form->setGeometry(0, 0, width, height);
+  QImage target(width, height, QImage::Format_RGB32);
+  for (auto _ : state) {
+    world.form->render(&target);
+    benchmark::DoNotOptimize(target.constBits());
+  }
+  if (world.form->Level().LiveActors().empty()) state.SkipWithError("no actor on screen");
+}
+
+void FullRepaintFullScreen1920x1080(benchmark::State& state) { Repaint(state, 1920, 1080); }
+void FullRepaintWindow640x480(benchmark::State& state) { Repaint(state, 640, 480); }
+BENCHMARK(FullRepaintFullScreen1920x1080)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(FullRepaintWindow640x480)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
