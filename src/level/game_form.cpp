@@ -2,6 +2,7 @@
 #include "level/game_form.h"
 
 #include "app/app_context.h"
+#include "app/services.h"
 #include "level/level_play.h"
 #include "level/qt_game_keys.h"
 #include "platform/image.h"

@@ -247,7 +247,9 @@ TEST(GameScreen, OnlyTheMapPausesAndADoubleClickIsOneClick) {
 TEST(GameScreen, ClicksMapBackToTheWorldAtEveryScale) {
   GameScreenWorld world;
   world.host.onPauseContinue = [&world] { world.Level().SetPaused(false, true); };
-  world.form->SetFullScreen(true);
+  // Sized as a plain window, since the test platform's screen is smaller than these sizes.
+  world.form->setMinimumSize(0, 0);
+  world.form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
   for (const QSize size : {QSize(1920, 1080), QSize(1280, 1024), QSize(1920, 1200), QSize(800, 600), QSize(640, 480)}) {
     SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
     world.form->setGeometry(QRect(QPoint(0, 0), size));
@@ -361,7 +363,7 @@ TEST(GameScreen, ASmallMapLeavesNothingOfTheLevelBefore) {
   world.form->ShowScreen();
   world.Level().StartLevel("Level2");
   const QImage shot = world.Shown();
-  for (const QPoint p : {QPoint(110, 60), QPoint(400, 300), QPoint(639, 0), QPoint(300, 200)}) {
+  for (const QPoint p : {QPoint(210, 60), QPoint(400, 300), QPoint(639, 0), QPoint(300, 200), QPoint(100, 160)}) {
     EXPECT_EQ(shot.pixel(p) & 0xFFFFFF, 0u) << p.x() << "," << p.y();
   }
   EXPECT_GT(qGreen(shot.pixel(100, 100)), 150);
