@@ -1,5 +1,6 @@
 // Speed of drawing the game screen: one full repaint at 1920 by 1080 in full screen (software
-// raster), and one at the window's own size, with a level's map, tags and an actor on screen.
+// raster), and one at the window's own size, with a level's map, tags and actors on screen. The
+// map's scaled copy is made at the first repaint and reused, as in play.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -68,6 +69,7 @@ void Repaint(benchmark::State& state, int width, int height) {
   PaintWorld world;
   world.form->SetFullScreen(width != 640);
   world.form->setGeometry(0, 0, width, height);
+  if (world.form->size() != QSize(width, height)) state.SkipWithError("the screen did not take the size");
   QImage target(width, height, QImage::Format_RGB32);
   for (auto _ : state) {
     world.form->render(&target);
