@@ -171,12 +171,15 @@ void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {
     const int32_t dx = mapStore_->ReadInteger(place.name, "Dx", -1);
     const int32_t dy = mapStore_->ReadInteger(place.name, "Dy", -1);
     raw->Prepare(services_.pictures, services_.text);
+    // A place may lie anywhere in 32 bits: the tag's position wraps like the counters.
     raw->Left = dx != -1 ? dx
-                         : mapStore_->ReadInteger(place.name, "x", 0) +
-                               mapStore_->ReadInteger(place.name, "w", 64) / 2 - raw->Width() / 2;
+                         : WrapAdd(WrapAdd(mapStore_->ReadInteger(place.name, "x", 0),
+                                           mapStore_->ReadInteger(place.name, "w", 64) / 2),
+                                   -(raw->Width() / 2));
     raw->Top = dy != -1 ? dy
-                        : mapStore_->ReadInteger(place.name, "y", 0) +
-                              mapStore_->ReadInteger(place.name, "h", 0) + 3;
+                        : WrapAdd(WrapAdd(mapStore_->ReadInteger(place.name, "y", 0),
+                                          mapStore_->ReadInteger(place.name, "h", 0)),
+                                  3);
     raw->Visible = true;
   }
   // A tag redraws itself only from here on, once it has its place.
