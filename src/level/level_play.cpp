@@ -5,6 +5,7 @@
 #include "app/shared_state.h"
 #include "level/field_split.h"
 #include "platform/game_error.h"
+#include "platform/write_refused.h"
 #include "platform/text_case.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
@@ -74,6 +75,9 @@ bool LevelPlay::LoadLevel(const std::string& name) {
   try {
     LoadLevelOrThrow(name);
     return true;
+  } catch (const WriteRefused& e) {
+    services_.messages.Show(e.what());
+    return false;
   } catch (const std::exception& e) {
     services_.messages.Show("Cannot load " + name + ": " + e.what());
     return false;
