@@ -10,6 +10,8 @@
 #include "screens/the_end_form.h"
 
 #include <QTimer>
+#include <algorithm>
+#include <cstdint>
 
 void QtLevelPlayHost::ShowGameScreen() { ::ShowGameScreen(app_); }
 
@@ -49,7 +51,15 @@ void QtLevelPlayHost::ShowEndScreenModal() {
 }
 
 void QtLevelPlayHost::Invalidate(const ScreenRect& rect) {
-  if (app_.screens.fmGame && app_.screens.fmGame->isVisible()) {
-    app_.screens.fmGame->update(rect.left, rect.top, rect.width, rect.height);
-  }
+  if (!app_.screens.fmGame || !app_.screens.fmGame->isVisible()) return;
+  // Level data may put a box anywhere in 32 bits: it is cut to the screen in 64 bits before
+  // the toolkit adds its edges in int.
+  const int64_t screenWidth = app_.screens.fmGame->width(), screenHeight = app_.screens.fmGame->height();
+  const int64_t left = std::clamp<int64_t>(rect.left, 0, screenWidth);
+  const int64_t top = std::clamp<int64_t>(rect.top, 0, screenHeight);
+  const int64_t right = std::clamp<int64_t>(int64_t{rect.left} + rect.width, 0, screenWidth);
+  const int64_t bottom = std::clamp<int64_t>(int64_t{rect.top} + rect.height, 0, screenHeight);
+  if (right <= left || bottom <= top) return;
+  app_.screens.fmGame->update(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+                              static_cast<int>(bottom - top));
 }
