@@ -40,6 +40,9 @@ public:
 template <typename Screen, typename... Extra>
 std::unique_ptr<Screen> CreateScreen(Screen*& slot, AppContext& context, Extra&... extra) {
   auto screen = std::make_unique<Screen>(context, extra...);
+  // A screen without a title of its own carries the application's. Left empty, the window would
+  // get only _NET_WM_NAME (from the display name) and an empty WM_NAME.
+  if (screen->windowTitle().isEmpty()) screen->setWindowTitle(QString::fromUtf8(kApplicationTitle));
   slot = screen.get();
   return screen;
 }

@@ -10,6 +10,8 @@
 #include "screens/the_end_form.h"
 
 #include <QTimer>
+#include <algorithm>
+#include <cstdint>
 
 void QtLevelPlayHost::ShowGameScreen() { ::ShowGameScreen(app_); }
 
@@ -49,7 +51,15 @@ void QtLevelPlayHost::ShowEndScreenModal() {
 }
 
 void QtLevelPlayHost::Invalidate(const ScreenRect& rect) {
-  if (app_.screens.fmGame && app_.screens.fmGame->isVisible()) {
-    app_.screens.fmGame->InvalidateWorld(rect);
-  }
+  if (!app_.screens.fmGame || !app_.screens.fmGame->isVisible()) return;
+  // Level data may put a box anywhere in 32 bits: it is cut to the 640 by 480 world in 64 bits
+  // before the toolkit adds its edges in int.
+  constexpr int64_t kWidth = LevelPlay::kScreenWidth, kHeight = LevelPlay::kScreenHeight;
+  const int64_t left = std::clamp<int64_t>(rect.left, 0, kWidth);
+  const int64_t top = std::clamp<int64_t>(rect.top, 0, kHeight);
+  const int64_t right = std::clamp<int64_t>(int64_t{rect.left} + rect.width, 0, kWidth);
+  const int64_t bottom = std::clamp<int64_t>(int64_t{rect.top} + rect.height, 0, kHeight);
+  if (right <= left || bottom <= top) return;
+  app_.screens.fmGame->InvalidateWorld({static_cast<int32_t>(left), static_cast<int32_t>(top),
+                                        static_cast<int32_t>(right - left), static_cast<int32_t>(bottom - top)});
 }

@@ -8,6 +8,7 @@
 #include "platform/file_lookup.h"
 #include "platform/text_case.h"
 #include "profiles/ini_document.h"
+#include "targets/level_counters.h"
 
 #include <sys/stat.h>
 
@@ -43,9 +44,12 @@ size_t CharacterCount(std::string_view utf8) {
 
 struct Rect {
   int left = 0, top = 0, width = 0, height = 0;
-  bool Inside() const { return left >= 0 && top >= 0 && left + width <= kScreenWidth && top + height <= kScreenHeight; }
+  // Edges in 64 bits: places and sizes may be anywhere in 32 bits.
+  int64_t Right() const { return int64_t{left} + width; }
+  int64_t Bottom() const { return int64_t{top} + height; }
+  bool Inside() const { return left >= 0 && top >= 0 && Right() <= kScreenWidth && Bottom() <= kScreenHeight; }
   bool Overlaps(const Rect& o) const {
-    return left < o.left + o.width && o.left < left + width && top < o.top + o.height && o.top < top + height;
+    return left < o.Right() && o.left < Right() && top < o.Bottom() && o.top < Bottom();
   }
   std::string Text() const {
     return "(" + std::to_string(left) + "," + std::to_string(top) + " " + std::to_string(width) + "x" +
@@ -342,7 +346,9 @@ private:
       }
       if (tagWidth_ == 0) continue;
       // Tags are placed with their own defaults for w and h, not the actor's picture size.
-      const Rect tag{dx != -1 ? dx : x + (hasW ? w : 64) / 2 - tagWidth_ / 2, dy != -1 ? dy : y + (hasH ? h : 0) + 3,
+      // The game wraps these sums in 32 bits; the checker places the tag the same way.
+      const Rect tag{dx != -1 ? dx : WrapAdd(WrapAdd(x, (hasW ? w : 64) / 2), -(tagWidth_ / 2)),
+                     dy != -1 ? dy : WrapAdd(WrapAdd(y, hasH ? h : 0), 3),
                      tagWidth_, tagHeight_};
       if (!tag.Inside()) {
         report_.Warning(mapPath_, place.line, "the tag of place [" + place.name + "] " + tag.Text() + " is outside the 640 by 480 screen");

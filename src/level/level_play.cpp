@@ -5,6 +5,7 @@
 #include "app/shared_state.h"
 #include "level/field_split.h"
 #include "platform/game_error.h"
+#include "platform/write_refused.h"
 #include "platform/text_case.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
@@ -74,6 +75,9 @@ bool LevelPlay::LoadLevel(const std::string& name) {
   try {
     LoadLevelOrThrow(name);
     return true;
+  } catch (const WriteRefused& e) {
+    services_.messages.Show(e.what());
+    return false;
   } catch (const std::exception& e) {
     services_.messages.Show("Cannot load " + name + ": " + e.what());
     return false;
@@ -171,12 +175,15 @@ void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {
     const int32_t dx = mapStore_->ReadInteger(place.name, "Dx", -1);
     const int32_t dy = mapStore_->ReadInteger(place.name, "Dy", -1);
     raw->Prepare(services_.pictures, services_.text);
+    // A place may lie anywhere in 32 bits: the tag's position wraps like the counters.
     raw->Left = dx != -1 ? dx
-                         : mapStore_->ReadInteger(place.name, "x", 0) +
-                               mapStore_->ReadInteger(place.name, "w", 64) / 2 - raw->Width() / 2;
+                         : WrapAdd(WrapAdd(mapStore_->ReadInteger(place.name, "x", 0),
+                                           mapStore_->ReadInteger(place.name, "w", 64) / 2),
+                                   -(raw->Width() / 2));
     raw->Top = dy != -1 ? dy
-                        : mapStore_->ReadInteger(place.name, "y", 0) +
-                              mapStore_->ReadInteger(place.name, "h", 0) + 3;
+                        : WrapAdd(WrapAdd(mapStore_->ReadInteger(place.name, "y", 0),
+                                          mapStore_->ReadInteger(place.name, "h", 0)),
+                                  3);
     raw->Visible = true;
   }
   // A tag redraws itself only from here on, once it has its place.

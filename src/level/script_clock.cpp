@@ -5,6 +5,7 @@
 #include "app/shared_state.h"
 #include "level/field_split.h"
 #include "platform/game_error.h"
+#include "platform/write_refused.h"
 #include "platform/timer_service.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
@@ -44,6 +45,10 @@ void LevelPlay::ClockTimer() {
       Trace("step " + step + " done");
     }
     clock_->SetEnabled(true);
+  } catch (const WriteRefused& e) {
+    // The next level's load could not store its default difficulty: the refusal is the message.
+    clock_->SetEnabled(false);
+    services_.messages.Show(e.what());
   } catch (const std::exception& e) {
     clock_->SetEnabled(false);
     Trace(std::string("Error in Clock: ") + e.what());

@@ -249,3 +249,42 @@ ImagePtr DecodeBitmapFile(const std::string& path) {
   if (!bytes) throw GameError("Cannot open picture " + path);
   return DecodeBitmap(*bytes, path);
 }
+
+namespace {
+uint32_t HeaderLe(const std::string& bytes, size_t at, size_t size) {
+  uint32_t value = 0;
+  for (size_t i = 0; i < size; ++i) {
+    value |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+  }
+  return value;
+}
+}  // namespace
+
+// Used before a toolkit decoder that fills a cut-short picture without complaint.
+bool BitmapPixelDataComplete(const std::string& bytes) {
+  if (bytes.size() < 26) return false;
+  const uint32_t dataOffset = HeaderLe(bytes, 10, 4);
+  const uint32_t headerSize = HeaderLe(bytes, 14, 4);
+  int64_t width = 0, height = 0;
+  uint32_t bitsPerPixel = 0, compression = 0;
+  if (headerSize == 12) {
+    width = static_cast<int16_t>(HeaderLe(bytes, 18, 2));
+    height = static_cast<int16_t>(HeaderLe(bytes, 20, 2));
+    bitsPerPixel = HeaderLe(bytes, 24, 2);
+  } else {
+    if (bytes.size() < 34) return false;
+    width = static_cast<int32_t>(HeaderLe(bytes, 18, 4));
+    height = static_cast<int32_t>(HeaderLe(bytes, 22, 4));
+    bitsPerPixel = HeaderLe(bytes, 28, 2);
+    compression = HeaderLe(bytes, 30, 4);
+  }
+  const bool uncompressed = compression == kRgb || compression == kBitFields || compression == kAlphaBitFields;
+  if (!uncompressed) return true;
+  // |width| < 2^31 and bits < 2^16 keep the stride under 2^45; the row count is compared by
+  // division, since stride times height can pass 2^63.
+  const int64_t stride = ((std::abs(width) * bitsPerPixel + 31) / 32) * 4;
+  if (dataOffset > bytes.size()) return false;
+  if (stride == 0) return true;
+  const uint64_t available = bytes.size() - dataOffset;
+  return static_cast<uint64_t>(std::abs(height)) <= available / static_cast<uint64_t>(stride);
+}

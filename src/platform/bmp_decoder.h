@@ -10,3 +10,6 @@
 ImagePtr DecodeBitmap(const std::string& bytes, const std::string& name);
 // Reads the file at path (used as given) and decodes it; GameError naming the file on failure.
 ImagePtr DecodeBitmapFile(const std::string& path);
+// Whether the bytes hold all the pixel data their header asks for (uncompressed bitmaps; run-length
+// data is checked while decoding). Any header values are safe, up to the largest 32-bit sizes.
+bool BitmapPixelDataComplete(const std::string& bytes);

@@ -12,8 +12,12 @@ uint64_t SplitMix(uint64_t x) {
 
 void Random::Seed(uint64_t seed) { state_ = SplitMix(seed); }
 
+// The clock is stirred into the state, never put in its place: re-seeds within one clock tick
+// (a spawn re-seeds several times in the same millisecond) go on along the sequence instead of
+// restarting it, so their draws stay independent. Without a clock nothing changes, and a fixed
+// seed replays.
 void Random::ReseedFromClock() {
-  if (clock_) Seed(clock_());
+  if (clock_) state_ = SplitMix(state_ ^ SplitMix(clock_()));
 }
 
 uint32_t Random::Next32() {

@@ -8,7 +8,8 @@ class Random {
 public:
   explicit Random(uint64_t seed = 1) { Seed(seed); }
   void Seed(uint64_t seed);
-  // The game re-seeds from the clock at several points; tests and the simulator keep their seed.
+  // The game re-seeds from the clock at several points; a re-seed mixes the clock into the state
+  // (never replaces it). Tests and the simulator set no clock and keep their seed.
   void SetClock(std::function<uint64_t()> clock) { clock_ = std::move(clock); }
   void ReseedFromClock();
   // Uniform in [0, range); 0 when range <= 0.

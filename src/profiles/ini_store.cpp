@@ -6,14 +6,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <optional>
 
+#include "platform/file_lookup.h"
 #include "platform/game_error.h"
 #include "platform/text_case.h"
+#include "platform/write_refused.h"
 
 namespace {
 
@@ -50,8 +53,13 @@ bool PathExists(const std::string& path) {
 
 // Files made on systems whose names ignore letter case: each part of the path that does not
 // exist as written is looked for among its folder's entries without regard to (ASCII) case.
-std::string ResolveLetterCase(const std::string& path) {
+// Backslashes separate folders as slashes do, as for pictures and sounds; an existing file is
+// found as the picture loader finds it, and only a file still to be made keeps its last part.
+std::string ResolveLetterCase(const std::string& written) {
+  std::string path = written;
+  std::replace(path.begin(), path.end(), '\\', '/');
   if (path.empty() || PathExists(path)) return path;
+  if (const std::optional<std::string> found = FindFileNoCase(path)) return *found;
   std::string resolved = path.front() == '/' ? "/" : "";
   size_t pos = path.front() == '/' ? 1 : 0;
   while (pos <= path.size()) {
@@ -333,7 +341,7 @@ void ChangeFile(const std::string& path, Edit edit, std::string& written, struct
       free(real);
     }
   }
-  const GameError refusal("Unable to write to " + FullPath(path));
+  const WriteRefused refusal("Unable to write to " + FullPath(path));
   std::optional<FileRead> file = ReadFile(target);
   if (!file) throw refusal;
   IniDocument document = IniDocument::Parse(file->text);

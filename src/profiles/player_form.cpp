@@ -101,10 +101,28 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
   connect(btnAdd_, &QAbstractButton::clicked, this, [this] { AddClick(); });
   connect(btnDelete_, &QAbstractButton::clicked, this, [this] { DeleteClick(); });
   connect(btnOk_, &QAbstractButton::clicked, this, [this] { OkClick(); });
-  // A choice by mouse or arrow keys selects a row; drawing the view does not count.
+  // Every press on a row chooses it, also on the row already highlighted; a Ctrl+press that
+  // takes the highlight off leaves no profile chosen. Arrow keys choose through the selection
+  // change, which a press also makes: that one is left to the press. Drawing does not count.
+  memoPlayer_->viewport()->installEventFilter(this);
   connect(memoPlayer_, &QListWidget::itemSelectionChanged, this, [this] {
-    if (rendering_ || SelectedRow(memoPlayer_) < 0) return;
-    rules_->ChooseProfile(SelectedRow(memoPlayer_));
+    if (rendering_ || mousePressOnPlayers_) return;
+    const int row = SelectedRow(memoPlayer_);
+    if (row < 0) {
+      rules_->ClearProfileChoice();
+    } else {
+      rules_->ChooseProfile(row);
+    }
+    Render();
+  });
+  connect(memoPlayer_, &QListWidget::pressed, this, [this](const QModelIndex& index) {
+    mousePressOnPlayers_ = false;
+    if (rendering_) return;
+    if (memoPlayer_->selectionModel()->isSelected(index)) {
+      rules_->ChooseProfile(index.row());
+    } else {
+      rules_->ClearProfileChoice();
+    }
     Render();
   });
   connect(memoLevels_, &QListWidget::itemSelectionChanged, this, [this] {
@@ -185,6 +203,14 @@ bool TFmPlayer::FormKeyDown(int key, QObject* focus) {
 }
 
 bool TFmPlayer::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == memoPlayer_->viewport()) {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+      mousePressOnPlayers_ = true;
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+      mousePressOnPlayers_ = false;
+    }
+    return QDialog::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     // The form sees the keys first; then the name field's own Enter adds the typed name.

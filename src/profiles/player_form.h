@@ -49,6 +49,7 @@ class TFmPlayer : public QDialog {
   AppContext& app_;
   std::unique_ptr<ProfileDialog> rules_;
   bool rendering_ = false;
+  bool mousePressOnPlayers_ = false;  // between a press on the players list and its pressed()
   int nameFieldSets_ = 0;  // the rules' name last put into the field; typing is kept otherwise  //
                            // list changes made while drawing are not the player's choices
   QListWidget* memoPlayer_ = nullptr;

@@ -24,6 +24,17 @@ void EraseNoCase(std::vector<std::string>& names, const std::string& name) {
               names.end());
 }
 
+// Removes one entry for name: the one spelt exactly so, else the first in another letter case.
+// Two sections whose names differ only in case are two entries, and deleting one keeps the other.
+void EraseOneName(std::vector<std::string>& names, const std::string& name) {
+  auto at = std::find(names.begin(), names.end(), name);
+  if (at == names.end()) {
+    at = std::find_if(names.begin(), names.end(),
+                      [&](const std::string& n) { return EqualsNoCaseAscii(n, name); });
+  }
+  if (at != names.end()) names.erase(at);
+}
+
 std::string LevelText(int32_t level, bool blank) {
   return (blank ? "level " : "level") + std::to_string(level);
 }
@@ -129,7 +140,7 @@ void ProfileDialog::Delete() {
     shared_.playerStore->EraseSection(doomed);
     view_.players.erase(view_.players.begin() + row);
     view_.selectedPlayer = -1;
-    EraseNoCase(shared_.playerSections, doomed);
+    EraseOneName(shared_.playerSections, doomed);
     SelectProfile(view_.players.front());
   });
 }
@@ -140,6 +151,8 @@ void ProfileDialog::ChooseProfile(int row) {
   const std::string name = view_.players[static_cast<size_t>(row)];
   Guarded([&] { SelectProfile(name); });
 }
+
+void ProfileDialog::ClearProfileChoice() { view_.selectedPlayer = -1; }
 
 void ProfileDialog::ChooseLevel(int row) {
   if (row < 0 || row >= static_cast<int>(view_.levels.size())) return;

@@ -41,7 +41,10 @@ class ProfileDialog {
   void Open();
   void Add(const std::string& nameField);
   void Delete();
+  // Every click or key choice of a row, also of the row already highlighted.
   void ChooseProfile(int row);
+  // The highlight was taken off the players list (Ctrl+click): no profile is selected any more.
+  void ClearProfileChoice();
   void ChooseLevel(int row);
   void ChangeDifficulty(int entry);
   void Ok();

@@ -5,6 +5,7 @@
 #include "platform/game_error.h"
 #include "platform/text_case.h"
 #include "targets/letter_image.h"
+#include "targets/level_counters.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -117,8 +118,9 @@ void TbotImage::Appear(int side) {
   ShowPicture(0);
   Width = BoxWidth;
   Height = BoxHeight;
-  if (Side == 2) Left += BoxWidth;
-  if (Side == 3) Top += BoxHeight;
+  // Level data may put a place anywhere: positions wrap like the counters instead of overflowing.
+  if (Side == 2) Left = WrapAdd(Left, BoxWidth);
+  if (Side == 3) Top = WrapAdd(Top, BoxHeight);
   if (Side == 1 || Side == 2) Width = 0;
   if (Side == 3) Height = 0;
   if (LetterTag && Character == kEnemy) LetterTag->StartBlink();
@@ -144,8 +146,8 @@ void TbotImage::AppearTick() {
   const int step = GrowStep(horizontal);
   const int added = step <= full - size ? step : full - size;
   size += added;
-  if (Side == 2) Left -= added;
-  if (Side == 3) Top -= added;
+  if (Side == 2) Left = WrapAdd(Left, -added);
+  if (Side == 3) Top = WrapAdd(Top, -added);
   Changed(oldLeft, oldTop, oldWidth, oldHeight);
 }
 
@@ -179,7 +181,7 @@ void TbotImage::Sink(Timer& timer, bool clearActivity) {
       Height = 0;
     } else {
       Height -= step;
-      Top += step;
+      Top = WrapAdd(Top, step);
     }
     Changed(oldLeft, oldTop, oldWidth, oldHeight);
   }

@@ -5,9 +5,9 @@
 set -u
 game_dir=$1
 data_dir=$2
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool xprop; do
   if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (apt-get install xvfb xdotool)"
+    echo "SKIPPED: $tool is not installed (apt-get install xvfb xdotool x11-utils)"
     exit 77
   fi
 done
@@ -57,20 +57,33 @@ find_window() {
   return 1
 }
 
+# Both the old and the new title property carry the application title, and a search by name finds it.
+check_title() {
+  local id=$1 what=$2 props
+  props=$(xprop -id "$id" WM_NAME _NET_WM_NAME 2>&1)
+  grep -qx 'WM_NAME(\(STRING\|UTF8_STRING\|COMPOUND_TEXT\)) = "Keyslinger v.1.0"' <<<"$props" || fail "$what WM_NAME: $props"
+  grep -qx '_NET_WM_NAME(UTF8_STRING) = "Keyslinger v.1.0"' <<<"$props" || fail "$what _NET_WM_NAME: $props"
+  xdotool search --name '^Keyslinger v\.1\.0$' 2>/dev/null | grep -qx "$id" || fail "$what not found by name"
+}
+
 read -r menu _ _ < <(find_window 305 361 20) || fail "the main menu did not show"
 [[ $(xdotool getwindowname "$menu") == "Keyslinger v.1.0" ]] || fail "menu title is '$(xdotool getwindowname "$menu")'"
+check_title "$menu" "the main menu"
 sleep 0.5                                              # a loaded machine maps before it listens
 xdotool key Return
-read -r _ x y < <(find_window 289 154 10) || fail "the difficulty choice did not show"
+read -r choice x y < <(find_window 289 154 10) || fail "the difficulty choice did not show"
+check_title "$choice" "the difficulty choice"
 for _ in 1 2 3; do
   sleep 0.5
   xdotool mousemove $((x + 240)) $((y + 132)) click 1  # HARD
   find_window 640 480 6 >/dev/null && break
 done
-read -r _ _ _ < <(find_window 640 480 5) || fail "the game screen did not show"
+read -r game _ _ < <(find_window 640 480 5) || fail "the game screen did not show"
+check_title "$game" "the game screen"
 sleep 1.5                                              # the bandit appears
 xdotool key f
-read -r _ _ _ < <(find_window 315 325 15) || fail "the results screen did not show"
+read -r results _ _ < <(find_window 315 325 15) || fail "the results screen did not show"
+check_title "$results" "the results screen"
 xdotool key Return                                     # CONTINUE after a pass
 sleep 1
 

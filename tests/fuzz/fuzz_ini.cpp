@@ -30,7 +30,9 @@ void CheckInteger(std::string_view text) {
     Check(IniIntegerOr(text, 17) == 17 && IniIntegerOr(text, -3) == -3);
     return;
   }
-  Check(IniIntegerOr(text, value + 1) == value);
+  // Another default than the value itself, without overflowing at the largest value.
+  const int32_t other = value == INT32_MAX ? value - 1 : value + 1;
+  Check(IniIntegerOr(text, other) == value);
   // The decimal text of any number reads back as that number.
   int32_t again = 0;
   Check(ParseIniInteger(std::to_string(value), again) && again == value);

@@ -1,4 +1,5 @@
-// Fuzz target: any bytes given to the bitmap and JPEG decoders end in a picture or GameError.
+// Fuzz target: any bytes given to the bitmap and JPEG decoders end in a picture or GameError, and
+// the bitmap size check answers for any header (a decoded uncompressed bitmap is complete).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -17,5 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const GameError&) {
     }
   }
+  bool decoded = false;
+  try {
+    decoded = DecodeBitmap(bytes, "fuzz") != nullptr;
+  } catch (const GameError&) {
+  }
+  const bool complete = BitmapPixelDataComplete(bytes);
+  const uint32_t compression = size >= 34 && data[14] != 12
+                                   ? (data[30] | data[31] << 8 | data[32] << 16 | uint32_t{data[33]} << 24)
+                                   : 0;
+  if (decoded && (compression == 0 || compression == 3 || compression == 6) && !complete) __builtin_trap();
   return 0;
 }

@@ -182,6 +182,37 @@ TEST(ProfileDialog, DeletingTheSecondOfThreeMakesTheFirstCurrent) {
   EXPECT_EQ(world.shared.playerSections, (std::vector<std::string>{"Anna", "Cleo"}));
 }
 
+TEST(ProfileDialog, EveryClickChoosesAndACtrlClickThatClearsTheHighlightLeavesNothingToDelete) {
+  DialogWorld world("[Anna]\nlevels=2\ncurlevel=2\n[Bob]\nlevels=1\ncurlevel=1\n[curplayer]\nname=Bob\n");
+  world.RunOpen([&] {
+    QListWidget* players = world.dialog->MemoPlayer();
+    world.ClickRow(players, 0);
+    EXPECT_EQ(world.shared.currentPlayer, "Anna");
+    world.TypeName("Cleo");
+    world.dialog->BtnAdd()->click();
+    EXPECT_EQ(world.shared.currentPlayer, "Cleo");
+    ASSERT_EQ(players->selectedItems().size(), 1);
+    EXPECT_EQ(players->row(players->selectedItems().front()), 0) << "Anna stays highlighted";
+    // A click on the highlighted row chooses it again.
+    world.ClickRow(players, 0);
+    EXPECT_EQ(world.shared.currentPlayer, "Anna");
+    EXPECT_EQ(world.Read("curplayer", "name"), "Anna");
+    // An arrow key chooses too.
+    players->setFocus();
+    QTest::keyClick(players, Qt::Key_Down);
+    EXPECT_EQ(world.shared.currentPlayer, "Bob");
+    // Ctrl+click takes the highlight off: DELETE then erases nothing.
+    const QRect box = players->visualItemRect(players->item(1));
+    QTest::mouseClick(players->viewport(), Qt::LeftButton, Qt::ControlModifier, box.center());
+    EXPECT_TRUE(players->selectedItems().isEmpty());
+    const std::string before = world.PlayerIni();
+    world.dialog->BtnDelete()->click();
+    EXPECT_EQ(world.PlayerIni(), before);
+    EXPECT_EQ(world.Players(), (std::vector<std::string>{"Anna", "Bob", "Cleo"}));
+    world.dialog->BtnOk()->click();
+  });
+}
+
 TEST(ProfileDialog, DeleteIsRefusedForTheOnlyProfileOrWithoutSelection) {
   DialogWorld world("[Anna]\nlevels=1\ncurlevel=1\n[Bob]\nlevels=1\n[curplayer]\nname=Anna\n");
   world.RunOpen([&] {

@@ -355,6 +355,12 @@ TEST_F(IniStoreTest, PathsResolveWithoutRegardToLetterCase) {
 
   IniStore absent(PathOf("nothing/here.ini"));
   EXPECT_EQ(absent.Path(), PathOf("nothing/here.ini"));
+
+  // Backslashes separate folders, for existing files and for files still to be made.
+  IniStore backslashed(PathOf("maps\\level1\\Map.INI"));
+  EXPECT_EQ(backslashed.Path(), PathOf("Maps/LEVEL1/MAP.INI"));
+  EXPECT_EQ(backslashed.ReadInteger("map", "k", 0), 1);
+  EXPECT_EQ(IniStore(PathOf("MAPS\\Level1\\Other.ini")).Path(), PathOf("Maps/LEVEL1/Other.ini"));
 }
 
 TEST_F(IniStoreTest, BinaryGarbageIsReadAndKeptByteForByte) {

@@ -45,6 +45,19 @@ TEST(LevelLoading, AProfileWithoutDifficultyPlaysEasyAndStoresIt) {
   EXPECT_EQ(h.play->CivilianPenaltyMs(), 3000);
 }
 
+TEST(LevelLoading, ARefusedDifficultyWriteShowsTheRefusalAsItIsAndStopsTheLoad) {
+  LevelHarness h;
+  // A folder in the store's path that is really a file: every write is refused.
+  LevelHarness::WriteFile(h.dir + "/blocked", "x");
+  const std::string path = h.dir + "/blocked/Player.ini";
+  h.shared.playerStore = std::make_unique<IniStore>(path);
+  h.WriteLevel("Level1", MapIni("door:100:50:1:f"), WaveStep("w", "1000", "0:0:1"));
+  h.play->StartLevel("Level1");
+  EXPECT_FALSE(h.play->LevelLoaded());
+  EXPECT_FALSE(h.play->ClockEnabled());
+  EXPECT_EQ(h.messages.shown, std::vector<std::string>{"Unable to write to " + path});
+}
+
 TEST(LevelLoading, SectionsNamedLikeMapOrObjectsInAnyCaseAreNoPlaces) {
   LevelHarness h;
   h.WriteLevel("Level1", "[MAP]\nLBMP=Tag.bmp\n[objects]\nbandit=Bandit\n", "");
@@ -83,6 +96,21 @@ TEST(LevelLoading, AMissingTagBitmapLeavesTagsEmptyButLettersWork) {
   ASSERT_TRUE(h.play->LevelLoaded());
   EXPECT_EQ(h.play->LetterTags()[0].tag->Picture, nullptr);
   EXPECT_EQ(h.play->LetterTags()[0].tag->Letter, "f");
+}
+
+TEST(LevelLoading, AnObjectsFolderWrittenWithABackslashFindsItsObjectIni) {
+  LevelHarness h;
+  std::filesystem::create_directories(h.dir + "/Objects/Actors");
+  std::filesystem::rename(h.dir + "/Objects/Townsman", h.dir + "/Objects/Actors/Townsman");
+  h.WriteLevel("Level1", "[Map]\n[Objects]\ntownsman=actors\\TOWNSMAN\n[door]\nx=100\ny=50\nletter=f\n",
+               TemplateStep("t", "townsman", "3000"));
+  h.play->StartLevel("Level1");
+  ASSERT_TRUE(h.play->LevelLoaded()) << (h.messages.shown.empty() ? "" : h.messages.shown[0]);
+  h.Run(300);
+  ASSERT_EQ(h.play->Templates().size(), 1u) << (h.messages.shown.empty() ? "" : h.messages.shown[0]);
+  // Character 1 comes only from the folder's object.INI; without it the actor would be an enemy.
+  EXPECT_EQ(h.play->Templates()[0].actor->Character, 1);
+  EXPECT_TRUE(h.messages.shown.empty());
 }
 
 TEST(LevelLoading, AWindowsMadeLevelLoadsWithOtherCaseAndCrLf) {

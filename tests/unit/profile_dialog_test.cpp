@@ -166,6 +166,36 @@ TEST_F(ProfileRules, DeleteNeedsTwoProfilesAndASelection) {
   EXPECT_EQ(IniText(), single);
 }
 
+TEST_F(ProfileRules, DeletingOneOfTwoNamesInOtherCaseKeepsTheOtherProfileWhole) {
+  // A hand-edited file: two sections whose names differ only in letter case.
+  Start("[bob]\nlevels=2\ncurlevel=2\n[Bob]\nlevels=5\ncurlevel=4\nup=Hard\n[curplayer]\nname=Bob\n");
+  dialog_->Open();
+  ASSERT_EQ(View().players, (Names{"bob", "Bob"}));
+  dialog_->ChooseProfile(0);
+  dialog_->Delete();
+  EXPECT_EQ(View().players, (Names{"Bob"}));
+  EXPECT_EQ(shared_.playerSections, (Names{"Bob"}));
+  EXPECT_EQ(shared_.currentPlayer, "Bob");
+  // One section is gone, the other is neither re-created nor overwritten.
+  EXPECT_EQ(shared_.playerStore->ReadSections(), (Names{"Bob", "curplayer"}));
+  EXPECT_EQ(Stored("Bob", "levels"), "5");
+  EXPECT_EQ(Stored("Bob", "curlevel"), "4");
+  EXPECT_EQ(Stored("Bob", "up"), "Hard");
+  EXPECT_EQ(View().levels.size(), 5u);
+}
+
+TEST_F(ProfileRules, AClearedHighlightLeavesNothingForDeleteToErase) {
+  Start("[A]\nlevels=1\n[B]\nlevels=1\n[curplayer]\nname=A\n");
+  dialog_->Open();
+  dialog_->ChooseProfile(1);
+  dialog_->ClearProfileChoice();
+  EXPECT_EQ(View().selectedPlayer, -1);
+  const std::string before = IniText();
+  dialog_->Delete();
+  EXPECT_EQ(IniText(), before);
+  EXPECT_EQ(View().players, (Names{"A", "B"}));
+}
+
 TEST_F(ProfileRules, ChoosingALevelWritesCurlevelAtOnce) {
   Start("[Bob]\nlevels=4\ncurlevel=1\n[curplayer]\nname=Bob\n");
   dialog_->Open();
