@@ -4,6 +4,7 @@
 #include "app/app_context.h"
 #include "app/screen_calls.h"
 #include "level/game_form.h"
+#include "level/level_play.h"
 #include "profiles/main_menu_form.h"
 #include "screens/pause_form.h"
 #include "screens/score_form.h"
