@@ -4,6 +4,7 @@
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "level/field_split.h"
+#include "level/level_listener.h"
 #include "platform/game_error.h"
 #include "platform/text_case.h"
 #include "profiles/ini_store.h"
@@ -154,6 +155,7 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   host_.ShowGameScreen();
   clock_->SetEnabled(true);
   Trace("load " + name + " (" + difficulty + ")");
+  if (listener) listener->LevelStarted(name, difficulty);
 }
 
 void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {
@@ -222,6 +224,7 @@ void LevelPlay::CloseLevel() {
 
 void LevelPlay::QuitToMenu() {
   clock_->SetEnabled(false);
+  if (listener) listener->LevelLeft(false);
   ReleaseActorsAtPlaces();
   CloseLevel();
   host_.HidePauseScreen();
@@ -231,6 +234,7 @@ void LevelPlay::QuitToMenu() {
 
 void LevelPlay::RestartLevel() {
   clock_->SetEnabled(false);
+  if (listener) listener->LevelLeft(true);
   ReleaseActorsAtPlaces();
   CloseLevel();
   host_.HidePauseScreen();
