@@ -5,6 +5,7 @@
 #include "app/qt_level_play_host.h"
 #include "app/shared_state.h"
 #include "level/game_form.h"
+#include "level/level_play.h"
 #include "platform/file_lookup.h"
 #include "platform/message_boxes.h"
 #include "platform/qt_platform.h"

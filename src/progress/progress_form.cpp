@@ -50,6 +50,37 @@ void Board(QPainter& p, const QRect& r, const QString& title) {
 }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// The screen's planks and brass frame, drawn here while the generated picture is not built in.
+QPixmap PaintedBackground() {
+  QPixmap picture(kWidth, kHeight);
+  QPainter p(&picture);
+  for (int y = 0, plank = 0; y < kHeight; y += 22, ++plank) {
+    const int shade = 44 + (plank * 37) % 11;
+    QLinearGradient grain(0, y, kWidth, y);
+    grain.setColorAt(0, QColor(shade, shade * 6 / 10, shade * 35 / 100));
+    grain.setColorAt(0.5, QColor(shade + 8, (shade + 8) * 6 / 10, (shade + 8) * 35 / 100));
+    grain.setColorAt(1, QColor(shade - 4, (shade - 4) * 6 / 10, (shade - 4) * 35 / 100));
+    p.fillRect(0, y, kWidth, 22, grain);
+    p.setPen(QColor(16, 9, 5));
+    p.drawLine(0, y, kWidth, y);
+  }
+  QRadialGradient vignette(kWidth / 2.0, kHeight / 2.0, kWidth * 0.65);
+  vignette.setColorAt(0.55, QColor(0, 0, 0, 0));
+  vignette.setColorAt(1, QColor(0, 0, 0, 140));
+  p.fillRect(0, 0, kWidth, kHeight, vignette);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(20, 12, 6), 1.5));
+  p.setBrush(QColor(70, 44, 26));
+  p.drawRect(QRectF(220, 8, 200, 34));
+  p.setPen(QPen(kBrass, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(223, 11, 194, 28));
+  p.drawRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3));
+  p.setPen(QPen(kBrass.darker(160), 1));
+  p.drawRect(QRectF(4.5, 4.5, kWidth - 9, kHeight - 9));
+  return picture;
+}
 }  // namespace
 
 TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
@@ -57,7 +88,8 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
   setFixedSize(kWidth, kHeight);
   setModal(true);
   setWindowTitle(QStringLiteral("Progress"));
-  background_ = ScreenPicture(QStringLiteral("progress_background.png"), kWidth, kHeight);
+  background_ = QPixmap(QStringLiteral(":/pictures/progress_background.png"));
+  if (background_.isNull()) background_ = PaintedBackground();
 
   btnPrevious_ = MakeHoverButton(this, QStringLiteral("<"), {150, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
   btnNext_ = MakeHoverButton(this, QStringLiteral(">"), {272, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
