@@ -111,7 +111,11 @@ void PlayMixedLevel(RecordedLevel& r) {
       // Only figures standing at f and k are shot; those at j and d are left to act.
       const size_t place = static_cast<size_t>(turn++ % 4);
       const TbotImage* actor = r.h.ActorAt(place);
-      if (place % 2 == 0 && actor && !actor->Dump && !actor->Deathing && !actor->Activity) r.h.Type(letters[place]);
+      // Townsfolk cost time: two are shot, the rest spared, so the level comes to its end.
+      const bool spared = actor && actor->Character == 1 && r.h.Counter(&LevelCounters::Civilians) >= 2;
+      if (place % 2 == 0 && actor && !actor->Dump && !actor->Deathing && !actor->Activity && !spared) {
+        r.h.Type(letters[place]);
+      }
     }
     if (tick % 17 == 0 && tick < 120 && r.h.play->LevelLoaded()) r.h.Type("x");
   }
