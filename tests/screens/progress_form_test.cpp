@@ -65,9 +65,9 @@ TEST(ProgressScreen, ColoursTheTaughtKeysByAccuracyAndListsTheWeakOnes) {
   EXPECT_EQ(view.levelsPassedText, "2");
   EXPECT_EQ(view.bestStreakText, "2");
   EXPECT_EQ(view.chart.size(), 3u);
-  EXPECT_EQ(PixelInside(screen, "f"), TfmProgress::AccuracyColor(100));
-  EXPECT_EQ(PixelInside(screen, "j"), TfmProgress::AccuracyColor(50));
-  EXPECT_NE(TfmProgress::AccuracyColor(100), TfmProgress::AccuracyColor(50));
+  EXPECT_EQ(PixelInside(screen, "f").rgb(), TfmProgress::AccuracyColor(100).rgb());
+  EXPECT_EQ(PixelInside(screen, "j").rgb(), TfmProgress::AccuracyColor(50).rgb());
+  EXPECT_NE(TfmProgress::AccuracyColor(100).rgb(), TfmProgress::AccuracyColor(50).rgb());
   const QColor unrated = PixelInside(screen, "k");
   const QColor untaught = PixelInside(screen, "q");
   EXPECT_EQ(unrated.red(), unrated.green());  // grey
