@@ -175,7 +175,7 @@ void TfmProgress::PaintKeyboard(QPainter& p) {
     }
   }
   // The legend, under the keys.
-  const int top = kKeyboardAt.y() + 5 * (kKeyHeight + kKeyGap) - 12;
+  const int top = kKeyboardAt.y() + 4 * (kKeyHeight + kKeyGap) + 4;
   int x = kKeyboardAt.x();
   p.setFont(ArialFont(10, false));
   const struct {
@@ -250,7 +250,7 @@ void TfmProgress::PaintChart(QPainter& p) {
   if (points.empty()) {
     p.setFont(ArialFont(12, false));
     p.setPen(kParchment);
-    p.drawText(plot.adjusted(0, 0, 0, -40), Qt::AlignCenter, QStringLiteral("No finished runs yet"));
+    p.drawText(plot.adjusted(0, 0, 0, -76), Qt::AlignCenter, QStringLiteral("No finished runs yet"));
     return;
   }
   // Runs in the order they were played, spread over the width.
@@ -302,7 +302,7 @@ void TfmProgress::PaintTotals(QPainter& p) {
     p.setFont(ArialFont(16));
     p.setPen(kParchment);
     p.drawText(QRect(kTotalsBox.left() + 12, y + 14, 130, 20), Qt::AlignLeft | Qt::AlignVCenter, Text(row.value));
-    y += 36;
+    y += 34;
   }
   p.setFont(ArialFont(9, false));
   p.setPen(kDim);
