@@ -40,7 +40,8 @@ const char* const kMigrations[] = {
     "  key TEXT NOT NULL,"
     "  reaction_ms INTEGER,"
     "  end_phase INTEGER NOT NULL DEFAULT 0);"
-    "CREATE INDEX shots_run ON shots(run_id);",
+    "CREATE INDEX shots_run ON shots(run_id);"
+    "CREATE INDEX shots_key ON shots(key, id);",
 };
 static_assert(std::size(kMigrations) == kProgressSchemaVersion);
 
@@ -194,6 +195,7 @@ void ProgressDatabase::OpenOrThrow() {
     // In WAL mode NORMAL keeps every committed run through a crash of the game; only a crash
     // of the machine can cost the last transactions.
     Exec("PRAGMA synchronous=NORMAL");
+    Exec("PRAGMA wal_autocheckpoint=0");
     Migrate();
   } catch (const ProgressError& e) {
     Fail(e.what());
@@ -268,26 +270,38 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
   }
 }
 
+void ProgressDatabase::Checkpoint() {
+  // A reader or writer elsewhere may keep the copy short; the next one goes on from there.
+  if (db_) sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+}
+
 ProgressData ProgressDatabase::Load(const std::string& profile) {
   if (!db_) throw ProgressError("not open: " + path_);
   ProgressData data;
   try {
-    // A chance at a key: a hit on it, a counted miss typed on it, or an enemy lost at it.
+    // A chance at a key: a hit on it, a counted miss typed on it, or an enemy lost at it. Each
+    // key's newest chances are read backwards along shots(key, id), which stops at the limit
+    // however many shots are older.
+    std::vector<std::string> keys;
+    {
+      Statement distinct(db_, "SELECT DISTINCT key FROM shots WHERE key <> ''");
+      while (distinct.Step()) keys.push_back(distinct.Text(0));
+    }
     Statement chances(db_,
-                      "SELECT key, result, reaction_ms FROM ("
-                      " SELECT s.key, s.result, s.reaction_ms,"
-                      "  row_number() OVER (PARTITION BY s.key ORDER BY s.id DESC) AS n"
-                      " FROM runs r JOIN shots s ON s.run_id = r.id"
-                      " WHERE r.profile = ?1 AND s.key <> '' AND s.end_phase = 0"
-                      "  AND s.result IN ('POINT', 'MISS', 'LOST'))"
-                      " WHERE n <= ?2 ORDER BY key, n");
-    chances.Bind(1, profile).Bind(2, int64_t{kChancesPerKey});
-    while (chances.Step()) {
-      KeyChance chance;
-      chance.key = chances.Text(0);
-      chance.hit = chances.Text(1) == "POINT";
-      if (!chances.IsNull(2)) chance.reactionMs = chances.Int(2);
-      data.chances.push_back(std::move(chance));
+                      "SELECT s.result, s.reaction_ms FROM shots s JOIN runs r ON r.id = s.run_id"
+                      " WHERE s.key = ?1 AND r.profile = ?2 AND s.end_phase = 0"
+                      "  AND s.result IN ('POINT', 'MISS', 'LOST')"
+                      " ORDER BY s.id DESC LIMIT ?3");
+    for (const std::string& key : keys) {
+      chances.Bind(1, key).Bind(2, profile).Bind(3, int64_t{kChancesPerKey});
+      while (chances.Step()) {
+        KeyChance chance;
+        chance.key = key;
+        chance.hit = chances.Text(0) == "POINT";
+        if (!chances.IsNull(1)) chance.reactionMs = chances.Int(1);
+        data.chances.push_back(std::move(chance));
+      }
+      chances.Reset();
     }
     Statement finished(db_,
                        "SELECT started_at, level, percent, passed FROM runs"

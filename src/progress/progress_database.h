@@ -41,6 +41,10 @@ class ProgressDatabase {
   // failure nothing is stored, the runs are left as they were and ProgressError is thrown.
   void Write(std::vector<PendingRun>& runs);
 
+  // Copies the journal's committed pages into the file. The game calls it between runs only:
+  // during play the journal just grows, so no write of a wave waits for a copy.
+  void Checkpoint();
+
   // The profile's records for the progress screen (names compare as Player.ini's sections do).
   ProgressData Load(const std::string& profile);
   // Removes the profile's runs and their shots.

@@ -68,6 +68,9 @@ void ProgressRecorder::LevelStarted(const std::string& levelName, const std::str
   pausedMs_ = 0;
   paused_ = false;
   spawnedAt_.clear();
+  // The file is opened (and made, the first time) while the level loads, not in the middle of
+  // a wave; a failure here is reported at the first write.
+  EnsureOpen();
 }
 
 void ProgressRecorder::ActorSpawned(size_t place) {
@@ -198,6 +201,7 @@ bool ProgressRecorder::Flush() {
     // Closed runs are stored whole; the open one stays, with its id, for its next shots.
     const size_t keep = runOpen_ ? 1 : 0;
     pending_.erase(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(keep));
+    if (!runOpen_) db_->Checkpoint();
   }
   flushing_ = false;
   // Last, as the message box runs a nested event loop that may bring more events here.
