@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
-  libjpeg62-turbo-dev fonts-liberation
+  libjpeg62-turbo-dev libsqlite3-dev sqlite3 fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick
 )

@@ -11,6 +11,7 @@ class TFmTheEnd;
 class TfmAbout;
 class TFirstStart;
 class TfmHelp;
+class TfmProgress;
 class Shell;
 struct SharedState;
 struct Services;
@@ -25,6 +26,7 @@ struct Screens {
   TfmAbout* fmAbout = nullptr;
   TFirstStart* FirstStart = nullptr;
   TfmHelp* fmHelp = nullptr;
+  TfmProgress* fmProgress = nullptr;
 };
 
 struct AppContext {

@@ -5,6 +5,7 @@
 #include "app/qt_level_play_host.h"
 #include "app/shared_state.h"
 #include "level/game_form.h"
+#include "level/level_play.h"
 #include "platform/file_lookup.h"
 #include "platform/message_boxes.h"
 #include "platform/qt_platform.h"
@@ -13,11 +14,14 @@
 #include "profiles/help_form.h"
 #include "profiles/main_menu_form.h"
 #include "profiles/player_form.h"
+#include "progress/progress_form.h"
+#include "progress/progress_recorder.h"
 #include "screens/pause_form.h"
 #include "screens/score_form.h"
 #include "screens/the_end_form.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QEvent>
 #include <QTimer>
 
@@ -58,12 +62,17 @@ int RunKeyslinger(int argc, char* argv[]) {
   shared.appDir = ExecutableDir();
   AppContext context{shared, platform.services, platform.shell, nullptr, {}};
   QtLevelPlayHost host(context);
+  // Declared before the screens, so it outlives level play and writes a run left open at exit.
+  ProgressRecorder progress(shared, platform.services.timers, platform.services.messages,
+                            [] { return QDateTime::currentMSecsSinceEpoch(); });
+  shared.progress = &progress;
 
   // The nine screens, once each, in this order; the main menu's creation opens Player.ini.
   Screens& screens = context.screens;
   auto fmMain = CreateScreen(screens.fmMain, context);
   auto fmGame = CreateScreen(screens.fmGame, context, host);
   context.level = &fmGame->Level();
+  context.level->listener = &progress;
   auto fmScore = CreateScreen(screens.FmScore, context);
   auto fmPause = CreateScreen(screens.FmPause, context);
   auto fmPlayer = CreateScreen(screens.FmPlayer, context);
@@ -71,6 +80,7 @@ int RunKeyslinger(int argc, char* argv[]) {
   auto fmAbout = CreateScreen(screens.fmAbout, context);
   auto firstStart = CreateScreen(screens.FirstStart, context);
   auto fmHelp = CreateScreen(screens.fmHelp, context);
+  auto fmProgress = CreateScreen(screens.fmProgress, context);
 
   // The main menu is the main window: closing it ends the program, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+class ProgressRecorder;
+
 struct SharedState {
   std::string appDir;                    // folder of the game content, trailing slash
   std::string dataDir;                   // folder of the player's files; empty: appDir
@@ -16,6 +18,7 @@ struct SharedState {
   int lastLevel = 16;                    // set by START GAME
   bool returnToMenu = false;             // results screen's decisions, read by the clock
   bool showEndScreen = false;
+  ProgressRecorder* progress = nullptr;  // the run and shot records; null when none are kept
 
   // Where Player.ini and the other per-player files live, with a trailing slash.
   const std::string& PlayerDataDir() const { return dataDir.empty() ? appDir : dataDir; }

@@ -4,6 +4,7 @@
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "level/field_split.h"
+#include "level/level_listener.h"
 #include "platform/game_error.h"
 #include "platform/write_refused.h"
 #include "platform/text_case.h"
@@ -158,6 +159,7 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   host_.ShowGameScreen();
   clock_->SetEnabled(true);
   Trace("load " + name + " (" + difficulty + ")");
+  if (listener) listener->LevelStarted(name, difficulty);
 }
 
 void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {
@@ -229,6 +231,7 @@ void LevelPlay::CloseLevel() {
 
 void LevelPlay::QuitToMenu() {
   clock_->SetEnabled(false);
+  if (listener) listener->LevelLeft(false);
   ReleaseActorsAtPlaces();
   CloseLevel();
   host_.HidePauseScreen();
@@ -238,6 +241,7 @@ void LevelPlay::QuitToMenu() {
 
 void LevelPlay::RestartLevel() {
   clock_->SetEnabled(false);
+  if (listener) listener->LevelLeft(true);
   ReleaseActorsAtPlaces();
   CloseLevel();
   host_.HidePauseScreen();

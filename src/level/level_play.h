@@ -16,6 +16,7 @@
 #include <vector>
 
 class IniStore;
+class LevelPlayListener;
 class TbotImage;
 class TletterImage;
 class Timer;
@@ -137,6 +138,8 @@ public:
   std::function<void(const std::string&)> trace;
   // Called when an actor has been put at a place, just before it starts to appear; may be empty.
   std::function<void(size_t place, const TbotImage& actor)> onSpawn;
+  // Told about the run as it goes (see LevelPlayListener); not owned, may be null.
+  LevelPlayListener* listener = nullptr;
 
 private:
   void InitGameState();

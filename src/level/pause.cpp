@@ -1,10 +1,12 @@
 // Pausing and resuming a running level: the clock and every actor stand still together.
 #include "level/level_play.h"
 
+#include "level/level_listener.h"
 #include "platform/timer_service.h"
 #include "targets/bot_image.h"
 
 void LevelPlay::SetPaused(bool pause, bool withScreen) {
+  if (listener && loaded_) listener->PauseChanged(pause);
   if (pause) {
     clock_->SetEnabled(false);
     if (loaded_) {

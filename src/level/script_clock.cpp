@@ -4,6 +4,7 @@
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "level/field_split.h"
+#include "level/level_listener.h"
 #include "platform/game_error.h"
 #include "platform/write_refused.h"
 #include "platform/timer_service.h"
@@ -59,6 +60,7 @@ void LevelPlay::ClockTimer() {
 void LevelPlay::EndOfLevel() {
   SetPaused(true, false);
   Trace("end of " + currentLevelName_);
+  if (listener) listener->LevelFinished(counters_);
   host_.ShowResultsModal();
   if (shared_.returnToMenu) {
     shared_.returnToMenu = false;
@@ -92,7 +94,11 @@ int32_t LevelPlay::ExecuteStep(int32_t command, const std::string& param1, const
   }
   // A duration or penalty that is not a multiple of 100 passes 0 without touching it; the wave
   // ends there all the same.
-  if (stepWait_ <= 0) return WaveEndCheck();
+  if (stepWait_ <= 0) {
+    const int32_t wait = WaveEndCheck();
+    if (listener) listener->WaveEndChecked();
+    return wait;
+  }
   WaveTick(fields);
   return stepWait_;
 }

@@ -4,6 +4,7 @@
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "level/field_split.h"
+#include "level/level_listener.h"
 #include "platform/game_error.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
@@ -54,6 +55,10 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
         counters_.Lost = WrapAdd(counters_.Lost, 1);
         counters_.LostScore = WrapAdd(counters_.LostScore, actor->MaxLife);
         Trace("acted at " + place.name);
+        if (listener) {
+          listener->EnemyLost(static_cast<size_t>(&place - places_.data()),
+                              mapStore_->ReadString(place.name, "letter", ""));
+        }
       }
       labels_.lost = "lost: " + std::to_string(counters_.Lost);
       labels_.lostScore = "lostScore: " + std::to_string(counters_.LostScore);
@@ -109,5 +114,6 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
   PlaySound(ladder);
   Trace("spawn " + source.folder + " at " + place.name);
   if (onSpawn) onSpawn(static_cast<size_t>(placeIndex), *actor);
+  if (listener) listener->ActorSpawned(static_cast<size_t>(placeIndex));
   actor->Appear(actor->Side);
 }

@@ -21,6 +21,7 @@
 #include "profiles/main_menu.h"
 #include "profiles/player_form.h"
 #include "profiles/player_store.h"
+#include "progress/progress_form.h"
 #include "screens/hover_button_widget.h"
 #include "screens/link_label_widget.h"
 #include "screens/picture_box_widget.h"
@@ -64,11 +65,13 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
   btnProfile_ = MakeHoverButton(this, QStringLiteral("CHANGE PROFILE"), {8, 144, 289, 25}, {.fontPx = 16});
   btnSound_ = MakeHoverButton(this, QString::fromUtf8(kSoundOnCaption), {8, 184, 289, 25}, {.fontPx = 16});
   btnAbout_ = MakeHoverButton(this, QStringLiteral("ABOUT"), {8, 224, 289, 25}, {.fontPx = 16});
+  btnProgress_ = MakeHoverButton(this, QStringLiteral("PROGRESS"), {8, 264, 289, 25}, {.fontPx = 16});
   btnExit_ = MakeHoverButton(this, QStringLiteral("EXIT"), {8, 304, 289, 25}, {.fontPx = 16});
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartGameClick(); });
   connect(btnProfile_, &QAbstractButton::clicked, this, [this] { ChangeProfileClick(); });
   connect(btnSound_, &QAbstractButton::clicked, this, [this] { SoundClick(); });
   connect(btnAbout_, &QAbstractButton::clicked, this, [this] { AboutClick(); });
+  connect(btnProgress_, &QAbstractButton::clicked, this, [this] { ProgressClick(); });
   connect(btnExit_, &QAbstractButton::clicked, this, [this] { ExitClick(); });
 
   lbSite_ = new LinkLabel(QString::fromUtf8(kSiteText), this);
@@ -171,6 +174,11 @@ void TfmMain::SoundClick() {
 
 void TfmMain::AboutClick() {
   if (app_.screens.fmAbout) app_.screens.fmAbout->ShowModal();
+}
+
+void TfmMain::ProgressClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  if (app_.screens.fmProgress) app_.screens.fmProgress->ShowModal();
 }
 
 void TfmMain::ExitClick() {

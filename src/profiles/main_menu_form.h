@@ -34,6 +34,7 @@ class TfmMain : public QWidget {
   void ChangeProfileClick();
   void SoundClick();
   void AboutClick();
+  void ProgressClick();
   void ExitClick();
   void lbSiteClick();
   void lbHelpClick();
@@ -47,6 +48,7 @@ class TfmMain : public QWidget {
   TVtxSpdButton* BtnSound() const { return btnSound_; }
   TVtxSpdButton* BtnAbout() const { return btnAbout_; }
   TVtxSpdButton* BtnExit() const { return btnExit_; }
+  TVtxSpdButton* BtnProgress() const { return btnProgress_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -68,4 +70,5 @@ class TfmMain : public QWidget {
   TVtxSpdButton* btnSound_ = nullptr;
   TVtxSpdButton* btnAbout_ = nullptr;
   TVtxSpdButton* btnExit_ = nullptr;
+  TVtxSpdButton* btnProgress_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "platform/game_error.h"
 #include "platform/text_case.h"
 #include "profiles/button_sound.h"
+#include "progress/progress_recorder.h"
 #include "profiles/ini_store.h"
 #include "profiles/profile_names.h"
 
@@ -138,6 +139,7 @@ void ProfileDialog::Delete() {
   Guarded([&] {
     // The file goes first: when it cannot be written, the list still shows what the file holds.
     shared_.playerStore->EraseSection(doomed);
+    if (shared_.progress) shared_.progress->DeleteProfile(doomed);
     view_.players.erase(view_.players.begin() + row);
     view_.selectedPlayer = -1;
     EraseOneName(shared_.playerSections, doomed);

@@ -3,6 +3,7 @@
 
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "level/level_listener.h"
 #include "platform/text_case.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
@@ -30,12 +31,21 @@ void LevelPlay::KeyRelease() {
 
 void LevelPlay::ResolveCharacter(const std::string& typed) {
   std::lock_guard<std::recursive_mutex> lock(inputLock_);
-  const std::string t = ToLowerUtf8(FirstCharacterUtf8(typed));
+  const std::string first = FirstCharacterUtf8(typed);
+  const std::string t = ToLowerUtf8(first);
   // One look at Map.ini serves the whole scan.
   const std::shared_ptr<const IniDocument> map = mapStore_ ? mapStore_->Document() : nullptr;
   auto letterOf = [&map](const std::string& place) -> std::string_view {
     const IniEntry* entry = map ? map->FindEntry(place, "letter") : nullptr;
     return entry ? std::string_view(entry->value) : std::string_view();
+  };
+  // Applies a result and tells the listener which place decided it (-1: none).
+  auto resolve = [&](const char* result, int place) {
+    ApplyResult(result);
+    if (!listener) return;
+    const bool miss = result == std::string_view("MISS");
+    const std::string letter = place >= 0 ? std::string(letterOf(places_[place].name)) : std::string();
+    listener->CharacterResolved(first, result, place, letter, !(miss && endPhase_));
   };
   for (size_t i = 0; i < places_.size(); ++i) {
     hitPlace_ = static_cast<int>(i);
@@ -43,21 +53,21 @@ void LevelPlay::ResolveCharacter(const std::string& typed) {
     if (!actor) continue;
     if (actor->Dump) {
       if (letterOf(places_[i].name) == t) {
-        ApplyResult("MISS");
+        resolve("MISS", static_cast<int>(i));
         return;
       }
       continue;
     }
     if (actor->Deadly || actor->Deathing || actor->Activity) continue;
     if (letterOf(places_[i].name) != t) continue;
-    ApplyResult(actor->Character == kCivilian ? "CIVILIAN" : "POINT");
+    resolve(actor->Character == kCivilian ? "CIVILIAN" : "POINT", static_cast<int>(i));
     if (shared_.soundOn) {
       services_.sound.Play(shared_.appDir + "sounds/wood" + std::to_string(services_.random.Between(1, 3)));
     }
     actor->Hit();
     return;
   }
-  ApplyResult("MISS");
+  resolve("MISS", -1);
 }
 
 void LevelPlay::ApplyResult(const std::string& name) {

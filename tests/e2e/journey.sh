@@ -94,4 +94,18 @@ grep -qx "levels=2" "$ini" || fail "levels not raised"
 result=$(grep -E '^1=' "$ini" | cut -d= -f2)
 IFS=: read -r percent hits misses civilians <<<"$result"
 [[ -n $percent && $percent -ge 60 && $hits == 1 && $civilians == 0 ]] || fail "stored result '$result'"
+
+# The run and its shots in Progress.db, beside Player.ini, with the stored result's numbers.
+db=$work/Progress.db
+[[ -f $db ]] || fail "Progress.db was not written"
+if command -v sqlite3 >/dev/null 2>&1; then
+  run=$(sqlite3 "$db" "SELECT level, difficulty, outcome, percent, hits, misses, civilians, passed FROM runs WHERE level = 1")
+  [[ $run == "1|Hard|finished|$percent|$hits|$misses|$civilians|1" ]] || fail "runs row '$run' for result '$result'"
+  shots=$(sqlite3 "$db" "SELECT count(*) FROM shots s JOIN runs r ON r.id = s.run_id WHERE r.level = 1 AND s.result = 'POINT' AND s.typed = 'f' AND s.letter = 'f' AND s.reaction_ms > 0")
+  [[ $shots == "$hits" ]] || fail "$shots hit rows in shots for $hits hits"
+  counted=$(sqlite3 "$db" "SELECT count(*) FROM shots s JOIN runs r ON r.id = s.run_id WHERE r.level = 1 AND s.result = 'MISS' AND s.end_phase = 0")
+  [[ $counted == "$misses" ]] || fail "$counted miss rows in shots for $misses misses"
+else
+  echo "note: sqlite3 is not installed; Progress.db's rows were not checked"
+fi
 echo "journey passed: result $result ($percent percent, $misses misses)"

@@ -234,6 +234,25 @@ QImage ScoreBackground() {
   });
 }
 
+QImage ProgressBackground() {
+  return paint::Supersample(640, 480, 2, [](QPainter& p) {
+    DetRandom rng(9009);
+    const QRectF all(0, 0, 640, 480);
+    DarkPlanks(p, all, rng, 0.85);
+    // Header board under the title.
+    p.setPen(QPen(kInk, 1.5));
+    p.setBrush(QColor(70, 44, 26));
+    p.drawRect(QRectF(220, 8, 200, 34));
+    p.setPen(QPen(kBrass, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(223, 11, 194, 28));
+    Star(p, QPointF(190, 25), 12, kBrass, 6);
+    Star(p, QPointF(450, 25), 12, kBrass, 6);
+    Vignette(p, all, 130);
+    BrassFrame(p, all);
+  });
+}
+
 QImage PauseBackground() {
   return paint::Supersample(216, 209, 2, [](QPainter& p) {
     DetRandom rng(9005);
@@ -435,7 +454,8 @@ void WriteScreenPictures(const QString& root) {
   const Entry entries[] = {{"menu_background.png", MenuBackground()},   {"menu_logo.png", MenuLogo()},
                            {"player_background.png", PlayerBackground()}, {"first_start.png", FirstStart()},
                            {"score_background.png", ScoreBackground()},   {"pause.png", PauseBackground()},
-                           {"the_end.png", TheEnd()},                     {"help_page.png", HelpPage()}};
+                           {"the_end.png", TheEnd()},                     {"help_page.png", HelpPage()},
+                           {"progress_background.png", ProgressBackground()}};
   QString qrc = QStringLiteral("<RCC>\n  <qresource prefix=\"/pictures\">\n");
   for (const Entry& e : entries) {
     // Only the logo needs transparency; the rest are stored opaque.

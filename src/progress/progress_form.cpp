@@ -1,0 +1,329 @@
+// TfmProgress: the progress screen of the current profile: the keyboard coloured by accuracy,
+// the keys to practise, the chart of finished runs and the totals.
+#include "progress/progress_form.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+#include "app/app_context.h"
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "profiles/button_sound.h"
+#include "progress/progress_recorder.h"
+#include "progress/taught_keys.h"
+#include "screens/hover_button_widget.h"
+#include "screens/qt_fonts.h"
+#include "screens/results.h"
+
+namespace {
+constexpr int kWidth = 640;
+constexpr int kHeight = 480;
+// The keyboard: tiles of kKey by kKeyHeight, each row shifted right by kRowShift.
+constexpr QPoint kKeyboardAt{24, 78};
+constexpr int kKey = 30;
+constexpr int kKeyHeight = 32;
+constexpr int kKeyGap = 3;
+constexpr int kRowShift = 12;
+const QRect kPractiseBox{432, 56, 192, 176};
+const QRect kChartBox{16, 250, 440, 180};
+const QRect kPlotArea{52, 282, 392, 124};
+const QRect kTotalsBox{472, 250, 152, 180};
+
+const QColor kBoard{38, 24, 14, 215};
+const QColor kBrass{0xD9, 0xA9, 0x4B};
+const QColor kParchment{0xF0, 0xE2, 0xC0};
+const QColor kDim{0x9A, 0x8A, 0x70};
+const QColor kUnrated{0x8C, 0x8C, 0x8C};
+const QColor kUntaught{0x4A, 0x3C, 0x30};
+
+void Board(QPainter& p, const QRect& r, const QString& title) {
+  p.setPen(QPen(kBrass, 1));
+  p.setBrush(kBoard);
+  p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+  if (title.isEmpty()) return;
+  p.setFont(ArialFont(14));
+  p.setPen(kBrass);
+  p.drawText(r.adjusted(10, 5, -10, 0), Qt::AlignLeft | Qt::AlignTop, title);
+}
+
+QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// The screen's planks and brass frame, drawn here while the generated picture is not built in.
+QPixmap PaintedBackground() {
+  QPixmap picture(kWidth, kHeight);
+  QPainter p(&picture);
+  for (int y = 0, plank = 0; y < kHeight; y += 22, ++plank) {
+    const int shade = 44 + (plank * 37) % 11;
+    QLinearGradient grain(0, y, kWidth, y);
+    grain.setColorAt(0, QColor(shade, shade * 6 / 10, shade * 35 / 100));
+    grain.setColorAt(0.5, QColor(shade + 8, (shade + 8) * 6 / 10, (shade + 8) * 35 / 100));
+    grain.setColorAt(1, QColor(shade - 4, (shade - 4) * 6 / 10, (shade - 4) * 35 / 100));
+    p.fillRect(0, y, kWidth, 22, grain);
+    p.setPen(QColor(16, 9, 5));
+    p.drawLine(0, y, kWidth, y);
+  }
+  QRadialGradient vignette(kWidth / 2.0, kHeight / 2.0, kWidth * 0.65);
+  vignette.setColorAt(0.55, QColor(0, 0, 0, 0));
+  vignette.setColorAt(1, QColor(0, 0, 0, 140));
+  p.fillRect(0, 0, kWidth, kHeight, vignette);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(20, 12, 6), 1.5));
+  p.setBrush(QColor(70, 44, 26));
+  p.drawRect(QRectF(220, 8, 200, 34));
+  p.setPen(QPen(kBrass, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(223, 11, 194, 28));
+  p.drawRect(QRectF(1.5, 1.5, kWidth - 3, kHeight - 3));
+  p.setPen(QPen(kBrass.darker(160), 1));
+  p.drawRect(QRectF(4.5, 4.5, kWidth - 9, kHeight - 9));
+  return picture;
+}
+}  // namespace
+
+TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
+  setFixedSize(kWidth, kHeight);
+  setModal(true);
+  setWindowTitle(QStringLiteral("Progress"));
+  background_ = QPixmap(QStringLiteral(":/pictures/progress_background.png"));
+  if (background_.isNull()) background_ = PaintedBackground();
+
+  btnPrevious_ = MakeHoverButton(this, QStringLiteral("<"), {150, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
+  btnNext_ = MakeHoverButton(this, QStringLiteral(">"), {272, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
+  btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {560, 444, 64, 25}, {.fontPx = 16});
+  connect(btnPrevious_, &QAbstractButton::clicked, this,
+          [this] { SetLevelFilter(NextLevelFilter(view_.levelFilter, -1, app_.shared.lastLevel)); });
+  connect(btnNext_, &QAbstractButton::clicked, this,
+          [this] { SetLevelFilter(NextLevelFilter(view_.levelFilter, +1, app_.shared.lastLevel)); });
+  connect(btnOk_, &QAbstractButton::clicked, this, [this] {
+    PlayButtonSound(app_.shared, app_.services);
+    accept();
+  });
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void TfmProgress::ShowModal() {
+  FormShow();
+  CentreOnScreen(this);
+  exec();
+}
+
+void TfmProgress::FormShow() {
+  // The levels are read when the screen shows, as a level designer may have changed them.
+  taught_ = TaughtKeys(app_.shared.appDir, app_.shared.lastLevel);
+  data_ = app_.shared.progress ? app_.shared.progress->Load(app_.shared.currentPlayer) : ProgressData{};
+  SetLevelFilter(0);
+}
+
+void TfmProgress::SetLevelFilter(int32_t level) {
+  view_ = MakeProgressView(data_, taught_, level);
+  update();
+}
+
+QRect TfmProgress::KeyRect(const std::string& key) const {
+  for (const KeyTile& tile : view_.tiles) {
+    if (tile.key != key) continue;
+    return QRect(kKeyboardAt.x() + tile.row * kRowShift + tile.column * (kKey + kKeyGap),
+                 kKeyboardAt.y() + tile.row * (kKeyHeight + kKeyGap), kKey, kKeyHeight);
+  }
+  return {};
+}
+
+QColor TfmProgress::AccuracyColor(int percent) {
+  // Accuracy of half or less is plain red; from there the hue runs through yellow to green, where
+  // the differences a learner makes lie.
+  const double t = std::clamp((percent - 50) / 50.0, 0.0, 1.0);
+  return QColor::fromHsv(static_cast<int>(t * 120), 190, 215);
+}
+
+void TfmProgress::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.drawPixmap(0, 0, background_);
+  p.setFont(ArialFont(21));
+  p.setPen(look::kWhite);
+  p.drawText(QRect(220, 8, 200, 34), Qt::AlignCenter, QStringLiteral("Progress"));
+  p.setFont(ArialFont(16, true, true));
+  p.setPen(look::kSilver);
+  p.drawText(QRect(16, 48, 400, 22), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Drifter: ") + Text(app_.shared.currentPlayer));
+  PaintKeyboard(p);
+  PaintPractise(p);
+  PaintChart(p);
+  PaintTotals(p);
+}
+
+void TfmProgress::PaintKeyboard(QPainter& p) {
+  const QFont keyFont = ArialFont(14);
+  const QFont msFont = ArialFont(9, false);
+  for (const KeyTile& tile : view_.tiles) {
+    const QRect r = KeyRect(tile.key);
+    QColor fill = kUntaught;
+    if (tile.taught) fill = tile.rated ? AccuracyColor(tile.accuracyPercent) : kUnrated;
+    p.setPen(QPen(tile.taught ? QColor(20, 12, 6) : QColor(70, 56, 44), 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+    p.setPen(tile.taught ? look::kBlack : kDim);
+    p.setFont(keyFont);
+    p.drawText(r.adjusted(0, 1, 0, -12), Qt::AlignCenter, Text(tile.key));
+    if (tile.taught && !tile.reactionText.empty()) {
+      p.setFont(msFont);
+      p.drawText(r.adjusted(0, 0, 0, -2), Qt::AlignHCenter | Qt::AlignBottom, Text(tile.reactionText));
+    }
+  }
+  // The legend, under the keys.
+  const int top = kKeyboardAt.y() + 4 * (kKeyHeight + kKeyGap) + 4;
+  int x = kKeyboardAt.x();
+  p.setFont(ArialFont(10, false));
+  const struct {
+    QColor colour;
+    const char* text;
+  } legend[] = {{AccuracyColor(50), "50% or less"}, {AccuracyColor(75), "75%"}, {AccuracyColor(100), "100%"},
+                {kUnrated, "under 10 tries"}};
+  for (const auto& entry : legend) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(entry.colour);
+    p.drawRoundedRect(QRectF(x, top, 12, 12), 2, 2);
+    p.setPen(kParchment);
+    const QString text = QString::fromUtf8(entry.text);
+    p.drawText(QRect(x + 16, top - 2, 120, 16), Qt::AlignLeft | Qt::AlignVCenter, text);
+    x += 16 + p.fontMetrics().horizontalAdvance(text) + 14;
+  }
+  p.drawText(QRect(kKeyboardAt.x(), top + 14, 400, 16), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("Hits of the last 200 tries at each key; small number: median reaction in ms"));
+}
+
+void TfmProgress::PaintPractise(QPainter& p) {
+  Board(p, kPractiseBox, QStringLiteral("Keys to practise"));
+  const QRect inner = kPractiseBox.adjusted(12, 30, -8, -8);
+  if (view_.practiseLines.empty()) {
+    p.setFont(ArialFont(11, false));
+    p.setPen(kParchment);
+    p.drawText(inner, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               QStringLiteral("Keys show here once each has had 10 tries. Play a few levels!"));
+    return;
+  }
+  int y = inner.top();
+  for (size_t i = 0; i < view_.practiseLines.size(); ++i) {
+    const std::string& line = view_.practiseLines[i];
+    // The key big, its figures beside it.
+    const size_t cut = line.find("   ");
+    const QString key = Text(line.substr(0, cut));
+    const QString figures = cut == std::string::npos ? QString() : Text(line.substr(cut + 3));
+    p.setFont(ArialFont(18));
+    p.setPen(look::kYellow);
+    p.drawText(QRect(inner.left(), y, 26, 26), Qt::AlignCenter, key);
+    p.setFont(ArialFont(12, false));
+    p.setPen(kParchment);
+    p.drawText(QRect(inner.left() + 32, y, inner.width() - 32, 26), Qt::AlignLeft | Qt::AlignVCenter, figures);
+    y += 28;
+  }
+}
+
+void TfmProgress::PaintChart(QPainter& p) {
+  Board(p, kChartBox, QStringLiteral("Runs"));
+  p.setFont(ArialFont(13));
+  p.setPen(kParchment);
+  p.drawText(QRect(176, 256, 94, 20), Qt::AlignCenter, Text(view_.filterText));
+
+  const QRect plot = kPlotArea;
+  p.setFont(ArialFont(9, false));
+  for (int percent = 0; percent <= 100; percent += 20) {
+    const int y = plot.bottom() - plot.height() * percent / 100;
+    p.setPen(QPen(QColor(255, 255, 255, 40), 1));
+    p.drawLine(plot.left(), y, plot.right(), y);
+    p.setPen(kDim);
+    p.drawText(QRect(plot.left() - 34, y - 7, 30, 14), Qt::AlignRight | Qt::AlignVCenter,
+               QString::number(percent) + QStringLiteral("%"));
+  }
+  const int passY = plot.bottom() - plot.height() * kPassPercent / 100;
+  p.setPen(QPen(kBrass, 1.5, Qt::DashLine));
+  p.drawLine(plot.left(), passY, plot.right(), passY);
+  p.setPen(kBrass);
+  p.drawText(QRect(plot.right() - 60, passY - 15, 60, 14), Qt::AlignRight | Qt::AlignVCenter,
+             QStringLiteral("60% pass"));
+
+  const std::vector<ChartPoint>& points = view_.chart;
+  if (points.empty()) {
+    p.setFont(ArialFont(12, false));
+    p.setPen(kParchment);
+    p.drawText(plot.adjusted(0, 0, 0, -76), Qt::AlignCenter, QStringLiteral("No finished runs yet"));
+    return;
+  }
+  // Runs in the order they were played, spread over the width.
+  const auto pointAt = [&](size_t i) {
+    const double x = points.size() == 1 ? plot.center().x()
+                                        : plot.left() + 4 + (plot.width() - 8) * double(i) / double(points.size() - 1);
+    const int percent = std::clamp(points[i].percent, 0, 100);
+    return QPointF(x, plot.bottom() - plot.height() * percent / 100.0);
+  };
+  QPainterPath line;
+  for (size_t i = 0; i < points.size(); ++i) {
+    if (i == 0) line.moveTo(pointAt(i));
+    else line.lineTo(pointAt(i));
+  }
+  p.setPen(QPen(QColor(0xF0, 0xE2, 0xC0, 150), 1.2));
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(line);
+  const double radius = points.size() > 120 ? 1.6 : 2.8;
+  p.setPen(Qt::NoPen);
+  for (size_t i = 0; i < points.size(); ++i) {
+    p.setBrush(points[i].passed ? AccuracyColor(100) : AccuracyColor(0));
+    p.drawEllipse(pointAt(i), radius, radius);
+  }
+  p.setFont(ArialFont(10, false));
+  p.setPen(kDim);
+  p.drawText(QRect(plot.left(), plot.bottom() + 4, 120, 14), Qt::AlignLeft | Qt::AlignVCenter,
+             Text(DayOf(points.front().startedAt)));
+  p.drawText(QRect(plot.right() - 120, plot.bottom() + 4, 120, 14), Qt::AlignRight | Qt::AlignVCenter,
+             Text(DayOf(points.back().startedAt)));
+  p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), 14), Qt::AlignCenter,
+             QString::number(points.size()) + (points.size() == 1 ? QStringLiteral(" run") : QStringLiteral(" runs")));
+}
+
+void TfmProgress::PaintTotals(QPainter& p) {
+  Board(p, kTotalsBox, QStringLiteral("Totals"));
+  const struct {
+    const char* label;
+    const std::string& value;
+  } rows[] = {{"Time played", view_.playedText},
+              {"Runs", view_.runsText},
+              {"Levels passed", view_.levelsPassedText},
+              {"Best streak", view_.bestStreakText}};
+  int y = kTotalsBox.top() + 30;
+  for (const auto& row : rows) {
+    p.setFont(ArialFont(11, false));
+    p.setPen(kDim);
+    p.drawText(QRect(kTotalsBox.left() + 12, y, 130, 14), Qt::AlignLeft | Qt::AlignVCenter,
+               QString::fromUtf8(row.label));
+    p.setFont(ArialFont(16));
+    p.setPen(kParchment);
+    p.drawText(QRect(kTotalsBox.left() + 12, y + 14, 130, 20), Qt::AlignLeft | Qt::AlignVCenter, Text(row.value));
+    y += 34;
+  }
+  p.setFont(ArialFont(9, false));
+  p.setPen(kDim);
+  p.drawText(QRect(kTotalsBox.left() + 12, kTotalsBox.bottom() - 14, 136, 12), Qt::AlignLeft | Qt::AlignVCenter,
+             QStringLiteral("streak: passed runs in a row"));
+}
+
+void TfmProgress::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      btnOk_->click();
+      return;
+    case Qt::Key_Left:
+      btnPrevious_->click();
+      return;
+    case Qt::Key_Right:
+      btnNext_->click();
+      return;
+    default:
+      event->ignore();
+  }
+}

@@ -1,0 +1,53 @@
+// TfmProgress: the progress screen of the current profile: the keyboard coloured by accuracy,
+// the keys to practise, the chart of finished runs and the totals.
+#pragma once
+#include "progress/progress_view.h"
+
+#include <QDialog>
+#include <QPixmap>
+#include <QRect>
+#include <string>
+#include <vector>
+
+struct AppContext;
+class TVtxSpdButton;
+
+class TfmProgress : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TfmProgress(AppContext& app, QWidget* parent = nullptr);
+
+  // Reads the current profile's records anew, then runs modally until Esc, Enter or OK.
+  void ShowModal();
+  // What ShowModal does before it waits.
+  void FormShow();
+  // Shows the chart of one level (0: all levels).
+  void SetLevelFilter(int32_t level);
+
+  const ProgressView& View() const { return view_; }
+  // Where a key's tile is drawn; empty for a key the picture does not hold.
+  QRect KeyRect(const std::string& key) const;
+  static QColor AccuracyColor(int percent);
+  TVtxSpdButton* BtnOk() const { return btnOk_; }
+  TVtxSpdButton* BtnPrevious() const { return btnPrevious_; }
+  TVtxSpdButton* BtnNext() const { return btnNext_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void PaintKeyboard(QPainter& p);
+  void PaintPractise(QPainter& p);
+  void PaintChart(QPainter& p);
+  void PaintTotals(QPainter& p);
+
+  AppContext& app_;
+  QPixmap background_;
+  ProgressData data_;
+  std::vector<std::string> taught_;
+  ProgressView view_;
+  TVtxSpdButton* btnOk_ = nullptr;
+  TVtxSpdButton* btnPrevious_ = nullptr;
+  TVtxSpdButton* btnNext_ = nullptr;
+};

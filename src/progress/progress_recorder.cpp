@@ -1,0 +1,244 @@
+// The progress recorder: listens to level play, keeps the run and its shots in memory and
+// writes them to Progress.db at each wave's end check and at the end of the run.
+#include "progress/progress_recorder.h"
+
+#include "app/shared_state.h"
+#include "platform/message_boxes.h"
+#include "platform/text_case.h"
+#include "platform/timer_service.h"
+#include "progress/progress_database.h"
+#include "screens/results.h"
+#include "targets/level_counters.h"
+
+#include <algorithm>
+#include <charconv>
+#include <utility>
+
+namespace {
+// The number of a level's name "Level<N>"; 0 when it has none.
+int32_t LevelNumberOf(const std::string& name) {
+  constexpr std::string_view kPrefix = "level";
+  if (name.size() <= kPrefix.size() || !EqualsNoCaseAscii(std::string_view(name).substr(0, kPrefix.size()), kPrefix))
+    return 0;
+  int32_t number = 0;
+  const char* first = name.data() + kPrefix.size();
+  const char* last = name.data() + name.size();
+  const auto [end, error] = std::from_chars(first, last, number);
+  return error == std::errc() && end == last ? number : 0;
+}
+}  // namespace
+
+ProgressRecorder::ProgressRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages,
+                                   UtcClock utc)
+    : shared_(shared), timers_(timers), messages_(messages), utc_(std::move(utc)) {}
+
+ProgressRecorder::~ProgressRecorder() {
+  quiet_ = true;
+  if (runOpen_) CloseRun(kOutcomeQuit);
+}
+
+std::string ProgressRecorder::DatabasePath() const {
+  if (db_ && dbRequestedPath_ == shared_.PlayerDataDir() + kProgressFileName) return db_->Path();
+  return shared_.PlayerDataDir() + kProgressFileName;
+}
+
+size_t ProgressRecorder::BufferedShots() const {
+  size_t count = 0;
+  for (const PendingRun& run : pending_) count += run.shots.size();
+  return count;
+}
+
+int64_t ProgressRecorder::GameMs() const {
+  if (!runOpen_) return 0;
+  const int64_t now = timers_.NowMs();
+  const int64_t paused = pausedMs_ + (paused_ ? now - pauseStartNow_ : 0);
+  return std::max<int64_t>(0, now - runStartNow_ - paused);
+}
+
+void ProgressRecorder::LevelStarted(const std::string& levelName, const std::string& difficulty) {
+  if (runOpen_) CloseRun(kOutcomeQuit);  // a level started over another without leaving it
+  PendingRun pending;
+  pending.run.profile = shared_.currentPlayer;
+  pending.run.level = LevelNumberOf(levelName);
+  pending.run.difficulty = difficulty;
+  pending.run.startedAt = IsoUtc(utc_ ? utc_() : 0);
+  pending_.push_back(std::move(pending));
+  runOpen_ = true;
+  runStartNow_ = timers_.NowMs();
+  pausedMs_ = 0;
+  paused_ = false;
+  spawnedAt_.clear();
+  // The file is opened (and made, the first time) while the level loads, not in the middle of
+  // a wave; a failure here is reported at the first write.
+  EnsureOpen();
+}
+
+void ProgressRecorder::ActorSpawned(size_t place) {
+  if (!runOpen_) return;
+  if (spawnedAt_.size() <= place) spawnedAt_.resize(place + 1, 0);
+  spawnedAt_[place] = GameMs();
+}
+
+void ProgressRecorder::CharacterResolved(const std::string& typed, const std::string& result, int place,
+                                         const std::string& letter, bool counted) {
+  if (!runOpen_) return;
+  ShotRecord shot;
+  shot.gameMs = GameMs();
+  shot.typed = typed;
+  shot.result = result;
+  shot.letter = letter;
+  shot.endPhase = !counted;
+  // A miss is a chance at the key that was typed; a shot at a figure, at the figure's letter.
+  shot.key = result == "MISS" ? ToLowerUtf8(typed) : ToLowerUtf8(letter);
+  if (result == "POINT" && place >= 0 && static_cast<size_t>(place) < spawnedAt_.size()) {
+    shot.reactionMs = shot.gameMs - spawnedAt_[static_cast<size_t>(place)];
+  }
+  Append(std::move(shot));
+}
+
+void ProgressRecorder::EnemyLost(size_t, const std::string& letter) {
+  if (!runOpen_) return;
+  ShotRecord shot;
+  shot.gameMs = GameMs();
+  shot.result = kResultLost;
+  shot.letter = letter;
+  shot.key = ToLowerUtf8(letter);
+  Append(std::move(shot));
+}
+
+void ProgressRecorder::WaveEndChecked() {
+  if (!runOpen_) return;
+  pending_.back().run.durationMs = GameMs();
+  Flush();
+}
+
+void ProgressRecorder::PauseChanged(bool paused) {
+  if (!runOpen_ || paused == paused_) return;
+  const int64_t now = timers_.NowMs();
+  if (paused) {
+    pauseStartNow_ = now;
+  } else {
+    pausedMs_ += now - pauseStartNow_;
+  }
+  paused_ = paused;
+}
+
+void ProgressRecorder::LevelFinished(const LevelCounters& counters) {
+  if (!runOpen_) return;
+  RunRecord& run = pending_.back().run;
+  // The same arithmetic the results screen shows.
+  RunResult result;
+  result.percent = ResultPercentOf(counters);
+  result.hits = counters.Hits;
+  result.misses = counters.Misses;
+  result.civilians = counters.Civilians;
+  result.passed = Passed(result.percent);
+  run.result = result;
+  CloseRun(kOutcomeFinished);
+}
+
+void ProgressRecorder::LevelLeft(bool restarted) {
+  // The results screen's ways out leave a run that has already finished.
+  if (runOpen_) CloseRun(restarted ? kOutcomeRestarted : kOutcomeQuit);
+}
+
+void ProgressRecorder::CloseRun(const char* outcome) {
+  RunRecord& run = pending_.back().run;
+  run.durationMs = GameMs();
+  run.outcome = outcome;
+  runOpen_ = false;
+  paused_ = false;
+  Flush();
+}
+
+void ProgressRecorder::Append(ShotRecord shot) {
+  pending_.back().shots.push_back(std::move(shot));
+  Bound();
+}
+
+void ProgressRecorder::Bound() {
+  size_t excess = BufferedShots();
+  if (excess <= kMaxBufferedShots) return;
+  excess -= kMaxBufferedShots;
+  for (PendingRun& run : pending_) {
+    const size_t drop = std::min(excess, run.shots.size());
+    run.shots.erase(run.shots.begin(), run.shots.begin() + static_cast<std::ptrdiff_t>(drop));
+    excess -= drop;
+    if (excess == 0) break;
+  }
+}
+
+bool ProgressRecorder::EnsureOpen() {
+  const std::string wanted = shared_.PlayerDataDir() + kProgressFileName;
+  if (!db_ || dbRequestedPath_ != wanted) {
+    db_ = std::make_unique<ProgressDatabase>(wanted);
+    dbRequestedPath_ = wanted;
+  }
+  if (db_->IsOpen()) return true;
+  try {
+    db_->Open();
+  } catch (const ProgressError&) {
+    return false;
+  }
+  // A file that was not a database has been put aside and a new one made: the player hears of it.
+  if (!db_->MovedAsideTo().empty()) Report();
+  return true;
+}
+
+bool ProgressRecorder::Flush() {
+  if (flushing_) return false;
+  if (pending_.empty()) return true;
+  flushing_ = true;
+  bool written = false;
+  if (EnsureOpen()) {
+    try {
+      db_->Write(pending_);
+      written = true;
+    } catch (const ProgressError&) {
+    }
+  }
+  if (written) {
+    // Closed runs are stored whole; the open one stays, with its id, for its next shots.
+    const size_t keep = runOpen_ ? 1 : 0;
+    pending_.erase(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(keep));
+    if (!runOpen_) db_->Checkpoint();
+  }
+  flushing_ = false;
+  // Last, as the message box runs a nested event loop that may bring more events here.
+  if (!written) Report();
+  return written;
+}
+
+void ProgressRecorder::Report() {
+  if (reported_ || quiet_) return;
+  reported_ = true;
+  messages_.Show("Unable to write to " + DatabasePath());
+}
+
+ProgressData ProgressRecorder::Load(const std::string& profile) {
+  Flush();
+  if (!EnsureOpen()) return {};
+  try {
+    return db_->Load(profile);
+  } catch (const ProgressError&) {
+    return {};
+  }
+}
+
+void ProgressRecorder::DeleteProfile(const std::string& profile) {
+  // Buffered runs of the profile go too; an open run is never the deleted profile's, as the
+  // dialog is reached from the menu only.
+  const size_t keep = runOpen_ ? 1 : 0;
+  pending_.erase(std::remove_if(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(keep),
+                                [&](const PendingRun& run) { return EqualsNoCaseAscii(run.run.profile, profile); }),
+                 pending_.end() - static_cast<std::ptrdiff_t>(keep));
+  bool deleted = false;
+  if (EnsureOpen()) {
+    try {
+      db_->DeleteProfile(profile);
+      deleted = true;
+    } catch (const ProgressError&) {
+    }
+  }
+  if (!deleted) Report();
+}

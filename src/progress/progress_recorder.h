@@ -1,0 +1,81 @@
+// The progress recorder: listens to level play, keeps the run and its shots in memory and
+// writes them to Progress.db at each wave's end check and at the end of the run.
+#pragma once
+#include "level/level_listener.h"
+#include "progress/progress_records.h"
+#include "progress/utc_time.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class MessageBoxes;
+class ProgressDatabase;
+class TimerService;
+struct SharedState;
+
+inline constexpr const char* kProgressFileName = "Progress.db";
+
+class ProgressRecorder : public LevelPlayListener {
+ public:
+  // Buffered shots beyond this (a database that has refused every write for hours) are given
+  // up, oldest first, so memory stays bounded.
+  static constexpr size_t kMaxBufferedShots = 200000;
+
+  // Game time is read from timers (its clock, less the pauses); started_at from utc.
+  ProgressRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages, UtcClock utc);
+  // A run still open is written as quit, without any message.
+  ~ProgressRecorder() override;
+  ProgressRecorder(const ProgressRecorder&) = delete;
+  ProgressRecorder& operator=(const ProgressRecorder&) = delete;
+
+  void LevelStarted(const std::string& levelName, const std::string& difficulty) override;
+  void ActorSpawned(size_t place) override;
+  void CharacterResolved(const std::string& typed, const std::string& result, int place,
+                         const std::string& letter, bool counted) override;
+  void EnemyLost(size_t place, const std::string& letter) override;
+  void WaveEndChecked() override;
+  void PauseChanged(bool paused) override;
+  void LevelFinished(const LevelCounters& counters) override;
+  void LevelLeft(bool restarted) override;
+
+  // Writes what is buffered. True when everything is stored. A failure is reported once per
+  // run of the program ("Unable to write to <path>") and the rows stay buffered for the next try.
+  bool Flush();
+  // The profile's records, written ones and buffered ones alike once they could be written;
+  // empty when the database cannot be read.
+  ProgressData Load(const std::string& profile);
+  // Removes the profile's rows from the database and from the buffer.
+  void DeleteProfile(const std::string& profile);
+
+  std::string DatabasePath() const;
+  size_t BufferedShots() const;
+  bool RunOpen() const { return runOpen_; }
+  // Playing time of the open run so far.
+  int64_t GameMs() const;
+
+ private:
+  void CloseRun(const char* outcome);
+  void Report();
+  bool EnsureOpen();
+  void Append(ShotRecord shot);
+  void Bound();
+
+  SharedState& shared_;
+  TimerService& timers_;
+  MessageBoxes& messages_;
+  UtcClock utc_;
+  std::unique_ptr<ProgressDatabase> db_;
+  std::string dbRequestedPath_;
+  std::vector<PendingRun> pending_;  // the open run, when there is one, is the last
+  bool runOpen_ = false;
+  int64_t runStartNow_ = 0;
+  int64_t pausedMs_ = 0;
+  int64_t pauseStartNow_ = 0;
+  bool paused_ = false;
+  std::vector<int64_t> spawnedAt_;  // game time each place's actor appeared, by place
+  bool reported_ = false;
+  bool flushing_ = false;
+  bool quiet_ = false;
+};

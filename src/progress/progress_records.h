@@ -1,0 +1,74 @@
+// The rows of the progress records: one per level run and one per resolved key or lost enemy.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+inline constexpr const char* kOutcomePlaying = "playing";  // written while the run goes on
+inline constexpr const char* kOutcomeFinished = "finished";
+inline constexpr const char* kOutcomeRestarted = "restarted";
+inline constexpr const char* kOutcomeQuit = "quit";
+inline constexpr const char* kResultLost = "LOST";
+
+// The results screen's numbers of a finished run.
+struct RunResult {
+  int32_t percent = 0;
+  int32_t hits = 0;
+  int32_t misses = 0;
+  int32_t civilians = 0;
+  bool passed = false;
+};
+
+struct RunRecord {
+  int64_t id = 0;  // 0 until the database has stored the row
+  std::string profile;
+  int32_t level = 0;
+  std::string difficulty;
+  std::string startedAt;  // UTC, ISO 8601
+  int64_t durationMs = 0;
+  std::string outcome = kOutcomePlaying;
+  std::optional<RunResult> result;  // only for a finished run
+};
+
+struct ShotRecord {
+  int64_t gameMs = 0;  // playing time since the level started
+  std::string typed;   // as typed; empty for a lost enemy
+  std::string result;  // POINT, CIVILIAN, MISS or LOST
+  std::string letter;  // of the place that decided; empty when none did
+  std::string key;     // the key the row is a chance at: the letter, or the typed key of a miss
+  std::optional<int64_t> reactionMs;  // hits only: from the actor's appearance to the shot
+  bool endPhase = false;              // a miss after the wave's time, which the counters ignore
+};
+
+// A run with the shots not yet written.
+struct PendingRun {
+  RunRecord run;
+  std::vector<ShotRecord> shots;
+};
+
+// One chance at a key, as the progress screen's arithmetic reads it, newest first.
+struct KeyChance {
+  std::string key;
+  bool hit = false;
+  std::optional<int64_t> reactionMs;
+};
+
+// A finished run for the chart, oldest first.
+struct FinishedRun {
+  std::string startedAt;
+  int32_t level = 0;
+  int32_t percent = 0;
+  bool passed = false;
+};
+
+// What the progress screen shows of one profile.
+struct ProgressData {
+  std::vector<KeyChance> chances;    // at most the last kChancesPerKey of each key, newest first
+  std::vector<FinishedRun> finished; // oldest first
+  int64_t playedMs = 0;              // every run's playing time
+  int64_t runs = 0;                  // every run, whatever its outcome
+  int64_t levelsPassed = 0;          // distinct levels with a passed run
+};
+
+inline constexpr int kChancesPerKey = 200;

@@ -1,0 +1,60 @@
+// What the progress screen shows, worked out from a profile's records: the keyboard's tiles,
+// the keys to practise, the chart's points and the totals. The screen only draws this.
+#include "progress/progress_view.h"
+
+#include "progress/taught_keys.h"
+
+#include <algorithm>
+#include <map>
+
+std::string PractiseLine(const KeyStats& stats) {
+  const std::string reaction =
+      stats.medianReactionMs ? std::to_string(*stats.medianReactionMs) + " ms" : std::string("-");
+  return stats.key + "   " + std::to_string(stats.AccuracyPercent()) + "%   " + std::to_string(stats.hits) +
+         " of " + std::to_string(stats.chances) + "   " + reaction;
+}
+
+std::string DayOf(const std::string& startedAt) { return startedAt.substr(0, 10); }
+
+ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
+                              int32_t levelFilter) {
+  ProgressView view;
+  const std::vector<KeyStats> stats = KeyStatsOf(data.chances);
+  std::map<std::string, const KeyStats*> byKey;
+  for (const KeyStats& s : stats) byKey[s.key] = &s;
+
+  const std::vector<std::vector<std::string>> rows = KeyboardRows(taughtKeys);
+  for (size_t r = 0; r < rows.size(); ++r) {
+    for (size_t c = 0; c < rows[r].size(); ++c) {
+      KeyTile tile;
+      tile.key = rows[r][c];
+      tile.row = static_cast<int>(r);
+      tile.column = static_cast<int>(c);
+      tile.taught = std::find(taughtKeys.begin(), taughtKeys.end(), tile.key) != taughtKeys.end();
+      if (auto it = byKey.find(tile.key); it != byKey.end()) {
+        tile.rated = it->second->Rated();
+        tile.accuracyPercent = it->second->AccuracyPercent();
+        if (it->second->medianReactionMs) tile.reactionText = std::to_string(*it->second->medianReactionMs);
+      }
+      view.tiles.push_back(std::move(tile));
+    }
+  }
+  for (const KeyStats& weak : WeakestKeys(stats)) view.practiseLines.push_back(PractiseLine(weak));
+
+  view.levelFilter = levelFilter;
+  view.filterText = levelFilter == 0 ? "All levels" : "Level " + std::to_string(levelFilter);
+  for (const FinishedRun& run : RunsOfLevel(data.finished, levelFilter)) {
+    view.chart.push_back(ChartPoint{run.startedAt, run.level, run.percent, run.passed});
+  }
+  view.playedText = PlayedTimeText(data.playedMs);
+  view.runsText = std::to_string(data.runs);
+  view.levelsPassedText = std::to_string(data.levelsPassed);
+  view.bestStreakText = std::to_string(BestStreak(data.finished));
+  return view;
+}
+
+int32_t NextLevelFilter(int32_t current, int step, int32_t lastLevel) {
+  const int32_t count = std::max<int32_t>(lastLevel, 0) + 1;  // all levels, then 1..lastLevel
+  const int32_t index = std::clamp<int32_t>(current, 0, count - 1);
+  return ((index + step) % count + count) % count;
+}

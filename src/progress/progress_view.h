@@ -1,0 +1,52 @@
+// What the progress screen shows, worked out from a profile's records: the keyboard's tiles,
+// the keys to practise, the chart's points and the totals. The screen only draws this.
+#pragma once
+#include "progress/progress_records.h"
+#include "progress/progress_stats.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct KeyTile {
+  std::string key;
+  int row = 0;
+  int column = 0;
+  bool taught = false;  // a key some level has a place for
+  bool rated = false;   // enough chances to colour it
+  int accuracyPercent = 0;
+  std::string reactionText;  // the median reaction in ms, or empty
+};
+
+struct ChartPoint {
+  std::string startedAt;
+  int32_t level = 0;
+  int32_t percent = 0;  // as stored; the chart clamps what it draws to 0..100
+  bool passed = false;
+};
+
+struct ProgressView {
+  std::vector<KeyTile> tiles;
+  std::vector<std::string> practiseLines;  // one per weak key; empty while none is rated
+  std::vector<ChartPoint> chart;           // the chosen level's finished runs, oldest first
+  int32_t levelFilter = 0;                 // 0: all levels
+  std::string filterText;                  // "All levels" or "Level <n>"
+  std::string playedText;
+  std::string runsText;
+  std::string levelsPassedText;
+  std::string bestStreakText;
+};
+
+// The practise line of a weak key: "k   62%   31 of 50   540 ms" ("-" without a reaction).
+std::string PractiseLine(const KeyStats& stats);
+// The day of a time stamp, "2026-12-09"; the text itself when it is shorter.
+std::string DayOf(const std::string& startedAt);
+
+// levelFilter 0 charts every level's runs, else only that level's.
+ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
+                              int32_t levelFilter);
+
+// The filter after (step +1) or before (step -1) current, cycling through all levels (0) and
+// 1..lastLevel.
+int32_t NextLevelFilter(int32_t current, int step, int32_t lastLevel);

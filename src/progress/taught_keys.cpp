@@ -1,0 +1,45 @@
+// The keys the levels teach, and where they sit on the keyboard the progress screen draws.
+#include "progress/taught_keys.h"
+
+#include "platform/text_case.h"
+#include "profiles/ini_store.h"
+
+#include <algorithm>
+
+namespace {
+const char* const kRows[] = {"1234567890-=", "qwertyuiop[]", "asdfghjkl;'", "zxcvbnm,./"};
+
+bool Contains(const std::vector<std::string>& keys, const std::string& key) {
+  return std::find(keys.begin(), keys.end(), key) != keys.end();
+}
+}  // namespace
+
+std::vector<std::string> TaughtKeys(const std::string& appDir, int lastLevel) {
+  std::vector<std::string> keys;
+  for (int n = 1; n <= lastLevel; ++n) {
+    const IniStore map(appDir + "Maps/Level" + std::to_string(n) + "/Map.ini");
+    for (const std::string& section : map.ReadSections()) {
+      if (EqualsNoCaseAscii(section, "Map") || EqualsNoCaseAscii(section, "Objects")) continue;
+      const std::string key = ToLowerUtf8(FirstCharacterUtf8(map.ReadString(section, "letter", "")));
+      if (!key.empty() && !Contains(keys, key)) keys.push_back(key);
+    }
+  }
+  return keys;
+}
+
+std::vector<std::vector<std::string>> KeyboardRows(const std::vector<std::string>& taught) {
+  std::vector<std::vector<std::string>> rows;
+  std::vector<std::string> all;
+  for (const char* row : kRows) {
+    std::vector<std::string> keys;
+    for (const char* c = row; *c; ++c) keys.emplace_back(1, *c);
+    all.insert(all.end(), keys.begin(), keys.end());
+    rows.push_back(std::move(keys));
+  }
+  std::vector<std::string> extra;
+  for (const std::string& key : taught) {
+    if (!Contains(all, key)) extra.push_back(key);
+  }
+  if (!extra.empty()) rows.push_back(std::move(extra));
+  return rows;
+}

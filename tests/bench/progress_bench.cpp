@@ -1,0 +1,122 @@
+// Benchmarks of the progress records: the writes on the game's thread while 10,000 shots are
+// recorded, and reading a profile's screen data over 100,000 shots.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/shared_state.h"
+#include "platform/message_boxes.h"
+#include "platform/virtual_timer_service.h"
+#include "progress/progress_database.h"
+#include "progress/progress_recorder.h"
+#include "targets/level_counters.h"
+
+namespace {
+
+std::string TempFolder() {
+  char pattern[] = "/tmp/progress_bench.XXXXXX";
+  if (mkdtemp(pattern) == nullptr) abort();
+  return std::string(pattern) + "/";
+}
+
+// CPU time of this thread: what a write costs the game's thread, apart from the waits a busy
+// machine adds to wall time.
+double ThreadCpuMs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+const char* const kKeys[] = {"a", "s", "d", "f", "j", "k", "l", ";", "g", "h"};
+
+// 10,000 shots in runs of 500 and waves of 25: every wave's end check is one timed write.
+void BM_RecordTenThousandShots(benchmark::State& state) {
+  const std::string folder = TempFolder();
+  SharedState shared;
+  shared.appDir = folder;
+  shared.currentPlayer = "Bench";
+  VirtualTimerService timers;
+  RecordingMessageBoxes messages;
+  std::vector<double> times;
+  double slowestMs = 0;
+  double slowestCpuMs = 0;
+  double totalMs = 0;
+  int64_t writes = 0;
+  for (auto _ : state) {
+    ProgressRecorder recorder(shared, timers, messages, [] { return int64_t{1765240245000}; });
+    int shots = 0;
+    while (shots < 10000) {
+      recorder.LevelStarted("Level3", "easy");
+      for (int wave = 0; wave < 20; ++wave) {
+        for (int i = 0; i < 25; ++i, ++shots) {
+          timers.Advance(100);
+          recorder.ActorSpawned(static_cast<size_t>(i % 8));
+          recorder.CharacterResolved(kKeys[shots % 10], shots % 7 ? "POINT" : "MISS", i % 8, kKeys[shots % 10], true);
+        }
+        const auto start = std::chrono::steady_clock::now();
+        const double cpuStart = ThreadCpuMs();
+        recorder.WaveEndChecked();
+        slowestCpuMs = std::max(slowestCpuMs, ThreadCpuMs() - cpuStart);
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        slowestMs = std::max(slowestMs, ms);
+        times.push_back(ms);
+        totalMs += ms;
+        ++writes;
+      }
+      recorder.LevelFinished(LevelCounters{});
+    }
+  }
+  state.counters["slowest_write_ms"] = slowestMs;
+  state.counters["slowest_write_cpu_ms"] = slowestCpuMs;
+  std::sort(times.begin(), times.end());
+  if (!times.empty()) state.counters["p99_write_ms"] = times[times.size() * 99 / 100];
+  state.counters["mean_write_ms"] = writes ? totalMs / static_cast<double>(writes) : 0;
+  if (!messages.shown.empty()) state.SkipWithError(messages.shown.front().c_str());
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RecordTenThousandShots)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// A profile with 500 finished runs of 200 shots each (100,000 shots), beside another profile's.
+void BM_LoadProgressOverHundredThousandShots(benchmark::State& state) {
+  const std::string folder = TempFolder();
+  const std::string path = folder + "Progress.db";
+  {
+    ProgressDatabase db(path);
+    db.Open();
+    for (const char* profile : {"Bench", "Other"}) {
+      std::vector<PendingRun> runs(500);
+      for (size_t r = 0; r < runs.size(); ++r) {
+        const int32_t percent = static_cast<int32_t>(30 + r % 70);
+        runs[r].run = RunRecord{0, profile, static_cast<int32_t>(r % 16 + 1), "easy",
+                                "2026-01-01T00:00:00Z", 180000, kOutcomeFinished,
+                                RunResult{percent, 150, 30, 2, percent >= 60}};
+        for (int s = 0; s < 200; ++s) {
+          const char* key = kKeys[(r + static_cast<size_t>(s)) % 10];
+          const bool hit = s % 5 != 0;
+          runs[r].shots.push_back(ShotRecord{s * 500, key, hit ? "POINT" : "MISS", hit ? key : "", key,
+                                             hit ? std::optional<int64_t>(300 + s) : std::nullopt, false});
+        }
+      }
+      db.Write(runs);
+    }
+  }
+  ProgressDatabase db(path);
+  db.Open();
+  size_t chances = 0;
+  for (auto _ : state) {
+    ProgressData data = db.Load("bench");
+    chances = data.chances.size();
+    benchmark::DoNotOptimize(data);
+  }
+  state.counters["chances"] = static_cast<double>(chances);
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_LoadProgressOverHundredThousandShots)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,138 @@
+// The progress screen on a seeded Progress.db: the keyboard's colours, the keys to practise,
+// the chart's level choice, the totals, its keys, and the main menu's PROGRESS button.
+#include <QTest>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "profiles/main_menu_form.h"
+#include "progress/progress_database.h"
+#include "progress/progress_form.h"
+#include "progress/progress_recorder.h"
+#include "screen_fixture.h"
+#include "screens/hover_button_widget.h"
+
+namespace {
+
+struct ProgressWorld : ScreenWorld {
+  ProgressWorld() : ScreenWorld("[curplayer]\nname=Anna\n[Anna]\ncurlevel=2\n") {
+    const std::string level = shared.appDir + "Maps/Level1";
+    std::filesystem::create_directories(level);
+    std::ofstream(level + "/Map.ini") << "[Map]\n[Objects]\n[a]\nletter=f\n[b]\nletter=j\n[c]\nletter=k\n";
+    recorder = std::make_unique<ProgressRecorder>(shared, timers, messages, [] { return int64_t{0}; });
+    shared.progress = recorder.get();
+    shared.currentPlayer = "anna";  // the section is "Anna": names match without letter case
+  }
+  // f: 20 hits; j: half of 20; k: 5 hits (too few to rate); three finished runs, one quit.
+  void Seed() {
+    ProgressDatabase db(shared.PlayerDataDir() + kProgressFileName);
+    db.Open();
+    std::vector<PendingRun> runs(4);
+    const int percents[] = {45, 72, 88};
+    for (int i = 0; i < 3; ++i) {
+      runs[i].run = RunRecord{0, "Anna", i == 1 ? 2 : 1, "easy", "2026-12-0" + std::to_string(i + 1) + "T10:00:00Z",
+                              120000, kOutcomeFinished, RunResult{percents[i], 10, 2, 0, percents[i] >= 60}};
+    }
+    runs[3].run = RunRecord{0, "Anna", 1, "easy", "2026-12-04T10:00:00Z", 60000, kOutcomeQuit, std::nullopt};
+    auto shot = [](const char* key, const char* result, std::optional<int64_t> reaction) {
+      return ShotRecord{1000, result == std::string("LOST") ? "" : key, result, key, key, reaction, false};
+    };
+    for (int i = 0; i < 20; ++i) runs[0].shots.push_back(shot("f", "POINT", 400 + i));
+    for (int i = 0; i < 10; ++i) runs[1].shots.push_back(shot("j", "POINT", 900));
+    for (int i = 0; i < 10; ++i) runs[1].shots.push_back(shot("j", i % 2 ? "MISS" : "LOST", std::nullopt));
+    for (int i = 0; i < 5; ++i) runs[2].shots.push_back(shot("k", "POINT", 700));
+    db.Write(runs);
+  }
+  std::unique_ptr<ProgressRecorder> recorder;
+};
+
+QColor PixelInside(TfmProgress& screen, const std::string& key) {
+  const QRect r = screen.KeyRect(key);
+  EXPECT_FALSE(r.isEmpty()) << key;
+  return screen.grab().toImage().pixelColor(r.left() + 4, r.center().y());
+}
+
+TEST(ProgressScreen, ColoursTheTaughtKeysByAccuracyAndListsTheWeakOnes) {
+  ProgressWorld world;
+  world.Seed();
+  TfmProgress screen(world.app);
+  screen.FormShow();
+  screen.show();
+  const ProgressView& view = screen.View();
+  EXPECT_EQ(view.practiseLines, (std::vector<std::string>{"j   50%   10 of 20   900 ms", "f   100%   20 of 20   409 ms"}));
+  EXPECT_EQ(view.runsText, "4");
+  EXPECT_EQ(view.playedText, "7 min");
+  EXPECT_EQ(view.levelsPassedText, "2");
+  EXPECT_EQ(view.bestStreakText, "2");
+  EXPECT_EQ(view.chart.size(), 3u);
+  EXPECT_EQ(PixelInside(screen, "f").rgb(), TfmProgress::AccuracyColor(100).rgb());
+  EXPECT_EQ(PixelInside(screen, "j").rgb(), TfmProgress::AccuracyColor(50).rgb());
+  EXPECT_NE(TfmProgress::AccuracyColor(100).rgb(), TfmProgress::AccuracyColor(50).rgb());
+  const QColor unrated = PixelInside(screen, "k");
+  const QColor untaught = PixelInside(screen, "q");
+  EXPECT_EQ(unrated.red(), unrated.green());  // grey
+  EXPECT_EQ(unrated.green(), unrated.blue());
+  EXPECT_NE(untaught, unrated);
+  EXPECT_TRUE(world.messages.shown.empty());
+}
+
+TEST(ProgressScreen, ArrowsChooseTheChartsLevelAndEscapeOrEnterClose) {
+  ProgressWorld world;
+  world.Seed();
+  TfmProgress screen(world.app);
+  for (Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
+    bool checked = false;
+    WhenModal([&] {
+      EXPECT_TRUE(screen.isVisible());
+      QTest::keyClick(screen.windowHandle(), Qt::Key_Right);
+      EXPECT_EQ(screen.View().filterText, "Level 1");
+      EXPECT_EQ(screen.View().chart.size(), 2u);
+      QTest::keyClick(screen.windowHandle(), Qt::Key_Left);
+      QTest::keyClick(screen.windowHandle(), Qt::Key_Left);
+      EXPECT_EQ(screen.View().filterText, "Level 16");
+      EXPECT_TRUE(screen.View().chart.empty());
+      checked = true;
+      QTest::keyClick(screen.windowHandle(), closing);
+    });
+    screen.ShowModal();
+    EXPECT_TRUE(checked);
+    EXPECT_FALSE(screen.isVisible());
+    EXPECT_EQ(screen.View().filterText, "Level 16");
+  }
+}
+
+TEST(ProgressScreen, AnEmptyDatabaseShowsGreyKeysAndNoRuns) {
+  ProgressWorld world;
+  TfmProgress screen(world.app);
+  screen.FormShow();
+  EXPECT_TRUE(screen.View().practiseLines.empty());
+  EXPECT_TRUE(screen.View().chart.empty());
+  EXPECT_EQ(screen.View().runsText, "0");
+  EXPECT_EQ(screen.View().bestStreakText, "0");
+  const QColor f = PixelInside(screen, "f");
+  EXPECT_EQ(f.red(), f.blue());
+}
+
+TEST(ProgressScreen, TheMenusProgressButtonSitsBetweenAboutAndExitAndOpensIt) {
+  ProgressWorld world;
+  TfmMain menu(world.app);
+  TfmProgress screen(world.app);
+  world.app.screens.fmProgress = &screen;
+  world.shared.currentPlayer = "Anna";
+  TVtxSpdButton* button = menu.BtnProgress();
+  EXPECT_EQ(button->text(), "PROGRESS");
+  EXPECT_EQ(button->geometry(), QRect(8, 264, 289, 25));
+  EXPECT_EQ(button->font(), menu.BtnAbout()->font());
+  EXPECT_EQ(button->FontColor(), menu.BtnAbout()->FontColor());
+  bool shown = false;
+  WhenModal([&] {
+    shown = screen.isVisible();
+    screen.BtnOk()->click();
+  });
+  button->click();
+  EXPECT_TRUE(shown);
+  EXPECT_FALSE(screen.isVisible());
+  EXPECT_TRUE(world.PlayedButtonClick());
+}
+
+}  // namespace
