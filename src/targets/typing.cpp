@@ -13,6 +13,12 @@ namespace {
 constexpr uint8_t kCivilian = 1;
 }
 
+std::string_view LevelPlay::PlaceLetter(size_t i, const IniDocument* map) const {
+  if (keyLetters_) return (*keyLetters_)[i];
+  const IniEntry* entry = map ? map->FindEntry(places_[i].name, "letter") : nullptr;
+  return entry ? std::string_view(entry->value) : std::string_view();
+}
+
 bool LevelPlay::KeyPress(bool isEscape, const std::string& text) {
   if (ClockEnabled()) {
     // While a key is down every further key-down is dropped, its repeats included.
@@ -33,23 +39,19 @@ void LevelPlay::ResolveCharacter(const std::string& typed) {
   const std::string t = ToLowerUtf8(FirstCharacterUtf8(typed));
   // One look at Map.ini serves the whole scan.
   const std::shared_ptr<const IniDocument> map = mapStore_ ? mapStore_->Document() : nullptr;
-  auto letterOf = [&map](const std::string& place) -> std::string_view {
-    const IniEntry* entry = map ? map->FindEntry(place, "letter") : nullptr;
-    return entry ? std::string_view(entry->value) : std::string_view();
-  };
   for (size_t i = 0; i < places_.size(); ++i) {
     hitPlace_ = static_cast<int>(i);
     TbotImage* actor = places_[i].actor;
     if (!actor) continue;
     if (actor->Dump) {
-      if (letterOf(places_[i].name) == t) {
+      if (PlaceLetter(i, map.get()) == t) {
         ApplyResult("MISS");
         return;
       }
       continue;
     }
     if (actor->Deadly || actor->Deathing || actor->Activity) continue;
-    if (letterOf(places_[i].name) != t) continue;
+    if (PlaceLetter(i, map.get()) != t) continue;
     ApplyResult(actor->Character == kCivilian ? "CIVILIAN" : "POINT");
     if (shared_.soundOn) {
       services_.sound.Play(shared_.appDir + "sounds/wood" + std::to_string(services_.random.Between(1, 3)));
