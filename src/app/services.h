@@ -7,6 +7,8 @@
 #include "platform/text_measurer.h"
 #include "platform/timer_service.h"
 
+class KeyboardLayout;
+
 struct Services {
   TimerService& timers;
   SoundPlayer& sound;
@@ -14,4 +16,6 @@ struct Services {
   TextMeasurer& text;
   MessageBoxes& messages;
   Random& random;
+  // The player's keyboard layout; null: every letter is taken as written.
+  KeyboardLayout* keyboard = nullptr;
 };

@@ -14,3 +14,7 @@ int CheckReport::ErrorCount() const {
 }
 
 int CheckReport::WarningCount() const { return static_cast<int>(issues_.size()) - ErrorCount(); }
+
+std::string FormatLetterNote(const LetterNote& note) {
+  return note.path + ":" + std::to_string(note.line) + ": [" + note.place + "] " + note.letter + " -> " + note.becomes;
+}

@@ -15,8 +15,22 @@ struct CheckIssue {
 // "path:line: error: message" or "path:line: warning: message".
 std::string FormatIssue(const CheckIssue& issue);
 
+// One place's letter and the character the player types for it.
+struct LetterNote {
+  std::string path;
+  int line = 0;
+  std::string place;
+  std::string letter;   // as Map.ini writes it
+  std::string becomes;  // what the tag shows lower-cased and typing compares with
+};
+
+// "path:line: [place] letter -> becomes".
+std::string FormatLetterNote(const LetterNote& note);
+
 class CheckReport {
 public:
+  void Letter(LetterNote note) { letters_.push_back(std::move(note)); }
+  const std::vector<LetterNote>& Letters() const { return letters_; }
   void Error(const std::string& path, int line, const std::string& message) {
     issues_.push_back({path, line, Severity::Error, message});
   }
@@ -29,4 +43,5 @@ public:
 
 private:
   std::vector<CheckIssue> issues_;
+  std::vector<LetterNote> letters_;
 };

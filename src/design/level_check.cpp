@@ -5,6 +5,7 @@
 #include "design/actor_check.h"
 #include "design/check_files.h"
 #include "level/field_split.h"
+#include "level/place_letters.h"
 #include "platform/file_lookup.h"
 #include "platform/text_case.h"
 #include "profiles/ini_document.h"
@@ -71,8 +72,9 @@ void CheckDuplicateSections(CheckReport& report, const std::string& path, const 
 
 class LevelChecker {
 public:
-  LevelChecker(const std::string& gameDir, const std::string& name, CheckReport& report, ActorChecker& actors)
-      : dir_(gameDir + "/Maps/" + name), report_(report), actors_(actors) {}
+  LevelChecker(const std::string& gameDir, const std::string& name, CheckReport& report, ActorChecker& actors,
+               const CheckOptions& options)
+      : dir_(gameDir + "/Maps/" + name), report_(report), actors_(actors), options_(options) {}
 
   void Check() {
     const std::optional<std::string> found = FindFileNoCase(dir_);
@@ -146,6 +148,37 @@ private:
       }
     }
     CheckTagBitmap(section->line);
+    CheckLayoutKey();
+  }
+
+  void CheckLayoutKey() {
+    const IniEntry* entry = map_.FindEntry("Map", "Layout");
+    letterLayout_ = ParseLetterLayout(entry ? entry->value : "");
+    if (letterLayout_ == LetterLayout::Unknown) {
+      report_.Warning(mapPath_, entry->line, "Layout '" + entry->value +
+                                                 "' is not known (the game knows us): the letters are taken as written");
+    }
+  }
+
+  // The character a player types for the letter on the checked layout; warns where a letter
+  // that names a key cannot follow that key.
+  std::string LetterOnLayout(const IniSection& place, const IniEntry& entry) {
+    const std::string& letter = entry.value;
+    if (letterLayout_ != LetterLayout::UsKeys) return letter;
+    if (!FindUsKey(letter)) {
+      report_.Warning(mapPath_, entry.line, "letter '" + letter + "' of place [" + place.name +
+                                                "] names no key of a US keyboard: it is taken as written on every layout");
+      return letter;
+    }
+    if (!options_.layout) return letter;
+    const KeyTyped* typed = options_.layout->Find(letter);
+    if (!typed || typed->kind == KeyTyped::Kind::Character) return options_.layout->MapLetter(letter);
+    const std::string what = typed->kind == KeyTyped::Kind::DeadKey ? "is a dead key" : "types no character";
+    report_.Warning(mapPath_, entry.line, "on layout " + options_.layoutName + " the key of letter '" + letter +
+                                              "' (place [" + place.name + "]) " + what +
+                                              (typed->symbol.empty() ? "" : " (" + typed->symbol + ")") +
+                                              ": the letter is taken as written");
+    return letter;
   }
 
   void CheckTagBitmap(int sectionLine) {
@@ -311,7 +344,19 @@ private:
     if (!fresh) {
       report_.Warning(mapPath_, entry->line, "letter '" + letter + "' is also the letter of place [" + it->second + "]");
     }
+    // Two keys that type one character on this layout make the level ambiguous there, as does a
+    // key that types another place's letter kept as written.
+    const std::string becomes = LetterOnLayout(place, *entry);
+    if (options_.letters) report_.Letter({mapPath_, entry->line, place.name, letter, becomes});
+    auto [typedIt, typedFresh] = typedLetters_.emplace(becomes, TypedBy{place.name, letter});
+    if (!typedFresh && typedIt->second.letter != letter) {
+      report_.Warning(mapPath_, entry->line, "on layout " + LayoutName() + " letter '" + letter + "' of place [" +
+                                                 place.name + "] becomes '" + becomes + "', as letter '" +
+                                                 typedIt->second.letter + "' of place [" + typedIt->second.place + "] does");
+    }
   }
+
+  std::string LayoutName() const { return options_.layout ? options_.layoutName : "us"; }
 
   void CheckPlaces() {
     bool skippedMap = false;
@@ -363,9 +408,17 @@ private:
     }
   }
 
+  struct TypedBy {
+    std::string place;
+    std::string letter;
+  };
+
   std::string dir_;
   CheckReport& report_;
   ActorChecker& actors_;
+  const CheckOptions& options_;
+  LetterLayout letterLayout_ = LetterLayout::AsWritten;
+  std::map<std::string, TypedBy> typedLetters_;
   std::string mapPath_;
   std::string scriptPath_;
   IniDocument map_;
@@ -433,7 +486,8 @@ std::vector<std::string> AllLevels(const std::string& gameDir, CheckReport& repo
 
 }  // namespace
 
-CheckReport CheckGame(const std::string& gameDirGiven, const std::vector<std::string>& levels) {
+CheckReport CheckGame(const std::string& gameDirGiven, const std::vector<std::string>& levels,
+                      const CheckOptions& options) {
   CheckReport report;
   std::string gameDir = gameDirGiven;
   while (gameDir.size() > 1 && gameDir.back() == '/') gameDir.pop_back();
@@ -454,7 +508,7 @@ CheckReport CheckGame(const std::string& gameDirGiven, const std::vector<std::st
     } else {
       for (const std::string& level : levels) names.push_back(LevelName(level));
     }
-    for (const std::string& name : names) LevelChecker(gameDir, name, report, actors).Check();
+    for (const std::string& name : names) LevelChecker(gameDir, name, report, actors, options).Check();
   } catch (const std::exception& e) {
     report.Error(gameDir, 0, std::string("the check stopped: ") + e.what());
   }

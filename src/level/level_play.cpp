@@ -5,6 +5,7 @@
 #include "app/shared_state.h"
 #include "level/field_split.h"
 #include "level/level_listener.h"
+#include "level/place_letters.h"
 #include "platform/game_error.h"
 #include "platform/write_refused.h"
 #include "platform/text_case.h"
@@ -134,11 +135,13 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   if (!RemoveFirstNoCase(placeNames, "Objects")) throw GameError("Map.ini has no [Objects] section");
 
   ImagePtr map = services_.pictures.LoadJpeg(dir + "Map.jpg");
+  std::optional<std::vector<std::string>> keyLetters = MapPlaceLetters(*mapStore, placeNames, services_.keyboard);
 
   mapStore_ = std::move(mapStore);
   scriptStore_ = std::move(scriptStore);
   places_.clear();
   for (std::string& placeName : placeNames) places_.push_back(Place{std::move(placeName), nullptr});
+  keyLetters_ = std::move(keyLetters);
   pendingSteps_.assign(steps.begin(), steps.end());
   templates_.clear();
   stepWait_ = -1;
@@ -148,6 +151,7 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
     FreeLetterTags();
     letterTags_.clear();
     places_.clear();
+    keyLetters_.reset();
     pendingSteps_.clear();
     mapStore_.reset();
     scriptStore_.reset();
@@ -166,8 +170,9 @@ void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {
   for (const Place& place : places_) {
     auto tag = std::make_unique<TletterImage>(services_.timers, nullptr);
     TletterImage* raw = tag.get();
+    const size_t index = letterTags_.size();
     letterTags_.push_back(LetterTagEntry{place.name, std::move(tag)});
-    raw->Letter = mapStore_->ReadString(place.name, "letter", "");
+    raw->Letter = keyLetters_ ? (*keyLetters_)[index] : mapStore_->ReadString(place.name, "letter", "");
     raw->BitmapFile = bitmapPath;
     raw->LColor = static_cast<uint32_t>(mapStore_->ReadInteger("Map", "LColor", 0));
     raw->LHLColor = static_cast<uint32_t>(mapStore_->ReadInteger("Map", "LHLColor", 16777215));
@@ -218,6 +223,7 @@ void LevelPlay::CloseLevel() {
   ReleaseActorsAtPlaces();
   liveActors_.clear();
   places_.clear();
+  keyLetters_.reset();
   pendingSteps_.clear();
   templates_.clear();
   letterTags_.clear();

@@ -12,9 +12,12 @@
 #include <list>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+class IniDocument;
 class IniStore;
 class LevelPlayListener;
 class TbotImage;
@@ -155,6 +158,8 @@ private:
   std::string LevelDir(const std::string& name) const;
   void InvalidateAll();
   void Trace(const std::string& text);
+  // The letter of place i that typing is compared with.
+  std::string_view PlaceLetter(size_t i, const IniDocument* map) const;
 
   Services& services_;
   SharedState& shared_;
@@ -178,6 +183,9 @@ private:
   std::unique_ptr<IniStore> mapStore_;
   std::unique_ptr<IniStore> scriptStore_;
   std::vector<Place> places_;
+  // Set when the level's letters name US keys: each place's letter on the active layout, in
+  // place order. Empty otherwise, and the letters are read from Map.ini as written.
+  std::optional<std::vector<std::string>> keyLetters_;
   std::deque<std::string> pendingSteps_;
   std::vector<Template> templates_;
   std::vector<LetterTagEntry> letterTags_;

@@ -1,6 +1,7 @@
 // The real platform services of the running game, gathered for the application to hand down.
 #pragma once
 #include "app/services.h"
+#include "platform/qt_keyboard_layout.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_picture_loader.h"
 #include "platform/qt_shell.h"
@@ -21,6 +22,7 @@ struct QtPlatform {
   QtTextMeasurer text;
   QtMessageBoxes messages;
   QtShell shell;
+  QtKeyboardLayout keyboard;
   Random random;
-  Services services{timers, sound, pictures, text, messages, random};
+  Services services{timers, sound, pictures, text, messages, random, &keyboard};
 };

@@ -14,6 +14,12 @@ namespace {
 constexpr uint8_t kCivilian = 1;
 }
 
+std::string_view LevelPlay::PlaceLetter(size_t i, const IniDocument* map) const {
+  if (keyLetters_) return (*keyLetters_)[i];
+  const IniEntry* entry = map ? map->FindEntry(places_[i].name, "letter") : nullptr;
+  return entry ? std::string_view(entry->value) : std::string_view();
+}
+
 bool LevelPlay::KeyPress(bool isEscape, const std::string& text) {
   if (ClockEnabled()) {
     // While a key is down every further key-down is dropped, its repeats included.
@@ -35,16 +41,12 @@ void LevelPlay::ResolveCharacter(const std::string& typed) {
   const std::string t = ToLowerUtf8(first);
   // One look at Map.ini serves the whole scan.
   const std::shared_ptr<const IniDocument> map = mapStore_ ? mapStore_->Document() : nullptr;
-  auto letterOf = [&map](const std::string& place) -> std::string_view {
-    const IniEntry* entry = map ? map->FindEntry(place, "letter") : nullptr;
-    return entry ? std::string_view(entry->value) : std::string_view();
-  };
   // Applies a result and tells the listener which place decided it (-1: none).
   auto resolve = [&](const char* result, int place) {
     ApplyResult(result);
     if (!listener) return;
     const bool miss = result == std::string_view("MISS");
-    const std::string letter = place >= 0 ? std::string(letterOf(places_[place].name)) : std::string();
+    const std::string letter = place >= 0 ? std::string(PlaceLetter(static_cast<size_t>(place), map.get())) : std::string();
     listener->CharacterResolved(first, result, place, letter, !(miss && endPhase_));
   };
   for (size_t i = 0; i < places_.size(); ++i) {
@@ -52,14 +54,14 @@ void LevelPlay::ResolveCharacter(const std::string& typed) {
     TbotImage* actor = places_[i].actor;
     if (!actor) continue;
     if (actor->Dump) {
-      if (letterOf(places_[i].name) == t) {
+      if (PlaceLetter(i, map.get()) == t) {
         resolve("MISS", static_cast<int>(i));
         return;
       }
       continue;
     }
     if (actor->Deadly || actor->Deathing || actor->Activity) continue;
-    if (letterOf(places_[i].name) != t) continue;
+    if (PlaceLetter(i, map.get()) != t) continue;
     resolve(actor->Character == kCivilian ? "CIVILIAN" : "POINT", static_cast<int>(i));
     if (shared_.soundOn) {
       services_.sound.Play(shared_.appDir + "sounds/wood" + std::to_string(services_.random.Between(1, 3)));

@@ -1,6 +1,7 @@
 // The level checker over broken levels: each problem caught in the right file and line.
 #include "design/check_files.h"
 #include "design/level_check.h"
+#include "platform/xkb_key_tables.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,8 @@ const Expected kExpected[] = {
     {"NoTag", "Maps/NoTag/Map.ini", 5, Severity::Warning, "Nope.bmp is missing: the letter tags show nothing"},
     {"CaseFiles", "Maps/CaseFiles/map.INI", 0, Severity::Warning, "the game reads Map.ini"},
     {"LevelCase", "Maps/levelcase", 0, Severity::Warning, "names differ in letter case"},
+    {"KeyLetters", "Maps/KeyLetters/Map.ini", 20, Severity::Warning, "letter 'ö' of place [P3] names no key of a US keyboard"},
+    {"KeyLayoutUnknown", "Maps/KeyLayoutUnknown/Map.ini", 6, Severity::Warning, "Layout 'qwertz' is not known"},
 };
 
 std::string Dump(const CheckReport& report) {
@@ -89,13 +92,66 @@ TEST(LevelCheck, EachProblemIsReportedAtItsFileAndLine) {
 
 TEST(LevelCheck, ErrorsOnlyWhereTheGameFails) {
   // Levels with warnings only must not fail the check; levels with a load or step failure must.
-  for (const char* level : {"Good", "Letters", "Layout", "Durations", "ActorWarnings", "EmptyScript", "NoTag", "CaseFiles", "LevelCase"}) {
+  for (const char* level : {"Good", "Letters", "Layout", "Durations", "ActorWarnings", "EmptyScript", "NoTag", "CaseFiles", "LevelCase", "KeyLetters", "KeyLayoutUnknown"}) {
     const CheckReport report = CheckGame(kBroken, {level});
     EXPECT_EQ(report.ErrorCount(), 0) << level << "\n" << Dump(report);
   }
   for (const char* level : {"NoMapSection", "NoObjectsSection", "BadRows", "NoMapJpg", "BadMapJpg", "BadSteps", "WaveFirst", "BadActors"}) {
     EXPECT_GT(CheckGame(kBroken, {level}).ErrorCount(), 0) << level;
   }
+}
+
+// Letters naming US keys, checked on named layouts: the warnings each layout gives (line and
+// message fragment), and no other warning about letters.
+TEST(LevelCheck, LettersByKeyOnNamedLayouts) {
+  struct Case {
+    const char* layout;
+    std::vector<std::pair<int, std::string>> warnings;
+  };
+  const std::pair<int, std::string> noKey{20, "letter 'ö' of place [P3] names no key of a US keyboard"};
+  const Case cases[] = {
+      {"us", {noKey}},
+      {"de",
+       {{16, "on layout de the key of letter '`' (place [P2]) is a dead key (dead_circumflex)"},
+        noKey,
+        {24, "on layout de letter ';' of place [P4] becomes 'ö', as letter 'ö' of place [P3] does"}}},
+      {"fr", {noKey}},
+      {"ch", {noKey, {24, "letter ';' of place [P4] becomes 'ö', as letter 'ö' of place [P3] does"}}},
+      {"us(dvorak)", {noKey}},
+  };
+  for (const Case& c : cases) {
+    CheckOptions options;
+    options.layoutName = c.layout;
+    options.layout = KeyTableForLayout(c.layout);
+    ASSERT_TRUE(options.layout) << c.layout;
+    const CheckReport report = CheckGame(kBroken, {"KeyLetters"}, options);
+    std::vector<std::pair<int, std::string>> got;
+    for (const CheckIssue& issue : report.Issues()) got.emplace_back(issue.line, issue.message);
+    ASSERT_EQ(got.size(), c.warnings.size()) << c.layout << "\n" << Dump(report);
+    for (size_t i = 0; i < got.size(); ++i) {
+      EXPECT_EQ(got[i].first, c.warnings[i].first) << c.layout;
+      EXPECT_NE(got[i].second.find(c.warnings[i].second), std::string::npos) << c.layout << ": " << got[i].second;
+    }
+    EXPECT_EQ(report.ErrorCount(), 0);
+  }
+}
+
+TEST(LevelCheck, LettersListsWhatEachLetterBecomes) {
+  CheckOptions options;
+  options.layoutName = "de";
+  options.layout = KeyTableForLayout("de");
+  options.letters = true;
+  const CheckReport report = CheckGame(kBroken, {"KeyLetters", "Good"}, options);
+  std::vector<std::string> lines;
+  for (const LetterNote& note : report.Letters()) {
+    if (note.path.find("KeyLetters") != std::string::npos) lines.push_back(note.place + " " + note.letter + ">" + note.becomes);
+  }
+  const std::vector<std::string> expected = {"P1 y>z", "P2 `>`", "P3 ö>ö", "P4 ;>ö", "P5 z>y"};
+  EXPECT_EQ(lines, expected);
+  EXPECT_EQ(FormatLetterNote(report.Letters().front()), kBroken + "/Maps/KeyLetters/Map.ini:12: [P1] y -> z");
+  // Without --letters nothing is listed.
+  options.letters = false;
+  EXPECT_TRUE(CheckGame(kBroken, {"KeyLetters"}, options).Letters().empty());
 }
 
 TEST(LevelCheck, AGoodLevelHasNothingToReport) {

@@ -96,7 +96,9 @@ std::string MapIniText(int level, const std::vector<PlaceSpec>& places) {
     << "LColor=" << ((10 << 16) | (22 << 8) | 40) << "\r\n"
     << "LHLColor=" << ((24 << 16) | (30 << 8) | 214) << "\r\n"
     << "Lsize=12\r\n"
-    << "LBMP=Tag.bmp\r\n\r\n"
+    << "LBMP=Tag.bmp\r\n"
+    // The letters name keys by their place on a US keyboard: every layout plays them by position.
+    << "Layout=us\r\n\r\n"
     << "[Objects]\r\n";
   for (const ActorKind& kind : kActorKinds) s << kind.key << "=" << kind.folder << "\r\n";
   for (size_t i = 0; i < places.size(); ++i) {

@@ -1,0 +1,10 @@
+// The active keyboard layout of the X server the game's windows are on.
+#pragma once
+#include "platform/keyboard_layout.h"
+
+// Reads the X server's keymap through libxkbcommon-x11 on the connection Qt's xcb platform uses.
+// Under any other platform (Wayland, offscreen) there is no table: letters are taken as written.
+class QtKeyboardLayout : public KeyboardLayout {
+public:
+  std::optional<KeyTable> ActiveTable() override;
+};
