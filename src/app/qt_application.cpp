@@ -5,7 +5,7 @@
 #include "app/qt_level_play_host.h"
 #include "app/shared_state.h"
 #include "level/game_form.h"
-#include "platform/file_lookup.h"
+#include "platform/game_paths.h"
 #include "platform/message_boxes.h"
 #include "platform/qt_platform.h"
 #include "profiles/about_form.h"
@@ -52,7 +52,11 @@ int RunKeyslinger(int argc, char* argv[]) {
 
   QtPlatform platform;
   SharedState shared;
-  shared.appDir = ExecutableDir();
+  // A game folder keeps everything beside the executable; an install reads its data folder and
+  // keeps the player's files in the per-user data folder.
+  const GamePaths paths = ResolveGamePaths(CurrentGamePathInputs());
+  shared.appDir = paths.contentDir;
+  shared.dataDir = paths.playerDir;
   AppContext context{shared, platform.services, platform.shell, nullptr, {}};
   QtLevelPlayHost host(context);
 
