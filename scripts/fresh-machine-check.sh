@@ -98,6 +98,7 @@ make_root() {
   tar -C "$root" -cf "$work/pristine.tar" . || return 1
   mount_chroot "$root"
   git clone -q --bare "$repo" "$root/srv/keyslinger.git" || return 1
+  in_root chown -R "$user:" /srv/keyslinger.git || return 1
   as_user git clone -q /srv/keyslinger.git "/home/$user/keyslinger"
 }
 
