@@ -87,7 +87,8 @@ make_root() {
   cp /etc/apt/sources.list.d/debian.sources "$root/etc/apt/sources.list.d/" 2>/dev/null && rm -f "$root/etc/apt/sources.list"
   cp /etc/resolv.conf "$root/etc/resolv.conf"
   echo fresh > "$root/etc/hostname"
-  echo "127.0.1.1 fresh" >> "$root/etc/hosts"
+  # sudo looks up the kernel's host name, which the chroot shares with the machine.
+  echo "127.0.1.1 fresh $(uname -n)" >> "$root/etc/hosts"
   mount_chroot "$root"
   in_root apt-get update -qq && in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq git make sudo >/dev/null || return 1
   in_root useradd -m -s /bin/bash "$user" || return 1
