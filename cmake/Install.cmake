@@ -48,7 +48,8 @@ add_custom_command(OUTPUT ${_gz_dir}/changelog.gz
   COMMAND gzip -9 -n -c ${_dist}/changelog > ${_gz_dir}/changelog.gz
   DEPENDS ${_dist}/changelog VERBATIM)
 add_custom_target(keyslinger_dist_files ALL DEPENDS ${_gz_files} ${_gz_dir}/changelog.gz)
-install(FILES ${_gz_dir}/changelog.gz ${_dist}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# Debian looks for these under the package name, whatever the project is called.
+install(FILES ${_gz_dir}/changelog.gz ${_dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/keyslinger)
 
 # The desktop entry and the metadata must validate wherever the validators are installed.
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
