@@ -15,13 +15,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # (shipped in libqt6gui6 on Debian 12) and the media backends (shipped in libqt6multimedia6).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6gui6, libqt6multimedia6")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "typing tutor in a shooting gallery")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "typing tutor in a shooting gallery
- Keyslinger teaches touch typing. Figures pop up at the places of a shooting
- gallery and every place carries a letter: typing that letter shoots the figure
- standing there. Sixteen levels lead from the home row to the whole keyboard;
- every player profile keeps its progress and best results.
- .
- The package also holds keyslinger-check and keyslinger-sim, the level
- checker and simulator for level designers.")
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "")
+# CPack puts the summary first and indents the body itself; an empty line becomes " .".
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Keyslinger teaches touch typing. Figures pop up at the places of a shooting
+gallery and every place carries a letter: typing that letter shoots the figure
+standing there. Sixteen levels lead from the home row to the whole keyboard;
+every player profile keeps its progress and best results.
+
+The package also holds keyslinger-check and keyslinger-sim, the level
+checker and simulator for level designers.")
 include(CPack)
