@@ -7,6 +7,7 @@
 #include "level/game_form.h"
 #include "level/level_play.h"
 #include "platform/file_lookup.h"
+#include "platform/game_paths.h"
 #include "platform/message_boxes.h"
 #include "platform/qt_platform.h"
 #include "profiles/about_form.h"
@@ -59,7 +60,11 @@ int RunKeyslinger(int argc, char* argv[]) {
 
   QtPlatform platform;
   SharedState shared;
-  shared.appDir = ExecutableDir();
+  // A game folder keeps everything beside the executable; an install reads its data folder and
+  // keeps the player's files in the per-user data folder.
+  const GamePaths paths = ResolveGamePaths(CurrentGamePathInputs());
+  shared.appDir = paths.contentDir;
+  shared.dataDir = paths.playerDir;
   AppContext context{shared, platform.services, platform.shell, nullptr, {}};
   QtLevelPlayHost host(context);
   // Declared before the screens, so it outlives level play and writes a run left open at exit.

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "platform/file_lookup.h"
+#include "platform/folders.h"
 #include "platform/game_error.h"
 #include "platform/text_case.h"
 #include "platform/write_refused.h"
@@ -213,6 +214,8 @@ bool ReplaceFile(const std::string& target, std::string_view text, const struct 
   size_t slash = target.rfind('/');
   std::string folder = slash == std::string::npos ? "." : target.substr(0, slash + 1);
   std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+  // A per-user data folder may not exist before the first write: it is made then.
+  if (slash != std::string::npos && !MakeFolders(folder)) return false;
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {

@@ -11,7 +11,8 @@
 // Reads the file afresh at every access (a cached parse is reused only while the file's size and
 // modification time are unchanged) and writes every change to disk at once, atomically: a
 // temporary file beside it is written, flushed and renamed over it, so the file is never left
-// half-written. A missing file reads as empty. Section and key names ignore letter case.
+// half-written. A missing file reads as empty; missing folders above it are made on the first
+// write. Section and key names ignore letter case.
 class IniStore {
 public:
   // path is native; when a file exists whose path differs only in letter case, that file is used.

@@ -3,6 +3,7 @@
 #include "progress/progress_recorder.h"
 
 #include "app/shared_state.h"
+#include "platform/folders.h"
 #include "platform/message_boxes.h"
 #include "platform/text_case.h"
 #include "platform/timer_service.h"
@@ -175,6 +176,8 @@ bool ProgressRecorder::EnsureOpen() {
     dbRequestedPath_ = wanted;
   }
   if (db_->IsOpen()) return true;
+  // SQLite makes no folders: the per-user data folder may not exist yet.
+  MakeFolders(shared_.PlayerDataDir());
   try {
     db_->Open();
   } catch (const ProgressError&) {

@@ -1,5 +1,6 @@
 // keyslinger-content <repo root> [--preview <dir>]: writes every level, actor, sound and screen
-// picture of the game under the root; with --preview also writes inspection pictures to <dir>.
+// picture of the game and the desktop icons under the root; with --preview also writes
+// inspection pictures to <dir>.
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
@@ -7,6 +8,7 @@
 
 #include "actor_kinds.h"
 #include "qt_actors.h"
+#include "qt_icon.h"
 #include "qt_levels.h"
 #include "qt_preview.h"
 #include "qt_screen_pictures.h"
@@ -31,6 +33,7 @@ int main(int argc, char** argv) {
       WriteActorFolder(kind, dir);
     }
     WriteScreenPictures(root);
+    WriteIcons(root);
     std::vector<std::string> problems;
     const std::vector<LevelSummary> levels = WriteLevels(content + "/Maps", problems);
     for (const LevelSummary& l : levels)
