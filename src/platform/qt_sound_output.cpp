@@ -1,17 +1,16 @@
-// The audio device the voice plays on: one sink, given a whole sound at once, stopped when idle.
+// The audio device the voice plays on: one sink, paused whenever nothing sounds.
 #include "platform/qt_sound_output.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QMediaDevices>
+#include <QTimer>
 
+#include "platform/qt_voice_device.h"
 #include "platform/sound_voice.h"
 
-QtSoundOutput::QtSoundOutput() {
-  topUp_.setSingleShot(true);
-  connect(&topUp_, &QTimer::timeout, this, &QtSoundOutput::Feed);
-}
+QtSoundOutput::QtSoundOutput() = default;
 
 QtSoundOutput::~QtSoundOutput() {
   if (sink_) sink_->stop();
@@ -32,7 +31,7 @@ std::optional<PcmFormat> QtSoundOutput::Open(PcmFormat wanted) {
   format_ = {format.sampleRate(), format.channelCount()};
   sink_ = std::make_unique<QAudioSink>(device, format);
   sink_->setBufferSize(format.bytesForDuration(qint64{kBufferMs} * 1000));
-  // Queued: the sink reports idle from inside its own callbacks, where stopping it is not safe.
+  // Queued: the sink reports idle from inside its own read, where pausing it is not safe.
   connect(sink_.get(), &QAudioSink::stateChanged, this, &QtSoundOutput::OnStateChanged,
           Qt::QueuedConnection);
   return format_;
@@ -40,33 +39,25 @@ std::optional<PcmFormat> QtSoundOutput::Open(PcmFormat wanted) {
 
 void QtSoundOutput::Wake(SoundVoice& voice) {
   if (!sink_) return;
-  voice_ = &voice;
-  // Stopping drops what the stream still holds of the old sound, so nothing stale is heard; the
-  // new stream starts with the new sound.
-  sink_->stop();
-  io_ = sink_->start();
-  Feed();
-}
-
-void QtSoundOutput::Feed() {
-  if (!io_ || !voice_ || sink_->state() == QAudio::StoppedState) return;
-  const qint64 frameBytes = qint64{format_.channels} * qint64{sizeof(int16_t)};
-  const qint64 frames = sink_->bytesFree() / frameBytes;
-  if (frames > 0) {
-    block_.resize(static_cast<size_t>(frames) * static_cast<size_t>(format_.channels));
-    const auto got = static_cast<qint64>(voice_->Read(block_.data(), static_cast<size_t>(frames)));
-    if (got > 0) io_->write(reinterpret_cast<const char*>(block_.data()), got * frameBytes);
+  if (!device_ || voice_ != &voice) {
+    sink_->stop();
+    voice_ = &voice;
+    device_ = std::make_unique<VoiceDevice>(voice, qint64{format_.rate} * kBufferMs / 1000 * 2);
+    device_->open(QIODevice::ReadOnly);
   }
-  if (voice_->Sounding()) topUp_.start(kTopUpMs);
+  device_->Restart();
+  switch (sink_->state()) {
+    case QAudio::StoppedState: sink_->start(device_.get()); break;
+    case QAudio::SuspendedState: sink_->resume(); break;
+    default: break;  // active or idle: the sink's next read finds the new sound
+  }
 }
 
 void QtSoundOutput::OnStateChanged(QAudio::State state) {
-  // Idle means the stream has played everything it was given; with the voice silent too, the
-  // stream is closed, so a game with nothing to say costs nothing.
+  // Idle means the voice and its tail of silence are played out: pause the stream, so a game
+  // with nothing to say costs nothing; a new sound resumes it.
   if (state == QAudio::IdleState && sink_->state() == QAudio::IdleState && voice_ && !voice_->Sounding()) {
-    topUp_.stop();
-    sink_->stop();
-    io_ = nullptr;
+    sink_->suspend();
   }
 }
 

@@ -1,24 +1,19 @@
-// The audio device the voice plays on: one sink, given a whole sound at once, stopped when idle.
+// The audio device the voice plays on: one sink, paused whenever nothing sounds.
 #pragma once
 #include <QObject>
-#include <QTimer>
 #include <QtMultimedia/qaudio.h>
 #include <memory>
-#include <vector>
 
 #include "platform/sound_output.h"
 
 class QAudioSink;
-class QIODevice;
+class VoiceDevice;
 
 class QtSoundOutput : public QObject, public SoundOutput {
 public:
-  // Length of the sink's buffer. Every sound of the game fits, so a sound costs one write and
-  // the game is not woken while it plays once the stream takes it.
-  static constexpr int kBufferMs = 4000;
-  // While the stream cannot take the rest of a sound yet (it is just starting, or the sound is
-  // longer than the buffer), it is offered again this often.
-  static constexpr int kTopUpMs = 40;
+  // Length of the sink's buffer: the longest an old sound can go on after a new one is asked
+  // for; shorter buffers make the sound server wake the game more often.
+  static constexpr int kBufferMs = 60;
 
   QtSoundOutput();
   ~QtSoundOutput() override;
@@ -26,17 +21,14 @@ public:
   std::optional<PcmFormat> Open(PcmFormat wanted) override;
   void Wake(SoundVoice& voice) override;
 
-  // The sink's state, for tests; StoppedState before the first sound and whenever idle.
+  // The sink's state, for tests; StoppedState before the first sound.
   QAudio::State State() const;
 
 private:
-  void Feed();
   void OnStateChanged(QAudio::State state);
 
   PcmFormat format_;
   std::unique_ptr<QAudioSink> sink_;
-  QIODevice* io_ = nullptr;  // owned by the sink while it runs
+  std::unique_ptr<VoiceDevice> device_;
   SoundVoice* voice_ = nullptr;
-  std::vector<int16_t> block_;
-  QTimer topUp_;
 };

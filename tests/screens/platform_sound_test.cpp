@@ -1,6 +1,7 @@
 // The sound player: file look-up, the alert for missing files, sounds read once.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <cstdint>
 #include <filesystem>
@@ -13,8 +14,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // A short 16-bit PCM mono WAV, the kind the game ships.
-void WriteWav(const fs::path& path) {
-  const uint32_t samples = 800;
+void WriteWav(const fs::path& path, uint32_t samples = 800) {
   const uint32_t dataSize = samples * 2;
   std::ofstream out(path, std::ios::binary);
   const auto put32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
@@ -74,6 +74,49 @@ TEST_F(QtSoundPlayerTest, AMissingFilePlaysTheAlertInstead) {
   // Nothing was found, so the audio device was never opened: start-up and silent runs stay cheap.
   EXPECT_TRUE(player.LastFile().empty());
   EXPECT_EQ(player.Output().State(), QAudio::StoppedState);
+}
+
+}  // namespace
+
+namespace {
+
+// With a sound server (PULSE_SERVER set, e.g. a null sink), a sound really plays: the stream
+// opens for it and pauses by itself once the sound has been heard, and not before.
+TEST(QtSoundPlayerOnAServer, TheStreamPausesOnlyAfterTheSoundHasPlayed) {
+  if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) GTEST_SKIP() << "no sound server given in PULSE_SERVER";
+  char pattern[] = "/tmp/keyslinger-sound-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const fs::path root = pattern;
+  WriteWav(root / "tone.wav");  // 800 frames at 8000 Hz: 100 ms
+  QtSoundPlayer player([] {});
+  QElapsedTimer clock;
+  clock.start();
+  player.Play((root / "tone.wav").string());
+  fs::remove_all(root);  // played from memory from now on
+  ASSERT_NE(player.Output().State(), QAudio::StoppedState);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return player.Output().State() == QAudio::SuspendedState; }, 20000));
+  EXPECT_GE(clock.elapsed(), 100);
+}
+
+// A new sound cuts the one playing, through a real server: the stream then plays the new sound
+// and pauses after it. (Record the null sink monitor to hear the cut.)
+TEST(QtSoundPlayerOnAServer, ANewSoundCutsTheOneThatPlays) {
+  if (qEnvironmentVariableIsEmpty("PULSE_SERVER")) GTEST_SKIP() << "no sound server given in PULSE_SERVER";
+  char pattern[] = "/tmp/keyslinger-sound-XXXXXX";
+  ASSERT_NE(::mkdtemp(pattern), nullptr);
+  const fs::path root = pattern;
+  WriteWav(root / "long.wav", 16000);  // two seconds
+  WriteWav(root / "short.wav");
+  QtSoundPlayer player([] {});
+  player.Play((root / "long.wav").string());
+  QTest::qWait(300);
+  player.Play((root / "short.wav").string());
+  fs::remove_all(root);
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return player.Output().State() == QAudio::SuspendedState; }, 20000));
+  // Paused after the short sound, not after the rest of the long one.
+  EXPECT_LT(clock.elapsed(), 1700);
 }
 
 }  // namespace
