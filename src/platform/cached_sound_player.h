@@ -28,6 +28,7 @@ public:
   int Decodes() const { return decodes_; }
   // The voice, once the output is open.
   SoundVoice* Voice() { return voice_ ? &*voice_ : nullptr; }
+  const SoundVoice* Voice() const { return voice_ ? &*voice_ : nullptr; }
 
 private:
   struct Entry {
