@@ -1,27 +1,28 @@
-// Sound through Qt Multimedia: decoded sounds in memory, one voice on one audio sink.
+// Sound through Qt Multimedia: one effect at a time, a new one cutting off the last.
 #pragma once
+#include <QUrl>
 #include <functional>
-#include <string>
+#include <memory>
 
-#include "platform/cached_sound_player.h"
-#include "platform/qt_sound_output.h"
 #include "platform/sound_player.h"
+
+class QSoundEffect;
 
 class QtSoundPlayer : public SoundPlayer {
 public:
   // alert plays the platform's alert sound for a missing file; by default QApplication::beep.
   explicit QtSoundPlayer(std::function<void()> alert = {});
+  ~QtSoundPlayer() override;
+  QtSoundPlayer(const QtSoundPlayer&) = delete;
+  QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
 
-  // The device is opened on the first sound found: touching the audio system at start-up is
-  // what start-up avoids.
-  void Play(const std::string& path) override { player_.Play(path); }
+  void Play(const std::string& path) override;
 
-  // The file of the sound last started; empty until a sound was found and played.
-  const std::string& LastFile() const { return player_.LastFile(); }
-  const CachedSoundPlayer& Player() const { return player_; }
-  const QtSoundOutput& Output() const { return output_; }
+  // The file last given to the effect; empty until a sound was found and played.
+  QUrl Source() const;
 
 private:
-  QtSoundOutput output_;  // before the player, which refers to it
-  CachedSoundPlayer player_;
+  std::function<void()> alert_;
+  // Made on the first sound only: creating it touches the audio system, which start-up avoids.
+  std::unique_ptr<QSoundEffect> effect_;
 };
