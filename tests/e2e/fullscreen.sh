@@ -7,27 +7,10 @@
 set -u
 game_dir=$1
 data_dir=$2
-for tool in Xvfb xdotool import convert; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (apt-get install xvfb xdotool imagemagick)"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/lib/session.sh"
+e2e_require "xvfb xdotool imagemagick" Xvfb xdotool import convert
 
-work=$(mktemp -d /tmp/keyslinger-fullscreen-XXXXXX)
-display=":$((200 + RANDOM % 500))"
-cleanup() {
-  [[ -n ${game_pid:-} ]] && kill "$game_pid" 2>/dev/null
-  [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*"
-  [[ -f $work/Player.ini ]] && { echo "--- Player.ini"; cat "$work/Player.ini"; }
-  exit 1
-}
+e2e_session fullscreen
 
 cp "$game_dir/keyslinger" "$work/"
 cp -r "$data_dir/journey/Maps" "$work/"

@@ -8,25 +8,12 @@
 set -u
 game_dir=$1
 build_dir=$(cd "$game_dir/.." && pwd)
-for tool in Xvfb xdotool; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (apt-get install xvfb xdotool)"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/lib/session.sh"
+e2e_require "xvfb xdotool" Xvfb xdotool
 
-work=$(mktemp -d /tmp/keyslinger-installed-XXXXXX)
+e2e_session installed
 dest=$work/dest
 home=$work/home
-display=":$((200 + RANDOM % 500))"
-cleanup() {
-  [[ -n ${game_pid:-} ]] && kill "$game_pid" 2>/dev/null
-  [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  chmod -R u+w "$work" 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 fail() {
   echo "FAILED: $*"
   [[ -f $work/game.log ]] && { echo "--- game output"; cat "$work/game.log"; }

@@ -7,22 +7,10 @@
 # setxkbmap or imagemagick. Set KEYSLINGER_SHOTS to a folder to keep the screenshot there.
 set -u
 game_dir=$1
-for tool in Xvfb xdotool setxkbmap xkbcomp import; do
-  if ! command -v "$tool" >/dev/null 2>&1; then
-    echo "SKIPPED: $tool is not installed (apt-get install xvfb xdotool x11-xkb-utils imagemagick)"
-    exit 77
-  fi
-done
+source "$(dirname "$0")/lib/session.sh"
+e2e_require "xvfb xdotool x11-xkb-utils imagemagick" Xvfb xdotool setxkbmap xkbcomp import
 
-work=$(mktemp -d /tmp/keyslinger-layout-XXXXXX)
-display=":$((200 + RANDOM % 500))"
-cleanup() {
-  [[ -n ${game_pid:-} ]] && kill "$game_pid" 2>/dev/null
-  [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+e2e_session layout
 fail() {
   echo "FAILED: $*"
   for f in "$work"/*/Player.ini "$work"/*/game.log; do [[ -f $f ]] && { echo "--- $f"; cat "$f"; }; done
