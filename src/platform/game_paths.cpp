@@ -12,6 +12,7 @@
 
 #include "platform/file_lookup.h"
 #include "platform/folders.h"
+#include "platform/login_name.h"
 
 // The build passes the install layout; a build without it knows only game folders.
 #ifndef KEYSLINGER_DATA_FROM_EXECUTABLE
@@ -40,23 +41,6 @@ std::string Canonical(const std::string& folder) {
   char resolved[PATH_MAX];
   if (::realpath(folder.c_str(), resolved) == nullptr) return WithTrailingSlash(folder);
   return WithTrailingSlash(resolved);
-}
-
-std::string HomeFromUserDatabase() {
-  const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-  std::vector<char> buffer(suggested > 0 ? static_cast<size_t>(suggested) : 1024);
-  for (int attempt = 0; attempt < 6; ++attempt) {
-    passwd entry{};
-    passwd* result = nullptr;
-    const int error = ::getpwuid_r(::geteuid(), &entry, buffer.data(), buffer.size(), &result);
-    if (error == ERANGE) {
-      buffer.resize(buffer.size() * 4);
-      continue;
-    }
-    if (error == 0 && result != nullptr && result->pw_dir != nullptr) return result->pw_dir;
-    break;
-  }
-  return {};
 }
 
 std::optional<std::string> Environment(const char* name) {

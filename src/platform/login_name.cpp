@@ -1,4 +1,4 @@
-// The login name of the user, from the system's user database.
+// The user's login name and home folder, from the system's user database.
 #include "platform/login_name.h"
 
 #include <pwd.h>
@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <vector>
 
-std::string LoginName() {
+namespace {
+// The field that pick takes from the user's entry, or empty when the entry or the field is missing.
+std::string UserField(const char* (*pick)(const passwd&)) {
   const long suggested = ::sysconf(_SC_GETPW_R_SIZE_MAX);
   std::vector<char> buffer(suggested > 0 ? static_cast<size_t>(suggested) : 1024);
   for (int attempt = 0; attempt < 6; ++attempt) {
@@ -18,10 +20,19 @@ std::string LoginName() {
       buffer.resize(buffer.size() * 4);
       continue;
     }
-    if (error != 0 || result == nullptr || result->pw_name == nullptr || *result->pw_name == '\0') {
-      break;
-    }
-    return result->pw_name;
+    if (error != 0 || result == nullptr) break;
+    const char* field = pick(*result);
+    return field != nullptr ? field : "";
   }
-  return "Player";
+  return {};
+}
+}  // namespace
+
+std::string LoginName() {
+  std::string name = UserField([](const passwd& entry) -> const char* { return entry.pw_name; });
+  return name.empty() ? "Player" : name;
+}
+
+std::string HomeFromUserDatabase() {
+  return UserField([](const passwd& entry) -> const char* { return entry.pw_dir; });
 }
