@@ -4,7 +4,8 @@
 # until the main menu shows, make test again), then the Debian package built there installed into
 # a second pristine root, started, and removed. Prints a summary table of every step and its time.
 # Needs root (re-runs itself through sudo) and the network (Debian's mirror). Not part of make test.
-# Environment: KEEP=1 keeps the work folder; STEPS="test run test2 package deb" picks steps.
+# Environment: KEEP=1 keeps the work folder; STEPS="test run test2 package deb" picks steps;
+# REUSE=<kept work folder> goes on in an earlier run's root, its clone brought up to HEAD.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 [[ $(id -u) -eq 0 ]] || exec sudo -E "$0" "$@"
@@ -13,7 +14,7 @@ for tool in debootstrap git tar; do
 done
 
 steps=${STEPS:-"test run test2 package deb"}
-work=$(mktemp -d /var/tmp/keyslinger-fresh.XXXXXX)
+if [[ -n ${REUSE:-} ]]; then work=$REUSE; else work=$(mktemp -d /var/tmp/keyslinger-fresh.XXXXXX); fi
 chmod 755 "$work"
 root=$work/root
 root2=$work/root2
@@ -165,6 +166,7 @@ file_list() {
 
 deb_check() {
   [[ -n ${deb:-} && -f $deb ]] || { echo "no package built"; return 1; }
+  rm -rf "$root2"
   mkdir -p "$root2" && tar -C "$root2" -xf "$work/pristine.tar" || return 1
   mount_chroot "$root2"
   cp "$deb" "$root2/tmp/"
@@ -203,7 +205,18 @@ deb_check() {
 }
 
 log "work folder $work, mirror $mirror, steps: $steps"
-run_step "debootstrap + git make sudo + user" make_root || { printf '%s\n' "${summary[@]}"; exit 1; }
+# An earlier run's root: mounted again, its clone brought up to this checkout's HEAD.
+reuse_root() {
+  mount_chroot "$root"
+  rm -rf "$root/srv/keyslinger.git"
+  git clone -q --bare "$repo" "$root/srv/keyslinger.git" && in_root chown -R "$user:" /srv/keyslinger.git &&
+    as_user git -C "/home/$user/keyslinger" pull -q --ff-only
+}
+if [[ -n ${REUSE:-} ]]; then
+  run_step "reuse $work" reuse_root || { printf '%s\n' "${summary[@]}"; exit 1; }
+else
+  run_step "debootstrap + git make sudo + user" make_root || { printf '%s\n' "${summary[@]}"; exit 1; }
+fi
 for step in $steps; do
   case $step in
     test) run_step "make test (first)" user_make test test ;;

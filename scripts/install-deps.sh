@@ -7,7 +7,7 @@ packages=(
   libjpeg62-turbo-dev fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream file
 )
 missing=()
 for p in "${packages[@]}"; do
