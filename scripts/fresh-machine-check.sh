@@ -165,7 +165,8 @@ file_list() {
 }
 
 deb_check() {
-  [[ -n ${deb:-} && -f $deb ]] || { echo "no package built"; return 1; }
+  [[ -n ${deb:-} ]] || deb=$(ls "$root/home/$user/keyslinger/build/"keyslinger_*_amd64.deb 2>/dev/null | head -1)
+  [[ -n $deb && -f $deb ]] || { echo "no package built"; return 1; }
   rm -rf "$root2"
   mkdir -p "$root2" && tar -C "$root2" -xf "$work/pristine.tar" || return 1
   mount_chroot "$root2"
@@ -197,8 +198,15 @@ deb_check() {
   echo "menu showed; ~/.local/share/keyslinger/Player.ini holds: $(grep -m1 '^\[' "$ini")"
   chroot "$r" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq keyslinger >/dev/null || return 1
   file_list "$r" >"$work/files-after"
-  local left
-  left=$(comm -13 "$work/files-before" "$work/files-after")
+  # The package's dependencies stay installed (apt-get remove leaves them); what counts is that
+  # nothing the package itself installed is left, file or folder it made.
+  local left path
+  left=$(comm -13 "$work/files-before" "$work/files-after" | sed 's|^\.||' | sort | comm -12 - "$work/deb-files")
+  while read -r path; do
+    [[ -z $path || -d $r$path ]] && continue
+    [[ -e $r$path || -L $r$path ]] && left+=$'\n'$path
+  done <"$work/deb-files"
+  left=$(sed '/^$/d' <<<"$left")
   [[ -z $left ]] || { echo "left behind after apt-get remove:"; echo "$left"; return 1; }
   [[ -s $ini ]] || { echo "apt-get remove took the player's data"; return 1; }
   echo "apt-get remove: every installed file gone ($(grep -vc '/$' "$work/deb-files") listed), the player's data kept"
