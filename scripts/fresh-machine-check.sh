@@ -19,8 +19,8 @@ chmod 755 "$work"
 root=$work/root
 root2=$work/root2
 user=player
-display_run=:11
-display_deb=:12
+display_run=:16
+display_deb=:17
 mirror=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources 2>/dev/null)
 mirror=${mirror:-http://deb.debian.org/debian}
 cache=/var/cache/keyslinger-fresh-check  # debootstrap's downloads, kept between runs
@@ -201,7 +201,9 @@ deb_check() {
   # The package's dependencies stay installed (apt-get remove leaves them); what counts is that
   # nothing the package itself installed is left, file or folder it made.
   local left path
-  left=$(comm -13 "$work/files-before" "$work/files-after" | sed 's|^\.||' | sort | comm -12 - "$work/deb-files")
+  # A folder the package shares with a dependency (the hicolor theme's folders) belongs to it.
+  left=$(comm -13 "$work/files-before" "$work/files-after" | sed 's|^\.||' | sort | comm -12 - "$work/deb-files" |
+    while read -r path; do [[ -d $r$path ]] && chroot "$r" dpkg -S "$path" >/dev/null 2>&1 || echo "$path"; done)
   while read -r path; do
     [[ -z $path || -d $r$path ]] && continue
     [[ -e $r$path || -L $r$path ]] && left+=$'\n'$path
