@@ -4,7 +4,8 @@
 # until the main menu shows, make test again), then the Debian package built there installed into
 # a second pristine root, started, and removed. Prints a summary table of every step and its time.
 # Needs root (re-runs itself through sudo) and the network (Debian's mirror). Not part of make test.
-# Environment: KEEP=1 keeps the work folder; STEPS="test run test2 package deb" picks steps.
+# Environment: KEEP=1 keeps the work folder; STEPS="test run test2 package deb" picks steps;
+# REUSE=<kept work folder> goes on in an earlier run's root, its clone brought up to HEAD.
 set -uo pipefail
 repo=$(cd "$(dirname "$0")/.." && pwd)
 [[ $(id -u) -eq 0 ]] || exec sudo -E "$0" "$@"
@@ -13,13 +14,13 @@ for tool in debootstrap git tar; do
 done
 
 steps=${STEPS:-"test run test2 package deb"}
-work=$(mktemp -d /var/tmp/keyslinger-fresh.XXXXXX)
+if [[ -n ${REUSE:-} ]]; then work=$REUSE; else work=$(mktemp -d /var/tmp/keyslinger-fresh.XXXXXX); fi
 chmod 755 "$work"
 root=$work/root
 root2=$work/root2
 user=player
-display_run=:11
-display_deb=:12
+display_run=:16
+display_deb=:17
 mirror=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/debian.sources 2>/dev/null)
 mirror=${mirror:-http://deb.debian.org/debian}
 cache=/var/cache/keyslinger-fresh-check  # debootstrap's downloads, kept between runs
@@ -164,7 +165,9 @@ file_list() {
 }
 
 deb_check() {
-  [[ -n ${deb:-} && -f $deb ]] || { echo "no package built"; return 1; }
+  [[ -n ${deb:-} ]] || deb=$(ls "$root/home/$user/keyslinger/build/"keyslinger_*_amd64.deb 2>/dev/null | head -1)
+  [[ -n $deb && -f $deb ]] || { echo "no package built"; return 1; }
+  rm -rf "$root2"
   mkdir -p "$root2" && tar -C "$root2" -xf "$work/pristine.tar" || return 1
   mount_chroot "$root2"
   cp "$deb" "$root2/tmp/"
@@ -195,15 +198,35 @@ deb_check() {
   echo "menu showed; ~/.local/share/keyslinger/Player.ini holds: $(grep -m1 '^\[' "$ini")"
   chroot "$r" env DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq keyslinger >/dev/null || return 1
   file_list "$r" >"$work/files-after"
-  local left
-  left=$(comm -13 "$work/files-before" "$work/files-after")
+  # The package's dependencies stay installed (apt-get remove leaves them); what counts is that
+  # nothing the package itself installed is left, file or folder it made.
+  local left path
+  # A folder the package shares with a dependency (the hicolor theme's folders) belongs to it.
+  left=$(comm -13 "$work/files-before" "$work/files-after" | sed 's|^\.||' | sort | comm -12 - "$work/deb-files" |
+    while read -r path; do [[ -d $r$path ]] && chroot "$r" dpkg -S "$path" >/dev/null 2>&1 || echo "$path"; done)
+  while read -r path; do
+    [[ -z $path || -d $r$path ]] && continue
+    [[ -e $r$path || -L $r$path ]] && left+=$'\n'$path
+  done <"$work/deb-files"
+  left=$(sed '/^$/d' <<<"$left")
   [[ -z $left ]] || { echo "left behind after apt-get remove:"; echo "$left"; return 1; }
   [[ -s $ini ]] || { echo "apt-get remove took the player's data"; return 1; }
   echo "apt-get remove: every installed file gone ($(grep -vc '/$' "$work/deb-files") listed), the player's data kept"
 }
 
 log "work folder $work, mirror $mirror, steps: $steps"
-run_step "debootstrap + git make sudo + user" make_root || { printf '%s\n' "${summary[@]}"; exit 1; }
+# An earlier run's root: mounted again, its clone brought up to this checkout's HEAD.
+reuse_root() {
+  mount_chroot "$root"
+  rm -rf "$root/srv/keyslinger.git"
+  git clone -q --bare "$repo" "$root/srv/keyslinger.git" && in_root chown -R "$user:" /srv/keyslinger.git &&
+    as_user git -C "/home/$user/keyslinger" pull -q --ff-only
+}
+if [[ -n ${REUSE:-} ]]; then
+  run_step "reuse $work" reuse_root || { printf '%s\n' "${summary[@]}"; exit 1; }
+else
+  run_step "debootstrap + git make sudo + user" make_root || { printf '%s\n' "${summary[@]}"; exit 1; }
+fi
 for step in $steps; do
   case $step in
     test) run_step "make test (first)" user_make test test ;;

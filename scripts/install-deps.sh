@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxkbcommon-dev libxkbcommon-x11-dev xkb-data
   xvfb xdotool x11-utils x11-xkb-utils imagemagick
-  desktop-file-utils appstream
+  desktop-file-utils appstream file
 )
 missing=()
 for p in "${packages[@]}"; do
