@@ -3,12 +3,14 @@
 #include "app/services.h"
 #include "platform/qt_keyboard_layout.h"
 #include "platform/qt_message_boxes.h"
+#include "platform/qt_pulse_sample_server.h"
 #include "platform/qt_picture_loader.h"
 #include "platform/qt_shell.h"
 #include "platform/qt_sound_player.h"
 #include "platform/qt_text_measurer.h"
 #include "platform/qt_timer_service.h"
 #include "platform/random.h"
+#include "platform/sample_cache_player.h"
 
 // Made after the QApplication and destroyed before it. Not copyable: services refers to members.
 struct QtPlatform {
@@ -17,7 +19,10 @@ struct QtPlatform {
   QtPlatform& operator=(const QtPlatform&) = delete;
 
   QtTimerService timers;
-  QtSoundPlayer sound;
+  // Sounds go to the sound server's sample cache; without a server, through Qt Multimedia.
+  QtSoundPlayer qtSound;
+  QtPulseSampleServer soundServer;
+  SampleCachePlayer sound{soundServer, qtSound};
   QtPictureLoader pictures;
   QtTextMeasurer text;
   QtMessageBoxes messages;

@@ -1,0 +1,116 @@
+// Playing sounds stored once on a sound server, a new one cutting off the last.
+#include "platform/sample_cache_player.h"
+
+#include <sys/stat.h>
+
+#include <cstdio>
+
+#include "platform/file_lookup.h"
+#include "platform/sound_file.h"
+#include "platform/wav_decoder.h"
+
+namespace {
+
+struct FileStamp {
+  int64_t size = 0;
+  int64_t modified = 0;
+};
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return FileStamp{static_cast<int64_t>(info.st_size),
+                   static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// Server names take letters, digits, '.', '-' and '_' only, and are short: the path goes in as
+// a hash, its size and time beside it, so a file written anew gets a name of its own.
+std::string ServerName(const std::string& path, const FileStamp& stamp) {
+  uint64_t hash = 14695981039346656037ull;
+  for (const unsigned char c : path) hash = (hash ^ c) * 1099511628211ull;
+  char name[96];
+  std::snprintf(name, sizeof name, "keyslinger-%016llx-%lld-%lld",
+                static_cast<unsigned long long>(hash), static_cast<long long>(stamp.size),
+                static_cast<long long>(stamp.modified));
+  return name;
+}
+
+}  // namespace
+
+SampleCachePlayer::SampleCachePlayer(SampleServer& server, SoundPlayer& fallback)
+    : server_(server), fallback_(fallback) {}
+
+SampleCachePlayer::~SampleCachePlayer() {
+  if (!useServer_ || !connected_) return;
+  // Stored sounds outlive the connection on the server; the game's are of no use to others.
+  for (const auto& entry : stored_) {
+    if (!entry.name.empty()) server_.Remove(entry.name);
+  }
+}
+
+void SampleCachePlayer::CutPlaying() {
+  if (playing_) server_.Cut(*playing_);
+  playing_.reset();
+}
+
+void SampleCachePlayer::Play(const std::string& path) {
+  if (useServer_ && !connected_) {
+    // Reached on the first sound only: start-up does not touch the audio system.
+    connected_ = true;
+    useServer_ = server_.Connect();
+  }
+  if (useServer_ && !server_.Alive()) useServer_ = false;
+  if (!useServer_) {
+    fallback_.Play(path);
+    return;
+  }
+  // Whatever comes next, the sound playing stops: a new one cuts it off, and so do the alert
+  // and a file that cannot be played.
+  CutPlaying();
+  const auto file = FindSoundFile(path);
+  if (!file) {
+    fallback_.Play(path);
+    return;
+  }
+  const auto name = Store(*file);
+  if (!name) {
+    // Refused by the server: it has gone or is broken, so the fallback plays from now on.
+    useServer_ = false;
+    fallback_.Play(*file);
+    return;
+  }
+  if (name->empty()) {
+    fallback_.Play(*file);
+    return;
+  }
+  playing_ = server_.Play(*name);
+}
+
+std::optional<std::string> SampleCachePlayer::Store(const std::string& file) {
+  const auto stamp = StampOf(file);
+  if (!stamp) return std::string();
+  for (auto it = stored_.begin(); it != stored_.end(); ++it) {
+    if (it->path != file) continue;
+    if (it->size == stamp->size && it->modified == stamp->modified) {
+      stored_.splice(stored_.begin(), stored_, it);
+      return it->name;
+    }
+    if (!it->name.empty()) server_.Remove(it->name);
+    stored_.erase(it);
+    break;
+  }
+  std::string name;
+  if (const auto bytes = ReadWholeFile(file)) {
+    if (const auto decoded = DecodeWav(*bytes); decoded && decoded->Frames() > 0) {
+      name = ServerName(file, *stamp);
+      ++uploads_;
+      if (!server_.Upload(name, *decoded)) return std::nullopt;
+    }
+  }
+  stored_.push_front({file, stamp->size, stamp->modified, name});
+  if (stored_.size() > kStoredSounds) {
+    if (!stored_.back().name.empty()) server_.Remove(stored_.back().name);
+    stored_.pop_back();
+  }
+  return name;
+}
