@@ -15,30 +15,10 @@ cp -r "$data_dir/journey/Maps" "$work/"
 cp -r "$data_dir/game/Objects" "$work/"
 mkdir -p "$work/sounds"
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+e2e_start_xvfb 1280x1024x24
 
 (cd "$work" && exec ./keyslinger >"$work/game.log" 2>&1) &
 game_pid=$!
-
-# The visible window of the given client size, as "id x y", waiting up to $3 seconds.
-find_window() {
-  local width=$1 height=$2 limit=$3 id geometry
-  for _ in $(seq $((limit * 10))); do
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-      geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
-      eval "$geometry"
-      if [[ $WIDTH == "$width" && $HEIGHT == "$height" ]]; then
-        echo "$id $X $Y"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
 
 # Both the old and the new title property carry the application title, and a search by name finds it.
 check_title() {

@@ -17,33 +17,13 @@ fail() {
   exit 1
 }
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp -r >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+e2e_start_xvfb 1280x1024x24 -r
 setxkbmap -layout de || fail "setxkbmap -layout de failed"
 # Some X servers accept the request and keep their map: then there is nothing to test here.
 if ! xkbcomp -w0 "$display" - 2>/dev/null | grep -A1 'key <AC10>' | grep -q odiaeresis; then
   echo "SKIPPED: this X server kept its US map after setxkbmap -layout de"
   exit 77
 fi
-
-# The visible window of the given client size, as "id x y", waiting up to $3 seconds.
-find_window() {
-  local width=$1 height=$2 limit=$3 id geometry
-  for _ in $(seq $((limit * 10))); do
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-      geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
-      eval "$geometry"
-      if [[ $WIDTH == "$width" && $HEIGHT == "$height" ]]; then
-        echo "$id $X $Y"
-        return 0
-      fi
-    done
-    sleep 0.1
-  done
-  return 1
-}
 
 # A game folder with the shipped actors and sounds, Maps as given, and a profile at level 6
 # (it brings the t and y keys) that has chosen its difficulty.

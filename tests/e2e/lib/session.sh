@@ -34,3 +34,32 @@ fail() {
   [[ -f $work/Player.ini ]] && { echo "--- Player.ini"; cat "$work/Player.ini"; }
   exit 1
 }
+
+# e2e_start_xvfb WxHxD [Xvfb options...]: starts the X server on $display, exports DISPLAY and
+# waits until it answers.
+e2e_start_xvfb() {
+  local screen=$1
+  shift
+  Xvfb "$display" -screen 0 "$screen" -nolisten tcp "$@" >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=$display
+  for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+}
+
+# find_window WIDTH HEIGHT SECONDS: the visible window of that client size, as "id x y",
+# waiting up to SECONDS for it.
+find_window() {
+  local width=$1 height=$2 limit=$3 id geometry
+  for _ in $(seq $((limit * 10))); do
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+      geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
+      eval "$geometry"
+      if [[ $WIDTH == "$width" && $HEIGHT == "$height" ]]; then
+        echo "$id $X $Y"
+        return 0
+      fi
+    done
+    sleep 0.1
+  done
+  return 1
+}
