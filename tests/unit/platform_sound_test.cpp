@@ -6,18 +6,9 @@
 #include <vector>
 
 #include "platform/wav_decoder.h"
-
+#include "little_endian_bytes.h"
 
 namespace {
-
-void Put16(std::string& s, uint16_t v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>(v >> 8);
-}
-void Put32(std::string& s, uint32_t v) {
-  Put16(s, static_cast<uint16_t>(v & 0xFFFF));
-  Put16(s, static_cast<uint16_t>(v >> 16));
-}
 
 struct WavSpec {
   uint16_t tag = 1;

@@ -11,19 +11,11 @@
 #include <vector>
 
 #include "platform/sample_cache_player.h"
+#include "little_endian_bytes.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-void Put16(std::string& s, uint16_t v) {
-  s += static_cast<char>(v & 0xFF);
-  s += static_cast<char>(v >> 8);
-}
-void Put32(std::string& s, uint32_t v) {
-  Put16(s, static_cast<uint16_t>(v & 0xFFFF));
-  Put16(s, static_cast<uint16_t>(v >> 16));
-}
 
 // A mono WAV file of the given 16-bit samples (tag 3 with 32 bits makes one we cannot decode).
 std::string Wav(const std::vector<int16_t>& values, uint16_t tag = 1, uint16_t bits = 16) {
