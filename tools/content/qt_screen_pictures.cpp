@@ -215,18 +215,22 @@ QImage FirstStart() {
   });
 }
 
+// The board under a screen's title: an inked plank with a brass line 3 px inside its edge.
+void HeaderBoard(QPainter& p, const QRectF& board) {
+  p.setPen(QPen(kInk, 1.5));
+  p.setBrush(QColor(70, 44, 26));
+  p.drawRect(board);
+  p.setPen(QPen(kBrass, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(board.adjusted(3, 3, -3, -3));
+}
+
 QImage ScoreBackground() {
   return paint::Supersample(315, 325, 2, [](QPainter& p) {
     DetRandom rng(9004);
     const QRectF all(0, 0, 315, 325);
     DarkPlanks(p, all, rng, 0.9);
-    // Header board under the title.
-    p.setPen(QPen(kInk, 1.5));
-    p.setBrush(QColor(70, 44, 26));
-    p.drawRect(QRectF(84, 10, 147, 50));
-    p.setPen(QPen(kBrass, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(87, 13, 141, 44));
+    HeaderBoard(p, QRectF(84, 10, 147, 50));
     Star(p, QPointF(44, 44), 16, kBrass, 6);
     Star(p, QPointF(271, 44), 16, kBrass, 6);
     Vignette(p, all, 150);
@@ -239,13 +243,7 @@ QImage ProgressBackground() {
     DetRandom rng(9009);
     const QRectF all(0, 0, 640, 480);
     DarkPlanks(p, all, rng, 0.85);
-    // Header board under the title.
-    p.setPen(QPen(kInk, 1.5));
-    p.setBrush(QColor(70, 44, 26));
-    p.drawRect(QRectF(220, 8, 200, 34));
-    p.setPen(QPen(kBrass, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(223, 11, 194, 28));
+    HeaderBoard(p, QRectF(220, 8, 200, 34));
     Star(p, QPointF(190, 25), 12, kBrass, 6);
     Star(p, QPointF(450, 25), 12, kBrass, 6);
     Vignette(p, all, 130);
