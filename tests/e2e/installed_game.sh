@@ -35,9 +35,7 @@ chmod -R a-w "$dest"
 (cd "$dest" && find . -printf '%p %s %T@\n' | sort) >"$work/before"
 mkdir -p "$home"
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do DISPLAY=$display xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+e2e_start_xvfb 1280x1024x24
 
 # Started from another folder, as a desktop's menu does: nothing may depend on the current folder.
 (cd "$work" && exec env -i PATH=/usr/bin:/bin HOME="$home" USER=tester DISPLAY="$display" "$game" \

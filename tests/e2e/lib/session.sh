@@ -14,10 +14,9 @@ e2e_require() {
   done
 }
 
-# e2e_session NAME: sets work (a scratch folder, removed at exit) and display.
+# e2e_session NAME: sets work (a scratch folder, removed at exit).
 e2e_session() {
   work=$(mktemp -d "/tmp/keyslinger-$1-XXXXXX")
-  display=":$((200 + RANDOM % 500))"
   trap e2e_cleanup EXIT
 }
 
@@ -32,18 +31,32 @@ e2e_cleanup() {
 fail() {
   echo "FAILED: $*"
   [[ -f $work/Player.ini ]] && { echo "--- Player.ini"; cat "$work/Player.ini"; }
+  [[ -s $work/game.log ]] && { echo "--- game.log"; tail -n 30 "$work/game.log"; }
   exit 1
 }
 
-# e2e_start_xvfb WxHxD [Xvfb options...]: starts the X server on $display, exports DISPLAY and
-# waits until it answers.
+# e2e_start_xvfb WxHxD [Xvfb options...]: starts an X server on a display number it picks
+# itself (so parallel tests and stale lock files never collide), sets and exports DISPLAY
+# and display, and waits until the server reports it is ready.
 e2e_start_xvfb() {
-  local screen=$1
+  local screen=$1 number=""
   shift
-  Xvfb "$display" -screen 0 "$screen" -nolisten tcp "$@" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$work/xvfb.display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
+  # Xvfb writes the number only once it accepts clients; a busy machine may take a while.
+  for _ in $(seq 600); do
+    read -r number <"$work/xvfb.display" 2>/dev/null
+    [[ -n $number ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [[ -z $number ]]; then
+    echo "--- Xvfb's output"
+    cat "$work/xvfb.log"
+    fail "Xvfb did not start"
+  fi
+  display=":$number"
   export DISPLAY=$display
-  for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
 # find_window WIDTH HEIGHT SECONDS: the visible window of that client size, as "id x y",
