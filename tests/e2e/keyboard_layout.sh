@@ -17,13 +17,12 @@ fail() {
   exit 1
 }
 
-e2e_start_xvfb 1280x1024x24 -r
+# An X server resets when its last client leaves, and a reset brings back the US map that
+# setxkbmap replaced: -noreset keeps the German map between setxkbmap and the game.
+e2e_start_xvfb 1280x1024x24 -r -noreset
 setxkbmap -layout de || fail "setxkbmap -layout de failed"
-# Some X servers accept the request and keep their map: then there is nothing to test here.
-if ! xkbcomp -w0 "$display" - 2>/dev/null | grep -A1 'key <AC10>' | grep -q odiaeresis; then
-  echo "SKIPPED: this X server kept its US map after setxkbmap -layout de"
-  exit 77
-fi
+xkbcomp -w0 "$display" - 2>/dev/null | grep -A2 'key <AC10>' | grep -q odiaeresis ||
+  fail "the X server kept its US map after setxkbmap -layout de"
 
 # A game folder with the shipped actors and sounds, Maps as given, and a profile at level 6
 # (it brings the t and y keys) that has chosen its difficulty.
