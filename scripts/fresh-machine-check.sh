@@ -122,7 +122,7 @@ wait_for_menu() {
 
 start_xvfb() {
   local r=$1 display=$2
-  chroot "$r" Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  chroot "$r" Xvfb "$display" -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
   for _ in $(seq 100); do chroot "$r" env DISPLAY="$display" xdotool getmouselocation >/dev/null 2>&1 && return 0; sleep 0.2; done
   echo "Xvfb $display did not start"
   return 1

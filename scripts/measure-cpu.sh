@@ -110,7 +110,7 @@ measure_once() {
   else
     unset PULSE_SERVER
   fi
-  Xvfb "$display" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$display" -noreset -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
   pids+=($!)
   export DISPLAY=$display
   for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done

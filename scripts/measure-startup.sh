@@ -8,7 +8,7 @@ work=$(mktemp -d /tmp/keyslinger-startup-XXXXXX)
 cp -r "$game_dir"/. "$work"/
 rm -f "$work/Player.ini"
 display=":$((300 + RANDOM % 300))"
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display

@@ -37,11 +37,14 @@ fail() {
 
 # e2e_start_xvfb WxHxD [Xvfb options...]: starts an X server on a display number it picks
 # itself (so parallel tests and stale lock files never collide), sets and exports DISPLAY
-# and display, and waits until the server reports it is ready.
+# and display, and waits until the server reports it is ready. -noreset: an X server resets
+# when its last client leaves, refusing whoever connects in that moment and bringing back its
+# first keyboard map; the scripts' xdotool calls come and go while the game connects, which
+# made the game's connection fail now and then.
 e2e_start_xvfb() {
   local screen=$1 number=""
   shift
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp "$@" 3>"$work/xvfb.display" >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "$screen" -nolisten tcp "$@" 3>"$work/xvfb.display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   # Xvfb writes the number only once it accepts clients; a busy machine may take a while.
   for _ in $(seq 600); do
