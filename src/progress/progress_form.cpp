@@ -11,6 +11,7 @@
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "platform/keyboard_layout.h"
 #include "profiles/button_sound.h"
 #include "progress/progress_recorder.h"
 #include "progress/taught_keys.h"
@@ -112,14 +113,17 @@ void TfmProgress::ShowModal() {
 }
 
 void TfmProgress::FormShow() {
-  // The levels are read when the screen shows, as a level designer may have changed them.
-  taught_ = TaughtKeys(app_.shared.appDir, app_.shared.lastLevel);
+  // The levels and the layout are read when the screen shows, as a level designer may have
+  // changed the one and the player switched the other; the keys are drawn where they sit on
+  // the player's keyboard, named by what they type there, as the shots were recorded.
+  layout_ = app_.services.keyboard ? app_.services.keyboard->ActiveTable() : std::nullopt;
+  taught_ = TaughtKeys(app_.shared.appDir, app_.shared.lastLevel, layout_ ? &*layout_ : nullptr);
   data_ = app_.shared.progress ? app_.shared.progress->Load(app_.shared.currentPlayer) : ProgressData{};
   SetLevelFilter(0);
 }
 
 void TfmProgress::SetLevelFilter(int32_t level) {
-  view_ = MakeProgressView(data_, taught_, level);
+  view_ = MakeProgressView(data_, taught_, level, layout_ ? &*layout_ : nullptr);
   update();
 }
 

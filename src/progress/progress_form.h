@@ -1,11 +1,13 @@
 // TfmProgress: the progress screen of the current profile: the keyboard coloured by accuracy,
 // the keys to practise, the chart of finished runs and the totals.
 #pragma once
+#include "platform/key_table.h"
 #include "progress/progress_view.h"
 
 #include <QDialog>
 #include <QPixmap>
 #include <QRect>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,6 +47,7 @@ class TfmProgress : public QDialog {
   AppContext& app_;
   QPixmap background_;
   ProgressData data_;
+  std::optional<KeyTable> layout_;  // the player's layout when the screen showed, if readable
   std::vector<std::string> taught_;
   ProgressView view_;
   TVtxSpdButton* btnOk_ = nullptr;

@@ -17,13 +17,13 @@ std::string PractiseLine(const KeyStats& stats) {
 std::string DayOf(const std::string& startedAt) { return startedAt.substr(0, 10); }
 
 ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
-                              int32_t levelFilter) {
+                              int32_t levelFilter, const KeyTable* layout) {
   ProgressView view;
   const std::vector<KeyStats> stats = KeyStatsOf(data.chances);
   std::map<std::string, const KeyStats*> byKey;
   for (const KeyStats& s : stats) byKey[s.key] = &s;
 
-  const std::vector<std::vector<std::string>> rows = KeyboardRows(taughtKeys);
+  const std::vector<std::vector<std::string>> rows = KeyboardRows(taughtKeys, layout);
   for (size_t r = 0; r < rows.size(); ++r) {
     for (size_t c = 0; c < rows[r].size(); ++c) {
       KeyTile tile;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+class KeyTable;
+
 struct KeyTile {
   std::string key;
   int row = 0;
@@ -43,9 +45,10 @@ std::string PractiseLine(const KeyStats& stats);
 // The day of a time stamp, "2026-12-09"; the text itself when it is shorter.
 std::string DayOf(const std::string& startedAt);
 
-// levelFilter 0 charts every level's runs, else only that level's.
+// levelFilter 0 charts every level's runs, else only that level's. The keyboard's keys are
+// named as on layout, when it is known (see KeyboardRows).
 ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
-                              int32_t levelFilter);
+                              int32_t levelFilter, const KeyTable* layout = nullptr);
 
 // The filter after (step +1) or before (step -1) current, cycling through all levels (0) and
 // 1..lastLevel.

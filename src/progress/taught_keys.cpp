@@ -1,6 +1,8 @@
 // The keys the levels teach, and where they sit on the keyboard the progress screen draws.
 #include "progress/taught_keys.h"
 
+#include "level/place_letters.h"
+#include "platform/key_table.h"
 #include "platform/text_case.h"
 #include "profiles/ini_store.h"
 
@@ -14,25 +16,29 @@ bool Contains(const std::vector<std::string>& keys, const std::string& key) {
 }
 }  // namespace
 
-std::vector<std::string> TaughtKeys(const std::string& appDir, int lastLevel) {
+std::vector<std::string> TaughtKeys(const std::string& appDir, int lastLevel, const KeyTable* layout) {
   std::vector<std::string> keys;
   for (int n = 1; n <= lastLevel; ++n) {
     const IniStore map(appDir + "Maps/Level" + std::to_string(n) + "/Map.ini");
+    const bool byPosition = layout && ReadLetterLayout(map) == LetterLayout::UsKeys;
     for (const std::string& section : map.ReadSections()) {
       if (EqualsNoCaseAscii(section, "Map") || EqualsNoCaseAscii(section, "Objects")) continue;
-      const std::string key = ToLowerUtf8(FirstCharacterUtf8(map.ReadString(section, "letter", "")));
+      std::string letter = map.ReadString(section, "letter", "");
+      if (byPosition) letter = layout->MapLetter(letter);
+      const std::string key = ToLowerUtf8(FirstCharacterUtf8(letter));
       if (!key.empty() && !Contains(keys, key)) keys.push_back(key);
     }
   }
   return keys;
 }
 
-std::vector<std::vector<std::string>> KeyboardRows(const std::vector<std::string>& taught) {
+std::vector<std::vector<std::string>> KeyboardRows(const std::vector<std::string>& taught, const KeyTable* layout) {
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> all;
   for (const char* row : kRows) {
     std::vector<std::string> keys;
-    for (const char* c = row; *c; ++c) keys.emplace_back(1, *c);
+    // A key that types nothing printable there keeps its US name, as a level's letter does.
+    for (const char* c = row; *c; ++c) keys.push_back(layout ? layout->MapLetter(std::string(1, *c)) : std::string(1, *c));
     all.insert(all.end(), keys.begin(), keys.end());
     rows.push_back(std::move(keys));
   }

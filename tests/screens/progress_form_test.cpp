@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "profiles/main_menu_form.h"
+#include "platform/keyboard_layout.h"
+#include "platform/xkb_key_tables.h"
 #include "progress/progress_database.h"
 #include "progress/progress_form.h"
 #include "progress/progress_recorder.h"
@@ -99,6 +101,38 @@ TEST(ProgressScreen, ArrowsChooseTheChartsLevelAndEscapeOrEnterClose) {
     EXPECT_FALSE(screen.isVisible());
     EXPECT_EQ(screen.View().filterText, "Level 16");
   }
+}
+
+// A German player's hits on the key a level names y are recorded as z: the keyboard shows them
+// on that key, where the German keyboard has z, and names the keys as it does.
+TEST(ProgressScreen, OnAGermanKeyboardTheKeysAreWhereThePlayersKeyboardHasThem) {
+  ProgressWorld world;
+  std::ofstream(world.shared.appDir + "Maps/Level1/Map.ini")
+      << "[Map]\nLayout=us\n[Objects]\n[a]\nletter=y\n[b]\nletter=z\n";
+  {
+    ProgressDatabase db(world.shared.PlayerDataDir() + kProgressFileName);
+    db.Open();
+    std::vector<PendingRun> runs(1);
+    runs[0].run = RunRecord{0, "Anna", 1, "easy", "2026-12-01T10:00:00Z", 60000, kOutcomeFinished,
+                            RunResult{90, 20, 0, 0, true}};
+    for (int i = 0; i < 20; ++i) runs[0].shots.push_back(ShotRecord{1000, "z", "POINT", "z", "z", 500, false});
+    db.Write(runs);
+  }
+  FixedKeyboardLayout german(KeyTableForLayout("de"));
+  ASSERT_TRUE(german.table);
+  world.services.keyboard = &german;
+  TfmProgress screen(world.app);
+  screen.FormShow();
+  screen.show();
+  EXPECT_EQ(german.reads, 1);
+  const QRect z = screen.KeyRect("z");
+  const QRect y = screen.KeyRect("y");
+  EXPECT_LT(z.top(), y.top());  // z on the upper letter row, y at the bottom left
+  EXPECT_EQ(PixelInside(screen, "z").rgb(), TfmProgress::AccuracyColor(100).rgb());
+  const QColor unrated = PixelInside(screen, "y");  // taught (the US z key), not yet tried
+  EXPECT_EQ(unrated.red(), unrated.blue());
+  EXPECT_FALSE(screen.KeyRect("\xc3\xb6").isEmpty());
+  EXPECT_TRUE(screen.KeyRect(";").isEmpty());
 }
 
 TEST(ProgressScreen, AnEmptyDatabaseShowsGreyKeysAndNoRuns) {

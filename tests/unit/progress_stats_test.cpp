@@ -1,5 +1,6 @@
 // The progress screen's arithmetic: medians, accuracy per key over its last chances, the
 // weakest keys, streaks, the texts of the totals, time stamps and the keys the levels teach.
+#include "platform/xkb_key_tables.h"
 #include "progress/progress_stats.h"
 #include "progress/progress_view.h"
 #include "progress/taught_keys.h"
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -131,6 +134,31 @@ TEST(ProgressStats, TheShippedLevelsTeachTheirLettersOnTheKeyboardsRows) {
   ASSERT_EQ(withExtra.size(), 5u);
   EXPECT_EQ(withExtra[4], std::vector<std::string>{"\xc3\xa9"});
   EXPECT_TRUE(TaughtKeys("/nonexistent/", 16).empty());
+}
+
+// The shots of a German player are recorded as the German keys type them (z on the US y key),
+// so the keyboard names each position by what it types there, and the levels that name US keys
+// teach those characters.
+TEST(ProgressStats, OnAnotherLayoutTheKeysAreNamedAndTaughtAsThatLayoutTypesThem) {
+  const std::optional<KeyTable> de = KeyTableForLayout("de");
+  ASSERT_TRUE(de);
+  const std::vector<std::string> taught = TaughtKeys(std::string(CONTENT_DIR) + "/", 16, &*de);
+  for (const char* key : {"f", "z", "y", "\xc3\xb6", "-"}) {  // "-" on the US / key
+    EXPECT_NE(std::find(taught.begin(), taught.end(), key), taught.end()) << key;
+  }
+  EXPECT_EQ(std::find(taught.begin(), taught.end(), ";"), taught.end());
+  const auto rows = KeyboardRows(taught, &*de);
+  ASSERT_EQ(rows.size(), 4u);  // every taught key sits on the German rows too
+  EXPECT_EQ(rows[1][5], "z");
+  EXPECT_EQ(rows[3][0], "y");
+  EXPECT_EQ(rows[2][9], "\xc3\xb6");
+  EXPECT_EQ(rows[0][11], "=");  // a dead key there keeps its US name
+  // A level that writes its letters as characters teaches them as written on any layout.
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "keyslinger-taught-keys";
+  std::filesystem::create_directories(dir / "Maps/Level1");
+  std::ofstream(dir / "Maps/Level1/Map.ini") << "[Map]\n[Objects]\n[a]\nletter=y\n";
+  EXPECT_EQ(TaughtKeys(dir.string() + "/", 1, &*de), std::vector<std::string>{"y"});
+  std::filesystem::remove_all(dir);
 }
 
 TEST(ProgressStats, TheViewChartsTheChosenLevelAndColoursOnlyRatedTaughtKeys) {
