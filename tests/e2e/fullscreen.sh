@@ -8,7 +8,7 @@ set -u
 game_dir=$1
 data_dir=$2
 source "$(dirname "$0")/lib/session.sh"
-e2e_require "xvfb xdotool imagemagick" Xvfb xdotool import convert
+e2e_require "xvfb xdotool imagemagick" Xvfb xdotool import convert compare
 
 e2e_session fullscreen
 
@@ -42,7 +42,8 @@ sleep 0.5
 xdotool key F11
 wait_geometry "$game" 10 "0 0 1920 1080" || fail "F11 did not make the game cover the screen"
 grep -qx "fullscreen=1" "$work/Player.ini" || fail "the full-screen choice was not stored"
-sleep 1.5                                              # the bandit appears
+# The world's picture above the time, 2.25 times its size in the middle of the screen.
+wait_for_change 240 0 1440 900 20 || fail "no bandit came up"
 import -window root "$work/full.png"
 # The world is 2.25 times its size, 1440 wide, in black borders of 240 on each side.
 [[ $(pixel "$work/full.png" 100 540) == "#000000" ]] || fail "no black border on the left"

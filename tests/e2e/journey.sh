@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # A player's first journey through the real game under Xvfb: Enter on the menu, HARD, a shot at
 # a bandit with a real key press, the results screen, CONTINUE; then Player.ini is checked.
-# Usage: journey.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb or xdotool.
+# Usage: journey.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb, xdotool or
+# ImageMagick.
 set -u
 game_dir=$1
 data_dir=$2
 source "$(dirname "$0")/lib/session.sh"
-e2e_require "xvfb xdotool x11-utils" Xvfb xdotool xprop
+e2e_require "xvfb xdotool x11-utils imagemagick" Xvfb xdotool xprop import compare
 
 e2e_session journey
 
@@ -41,9 +42,9 @@ for _ in 1 2 3; do
   xdotool mousemove $((x + 240)) $((y + 132)) click 1  # HARD
   find_window 640 480 6 >/dev/null && break
 done
-read -r game _ _ < <(find_window 640 480 5) || fail "the game screen did not show"
+read -r game x y < <(find_window 640 480 5) || fail "the game screen did not show"
 check_title "$game" "the game screen"
-sleep 1.5                                              # the bandit appears
+wait_for_change "$x" "$y" 640 400 20 || fail "no bandit came up"
 xdotool key f
 read -r results _ _ < <(find_window 315 325 15) || fail "the results screen did not show"
 check_title "$results" "the results screen"

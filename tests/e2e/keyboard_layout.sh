@@ -102,7 +102,7 @@ sed -i 's/^letter=.*\r$/letter=y\r/' "$ini"
 printf '[Step1]\r\ncommand=1\r\nparam1=rustler\r\nparam2=20000\r\n[Step2]\r\ncommand=2\r\nparam1=3000\r\nparam2=0:0:1\r\n' \
   >"$work/shots/Maps/Level6/Script.ini"
 start_game shots
-sleep 1.5                                              # the first rustler has come up
+wait_for_change "$game_x" "$game_y" 640 400 20 || fail "no rustler came up"
 xdotool key z                                          # the US y key's character there
 read -r _ _ _ < <(find_window 315 325 30) || fail "the results screen did not show"
 sleep 0.5

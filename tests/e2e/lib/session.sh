@@ -79,3 +79,17 @@ find_window() {
   done
   return 1
 }
+
+# wait_for_change X Y WIDTH HEIGHT SECONDS: waits until that rectangle of the screen differs from
+# what it showed when called (a figure coming up at a place, or its tag blinking), up to
+# SECONDS. Scripts crop above the running time so that only the level's figures count.
+wait_for_change() {
+  local geometry="$3x$4+$1+$2" limit=$5
+  import -window root -crop "$geometry" +repage "$work/unchanged.png" 2>/dev/null || return 1
+  for _ in $(seq $((limit * 5))); do
+    sleep 0.2
+    import -window root -crop "$geometry" +repage "$work/now.png" 2>/dev/null || continue
+    [[ $(compare -metric AE "$work/unchanged.png" "$work/now.png" null: 2>&1) != 0 ]] && return 0
+  done
+  return 1
+}
