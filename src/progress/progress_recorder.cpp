@@ -188,18 +188,22 @@ bool ProgressRecorder::EnsureOpen() {
   return true;
 }
 
+template <class Work>
+bool ProgressRecorder::OnDatabase(Work&& work) {
+  if (!EnsureOpen()) return false;
+  try {
+    work();
+    return true;
+  } catch (const ProgressError&) {
+    return false;
+  }
+}
+
 bool ProgressRecorder::Flush() {
   if (flushing_) return false;
   if (pending_.empty()) return true;
   flushing_ = true;
-  bool written = false;
-  if (EnsureOpen()) {
-    try {
-      db_->Write(pending_);
-      written = true;
-    } catch (const ProgressError&) {
-    }
-  }
+  const bool written = OnDatabase([&] { db_->Write(pending_); });
   if (written) {
     // Closed runs are stored whole; the open one stays, with its id, for its next shots.
     const size_t keep = runOpen_ ? 1 : 0;
@@ -220,12 +224,9 @@ void ProgressRecorder::Report() {
 
 ProgressData ProgressRecorder::Load(const std::string& profile) {
   Flush();
-  if (!EnsureOpen()) return {};
-  try {
-    return db_->Load(profile);
-  } catch (const ProgressError&) {
-    return {};
-  }
+  ProgressData data;
+  OnDatabase([&] { data = db_->Load(profile); });
+  return data;
 }
 
 void ProgressRecorder::DeleteProfile(const std::string& profile) {
@@ -235,13 +236,5 @@ void ProgressRecorder::DeleteProfile(const std::string& profile) {
   pending_.erase(std::remove_if(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(keep),
                                 [&](const PendingRun& run) { return EqualsNoCaseAscii(run.run.profile, profile); }),
                  pending_.end() - static_cast<std::ptrdiff_t>(keep));
-  bool deleted = false;
-  if (EnsureOpen()) {
-    try {
-      db_->DeleteProfile(profile);
-      deleted = true;
-    } catch (const ProgressError&) {
-    }
-  }
-  if (!deleted) Report();
+  if (!OnDatabase([&] { db_->DeleteProfile(profile); })) Report();
 }

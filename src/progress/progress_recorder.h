@@ -59,6 +59,10 @@ class ProgressRecorder : public LevelPlayListener {
   void CloseRun(const char* outcome);
   void Report();
   bool EnsureOpen();
+  // Runs the database work on the open database; false when it cannot be opened or the work
+  // fails.
+  template <class Work>
+  bool OnDatabase(Work&& work);
   void Append(ShotRecord shot);
   void Bound();
 

@@ -5,47 +5,21 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QPainter>
-#include <QTemporaryDir>
 
-#include <filesystem>
 #include <fstream>
 
-#include "app/app_context.h"
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "../screens/game_folder_world.h"
 #include "level/game_form.h"
 #include "level/level_play.h"
-#include "platform/file_picture_loader.h"
-#include "platform/message_boxes.h"
 #include "platform/qt_text_measurer.h"
-#include "platform/random.h"
-#include "platform/shell.h"
-#include "platform/sound_player.h"
-#include "platform/virtual_timer_service.h"
-#include "profiles/ini_store.h"
 
 namespace {
 
 // Level 1 of the test game with eight places, each with its tag, and one bandit on screen.
-struct PaintWorld {
-  QTemporaryDir tempDir;
-  SharedState shared;
-  VirtualTimerService timers;
-  RecordingSoundPlayer sound;
-  FilePictureLoader pictures;
-  QtTextMeasurer text;
-  RecordingMessageBoxes messages;
-  Random random{3};
-  Services services{timers, sound, pictures, text, messages, random};
-  RecordingShell shell;
-  NullLevelPlayHost host;
-  AppContext app{shared, services, shell, nullptr, {}};
+struct PaintWorld : GameFolderWorld<QtTextMeasurer> {
   std::unique_ptr<TfmGame> form;
 
-  PaintWorld() {
-    const std::string dir = tempDir.path().toStdString();
-    std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
+  PaintWorld() : GameFolderWorld("bench") {
     std::ofstream map(dir + "/Maps/Level1/Map.ini");
     map << "[Map]\nLBMP=Tag.bmp\nLsize=14\n[Objects]\nbandit=Bandit\n";
     for (int i = 0; i < 8; ++i) {
@@ -55,9 +29,6 @@ struct PaintWorld {
     map.close();
     std::ofstream(dir + "/Maps/Level1/Script.ini")
         << "[t]\ncommand=1\nparam1=bandit\nparam2=3000000\n[w]\ncommand=2\nparam1=6000000\nparam2=900000:0:4\n";
-    shared.appDir = dir + "/";
-    shared.playerStore = std::make_unique<IniStore>(dir + "/Player.ini");
-    shared.currentPlayer = "bench";
     form = std::make_unique<TfmGame>(app, host);
     form->Level().StartLevel("Level1");
     timers.Advance(5000);

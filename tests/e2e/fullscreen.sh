@@ -12,16 +12,12 @@ e2e_require "xvfb xdotool imagemagick" Xvfb xdotool import convert compare
 
 e2e_session fullscreen
 
-cp "$game_dir/keyslinger" "$work/"
-cp -r "$data_dir/journey/Maps" "$work/"
-cp -r "$data_dir/game/Objects" "$work/"
-mkdir -p "$work/sounds"
+e2e_journey_folder
 printf '[curplayer]\nname=tester\nsound=0\n[tester]\nlevels=1\ncurlevel=1\nup=Hard\nfirststart=1\n' >"$work/Player.ini"
 
 e2e_start_xvfb 1920x1080x24
 
-(cd "$work" && exec ./keyslinger >"$work/game.log" 2>&1) &
-game_pid=$!
+e2e_start_game
 # Waits up to $2 seconds for window $1 to have geometry "X Y WIDTH HEIGHT" $3.
 wait_geometry() {
   local id=$1 limit=$2 want=$3

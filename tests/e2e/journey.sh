@@ -11,15 +11,11 @@ e2e_require "xvfb xdotool x11-utils imagemagick" Xvfb xdotool xprop import compa
 
 e2e_session journey
 
-cp "$game_dir/keyslinger" "$work/"
-cp -r "$data_dir/journey/Maps" "$work/"
-cp -r "$data_dir/game/Objects" "$work/"
-mkdir -p "$work/sounds"
+e2e_journey_folder
 
 e2e_start_xvfb 1280x1024x24
 
-(cd "$work" && exec ./keyslinger >"$work/game.log" 2>&1) &
-game_pid=$!
+e2e_start_game
 
 # Both the old and the new title property carry the application title, and a search by name finds it.
 check_title() {

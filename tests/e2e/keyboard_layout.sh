@@ -38,8 +38,7 @@ make_game() {
 
 start_game() {
   local dir=$work/$1
-  (cd "$dir" && exec ./keyslinger >"$dir/game.log" 2>&1) &
-  game_pid=$!
+  e2e_start_game "$dir"
   read -r _ _ _ < <(find_window 305 361 20) || fail "the main menu did not show"
   sleep 0.5                                            # a loaded machine maps before it listens
   xdotool key Return                                   # START GAME

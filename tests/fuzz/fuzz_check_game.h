@@ -2,6 +2,7 @@
 #pragma once
 #include <stdlib.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -52,6 +53,21 @@ inline const std::string& GameDir() {
     return pattern;
   }();
   return dir;
+}
+
+// Writes the input as the level's Map.ini, Script.ini and actor's Object.ini, their texts
+// separated by 0x01 bytes; the files the input does not reach keep their valid text.
+inline void WriteIniFiles(const uint8_t* data, size_t size) {
+  const std::string input(reinterpret_cast<const char*>(data), size);
+  const char* const files[] = {"/Maps/Level1/Map.ini", "/Maps/Level1/Script.ini", "/Objects/A/Object.ini"};
+  size_t start = 0;
+  for (const char* file : files) {
+    if (start > input.size()) break;
+    size_t end = input.find('\x01', start);
+    if (end == std::string::npos) end = input.size();
+    Write(GameDir() + file, input.substr(start, end - start));
+    start = end + 1;
+  }
 }
 
 // Puts every file of the game folder back as it should be.

@@ -32,16 +32,7 @@ const std::string& MapJpeg() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz_check::Reset();
   fuzz_check::Write(fuzz_check::GameDir() + "/Maps/Level1/Map.jpg", MapJpeg());
-  const std::string input(reinterpret_cast<const char*>(data), size);
-  const char* const files[] = {"/Maps/Level1/Map.ini", "/Maps/Level1/Script.ini", "/Objects/A/Object.ini"};
-  size_t start = 0;
-  for (const char* file : files) {
-    if (start > input.size()) break;
-    size_t end = input.find('\x01', start);
-    if (end == std::string::npos) end = input.size();
-    fuzz_check::Write(fuzz_check::GameDir() + file, input.substr(start, end - start));
-    start = end + 1;
-  }
+  fuzz_check::WriteIniFiles(data, size);
 
   VirtualTimerService timers;
   RecordingSoundPlayer sound;

@@ -4,29 +4,19 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
 #include <filesystem>
-#include <sys/stat.h>
 #include <fstream>
+#include <sys/stat.h>
 
-#include "app/app_context.h"
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "game_folder_world.h"
 #include "level/game_form.h"
 #include "level/letterbox.h"
+#include "level/level_play.h"
 #include "level/qt_game_keys.h"
 #include "profiles/display_choice.h"
-#include "level/level_play.h"
-#include "platform/file_picture_loader.h"
-#include "platform/random.h"
-#include "platform/shell.h"
-#include "platform/sound_player.h"
-#include "platform/text_measurer.h"
-#include "platform/virtual_timer_service.h"
-#include "profiles/ini_store.h"
 #include "targets/bot_image.h"
 
 namespace {
@@ -40,31 +30,14 @@ struct ForwardingHost : NullLevelPlayHost {
 };
 
 // The test game folder with one bandit at the door (f, at 100,50) and a long wave.
-struct GameScreenWorld {
-  QTemporaryDir tempDir;
-  SharedState shared;
-  VirtualTimerService timers;
-  RecordingSoundPlayer sound;
-  FilePictureLoader pictures;
-  FixedTextMeasurer text;
-  RecordingMessageBoxes messages;
-  Random random{3};
-  Services services{timers, sound, pictures, text, messages, random};
-  RecordingShell shell;
-  ForwardingHost host;
-  AppContext app{shared, services, shell, nullptr, {}};
+struct GameScreenWorld : GameFolderWorld<FixedTextMeasurer, ForwardingHost> {
   std::unique_ptr<TfmGame> form;
 
   GameScreenWorld() {
-    const std::string dir = tempDir.path().toStdString();
-    std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
     std::ofstream(dir + "/Maps/Level1/Map.ini")
         << "[Map]\nLBMP=Tag.bmp\n[Objects]\nbandit=Bandit\n[door]\nx=100\ny=50\nh=64\nside=1\nletter=f\n";
     std::ofstream(dir + "/Maps/Level1/Script.ini")
         << "[t]\ncommand=1\nparam1=bandit\nparam2=30000\n[w]\ncommand=2\nparam1=60000\nparam2=9000:0:1\n";
-    shared.appDir = dir + "/";
-    shared.playerStore = std::make_unique<IniStore>(dir + "/Player.ini");
-    shared.currentPlayer = "tester";
     form = std::make_unique<TfmGame>(app, host);
     host.form = form.get();
     app.screens.fmGame = form.get();

@@ -2,62 +2,36 @@
 // character: pixel for pixel the tag of a level that writes that character.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "game_folder_world.h"
 #include "level/game_form.h"
 #include "level/level_play.h"
-#include "platform/file_picture_loader.h"
 #include "platform/keyboard_layout.h"
-#include "platform/random.h"
-#include "platform/shell.h"
-#include "platform/sound_player.h"
-#include "platform/text_measurer.h"
-#include "platform/virtual_timer_service.h"
 #include "platform/xkb_key_tables.h"
-#include "profiles/ini_store.h"
 
 namespace {
 
 // The tags of a level with places at ; and y (written as given), drawn with the given layout.
 QImage TagsDrawn(const std::vector<std::string>& letters, const std::string& layoutKey, const char* keyboardLayout) {
-  QTemporaryDir tempDir;
-  const std::string dir = tempDir.path().toStdString();
-  std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
-  std::ofstream map(dir + "/Maps/Level1/Map.ini");
+  GameFolderWorld<> world;
+  FixedKeyboardLayout keyboard(KeyTableForLayout(keyboardLayout));
+  world.services.keyboard = &keyboard;
+  std::ofstream map(world.dir + "/Maps/Level1/Map.ini");
   map << "[Map]\nLBMP=Tag.bmp\nLsize=14\n" << layoutKey << "[Objects]\nbandit=Bandit\n";
   for (size_t i = 0; i < letters.size(); ++i) {
     map << "[p" << i << "]\nx=" << 100 + 100 * i << "\ny=50\nh=64\nletter=" << letters[i] << "\n";
   }
   map.close();
-  std::ofstream(dir + "/Maps/Level1/Script.ini") << "[t]\ncommand=1\nparam1=bandit\nparam2=30000\n";
-  SharedState shared;
-  VirtualTimerService timers;
-  RecordingSoundPlayer sound;
-  FilePictureLoader pictures;
-  FixedTextMeasurer text;
-  RecordingMessageBoxes messages;
-  Random random{3};
-  FixedKeyboardLayout keyboard(KeyTableForLayout(keyboardLayout));
-  Services services{timers, sound, pictures, text, messages, random, &keyboard};
-  RecordingShell shell;
-  NullLevelPlayHost host;
-  AppContext app{shared, services, shell, nullptr, {}};
-  shared.appDir = dir + "/";
-  shared.playerStore = std::make_unique<IniStore>(dir + "/Player.ini");
-  shared.currentPlayer = "tester";
-  TfmGame form(app, host);
-  app.screens.fmGame = &form;
-  app.level = &form.Level();
+  std::ofstream(world.dir + "/Maps/Level1/Script.ini") << "[t]\ncommand=1\nparam1=bandit\nparam2=30000\n";
+  TfmGame form(world.app, world.host);
+  world.app.screens.fmGame = &form;
+  world.app.level = &form.Level();
   form.ShowScreen();
   EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
   form.Level().StartLevel("Level1");

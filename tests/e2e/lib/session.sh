@@ -93,3 +93,19 @@ wait_for_change() {
   done
   return 1
 }
+
+# e2e_journey_folder: the game in $work with the journey's levels, the test actors and no sounds
+# (game_dir and data_dir are the scripts' arguments).
+e2e_journey_folder() {
+  cp "$game_dir/keyslinger" "$work/"
+  cp -r "$data_dir/journey/Maps" "$data_dir/game/Objects" "$work/"
+  mkdir -p "$work/sounds"
+}
+
+# e2e_start_game [DIR]: starts the game in DIR ($work by default), its output in DIR/game.log,
+# and sets game_pid.
+e2e_start_game() {
+  local dir=${1:-$work}
+  (cd "$dir" && exec ./keyslinger >"$dir/game.log" 2>&1) &
+  game_pid=$!
+}

@@ -1,0 +1,45 @@
+// The test game folder copied into a temporary folder, with the services a game screen plays on:
+// virtual timers, recorded sounds, messages and shell, pictures read from the folder, a Player.ini
+// store, and the text measurer and level play host the test chooses.
+#pragma once
+#include <QTemporaryDir>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/app_context.h"
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "level/level_play_host.h"
+#include "platform/file_picture_loader.h"
+#include "platform/message_boxes.h"
+#include "platform/random.h"
+#include "platform/shell.h"
+#include "platform/sound_player.h"
+#include "platform/text_measurer.h"
+#include "platform/virtual_timer_service.h"
+#include "profiles/ini_store.h"
+
+template <class Text = FixedTextMeasurer, class Host = NullLevelPlayHost>
+struct GameFolderWorld {
+  QTemporaryDir tempDir;
+  const std::string dir = tempDir.path().toStdString();  // without the closing slash
+  SharedState shared;
+  VirtualTimerService timers;
+  RecordingSoundPlayer sound;
+  FilePictureLoader pictures;
+  Text text;
+  RecordingMessageBoxes messages;
+  Random random{3};
+  Services services{timers, sound, pictures, text, messages, random};
+  RecordingShell shell;
+  Host host;
+  AppContext app{shared, services, shell, nullptr, {}};
+
+  explicit GameFolderWorld(const std::string& player = "tester") {
+    std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
+    shared.appDir = dir + "/";
+    shared.playerStore = std::make_unique<IniStore>(dir + "/Player.ini");
+    shared.currentPlayer = player;
+  }
+};
