@@ -35,7 +35,6 @@ public:
   // (typed characters are lower-cased before they are compared). A letter that names no key,
   // a dead key, or a key that types nothing printable keeps the letter as written.
   std::string MapLetter(const std::string& letter) const;
-  bool Empty() const { return keys_.empty(); }
 
 private:
   std::map<std::string, KeyTyped, std::less<>> keys_;

@@ -31,8 +31,6 @@ class TfmProgress : public QDialog {
   QRect KeyRect(const std::string& key) const;
   static QColor AccuracyColor(int percent);
   TVtxSpdButton* BtnOk() const { return btnOk_; }
-  TVtxSpdButton* BtnPrevious() const { return btnPrevious_; }
-  TVtxSpdButton* BtnNext() const { return btnNext_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
