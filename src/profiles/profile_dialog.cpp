@@ -139,7 +139,8 @@ void ProfileDialog::Delete() {
   Guarded([&] {
     // The file goes first: when it cannot be written, the list still shows what the file holds.
     shared_.playerStore->EraseSection(doomed);
-    if (shared_.progress) shared_.progress->DeleteProfile(doomed);
+    // The records match names without letter case: they go with the last section of the name.
+    if (shared_.progress && !shared_.playerStore->SectionExists(doomed)) shared_.progress->DeleteProfile(doomed);
     view_.players.erase(view_.players.begin() + row);
     view_.selectedPlayer = -1;
     EraseOneName(shared_.playerSections, doomed);

@@ -6,8 +6,13 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <limits>
+#include <map>
+#include <set>
 #include <system_error>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -15,6 +20,17 @@ namespace {
 // Another game writing at the same moment holds the lock for well under this; anything longer
 // is a game that keeps it, and the write is tried again later rather than waited for.
 constexpr int kBusyTimeoutMs = 10;
+
+// journal_size_limit: once a checkpoint has copied the journal into the file, the journal is cut
+// back to this, so sessions that end without a clean close do not leave it growing.
+constexpr int64_t kJournalLimitBytes = 1 << 20;
+
+// Indexes the load needs. They change no table, so they are made on every open (a file made
+// before one was added gets it) rather than by a new schema version.
+constexpr const char* kIndexes =
+    "CREATE INDEX IF NOT EXISTS runs_profile ON runs(profile);"
+    "CREATE INDEX IF NOT EXISTS shots_run ON shots(run_id);"
+    "CREATE INDEX IF NOT EXISTS shots_key ON shots(key, id);";
 
 // Each entry brings the schema from the version before it to its own; user_version says which
 // have run. New versions append an entry and never change the old ones.
@@ -90,6 +106,7 @@ class Statement {
     sqlite3_clear_bindings(stmt_);
   }
   int64_t Int(int column) const { return sqlite3_column_int64(stmt_, column); }
+  double Double(int column) const { return sqlite3_column_double(stmt_, column); }
   bool IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
   std::string Text(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
@@ -103,6 +120,39 @@ class Statement {
   sqlite3* db_;
   sqlite3_stmt* stmt_ = nullptr;
 };
+
+// The tables of a schema version and each one's columns, names in lower case.
+using Shape = std::map<std::string, std::set<std::string>>;
+
+std::string Lower(std::string text) {
+  for (char& c : text) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return text;
+}
+
+// Our tables as they are in the file db, whatever else it holds.
+Shape ShapeOf(sqlite3* db, const Shape* only = nullptr);
+
+// The shape each version's migrations leave, worked out once on an empty database in memory, so
+// it follows the migrations as they are written; index v holds version v's.
+const std::vector<Shape>& ShapesByVersion() {
+  static const std::vector<Shape> shapes = [] {
+    std::vector<Shape> result(1);
+    sqlite3* db = nullptr;
+    if (sqlite3_open(":memory:", &db) != SQLITE_OK) throw ProgressError("cannot open a database in memory");
+    for (const char* migration : kMigrations) {
+      if (sqlite3_exec(db, migration, nullptr, nullptr, nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        throw ProgressError("a migration does not run on an empty database");
+      }
+      result.push_back(ShapeOf(db));
+    }
+    sqlite3_close(db);
+    return result;
+  }();
+  return shapes;
+}
 
 // percent, hits, misses, civilians and passed from parameter first on; all null without a result.
 void BindResult(Statement& statement, int first, const std::optional<RunResult>& result) {
@@ -136,9 +186,50 @@ std::string MoveAside(const std::string& path) {
   }
 }
 
+Shape ShapeOf(sqlite3* db, const Shape* only) {
+  Shape shape;
+  std::vector<std::string> tables;
+  {
+    Statement list(db, "SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'");
+    while (list.Step()) tables.push_back(list.Text(0));
+  }
+  Statement columns(db, "SELECT name FROM pragma_table_info(?1)");
+  for (const std::string& table : tables) {
+    const std::string name = Lower(table);
+    if (only && !only->count(name)) continue;
+    std::set<std::string>& names = shape[name];
+    columns.Bind(1, table);
+    while (columns.Step()) names.insert(Lower(columns.Text(0)));
+    columns.Reset();
+  }
+  return shape;
+}
+
+bool AnyTable(sqlite3* db) {
+  Statement any(db, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' LIMIT 1");
+  return any.Step();
+}
+
+int32_t ClampInt32(int64_t value) {
+  return static_cast<int32_t>(
+      std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
+}
+
+// A sum read as a floating total, brought back into 0..INT64_MAX.
+int64_t SaturatedTotal(double total) {
+  if (!(total > 0)) return 0;
+  if (total >= 9223372036854775807.0) return std::numeric_limits<int64_t>::max();
+  return static_cast<int64_t>(total);
+}
+
 }  // namespace
 
-ProgressDatabase::ProgressDatabase(std::string path) : path_(std::move(path)) {}
+ProgressDatabase::ProgressDatabase(std::string path) : path_(std::move(path)), lockWaitMs_(kBusyTimeoutMs) {}
+
+void ProgressDatabase::SetLockWaitMs(int ms) {
+  lockWaitMs_ = ms;
+  if (db_) sqlite3_busy_timeout(db_, ms);
+}
 
 ProgressDatabase::~ProgressDatabase() { Close(); }
 
@@ -172,8 +263,8 @@ void ProgressDatabase::Open() {
   try {
     OpenOrThrow();
   } catch (const ProgressError& e) {
-    // Only a file that is not a database is moved aside; a locked or unwritable one is left be.
-    if (std::string_view(e.what()).rfind("not a database", 0) != 0) throw;
+    // Only a file that is not ours is moved aside; a locked, unwritable or newer one is left be.
+    if (e.Fault() != ProgressFault::kNotOurs) throw;
     movedAsideTo_ = MoveAside(path_);
     OpenOrThrow();
   }
@@ -182,35 +273,74 @@ void ProgressDatabase::Open() {
 void ProgressDatabase::OpenOrThrow() {
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
   if (sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr) != SQLITE_OK) Fail("cannot open " + path_);
-  sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+  sqlite3_busy_timeout(db_, lockWaitMs_);
   // The first read of the file tells a database from anything else.
   const int rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
   if (IsNotADatabase(rc)) {
     Close();
-    throw ProgressError("not a database: " + path_);
+    throw ProgressError("not a database: " + path_, ProgressFault::kNotOurs);
   }
   if (rc != SQLITE_OK) Fail("cannot read " + path_);
+  int64_t version = 0;
   try {
-    if (path_ != ":memory:") Exec("PRAGMA journal_mode=WAL");
+    version = CheckOwnership();
+  } catch (const ProgressError& e) {
+    // Nothing is written to a file that is refused, not even the copy of its journal that
+    // closing the last connection makes.
+    sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    Close();
+    throw ProgressError(path_ + ": " + e.what(), e.Fault());
+  }
+  try {
+    if (path_ != ":memory:") {
+      Exec("PRAGMA journal_mode=WAL");
+      Exec(("PRAGMA journal_size_limit=" + std::to_string(kJournalLimitBytes)).c_str());
+    }
     // In WAL mode NORMAL keeps every committed run through a crash of the game; only a crash
     // of the machine can cost the last transactions.
     Exec("PRAGMA synchronous=NORMAL");
     Exec("PRAGMA wal_autocheckpoint=0");
-    Migrate();
+    Migrate(version);
+    Exec(kIndexes);
   } catch (const ProgressError& e) {
     Fail(e.what());
   }
+  // A journal left long by sessions that ended without closing the file is emptied now.
+  Checkpoint();
 }
 
-void ProgressDatabase::Migrate() {
+int64_t ProgressDatabase::CheckOwnership() {
   int64_t version = 0;
   {
     Statement query(db_, "PRAGMA user_version");
     if (query.Step()) version = query.Int(0);
   }
+  if (version < 0) throw ProgressError("negative schema version", ProgressFault::kNotOurs);
   if (version > kProgressSchemaVersion) {
-    throw ProgressError("made by a newer game (schema version " + std::to_string(version) + ")");
+    throw ProgressError("made by a newer game (schema version " + std::to_string(version) + ")",
+                        ProgressFault::kNewerSchema);
   }
+  const Shape& current = ShapesByVersion()[kProgressSchemaVersion];
+  const Shape found = ShapeOf(db_, &current);
+  if (found.empty()) {
+    // A new, empty file is made ours; a database of someone else's tables is not.
+    if (version == 0 && !AnyTable(db_)) return 0;
+    throw ProgressError("none of the progress tables", ProgressFault::kNotOurs);
+  }
+  if (version == 0) throw ProgressError("progress tables without a schema version", ProgressFault::kMissingParts);
+  for (const auto& [table, columns] : ShapesByVersion()[static_cast<size_t>(version)]) {
+    const auto it = found.find(table);
+    if (it == found.end()) throw ProgressError("no table " + table, ProgressFault::kMissingParts);
+    for (const std::string& column : columns) {
+      if (!it->second.count(column)) {
+        throw ProgressError("no column " + table + "." + column, ProgressFault::kMissingParts);
+      }
+    }
+  }
+  return version;
+}
+
+void ProgressDatabase::Migrate(int64_t version) {
   if (version == kProgressSchemaVersion) return;
   Exec("BEGIN IMMEDIATE");
   try {
@@ -271,60 +401,119 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
 }
 
 void ProgressDatabase::Checkpoint() {
-  // A reader or writer elsewhere may keep the copy short; the next one goes on from there.
-  if (db_) sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+  // A reader or writer elsewhere may keep the copy short (it waits for them no longer than for
+  // any lock); the next one goes on from there.
+  if (db_) sqlite3_wal_checkpoint_v2(db_, nullptr, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
 }
 
 ProgressData ProgressDatabase::Load(const std::string& profile) {
   if (!db_) throw ProgressError("not open: " + path_);
   ProgressData data;
-  try {
-    // A chance at a key: a hit on it, a counted miss typed on it, or an enemy lost at it. Each
-    // key's newest chances are read backwards along shots(key, id), which stops at the limit
-    // however many shots are older.
-    std::vector<std::string> keys;
-    {
-      Statement distinct(db_, "SELECT DISTINCT key FROM shots WHERE key <> ''");
-      while (distinct.Step()) keys.push_back(distinct.Text(0));
+  // Each part is read on its own, so one that fails leaves the others to show.
+  const auto part = [&](auto&& read) {
+    try {
+      read();
+    } catch (const ProgressError&) {
+      data.fault = ProgressFault::kUnavailable;
     }
-    Statement chances(db_,
-                      "SELECT s.result, s.reaction_ms FROM shots s JOIN runs r ON r.id = s.run_id"
-                      " WHERE s.key = ?1 AND r.profile = ?2 AND s.end_phase = 0"
-                      "  AND s.result IN ('POINT', 'MISS', 'LOST')"
-                      " ORDER BY s.id DESC LIMIT ?3");
-    for (const std::string& key : keys) {
-      chances.Bind(1, key).Bind(2, profile).Bind(3, int64_t{kChancesPerKey});
-      while (chances.Step()) {
-        KeyChance chance;
-        chance.key = key;
-        chance.hit = chances.Text(0) == "POINT";
-        if (!chances.IsNull(1)) chance.reactionMs = chances.Int(1);
-        data.chances.push_back(std::move(chance));
-      }
-      chances.Reset();
-    }
+  };
+  part([&] { LoadChances(profile, data.chances); });
+  part([&] {
     Statement finished(db_,
                        "SELECT started_at, level, percent, passed FROM runs"
                        " WHERE profile = ?1 AND outcome = 'finished' ORDER BY started_at, id");
     finished.Bind(1, profile);
     while (finished.Step()) {
-      data.finished.push_back(FinishedRun{finished.Text(0), static_cast<int32_t>(finished.Int(1)),
-                                          static_cast<int32_t>(finished.Int(2)), finished.Int(3) != 0});
+      data.finished.push_back(FinishedRun{finished.Text(0), ClampInt32(finished.Int(1)), ClampInt32(finished.Int(2)),
+                                          finished.Int(3) != 0});
     }
+  });
+  part([&] {
+    // total() sums in floating point: a row of absurd length saturates the time played instead
+    // of failing the whole query with an overflow.
     Statement totals(db_,
-                     "SELECT coalesce(sum(duration_ms), 0), count(*),"
+                     "SELECT total(max(duration_ms, 0)), count(*),"
                      " count(DISTINCT CASE WHEN outcome = 'finished' AND passed = 1 THEN level END)"
                      " FROM runs WHERE profile = ?1");
     totals.Bind(1, profile);
     if (totals.Step()) {
-      data.playedMs = totals.Int(0);
+      data.playedMs = SaturatedTotal(totals.Double(0));
       data.runs = totals.Int(1);
       data.levelsPassed = totals.Int(2);
     }
-  } catch (const ProgressError& e) {
-    throw ProgressError(std::string("cannot read ") + path_ + ": " + e.what());
-  }
+  });
   return data;
+}
+
+void ProgressDatabase::LoadChances(const std::string& profile, std::vector<KeyChance>& chances) {
+  // A chance at a key: a hit on it, a counted miss typed on it, or an enemy lost at it. The
+  // newest chances of the profile come first, in one sweep along its runs, newest run first
+  // (runs_profile, then shots_run): for most profiles that is every chance they have.
+  std::unordered_map<std::string, int> taken;  // chances kept per key
+  int64_t swept = 0;
+  int64_t oldestSwept = std::numeric_limits<int64_t>::max();
+  {
+    Statement newest(db_,
+                     "SELECT s.key, s.result, s.reaction_ms, s.id FROM runs r JOIN shots s ON s.run_id = r.id"
+                     " WHERE r.profile = ?1 AND s.key <> '' AND s.end_phase = 0"
+                     "  AND s.result IN ('POINT', 'MISS', 'LOST')"
+                     " ORDER BY r.id DESC, s.id DESC LIMIT ?2");
+    newest.Bind(1, profile).Bind(2, kNewestChancesSwept);
+    while (newest.Step()) {
+      ++swept;
+      oldestSwept = std::min(oldestSwept, newest.Int(3));
+      std::string key = newest.Text(0);
+      auto it = taken.find(key);
+      if (it == taken.end()) {
+        if (taken.size() >= kMaxLoadedKeys) continue;
+        it = taken.emplace(key, 0).first;
+      }
+      if (it->second >= kChancesPerKey) continue;
+      ++it->second;
+      KeyChance chance;
+      chance.key = std::move(key);
+      chance.hit = newest.Text(1) == "POINT";
+      if (!newest.IsNull(2)) chance.reactionMs = newest.Int(2);
+      chances.push_back(std::move(chance));
+    }
+  }
+  if (swept < kNewestChancesSwept) return;  // the sweep read every chance the profile has
+
+  // A long history: each key still short of its chances, and each key of the file the sweep
+  // did not meet, goes on backwards from the sweep's oldest row along shots(key, id), which
+  // stops at the limit however many shots are older.
+  {
+    Statement nextKey(db_, "SELECT key FROM shots WHERE key > ?1 ORDER BY key LIMIT 1");
+    std::string after;
+    while (taken.size() < kMaxLoadedKeys) {
+      nextKey.Bind(1, after);
+      if (!nextKey.Step()) break;
+      after = nextKey.Text(0);
+      nextKey.Reset();
+      taken.try_emplace(after, 0);
+    }
+  }
+  std::vector<std::pair<std::string, int>> shortKeys;
+  for (const auto& [key, count] : taken) {
+    if (count < kChancesPerKey) shortKeys.emplace_back(key, count);
+  }
+  std::sort(shortKeys.begin(), shortKeys.end());
+  Statement older(db_,
+                  "SELECT s.result, s.reaction_ms FROM shots s JOIN runs r ON r.id = s.run_id"
+                  " WHERE s.key = ?1 AND s.id < ?2 AND r.profile = ?3 AND s.end_phase = 0"
+                  "  AND s.result IN ('POINT', 'MISS', 'LOST')"
+                  " ORDER BY s.id DESC LIMIT ?4");
+  for (const auto& [key, count] : shortKeys) {
+    older.Bind(1, key).Bind(2, oldestSwept).Bind(3, profile).Bind(4, int64_t{kChancesPerKey - count});
+    while (older.Step()) {
+      KeyChance chance;
+      chance.key = key;
+      chance.hit = older.Text(0) == "POINT";
+      if (!older.IsNull(1)) chance.reactionMs = older.Int(1);
+      chances.push_back(std::move(chance));
+    }
+    older.Reset();
+  }
 }
 
 void ProgressDatabase::DeleteProfile(const std::string& profile) {

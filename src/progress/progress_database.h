@@ -9,13 +9,25 @@
 
 struct sqlite3;
 
-// A database that could not be opened, read or written; what() says why.
+// A database that could not be opened, read or written; what() says why, Fault() what kind.
 class ProgressError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit ProgressError(const std::string& what, ProgressFault fault = ProgressFault::kUnavailable)
+      : std::runtime_error(what), fault_(fault) {}
+  ProgressFault Fault() const { return fault_; }
+
+ private:
+  ProgressFault fault_;
 };
 
+// Every check of a file's version is made against this one number.
 inline constexpr int kProgressSchemaVersion = 1;
+
+// The load reads a profile's newest chances in one sweep of at most this many rows; only a
+// profile with more goes on key by key.
+inline constexpr int64_t kNewestChancesSwept = 20000;
+// Keys read per profile at most: a file of countless distinct keys is not read to its end.
+inline constexpr size_t kMaxLoadedKeys = 1000;
 
 class ProgressDatabase {
  public:
@@ -29,8 +41,11 @@ class ProgressDatabase {
   bool IsOpen() const { return db_ != nullptr; }
 
   // Opens or creates the file in WAL mode and brings its schema to the current version. A file
-  // that is not a database is renamed aside (MovedAsideTo() names where) and a new one is made.
-  // Throws ProgressError and stays closed when the file cannot be opened or set up.
+  // that is not ours (not a database, a negative version, none of our tables) is renamed aside
+  // (MovedAsideTo() names where) and a new one is made. A file of a newer version, or one that
+  // lacks a table or column of its version, is left untouched and never written: Open throws
+  // ProgressError (kNewerSchema, kMissingParts), as it does when the file cannot be opened or
+  // set up, and stays closed.
   void Open();
   void Close();
   // Where the last Open put a file that was not a database; empty when it found none.
@@ -41,22 +56,31 @@ class ProgressDatabase {
   // failure nothing is stored, the runs are left as they were and ProgressError is thrown.
   void Write(std::vector<PendingRun>& runs);
 
-  // Copies the journal's committed pages into the file. The game calls it between runs only:
-  // during play the journal just grows, so no write of a wave waits for a copy.
+  // Copies the journal's committed pages into the file and empties the journal. The game calls
+  // it between runs only: during play the journal just grows, so no write of a wave waits.
   void Checkpoint();
 
+  // How long a write waits for another program's lock before it fails (kept across Close).
+  void SetLockWaitMs(int ms);
+
   // The profile's records for the progress screen (names compare as Player.ini's sections do).
+  // A part that cannot be read is left empty and named in the result's fault; the others are
+  // read. Each key's newest kChancesPerKey chances, for at most kMaxLoadedKeys keys.
   ProgressData Load(const std::string& profile);
   // Removes the profile's runs and their shots.
   void DeleteProfile(const std::string& profile);
 
  private:
   void OpenOrThrow();
-  void Migrate();
+  // The schema version of a file that is ours and whole; throws what Open says of the others.
+  int64_t CheckOwnership();
+  void Migrate(int64_t version);
+  void LoadChances(const std::string& profile, std::vector<KeyChance>& chances);
   void Exec(const char* sql);
   [[noreturn]] void Fail(const std::string& what);
 
   std::string path_;
   std::string movedAsideTo_;
   sqlite3* db_ = nullptr;
+  int lockWaitMs_;
 };

@@ -32,6 +32,7 @@ const QRect kPractiseBox{432, 56, 192, 176};
 const QRect kChartBox{16, 250, 440, 180};
 const QRect kPlotArea{52, 282, 392, 124};
 const QRect kTotalsBox{472, 250, 152, 180};
+const QRect kFaultLine{16, 444, 536, 25};  // beside OK: why records are missing
 
 const QColor kBoard{38, 24, 14, 215};
 const QColor kBrass{0xD9, 0xA9, 0x4B};
@@ -158,6 +159,11 @@ void TfmProgress::paintEvent(QPaintEvent*) {
   PaintPractise(p);
   PaintChart(p);
   PaintTotals(p);
+  if (!view_.faultText.empty()) {
+    p.setFont(ArialFont(12));
+    p.setPen(look::kYellow);
+    p.drawText(kFaultLine, Qt::AlignLeft | Qt::AlignVCenter, Text(view_.faultText));
+  }
 }
 
 void TfmProgress::PaintKeyboard(QPainter& p) {

@@ -16,6 +16,9 @@
 #include <utility>
 
 namespace {
+// How long the last write at exit waits for another program's lock.
+constexpr int kExitLockWaitMs = 1000;
+
 // The number of a level's name "Level<N>"; 0 when it has none.
 int32_t LevelNumberOf(const std::string& name) {
   constexpr std::string_view kPrefix = "level";
@@ -35,7 +38,13 @@ ProgressRecorder::ProgressRecorder(SharedState& shared, TimerService& timers, Me
 
 ProgressRecorder::~ProgressRecorder() {
   quiet_ = true;
-  if (runOpen_) CloseRun(kOutcomeQuit);
+  // The last chance for what is buffered: a lock another program holds a moment is waited for.
+  if (db_) db_->SetLockWaitMs(kExitLockWaitMs);
+  if (runOpen_) {
+    CloseRun(kOutcomeQuit);
+  } else {
+    Flush();
+  }
 }
 
 std::string ProgressRecorder::DatabasePath() const {
@@ -43,11 +52,7 @@ std::string ProgressRecorder::DatabasePath() const {
   return shared_.PlayerDataDir() + kProgressFileName;
 }
 
-size_t ProgressRecorder::BufferedShots() const {
-  size_t count = 0;
-  for (const PendingRun& run : pending_) count += run.shots.size();
-  return count;
-}
+size_t ProgressRecorder::BufferedShots() const { return bufferedShots_; }
 
 int64_t ProgressRecorder::GameMs() const {
   if (!runOpen_) return 0;
@@ -72,6 +77,7 @@ void ProgressRecorder::LevelStarted(const std::string& levelName, const std::str
   // The file is opened (and made, the first time) while the level loads, not in the middle of
   // a wave; a failure here is reported at the first write.
   EnsureOpen();
+  ShowNotice();
 }
 
 void ProgressRecorder::ActorSpawned(size_t place) {
@@ -139,8 +145,13 @@ void ProgressRecorder::LevelFinished(const LevelCounters& counters) {
 }
 
 void ProgressRecorder::LevelLeft(bool restarted) {
-  // The results screen's ways out leave a run that has already finished.
-  if (runOpen_) CloseRun(restarted ? kOutcomeRestarted : kOutcomeQuit);
+  // The results screen's ways out leave a run that has already finished; what an earlier
+  // write could not store is tried again all the same.
+  if (runOpen_) {
+    CloseRun(restarted ? kOutcomeRestarted : kOutcomeQuit);
+  } else {
+    Flush();
+  }
 }
 
 void ProgressRecorder::CloseRun(const char* outcome) {
@@ -154,16 +165,17 @@ void ProgressRecorder::CloseRun(const char* outcome) {
 
 void ProgressRecorder::Append(ShotRecord shot) {
   pending_.back().shots.push_back(std::move(shot));
+  ++bufferedShots_;
   Bound();
 }
 
 void ProgressRecorder::Bound() {
-  size_t excess = BufferedShots();
-  if (excess <= kMaxBufferedShots) return;
-  excess -= kMaxBufferedShots;
+  if (bufferedShots_ <= kMaxBufferedShots) return;
+  size_t excess = bufferedShots_ - kMaxBufferedShots;
   for (PendingRun& run : pending_) {
     const size_t drop = std::min(excess, run.shots.size());
     run.shots.erase(run.shots.begin(), run.shots.begin() + static_cast<std::ptrdiff_t>(drop));
+    bufferedShots_ -= drop;
     excess -= drop;
     if (excess == 0) break;
   }
@@ -180,11 +192,16 @@ bool ProgressRecorder::EnsureOpen() {
   MakeFolders(shared_.PlayerDataDir());
   try {
     db_->Open();
-  } catch (const ProgressError&) {
+  } catch (const ProgressError& e) {
+    openFault_ = e.Fault();
     return false;
   }
-  // A file that was not a database has been put aside and a new one made: the player hears of it.
-  if (!db_->MovedAsideTo().empty()) Report();
+  openFault_ = ProgressFault::kNone;
+  // A file that was not ours has been put aside and a new one made: the player hears what
+  // happened. That is no write failure, so a later one is still reported.
+  if (!db_->MovedAsideTo().empty()) {
+    notice_ = db_->Path() + " was not a progress database and has been moved aside to " + db_->MovedAsideTo();
+  }
   return true;
 }
 
@@ -208,12 +225,21 @@ bool ProgressRecorder::Flush() {
     // Closed runs are stored whole; the open one stays, with its id, for its next shots.
     const size_t keep = runOpen_ ? 1 : 0;
     pending_.erase(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(keep));
+    bufferedShots_ = 0;
     if (!runOpen_) db_->Checkpoint();
   }
   flushing_ = false;
   // Last, as the message box runs a nested event loop that may bring more events here.
+  ShowNotice();
   if (!written) Report();
   return written;
+}
+
+void ProgressRecorder::ShowNotice() {
+  if (notice_.empty() || flushing_) return;
+  const std::string notice = std::move(notice_);
+  notice_.clear();
+  if (!quiet_) messages_.Show(notice);
 }
 
 void ProgressRecorder::Report() {
@@ -225,7 +251,16 @@ void ProgressRecorder::Report() {
 ProgressData ProgressRecorder::Load(const std::string& profile) {
   Flush();
   ProgressData data;
-  OnDatabase([&] { data = db_->Load(profile); });
+  if (!EnsureOpen()) {
+    data.fault = openFault_;
+  } else {
+    try {
+      data = db_->Load(profile);
+    } catch (const ProgressError& e) {
+      data.fault = e.Fault();
+    }
+  }
+  ShowNotice();
   return data;
 }
 
@@ -236,5 +271,9 @@ void ProgressRecorder::DeleteProfile(const std::string& profile) {
   pending_.erase(std::remove_if(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(keep),
                                 [&](const PendingRun& run) { return EqualsNoCaseAscii(run.run.profile, profile); }),
                  pending_.end() - static_cast<std::ptrdiff_t>(keep));
-  if (!OnDatabase([&] { db_->DeleteProfile(profile); })) Report();
+  bufferedShots_ = 0;
+  for (const PendingRun& run : pending_) bufferedShots_ += run.shots.size();
+  const bool deleted = OnDatabase([&] { db_->DeleteProfile(profile); });
+  ShowNotice();
+  if (!deleted) Report();
 }

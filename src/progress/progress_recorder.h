@@ -25,7 +25,8 @@ class ProgressRecorder : public LevelPlayListener {
 
   // Game time is read from timers (its clock, less the pauses); started_at from utc.
   ProgressRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages, UtcClock utc);
-  // A run still open is written as quit, without any message.
+  // A run still open is written as quit, and everything buffered is tried once more, without
+  // any message.
   ~ProgressRecorder() override;
   ProgressRecorder(const ProgressRecorder&) = delete;
   ProgressRecorder& operator=(const ProgressRecorder&) = delete;
@@ -41,10 +42,11 @@ class ProgressRecorder : public LevelPlayListener {
   void LevelLeft(bool restarted) override;
 
   // Writes what is buffered. True when everything is stored. A failure is reported once per
-  // run of the program ("Unable to write to <path>") and the rows stay buffered for the next try.
+  // run of the program ("Unable to write to <path>") and the rows stay buffered for the next try:
+  // at the next wave's end, when the level is left (also from the results screen) and at exit.
   bool Flush();
   // The profile's records, written ones and buffered ones alike once they could be written;
-  // empty when the database cannot be read.
+  // empty, with the fault named, when the database cannot be read.
   ProgressData Load(const std::string& profile);
   // Removes the profile's rows from the database and from the buffer.
   void DeleteProfile(const std::string& profile);
@@ -58,6 +60,8 @@ class ProgressRecorder : public LevelPlayListener {
  private:
   void CloseRun(const char* outcome);
   void Report();
+  // Tells the player of a file that was moved aside, once it is safe to show a message.
+  void ShowNotice();
   bool EnsureOpen();
   // Runs the database work on the open database; false when it cannot be opened or the work
   // fails.
@@ -73,12 +77,15 @@ class ProgressRecorder : public LevelPlayListener {
   std::unique_ptr<ProgressDatabase> db_;
   std::string dbRequestedPath_;
   std::vector<PendingRun> pending_;  // the open run, when there is one, is the last
+  size_t bufferedShots_ = 0;         // the shots in pending_
   bool runOpen_ = false;
   int64_t runStartNow_ = 0;
   int64_t pausedMs_ = 0;
   int64_t pauseStartNow_ = 0;
   bool paused_ = false;
   std::vector<int64_t> spawnedAt_;  // game time each place's actor appeared, by place
+  ProgressFault openFault_ = ProgressFault::kNone;  // why the last open failed
+  std::string notice_;                              // a message still to show
   bool reported_ = false;
   bool flushing_ = false;
   bool quiet_ = false;

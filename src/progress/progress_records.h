@@ -1,6 +1,7 @@
 // The rows of the progress records: one per level run and one per resolved key or lost enemy.
 #pragma once
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,10 +42,11 @@ struct ShotRecord {
   bool endPhase = false;              // a miss after the wave's time, which the counters ignore
 };
 
-// A run with the shots not yet written.
+// A run with the shots not yet written. A deque, as the recorder gives up the oldest shots
+// first when its buffer is full, at a cost that does not grow with the buffer.
 struct PendingRun {
   RunRecord run;
-  std::vector<ShotRecord> shots;
+  std::deque<ShotRecord> shots;
 };
 
 // One chance at a key, as the progress screen's arithmetic reads it, newest first.
@@ -62,6 +64,11 @@ struct FinishedRun {
   bool passed = false;
 };
 
+// Why records could not be read, or written: nothing, the file cannot be reached just now (or a
+// part of it could not be read), it is no file of ours, a newer game made it, or our tables or
+// columns are missing from it.
+enum class ProgressFault { kNone, kUnavailable, kNotOurs, kNewerSchema, kMissingParts };
+
 // What the progress screen shows of one profile.
 struct ProgressData {
   std::vector<KeyChance> chances;    // at most the last kChancesPerKey of each key, newest first
@@ -69,6 +76,7 @@ struct ProgressData {
   int64_t playedMs = 0;              // every run's playing time
   int64_t runs = 0;                  // every run, whatever its outcome
   int64_t levelsPassed = 0;          // distinct levels with a passed run
+  ProgressFault fault = ProgressFault::kNone;  // what kept some or all of this from being read
 };
 
 inline constexpr int kChancesPerKey = 200;

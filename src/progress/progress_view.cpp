@@ -16,6 +16,21 @@ std::string PractiseLine(const KeyStats& stats) {
 
 std::string DayOf(const std::string& startedAt) { return startedAt.substr(0, 10); }
 
+std::string FaultText(ProgressFault fault) {
+  switch (fault) {
+    case ProgressFault::kNone:
+      return {};
+    case ProgressFault::kNewerSchema:
+      return "Cannot read Progress.db: a newer version of the game made it.";
+    case ProgressFault::kMissingParts:
+      return "Cannot read Progress.db: part of it is missing.";
+    case ProgressFault::kNotOurs:
+    case ProgressFault::kUnavailable:
+      break;
+  }
+  return "Cannot read all of Progress.db.";
+}
+
 ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
                               int32_t levelFilter, const KeyTable* layout) {
   ProgressView view;
@@ -50,6 +65,7 @@ ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::s
   view.runsText = std::to_string(data.runs);
   view.levelsPassedText = std::to_string(data.levelsPassed);
   view.bestStreakText = std::to_string(BestStreak(data.finished));
+  view.faultText = FaultText(data.fault);
   return view;
 }
 

@@ -38,7 +38,11 @@ struct ProgressView {
   std::string runsText;
   std::string levelsPassedText;
   std::string bestStreakText;
+  std::string faultText;  // why the records are not all shown; empty when they are
 };
+
+// The line the screen shows for a fault reading the records; empty for none.
+std::string FaultText(ProgressFault fault);
 
 // The practise line of a weak key: "k   62%   31 of 50   540 ms" ("-" without a reaction).
 std::string PractiseLine(const KeyStats& stats);

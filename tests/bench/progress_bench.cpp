@@ -1,5 +1,6 @@
 // Benchmarks of the progress records: the writes on the game's thread while 10,000 shots are
-// recorded, and reading a profile's screen data over 100,000 shots.
+// recorded, recording with the buffer full, and reading a profile's screen data over 100,000
+// and over 1,000,000 shots.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -118,5 +119,108 @@ void BM_LoadProgressOverHundredThousandShots(benchmark::State& state) {
   std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_LoadProgressOverHundredThousandShots)->Unit(benchmark::kMillisecond);
+
+// Each shot recorded while 200,000 are buffered (a database that refuses every write): the
+// oldest is given up for it, at a cost that must not grow with the buffer.
+void BM_RecordAtTheBufferBound(benchmark::State& state) {
+  const std::string folder = TempFolder();
+  SharedState shared;
+  shared.appDir = folder;
+  shared.currentPlayer = "Bench";
+  VirtualTimerService timers;
+  RecordingMessageBoxes messages;
+  ProgressRecorder recorder(shared, timers, messages, [] { return int64_t{1765240245000}; });
+  recorder.LevelStarted("Level3", "easy");
+  // No wave ends: nothing is written, so the buffer fills as it does when every write fails.
+  for (size_t i = 0; i < ProgressRecorder::kMaxBufferedShots; ++i) {
+    recorder.CharacterResolved(kKeys[i % 10], "MISS", -1, "", true);
+  }
+  size_t i = 0;
+  for (auto _ : state) {
+    recorder.CharacterResolved(kKeys[i++ % 10], "MISS", -1, "", true);
+  }
+  state.counters["buffered"] = static_cast<double>(recorder.BufferedShots());
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_RecordAtTheBufferBound)->Unit(benchmark::kMicrosecond);
+
+// A Progress.db of 1,000,000 shots, made once per process and removed at its end.
+class MillionShots {
+ public:
+  // distinctKeys: every shot at a key of its own (a hostile file), else at 40 keys.
+  explicit MillionShots(bool distinctKeys) : folder_(TempFolder()) {
+    ProgressDatabase db(Path());
+    db.Open();
+    constexpr int kRuns = 5000;
+    constexpr int kShotsPerRun = 200;
+    for (int first = 0; first < kRuns; first += 250) {
+      std::vector<PendingRun> runs(250);
+      for (int r = 0; r < 250; ++r) {
+        const int run = first + r;
+        const int32_t percent = 30 + run % 70;
+        runs[static_cast<size_t>(r)].run =
+            RunRecord{0, "Owner", run % 16 + 1, "easy", "2026-01-01T00:00:00Z", 180000, kOutcomeFinished,
+                      RunResult{percent, 150, 30, 2, percent >= 60}};
+        for (int s = 0; s < kShotsPerRun; ++s) {
+          const int n = run * kShotsPerRun + s;
+          const std::string key = distinctKeys ? "k" + std::to_string(n) : std::string(1, char('!' + n % 40));
+          const bool hit = s % 5 != 0;
+          runs[static_cast<size_t>(r)].shots.push_back(ShotRecord{s * 500, key, hit ? "POINT" : "MISS", hit ? key : "",
+                                                                  key, hit ? std::optional<int64_t>(300 + s) : std::nullopt,
+                                                                  false});
+        }
+      }
+      if (first == kRuns / 2) {
+        // The small profile's 20 shots, played in the middle of the owner's history.
+        PendingRun small;
+        small.run = RunRecord{0, "Small", 1, "easy", "2026-01-01T00:00:00Z", 60000, kOutcomeFinished,
+                              RunResult{80, 16, 4, 0, true}};
+        for (int s = 0; s < 20; ++s) small.shots.push_back(ShotRecord{s * 500, "f", "POINT", "f", "f", 400, false});
+        runs.push_back(std::move(small));
+      }
+      db.Write(runs);
+    }
+  }
+  ~MillionShots() { std::filesystem::remove_all(folder_); }
+  std::string Path() const { return folder_ + "Progress.db"; }
+
+ private:
+  std::string folder_;
+};
+
+const MillionShots& SharedKeys() {
+  static const MillionShots file(false);
+  return file;
+}
+
+const MillionShots& DistinctKeys() {
+  static const MillionShots file(true);
+  return file;
+}
+
+// What the PROGRESS screen reads when it opens, for one profile of a file of 1,000,000 shots.
+void LoadFromMillion(benchmark::State& state, const MillionShots& file, const char* profile) {
+  ProgressDatabase db(file.Path());
+  db.Open();
+  size_t chances = 0;
+  size_t finished = 0;
+  for (auto _ : state) {
+    ProgressData data = db.Load(profile);
+    chances = data.chances.size();
+    finished = data.finished.size();
+    benchmark::DoNotOptimize(data);
+  }
+  state.counters["chances"] = static_cast<double>(chances);
+  state.counters["finished_runs"] = static_cast<double>(finished);
+}
+
+void BM_LoadOwnerOfAMillionShots(benchmark::State& state) { LoadFromMillion(state, SharedKeys(), "owner"); }
+BENCHMARK(BM_LoadOwnerOfAMillionShots)->Unit(benchmark::kMillisecond);
+
+void BM_LoadSmallProfileBesideAMillionShots(benchmark::State& state) { LoadFromMillion(state, SharedKeys(), "small"); }
+BENCHMARK(BM_LoadSmallProfileBesideAMillionShots)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAMillionDistinctKeys(benchmark::State& state) { LoadFromMillion(state, DistinctKeys(), "owner"); }
+BENCHMARK(BM_LoadAMillionDistinctKeys)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "profiles/main_menu_form.h"
 #include "platform/keyboard_layout.h"
@@ -145,6 +146,49 @@ TEST(ProgressScreen, AnEmptyDatabaseShowsGreyKeysAndNoRuns) {
   EXPECT_EQ(screen.View().bestStreakText, "0");
   const QColor f = PixelInside(screen, "f");
   EXPECT_EQ(f.red(), f.blue());
+}
+
+// Yellow pixels in the line beside OK, where the screen says why records are missing.
+int YellowPixelsOfTheFaultLine(TfmProgress& screen) {
+  const QImage image = screen.grab().toImage();
+  int count = 0;
+  for (int y = 444; y < 469; ++y) {
+    for (int x = 16; x < 552; ++x) {
+      const QColor c = image.pixelColor(x, y);
+      count += c.red() > 200 && c.green() > 200 && c.blue() < 80;
+    }
+  }
+  return count;
+}
+
+// A file the game cannot read is left alone, and the screen says so instead of showing a
+// profile without records; a file it reads shows no such line.
+TEST(ProgressScreen, SaysPlainlyWhenItCannotReadTheRecords) {
+  const struct {
+    const char* sql;
+    std::string line;
+  } cases[] = {
+      {"", ""},
+      {"PRAGMA user_version=99", "Cannot read Progress.db: a newer version of the game made it."},
+      {"ALTER TABLE shots DROP COLUMN reaction_ms", "Cannot read Progress.db: part of it is missing."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.sql);
+    ProgressWorld world;
+    world.Seed();
+    if (*c.sql) {
+      sqlite3* db = nullptr;
+      ASSERT_EQ(sqlite3_open((world.shared.PlayerDataDir() + kProgressFileName).c_str(), &db), SQLITE_OK);
+      EXPECT_EQ(sqlite3_exec(db, c.sql, nullptr, nullptr, nullptr), SQLITE_OK);
+      sqlite3_close(db);
+    }
+    TfmProgress screen(world.app);
+    screen.FormShow();
+    screen.show();
+    EXPECT_EQ(screen.View().faultText, c.line);
+    EXPECT_EQ(YellowPixelsOfTheFaultLine(screen) > 20, !c.line.empty());
+    EXPECT_EQ(screen.View().runsText, c.line.empty() ? "4" : "0");
+  }
 }
 
 TEST(ProgressScreen, TheMenusProgressButtonSitsBetweenAboutAndExitAndOpensIt) {

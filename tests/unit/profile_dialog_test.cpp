@@ -21,6 +21,8 @@
 #include "profiles/ini_store.h"
 #include "profiles/main_menu.h"
 #include "profiles/player_store.h"
+#include "progress/progress_database.h"
+#include "progress/progress_recorder.h"
 
 namespace {
 
@@ -182,6 +184,35 @@ TEST_F(ProfileRules, DeletingOneOfTwoNamesInOtherCaseKeepsTheOtherProfileWhole) 
   EXPECT_EQ(Stored("Bob", "curlevel"), "4");
   EXPECT_EQ(Stored("Bob", "up"), "Hard");
   EXPECT_EQ(View().levels.size(), 5u);
+}
+
+TEST_F(ProfileRules, ProgressRecordsGoOnlyWithTheLastSectionOfTheirNameInAnyCase) {
+  Start("[bob]\nlevels=1\n[Bob]\nlevels=1\n[Cleo]\nlevels=1\n[curplayer]\nname=Cleo\n");
+  ProgressRecorder recorder(shared_, timers_, messages_, [] { return int64_t{0}; });
+  shared_.progress = &recorder;
+  {
+    ProgressDatabase db(shared_.PlayerDataDir() + kProgressFileName);
+    db.Open();
+    std::vector<PendingRun> runs(3);
+    runs[0].run.profile = "bob";
+    runs[1].run.profile = "Bob";
+    runs[2].run.profile = "Cleo";
+    db.Write(runs);
+  }
+  dialog_->Open();
+  ASSERT_EQ(View().players, (Names{"bob", "Bob", "Cleo"}));
+  dialog_->ChooseProfile(0);
+  dialog_->Delete();
+  ASSERT_EQ(View().players, (Names{"Bob", "Cleo"}));
+  // Records name their profile without regard to case: [Bob] still owns both runs.
+  EXPECT_EQ(recorder.Load("Bob").runs, 2);
+  dialog_->ChooseProfile(0);
+  dialog_->Delete();
+  EXPECT_EQ(View().players, (Names{"Cleo"}));
+  EXPECT_EQ(recorder.Load("bob").runs, 0);
+  EXPECT_EQ(recorder.Load("Cleo").runs, 1);
+  EXPECT_TRUE(messages_.shown.empty());
+  shared_.progress = nullptr;
 }
 
 TEST_F(ProfileRules, AClearedHighlightLeavesNothingForDeleteToErase) {

@@ -3,15 +3,19 @@
 #include "level_harness.h"
 #include "level/level_listener.h"
 #include "platform/file_lookup.h"
+#include "platform/message_boxes.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
+#include "progress/progress_stats.h"
 #include "screens/results.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -40,6 +44,7 @@ struct RecordedLevel {
       Results results(h.shared, h.services, *h.play);
       shown = results.Show();
       countersAtEnd = h.play->Counters();
+      if (whileResultsShow) whileResultsShow();
       results.MainMenu();
     };
     h.play->StartLevel("Level1");
@@ -49,6 +54,7 @@ struct RecordedLevel {
 
   LevelHarness h;
   std::unique_ptr<ProgressRecorder> recorder;
+  std::function<void()> whileResultsShow;
   ResultsView shown;
   LevelCounters countersAtEnd;
 };
@@ -283,7 +289,8 @@ TEST_P(RefusingDatabase, LeavesTheGamePlayingAndPlayerIniAsItWas) {
       EXPECT_GT(r.recorder->BufferedShots(), 0u);  // kept for a later try
       break;
     case Refusal::kNotADatabase:
-      ASSERT_EQ(r.h.messages.shown, std::vector<std::string>{"Unable to write to " + db});
+      ASSERT_EQ(r.h.messages.shown, std::vector<std::string>{db + " was not a progress database and has been moved"
+                                                                  " aside to " + db + ".corrupt-1"});
       EXPECT_EQ(FileText(db + ".corrupt-1"), junk);
       EXPECT_EQ(One(db, "SELECT outcome FROM runs"), "finished");
       break;
@@ -310,28 +317,349 @@ TEST_P(RefusingDatabase, LeavesTheGamePlayingAndPlayerIniAsItWas) {
 INSTANTIATE_TEST_SUITE_P(Refusals, RefusingDatabase,
                          testing::Values(Refusal::kReadOnlyFolder, Refusal::kNotADatabase, Refusal::kLocked));
 
-TEST(ProgressDatabase, ANewerSchemaIsRefusedAndAnOlderFileIsMigrated) {
-  char pattern[] = "/tmp/keyslinger-progress-XXXXXX";
-  const std::string dir = mkdtemp(pattern);
-  const std::string newer = dir + "/newer.db";
-  const std::string empty = dir + "/empty.db";
-  for (const auto& [path, sql] : {std::pair{newer, "PRAGMA user_version=7"}, std::pair{empty, "CREATE TABLE notes(x)"}}) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+// A folder of the test's own, removed at its end.
+struct TempFolder {
+  TempFolder() {
+    char pattern[] = "/tmp/keyslinger-progress-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    EXPECT_NE(made, nullptr);
+    path = made ? made : "/nonexistent";
   }
-  ProgressDatabase refused(newer);
-  EXPECT_THROW(refused.Open(), ProgressError);
-  EXPECT_FALSE(refused.IsOpen());
-  ProgressDatabase migrated(empty);
-  migrated.Open();
-  EXPECT_TRUE(migrated.MovedAsideTo().empty());
-  migrated.Close();
-  EXPECT_EQ(One(empty, "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
-  EXPECT_EQ(One(empty, "PRAGMA journal_mode"), "wal");
-  EXPECT_EQ(One(empty, "SELECT count(*) FROM sqlite_master WHERE name IN ('runs','shots','notes')"), "3");
-  std::filesystem::remove_all(dir);
+  ~TempFolder() { std::filesystem::remove_all(path); }
+  std::string path;
+};
+
+void Exec(const std::string& path, const std::string& sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+  char* error = nullptr;
+  EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "") << " in " << sql;
+  sqlite3_free(error);
+  sqlite3_close(db);
+}
+
+void MakeOurs(const std::string& path) {
+  ProgressDatabase made(path);
+  made.Open();
+}
+
+uintmax_t SizeOf(const std::string& path) {
+  std::error_code ec;
+  const uintmax_t size = std::filesystem::file_size(path, ec);
+  return ec ? 0 : size;
+}
+
+// Another program holding the write lock of a progress database until Release.
+struct LockHolder {
+  explicit LockHolder(const std::string& path) {
+    MakeOurs(path);
+    EXPECT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+  }
+  ~LockHolder() { Release(); }
+  void Release() {
+    if (!db) return;
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    db = nullptr;
+  }
+  sqlite3* db = nullptr;
+};
+
+// A recorder over a folder of its own, driven by hand.
+struct BareRecorder {
+  explicit BareRecorder(const std::string& folder) {
+    shared.appDir = folder + "/";
+    shared.currentPlayer = "Tester";
+    recorder = std::make_unique<ProgressRecorder>(shared, timers, messages, [] { return kUtc; });
+  }
+  std::string DbPath() const { return shared.appDir + kProgressFileName; }
+  // One shot of each typed text, as misses that count.
+  void Shots(size_t from, size_t count) {
+    for (size_t i = from; i < from + count; ++i) recorder->CharacterResolved(std::to_string(i), "MISS", -1, "", true);
+  }
+  SharedState shared;
+  VirtualTimerService timers;
+  RecordingMessageBoxes messages;
+  std::unique_ptr<ProgressRecorder> recorder;
+};
+
+// When the other program lets go of the lock: while the results show, or only after the menu is
+// back, so that only the exit is left to write the rows.
+enum class LockGoes { kWhileResultsShow, kAfterTheMenu };
+
+class BufferedRows : public testing::TestWithParam<LockGoes> {};
+
+TEST_P(BufferedRows, ReachTheFileWhenTheLevelIsLeftOrAtTheLatestWhenTheGameEnds) {
+  RecordedLevel r;
+  const std::string db = r.DbPath();
+  LockHolder lock(db);
+  size_t buffered = 0;
+  r.whileResultsShow = [&] {
+    buffered = r.recorder->BufferedShots();
+    if (GetParam() == LockGoes::kWhileResultsShow) lock.Release();
+  };
+  PlayMixedLevel(r);
+  ASSERT_GT(buffered, 0u);
+  EXPECT_EQ(r.h.messages.shown, std::vector<std::string>{"Unable to write to " + db});
+  if (GetParam() == LockGoes::kWhileResultsShow) {
+    EXPECT_EQ(One(db, "SELECT count(*) FROM shots"), std::to_string(buffered));  // MAIN MENU wrote them
+  } else {
+    EXPECT_EQ(One(db, "SELECT count(*) FROM runs"), "0");
+    lock.Release();
+  }
+  r.h.play->listener = nullptr;
+  r.h.shared.progress = nullptr;
+  r.recorder.reset();  // the game ends
+  EXPECT_EQ(One(db, "SELECT group_concat(outcome) FROM runs"), "finished");
+  EXPECT_EQ(One(db, "SELECT count(*) FROM shots"), std::to_string(buffered));
+  EXPECT_EQ(r.h.messages.shown.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(LockReleases, BufferedRows, testing::Values(LockGoes::kWhileResultsShow, LockGoes::kAfterTheMenu));
+
+TEST(ProgressRecording, AFullBufferGivesUpTheOldestShotsFirstAcrossRuns) {
+  TempFolder folder;
+  BareRecorder b(folder.path);
+  LockHolder lock(b.DbPath());
+  constexpr size_t kFirst = 100000;
+  const size_t second = ProgressRecorder::kMaxBufferedShots - kFirst + 5;
+  b.recorder->LevelStarted("Level1", "easy");
+  b.Shots(0, kFirst);
+  b.recorder->LevelLeft(false);  // refused: kept
+  b.recorder->LevelStarted("Level2", "easy");
+  b.Shots(kFirst, second);
+  EXPECT_EQ(b.recorder->BufferedShots(), ProgressRecorder::kMaxBufferedShots);
+  lock.Release();
+  b.recorder->LevelLeft(false);
+  EXPECT_EQ(b.recorder->BufferedShots(), 0u);
+  const auto runs = Query(b.DbPath(), "SELECT r.level, count(*), min(CAST(s.typed AS INTEGER)), max(CAST(s.typed AS INTEGER))"
+                                      " FROM runs r JOIN shots s ON s.run_id = r.id GROUP BY r.id ORDER BY r.id");
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_EQ(runs[0], (std::vector<std::string>{"1", std::to_string(kFirst - 5), "5", std::to_string(kFirst - 1)}));
+  EXPECT_EQ(runs[1], (std::vector<std::string>{"2", std::to_string(second), std::to_string(kFirst),
+                                               std::to_string(kFirst + second - 1)}));
+}
+
+TEST(ProgressRecording, AFileMovedAsideIsToldAndALaterWriteFailureIsStillReported) {
+  TempFolder folder;
+  BareRecorder b(folder.path);
+  const std::string db = b.DbPath();
+  LevelHarness::WriteFile(db, "Notes of a player, no database.\n");
+  b.recorder->LevelStarted("Level1", "easy");
+  b.Shots(0, 3);
+  b.recorder->LevelLeft(false);
+  EXPECT_EQ(One(db, "SELECT count(*) FROM shots"), "3");
+  LockHolder lock(db);
+  b.recorder->LevelStarted("Level1", "easy");
+  b.Shots(3, 3);
+  b.recorder->LevelLeft(false);
+  EXPECT_EQ(b.messages.shown,
+            (std::vector<std::string>{db + " was not a progress database and has been moved aside to " + db + ".corrupt-1",
+                                      "Unable to write to " + db}));
+}
+
+struct FileKind {
+  const char* name;
+  std::function<void(const std::string&)> make;
+  ProgressFault fault;  // kNotOurs: moved aside and replaced; kNone: used as it is
+};
+
+// Files a player's folder may hold: which are moved aside, which refused untouched, which used.
+TEST(ProgressDatabase, FilesThatAreNotOursAreMovedAsideAndNewerOrIncompleteOnesLeftUntouched) {
+  const std::string newer = std::to_string(kProgressSchemaVersion + 1);
+  const FileKind kinds[] = {
+      {"a negative version", [](auto& p) { MakeOurs(p); Exec(p, "PRAGMA user_version=-1"); }, ProgressFault::kNotOurs},
+      {"someone else's tables", [](auto& p) { Exec(p, "CREATE TABLE notes(x); INSERT INTO notes VALUES (1)"); },
+       ProgressFault::kNotOurs},
+      {"our version over someone else's tables",
+       [](auto& p) { Exec(p, "CREATE TABLE notes(x); PRAGMA user_version=" + std::to_string(kProgressSchemaVersion)); },
+       ProgressFault::kNotOurs},
+      {"a newer version", [&](auto& p) { MakeOurs(p); Exec(p, "PRAGMA user_version=" + newer); },
+       ProgressFault::kNewerSchema},
+      {"a newer version without tables", [&](auto& p) { Exec(p, "PRAGMA user_version=" + newer); },
+       ProgressFault::kNewerSchema},
+      {"a column missing", [](auto& p) { MakeOurs(p); Exec(p, "ALTER TABLE shots DROP COLUMN end_phase"); },
+       ProgressFault::kMissingParts},
+      {"a table missing", [](auto& p) { MakeOurs(p); Exec(p, "DROP TABLE shots"); }, ProgressFault::kMissingParts},
+      {"our tables without a version", [](auto& p) { MakeOurs(p); Exec(p, "PRAGMA user_version=0"); },
+       ProgressFault::kMissingParts},
+      {"an empty file", [](auto& p) { LevelHarness::WriteFile(p, ""); }, ProgressFault::kNone},
+      {"ours", [](auto& p) { MakeOurs(p); }, ProgressFault::kNone},
+  };
+  for (const FileKind& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    TempFolder folder;
+    const std::string path = folder.path + "/" + kProgressFileName;
+    kind.make(path);
+    const std::string before = FileText(path);
+    ProgressDatabase db(path);
+    ProgressFault fault = ProgressFault::kNone;
+    try {
+      db.Open();
+    } catch (const ProgressError& e) {
+      fault = e.Fault();
+    }
+    switch (kind.fault) {
+      case ProgressFault::kNotOurs:
+        EXPECT_EQ(fault, ProgressFault::kNone);
+        EXPECT_EQ(db.MovedAsideTo(), path + ".corrupt-1");
+        EXPECT_EQ(FileText(path + ".corrupt-1"), before);
+        EXPECT_EQ(One(path, "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
+        break;
+      case ProgressFault::kNone:
+        EXPECT_EQ(fault, ProgressFault::kNone);
+        EXPECT_TRUE(db.MovedAsideTo().empty());
+        EXPECT_EQ(One(path, "SELECT count(*) FROM sqlite_master WHERE name IN ('runs', 'shots')"), "2");
+        EXPECT_EQ(One(path, "PRAGMA journal_mode"), "wal");
+        break;
+      default: {
+        EXPECT_EQ(fault, kind.fault);
+        EXPECT_FALSE(db.IsOpen());
+        EXPECT_EQ(FileText(path), before);
+        // Played over, the file is still never written, and the progress screen hears why.
+        BareRecorder b(folder.path);
+        b.recorder->LevelStarted("Level1", "easy");
+        b.Shots(0, 4);
+        b.recorder->LevelLeft(false);
+        EXPECT_EQ(b.recorder->Load("Tester").fault, kind.fault);
+        b.recorder.reset();
+        EXPECT_EQ(FileText(path), before);
+        EXPECT_FALSE(std::filesystem::exists(path + ".corrupt-1"));
+        EXPECT_EQ(b.messages.shown, std::vector<std::string>{"Unable to write to " + path});
+      }
+    }
+  }
+}
+
+// Many shots written wave by wave, as the game writes them: the journal grows to megabytes.
+void WriteManyShots(ProgressDatabase& db, int waves) {
+  for (int wave = 0; wave < waves; ++wave) {
+    std::vector<PendingRun> runs(1);
+    runs[0].run = RunRecord{0, "Tester", 1, "easy", "2026-01-01T00:00:00Z", 1000, kOutcomeQuit, std::nullopt};
+    for (int i = 0; i < 2500; ++i) runs[0].shots.push_back(ShotRecord{i, "f", "POINT", "f", "f", 300, false});
+    db.Write(runs);
+  }
+}
+
+constexpr uintmax_t kJournalBound = uintmax_t{4} << 20;
+
+TEST(ProgressDatabase, AJournalLeftByACrashIsCutBackWhenTheFileIsOpened) {
+  TempFolder folder;
+  const std::string live = folder.path + "/live.db";
+  ProgressDatabase writer(live);
+  writer.Open();
+  WriteManyShots(writer, 40);
+  // What kill -9 leaves behind: the file and its journal as they are, never closed.
+  const std::string crashed = folder.path + "/" + kProgressFileName;
+  std::filesystem::copy_file(live, crashed);
+  std::filesystem::copy_file(live + "-wal", crashed + "-wal");
+  ASSERT_GT(SizeOf(crashed + "-wal"), kJournalBound);
+  ProgressDatabase reopened(crashed);
+  reopened.Open();
+  EXPECT_LT(SizeOf(crashed + "-wal"), kJournalBound);
+  EXPECT_EQ(One(crashed, "SELECT count(*) FROM shots"), "100000");
+}
+
+TEST(ProgressRecording, TheJournalIsCutBackAtTheEndOfALevel) {
+  TempFolder folder;
+  BareRecorder b(folder.path);
+  b.recorder->LevelStarted("Level1", "easy");
+  for (int wave = 0; wave < 20; ++wave) {
+    b.Shots(static_cast<size_t>(wave) * 5000, 5000);
+    b.recorder->WaveEndChecked();
+  }
+  ASSERT_GT(SizeOf(b.DbPath() + "-wal"), kJournalBound);
+  b.recorder->LevelFinished(LevelCounters{});
+  EXPECT_LT(SizeOf(b.DbPath() + "-wal"), kJournalBound);
+  EXPECT_EQ(One(b.DbPath(), "SELECT count(*) FROM shots"), "100000");
+}
+
+TEST(ProgressDatabase, RunsOfAbsurdLengthSaturateTheTimePlayedAndHideNoRun) {
+  TempFolder folder;
+  const std::string path = folder.path + "/" + kProgressFileName;
+  ProgressDatabase db(path);
+  db.Open();
+  std::vector<PendingRun> runs(25);
+  for (size_t i = 0; i < runs.size(); ++i) {
+    const int64_t duration = i < 2 ? INT64_MAX : i == 2 ? -5 : 60000;
+    runs[i].run = RunRecord{0, "Tester", static_cast<int32_t>(i % 4 + 1), "easy", "2026-01-01T00:00:00Z", duration,
+                            kOutcomeFinished, RunResult{70, 10, 1, 0, true}};
+  }
+  db.Write(runs);
+  Exec(path, "UPDATE runs SET percent = 9000000000, level = -9000000000 WHERE id = 25");
+  const ProgressData data = db.Load("tester");
+  EXPECT_EQ(data.fault, ProgressFault::kNone);
+  EXPECT_EQ(data.runs, 25);
+  EXPECT_EQ(data.finished.size(), 25u);
+  EXPECT_EQ(data.levelsPassed, 5);  // levels 1 to 4 and the absurd one
+  EXPECT_EQ(data.playedMs, INT64_MAX);
+  ASSERT_FALSE(data.finished.empty());
+  EXPECT_EQ(data.finished.back().percent, INT32_MAX);
+  EXPECT_EQ(data.finished.back().level, INT32_MIN);
+}
+
+// Key k's history, oldest first: 300 chances, the oldest 100 all missed, then a hit wherever
+// i % 4 is not 0, with townsfolk shot at k and misses at k in a wave's end phase between them,
+// which are no chances.
+void KHistory(std::deque<ShotRecord>& shots) {
+  for (int i = 0; i < 300; ++i) {
+    const bool hit = i >= 100 && i % 4 != 0;
+    shots.push_back(ShotRecord{i, hit ? "k" : "x", hit ? "POINT" : (i % 2 ? "MISS" : "LOST"), "k", "k",
+                               hit ? std::optional<int64_t>(1000 + i) : std::nullopt, false});
+    shots.push_back(ShotRecord{i, "k", "CIVILIAN", "k", "k", std::nullopt, false});
+    shots.push_back(ShotRecord{i, "k", "MISS", "", "k", std::nullopt, true});
+  }
+}
+
+// The chances of key k that the load must give, newest first: i from 299 down to 100.
+std::vector<std::pair<bool, std::optional<int64_t>>> ExpectedK() {
+  std::vector<std::pair<bool, std::optional<int64_t>>> expected;
+  for (int i = 299; i >= 100; --i) {
+    const bool hit = i % 4 != 0;
+    expected.emplace_back(hit, hit ? std::optional<int64_t>(1000 + i) : std::nullopt);
+  }
+  return expected;
+}
+
+// Each key's newest 200 chances, whether the profile's history is read in one sweep, found
+// older than the sweep, or partly in it; another profile's shots at k are newer than all.
+TEST(ProgressDatabase, EachKeyGetsItsNewestChancesWithoutTownsfolkOrTheEndPhase) {
+  const std::pair<const char*, int64_t> layouts[] = {
+      {"all in one sweep", 0},
+      {"older than the sweep", kNewestChancesSwept},
+      {"partly in the sweep", kNewestChancesSwept - 50},
+  };
+  for (const auto& [name, newerShots] : layouts) {
+    SCOPED_TRACE(name);
+    TempFolder folder;
+    ProgressDatabase db(folder.path + "/" + kProgressFileName);
+    db.Open();
+    std::vector<PendingRun> runs(3);
+    runs[0].run = RunRecord{0, "Tester", 1, "easy", "2026-01-01T00:00:00Z", 1000, kOutcomeQuit, std::nullopt};
+    KHistory(runs[0].shots);
+    runs[1].run = runs[0].run;
+    for (int64_t i = 0; i < newerShots; ++i) runs[1].shots.push_back(ShotRecord{i, "z", "POINT", "z", "z", 500, false});
+    runs[2].run = runs[0].run;
+    runs[2].run.profile = "Other";
+    for (int i = 0; i < 300; ++i) runs[2].shots.push_back(ShotRecord{i, "k", "POINT", "k", "k", 1, false});
+    db.Write(runs);
+
+    const ProgressData data = db.Load("tester");
+    std::vector<std::pair<bool, std::optional<int64_t>>> k;
+    size_t z = 0;
+    for (const KeyChance& chance : data.chances) {
+      if (chance.key == "k") k.emplace_back(chance.hit, chance.reactionMs);
+      if (chance.key == "z") ++z;
+    }
+    EXPECT_EQ(k.size(), static_cast<size_t>(kChancesPerKey));
+    EXPECT_TRUE(k == ExpectedK());
+    EXPECT_EQ(z, static_cast<size_t>(std::min<int64_t>(newerShots, kChancesPerKey)));
+    const std::vector<KeyStats> stats = KeyStatsOf(data.chances);
+    const auto stat = std::find_if(stats.begin(), stats.end(), [](const KeyStats& s) { return s.key == "k"; });
+    ASSERT_NE(stat, stats.end());
+    EXPECT_EQ(stat->hits, 150);
+  }
 }
 
 }  // namespace

@@ -17,10 +17,12 @@ namespace {
 KeyChance Hit(const std::string& key, int64_t reaction) { return KeyChance{key, true, reaction}; }
 KeyChance Miss(const std::string& key) { return KeyChance{key, false, std::nullopt}; }
 
-const KeyStats& StatsOf(const std::vector<KeyStats>& all, const std::string& key) {
+// The key's stats; null, with a failure, when there are none.
+const KeyStats* StatsOf(const std::vector<KeyStats>& all, const std::string& key) {
   auto it = std::find_if(all.begin(), all.end(), [&](const KeyStats& s) { return s.key == key; });
-  EXPECT_NE(it, all.end()) << key;
-  return *it;
+  if (it != all.end()) return &*it;
+  ADD_FAILURE() << "no stats for " << key;
+  return nullptr;
 }
 
 TEST(ProgressStats, MedianOfOddEvenEmptyAndHugeValues) {
@@ -46,13 +48,16 @@ TEST(ProgressStats, AccuracyAndMedianCountOnlyTheLastChancesOfEachKey) {
   for (int i = 0; i < 100; ++i) newestFirst.push_back(Miss("f"));
   const std::vector<KeyStats> stats = KeyStatsOf(newestFirst);
   ASSERT_EQ(stats.size(), 2u);
-  const KeyStats& f = StatsOf(stats, "f");
+  const KeyStats* fFound = StatsOf(stats, "f");
+  const KeyStats* jFound = StatsOf(stats, "j");
+  ASSERT_TRUE(fFound && jFound);
+  const KeyStats& f = *fFound;
   EXPECT_EQ(f.chances, kChancesPerKey);
   EXPECT_EQ(f.hits, 150);
   EXPECT_EQ(f.AccuracyPercent(), 75);
   EXPECT_EQ(f.medianReactionMs, 374);  // 300..449: the middle two are 374 and 375
   EXPECT_TRUE(f.Rated());
-  const KeyStats& j = StatsOf(stats, "j");
+  const KeyStats& j = *jFound;
   EXPECT_FALSE(j.Rated());
   EXPECT_EQ(j.AccuracyPercent(), 100);
   EXPECT_EQ(KeyStats{}.AccuracyPercent(), 0);
@@ -154,7 +159,9 @@ TEST(ProgressStats, OnAnotherLayoutTheKeysAreNamedAndTaughtAsThatLayoutTypesThem
   EXPECT_EQ(rows[2][9], "\xc3\xb6");
   EXPECT_EQ(rows[0][11], "=");  // a dead key there keeps its US name
   // A level that writes its letters as characters teaches them as written on any layout.
-  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "keyslinger-taught-keys";
+  char pattern[] = "/tmp/keyslinger-taught-keys-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::filesystem::path dir = pattern;
   std::filesystem::create_directories(dir / "Maps/Level1");
   std::ofstream(dir / "Maps/Level1/Map.ini") << "[Map]\n[Objects]\n[a]\nletter=y\n";
   EXPECT_EQ(TaughtKeys(dir.string() + "/", 1, &*de), std::vector<std::string>{"y"});
@@ -177,7 +184,10 @@ TEST(ProgressStats, TheViewChartsTheChosenLevelAndColoursOnlyRatedTaughtKeys) {
   EXPECT_EQ(all.playedText, "10 min");
   EXPECT_EQ(all.practiseLines, std::vector<std::string>{"f   75%   9 of 12   500 ms"});
   auto tile = [&](const std::string& key) {
-    return *std::find_if(all.tiles.begin(), all.tiles.end(), [&](const KeyTile& t) { return t.key == key; });
+    const auto it = std::find_if(all.tiles.begin(), all.tiles.end(), [&](const KeyTile& t) { return t.key == key; });
+    if (it != all.tiles.end()) return *it;
+    ADD_FAILURE() << "no tile " << key;
+    return KeyTile{};
   };
   EXPECT_TRUE(tile("f").taught && tile("f").rated);
   EXPECT_EQ(tile("f").accuracyPercent, 75);
