@@ -25,7 +25,7 @@ inline constexpr int kProgressSchemaVersion = 1;
 
 // The load reads a profile's newest chances in one sweep of at most this many rows; only a
 // profile with more goes on key by key.
-inline constexpr int64_t kNewestChancesSwept = 20000;
+inline constexpr int64_t kNewestChancesSwept = 10000;
 // Keys read per profile at most: a file of countless distinct keys is not read to its end.
 inline constexpr size_t kMaxLoadedKeys = 1000;
 
