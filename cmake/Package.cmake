@@ -11,9 +11,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Run-time needs no linked library shows: the fonts the screens use, the X11 platform plugin
-# (shipped in libqt6gui6 on Debian 12) and the media backends (shipped in libqt6multimedia6).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6gui6, libqt6multimedia6")
+# Run-time needs no linked library shows: the fonts the screens use. The X11 platform plugin and
+# the media backends come with libqt6gui6 and libqt6multimedia6, which the shared-library scan
+# above already lists (with their versions) because the game links both.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "typing tutor in a shooting gallery")
 # CPack puts the summary first and indents the body itself; an empty line becomes " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Keyslinger teaches touch typing. Figures pop up at the places of a shooting

@@ -6,7 +6,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins
   libjpeg62-turbo-dev libsqlite3-dev sqlite3 fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxkbcommon-dev libxkbcommon-x11-dev xkb-data libpulse-dev
+  libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev xkb-data libpulse-dev
   xvfb xdotool x11-utils x11-xkb-utils imagemagick
   desktop-file-utils appstream file
 )

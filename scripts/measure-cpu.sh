@@ -1,28 +1,33 @@
 #!/usr/bin/env bash
-# CPU the game uses under Xvfb while a level runs, optionally with sound into a private null sink.
+# CPU the game uses under Xvfb while a level runs with nobody typing, sound into a private null sink.
 usage() {
   cat <<'EOF'
 Usage: scripts/measure-cpu.sh [options] [GAME_DIR] [SECONDS]
   GAME_DIR              the game folder (default build/game)
-  SECONDS               how long to measure once the level runs (default 10)
-  --level N             play the shipped level N instead of the 12-place scene made here
-  --difficulty D        Easy, Normal or Hard for the profile (default Normal)
-  --sound on|off        off (default): sound=0 in the profile; on: sound=1 and a PulseAudio null
-                        sink on a private socket, PULSE_SERVER pointing at it
+  SECONDS               how long to measure (default 20)
+  --from S              start measuring S seconds after the level's window shows (default 30)
+  --level N             play the shipped level N (default 16)
+  --scene               play a 12-place scene made here instead of a shipped level
+  --difficulty D        Easy, Normal or Hard for the profile (default Hard)
+  --sound on|off        on (default): sound=1 in the profile and a PulseAudio null sink on a
+                        private socket, PULSE_SERVER pointing at it; off: sound=0
   --record FILE         with --sound on: record the sink's monitor to FILE (WAV) while measuring
   --screen WxH          the Xvfb screen size (default 1280x1024)
   --fullscreen          press F11 once the level runs
   --display :N          the X display to use (default a random one in :300..:599)
   --screenshot FILE     save a picture of the screen (PNG) at the end of the measurement
   --runs N              measure N times, each in a fresh game, and print the median too
-The figure is the game process's CPU time (user + system) over the measured seconds; with sound
-on, the sound server's CPU is printed beside it.
+The figure is the game process's CPU time (utime + stime of /proc/PID/stat) over the measured
+seconds, in a fresh game folder, sound server and X server per run; with sound on, the sound
+server's CPU is printed beside it. The defaults measure Level16 on Hard with sound on from 30 s
+to 50 s into the level.
 EOF
 }
 set -eu
-level=""
-difficulty=Normal
-sound=off
+level=16
+difficulty=Hard
+sound=on
+from=30
 record=""
 screen=1280x1024
 fullscreen=0
@@ -33,6 +38,8 @@ positional=()
 while [[ $# -gt 0 ]]; do
   case $1 in
     --level) level=$2; shift 2 ;;
+    --scene) level=""; shift ;;
+    --from) from=$2; shift 2 ;;
     --difficulty) difficulty=$2; shift 2 ;;
     --sound) sound=$2; shift 2 ;;
     --record) record=$(realpath -m "$2"); shift 2 ;;
@@ -47,7 +54,9 @@ while [[ $# -gt 0 ]]; do
   esac
 done
 game_dir=${positional[0]:-build/game}
-seconds=${positional[1]:-10}
+seconds=${positional[1]:-20}
+[[ $seconds =~ ^[1-9][0-9]*$ && $from =~ ^[0-9]+$ ]] || { echo "SECONDS and --from take whole seconds" >&2; exit 2; }
+[[ -z $level || $level =~ ^[1-9][0-9]*$ ]] || { echo "--level takes a level number" >&2; exit 2; }
 case $sound in on|off) ;; *) echo "--sound takes on or off" >&2; exit 2 ;; esac
 [[ $screen =~ ^[0-9]+x[0-9]+$ ]] || { echo "--screen takes WxH" >&2; exit 2; }
 [[ -z $record || $sound == on ]] || { echo "--record needs --sound on" >&2; exit 2; }
@@ -71,6 +80,24 @@ cleanup() {
   work=""
 }
 trap cleanup EXIT
+
+# Waits (up to 30 s) for a visible window of the given size.
+wait_for_window() {
+  local id
+  for _ in $(seq 600); do
+    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+      xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $1\$" && return 0
+    done
+    sleep 0.05
+  done
+  return 1
+}
+# Sleeps until the given time of the clock in nanoseconds since the epoch.
+sleep_until() {
+  local left=$(( $1 - $(date +%s%N) ))
+  (( left > 0 )) && sleep "$((left / 1000000000)).$(printf '%09d' $((left % 1000000000)))"
+  return 0
+}
 
 # Makes the game folder to play in: the profile, and the 12-place scene unless a level is named.
 prepare() {
@@ -117,11 +144,14 @@ measure_once() {
   (cd "$work" && exec ./keyslinger >/dev/null 2>&1) &
   local pid=$!
   pids+=("$pid")
-  sleep 1.5
+  # START GAME once the menu shows; the level runs from the moment its window shows.
+  wait_for_window 305x361 || { echo "the main menu did not show" >&2; exit 1; }
   xdotool key Return
-  sleep 1
+  wait_for_window 640x480 || { echo "the level did not show" >&2; exit 1; }
+  local level_shown
+  level_shown=$(date +%s%N)
   [[ $fullscreen == 1 ]] && xdotool key F11
-  sleep 2
+  sleep_until $((level_shown + from * 1000000000))
   local rec_pid=""
   if [[ -n $record ]]; then
     parec -d rec.monitor --file-format=wav "$record" &
@@ -131,7 +161,7 @@ measure_once() {
   local before server_before
   before=$(ticks "$pid")
   server_before=$([[ -n $pulse_pid ]] && ticks "$pulse_pid" || echo 0)
-  sleep "$seconds"
+  sleep_until $((level_shown + (from + seconds) * 1000000000))
   local after server_after
   after=$(ticks "$pid")
   server_after=$([[ -n $pulse_pid ]] && ticks "$pulse_pid" || echo 0)
@@ -139,7 +169,7 @@ measure_once() {
   [[ -n $rec_pid ]] && kill -INT "$rec_pid" 2>/dev/null && wait "$rec_pid" 2>/dev/null || true
   kill -0 "$pid" 2>/dev/null || { echo "the game ended before the measurement did" >&2; exit 1; }
   last_game=$((after - before))
-  local line="CPU while playing: $(percent $last_game)% of one core over ${seconds} s"
+  local line="CPU while playing: $(percent $last_game)% of one core from ${from} s to $((from + seconds)) s into the level"
   [[ -n $pulse_pid ]] && line+=" (sound server: $(percent $((server_after - server_before)))%)"
   echo "$line"
   cleanup

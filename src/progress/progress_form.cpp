@@ -90,9 +90,6 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
   setFixedSize(kWidth, kHeight);
   setModal(true);
   setWindowTitle(QStringLiteral("Progress"));
-  background_ = QPixmap(QStringLiteral(":/pictures/progress_background.png"));
-  if (background_.isNull()) background_ = PaintedBackground();
-
   btnPrevious_ = MakeHoverButton(this, QStringLiteral("<"), {150, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
   btnNext_ = MakeHoverButton(this, QStringLiteral(">"), {272, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
   btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {560, 444, 64, 25}, {.fontPx = 16});
@@ -145,6 +142,9 @@ QColor TfmProgress::AccuracyColor(int percent) {
 }
 
 void TfmProgress::paintEvent(QPaintEvent*) {
+  // Decoded when first drawn, not at start-up.
+  if (background_.isNull()) background_ = QPixmap(QStringLiteral(":/pictures/progress_background.png"));
+  if (background_.isNull()) background_ = PaintedBackground();
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.drawPixmap(0, 0, background_);

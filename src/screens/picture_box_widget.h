@@ -3,14 +3,19 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <optional>
+
+#include "screens/qt_fonts.h"
 
 class PictureBox : public QWidget {
   Q_OBJECT
  public:
   explicit PictureBox(const QPixmap& picture, bool stretch, QWidget* parent = nullptr);
+  // A built-in picture, decoded when the box is first drawn (or asked for its picture).
+  PictureBox(const ScreenPictureName& picture, bool stretch, QWidget* parent = nullptr);
 
   std::function<void()> OnClick;
-  const QPixmap& Picture() const { return picture_; }
+  const QPixmap& Picture() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -18,6 +23,7 @@ class PictureBox : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  QPixmap picture_;
+  mutable QPixmap picture_;
+  mutable std::optional<ScreenPictureName> pending_;  // still to be decoded into picture_
   bool stretch_;
 };

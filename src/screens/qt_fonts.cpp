@@ -2,6 +2,7 @@
 #include "screens/qt_fonts.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
@@ -22,12 +23,21 @@ QFont SmallSansFont(int pixelSize) {
   return font;
 }
 
-QPixmap ScreenPicture(const QString& name, int width, int height) {
+ScreenPictureName ScreenPicture(const QString& name, int width, int height) {
+  return {name, width, height};
+}
+
+QPixmap ScreenPictureName::Load() const {
   QPixmap picture(QStringLiteral(":/pictures/") + name);
   if (!picture.isNull()) return picture;
   QPixmap fill(width, height);
   fill.fill(look::kMissingPicture);
   return fill;
+}
+
+QSize ScreenPictureName::Size() const {
+  const QSize size = QImageReader(QStringLiteral(":/pictures/") + name).size();
+  return size.isValid() ? size : QSize(width, height);
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,

@@ -27,8 +27,18 @@ QFont ArialFont(int pixelSize, bool bold = true, bool italic = false);
 // The small dialog font of the about screen.
 QFont SmallSansFont(int pixelSize = 11);
 
-// The picture ":/pictures/<name>"; a plain dark picture of the given size when it is missing.
-QPixmap ScreenPicture(const QString& name, int width, int height);
+// The picture ":/pictures/<name>", named now and decoded when first drawn: start-up decodes
+// only what the main menu shows.
+struct ScreenPictureName {
+  QString name;
+  int width = 0;  // of the plain dark picture shown when it is missing
+  int height = 0;
+  // The decoded picture; the plain dark one when it is missing.
+  QPixmap Load() const;
+  // The picture's size from its header alone; the missing picture's size when it is missing.
+  QSize Size() const;
+};
+ScreenPictureName ScreenPicture(const QString& name, int width, int height);
 
 // A label at (left, top) sized to its text, transparent over what lies below it.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,
