@@ -14,6 +14,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Run-time needs no linked library shows: the fonts the screens use, the X11 platform plugin
 # (shipped in libqt6gui6 on Debian 12) and the media backends (shipped in libqt6multimedia6).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libqt6gui6, libqt6multimedia6")
+# Word lists for the word drills, read from /usr/share/dict at run time; without them the drills
+# fall back to made-up words from a built-in English letter-pair table.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wamerican, wngerman, wfrench, wspanish")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "typing tutor in a shooting gallery")
 # CPack puts the summary first and indents the body itself; an empty line becomes " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Keyslinger teaches touch typing. Figures pop up at the places of a shooting
