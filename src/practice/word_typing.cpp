@@ -36,6 +36,12 @@ void WordTyping::Clear() {
 
 std::optional<int> WordTyping::Locked() const { return locked_; }
 
+std::vector<int> WordTyping::Figures() const {
+  std::vector<int> ids;
+  for (const Figure& figure : figures_) ids.push_back(figure.id);
+  return ids;
+}
+
 size_t WordTyping::TypedLetters(int figure) const {
   const Figure* f = Find(figure);
   return f ? f->typed : 0;

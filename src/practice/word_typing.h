@@ -42,6 +42,8 @@ public:
   // The locked figure, if any, and how many letters of its word are typed (marked on its plaque).
   std::optional<int> Locked() const;
   size_t TypedLetters(int figure) const;
+  // The figures with words, in the order they came up.
+  std::vector<int> Figures() const;
   // Whether any figure stands with a word to type.
   bool AnyReady() const { return !figures_.empty(); }
 

@@ -88,9 +88,15 @@ WordChooser::WordChooser(const WordList& list, WordLanguage language, WordKeys k
     keyOfLetter[static_cast<size_t>(letter)] = static_cast<int>(i);
     setMask |= uint64_t{1} << letter;
   }
+  // A listed word without a vowel is an abbreviation ("kg", "dd"), not a word to practise.
+  uint64_t vowelMask = 0;
+  for (char32_t vowel : vowels) {
+    const int letter = list_.IndexOf(vowel);
+    if (letter >= 0) vowelMask |= uint64_t{1} << letter;
+  }
   std::vector<int> letters;
   for (const ListedWord& word : list_.Words()) {
-    if (word.mask & ~setMask) continue;
+    if ((word.mask & ~setMask) || !(word.mask & vowelMask)) continue;
     if (IsBlockedWord(language_, word.text)) continue;
     letters.clear();
     for (uint8_t letter : word.letters) letters.push_back(keyOfLetter[letter]);
@@ -137,8 +143,11 @@ bool WordChooser::MakePseudoWord(Random& random, bool wantFocus, ChosenWord& out
     bool ended = false;
     while (!ended) {
       // Weights of each usable letter after the previous one; the last slot ends the word.
+      const bool twice = letters.size() >= 2 && letters.back() == letters[letters.size() - 2];
       for (size_t i = 0; i < characters_.size(); ++i) {
         double w = letters.size() < WordList::kMaxLetters ? list_.PairCount(previous, characters_[i]) : 0;
+        // No letter three times in a row.
+        if (twice && static_cast<int>(i) == letters.back()) w = 0;
         if (wantFocus && static_cast<int>(i) == focusIndex_) w *= 3;
         weights[i] = w;
       }
@@ -173,21 +182,43 @@ bool WordChooser::MakePseudoWord(Random& random, bool wantFocus, ChosenWord& out
 
 std::vector<ChosenWord> WordChooser::Choose(size_t count, Random& random) {
   std::vector<ChosenWord> chosen;
+  // Running sums of the weights of each group (0: without the focus key, 1: with it), built once
+  // per call; a draw that lands on a word already used is drawn again, and after many such
+  // draws the unused words are weighed one by one.
   std::vector<bool> used(candidates_.size(), false);
-  std::vector<double> weights(candidates_.size());
+  std::vector<size_t> members[2];
+  std::vector<double> sums[2];
+  size_t unused[2] = {0, 0};
+  for (size_t i = 0; i < candidates_.size(); ++i) {
+    const int group = candidates_[i].focus ? 1 : 0;
+    members[group].push_back(i);
+    sums[group].push_back((sums[group].empty() ? 0 : sums[group].back()) + candidates_[i].weight);
+    ++unused[group];
+  }
+  auto draw = [&](int group) -> int {
+    if (unused[group] == 0) return -1;
+    for (int attempt = 0; attempt < 32; ++attempt) {
+      const double at = UnitDraw(random) * sums[group].back();
+      const auto it = std::upper_bound(sums[group].begin(), sums[group].end(), at);
+      const size_t member = std::min(static_cast<size_t>(it - sums[group].begin()), members[group].size() - 1);
+      const size_t candidate = members[group][member];
+      if (!used[candidate]) return static_cast<int>(candidate);
+    }
+    std::vector<double> weights(members[group].size());
+    for (size_t k = 0; k < weights.size(); ++k) {
+      weights[k] = used[members[group][k]] ? 0 : candidates_[members[group][k]].weight;
+    }
+    const int member = WeightedIndex(weights, random);
+    return member < 0 ? -1 : static_cast<int>(members[group][static_cast<size_t>(member)]);
+  };
   while (chosen.size() < count) {
     const bool wantFocus = focusIndex_ >= 0 && UnitDraw(random) < kFocusShare;
     // The wanted group first (words with the focus key, or without), then the other.
-    int picked = -1;
-    for (int pass = 0; pass < 2 && picked < 0; ++pass) {
-      const bool focusGroup = pass == 0 ? wantFocus : !wantFocus;
-      for (size_t i = 0; i < candidates_.size(); ++i) {
-        weights[i] = !used[i] && candidates_[i].focus == focusGroup ? candidates_[i].weight : 0;
-      }
-      picked = WeightedIndex(weights, random);
-    }
+    int picked = draw(wantFocus ? 1 : 0);
+    if (picked < 0) picked = draw(wantFocus ? 0 : 1);
     if (picked >= 0) {
       used[static_cast<size_t>(picked)] = true;
+      --unused[candidates_[static_cast<size_t>(picked)].focus ? 1 : 0];
       chosen.push_back(FromListed(*candidates_[static_cast<size_t>(picked)].word));
       continue;
     }

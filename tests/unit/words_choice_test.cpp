@@ -48,7 +48,7 @@ size_t CountContaining(const std::vector<ChosenWord>& words, const std::string& 
 const char* const kSmallList =
     "Alaska\nAA's\nadd\nad\nall\nask\nasks\nfall\nfalls\nflask\nglad\nhad\nhall\nhash\nlad\nlads\nsad\nsalad\n"
     "shall\nslash\ndash\ngash\njag\nflag\nflags\nhalf\nlash\nlass\nsag\nskald\ndead\nsea\nseal\nsell\nshed\n"
-    "she\nfeel\nheal\nlead\nleash\nfee\nsee\nx-ray\ndon't\nkasha\nass\nasses\ndashes\ndashfully\n";
+    "she\nfeel\nheal\nlead\nleash\nfee\nsee\nx-ray\ndon't\nkasha\nass\nasses\ndashes\ndashfully\ndd\nkg\n";
 
 TEST(WordListReading, KeepsShortLowerCaseWordsOfLettersOnly) {
   const WordList list = WordList::FromText(
@@ -73,7 +73,7 @@ TEST(WordChoice, RealWordsOfTheSetFirstThenMadeUpOnes) {
   WordChooser chooser(list, WordLanguage::English, keys);
   // add ad all ask asks fall falls flask glad had hall hash lad lads sad salad shall slash dash
   // gash jag flag flags half lash lass sag skald kasha; "ass" is blocked, "Alaska" a proper noun,
-  // "asses" and "dashes" have an e, "dashfully" is too long.
+  // "asses" and "dashes" have an e, "dashfully" is too long, "dd" and "kg" have no vowel.
   EXPECT_EQ(chooser.RealWordCount(), 29u);
   EXPECT_TRUE(chooser.HasVowel());
   Random random(7);
@@ -151,6 +151,7 @@ TEST(WordChoice, MadeUpWordsFollowTheLanguagesPairsAndStayInTheSet) {
   for (const ChosenWord& word : words) {
     EXPECT_FALSE(word.real);
     EXPECT_NE(word.text.find_first_of("ae"), std::string::npos) << word.text << " has no vowel";
+    EXPECT_EQ(word.text.find("lll"), std::string::npos) << word.text;
     // Every pair of letters occurs in the list.
     const std::u32string text = *DecodeUtf8(word.text);
     EXPECT_GT(list.PairCount(WordList::kBoundary, text.front()), 0u) << word.text;
