@@ -15,6 +15,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # the media backends come with libqt6gui6 and libqt6multimedia6, which the shared-library scan
 # above already lists (with their versions) because the game links both.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Word lists for the word drills, read from /usr/share/dict at run time; without them the drills
+# fall back to made-up words from a built-in English letter-pair table.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wamerican, wngerman, wfrench, wspanish")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "typing tutor in a shooting gallery")
 # CPack puts the summary first and indents the body itself; an empty line becomes " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Keyslinger teaches touch typing. Figures pop up at the places of a shooting

@@ -9,6 +9,7 @@ packages=(
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev xkb-data libpulse-dev
   xvfb xdotool x11-utils x11-xkb-utils imagemagick
   desktop-file-utils appstream file
+  wamerican wngerman wfrench wspanish
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -6,9 +6,9 @@
 
 const std::vector<TypistProfile>& BuiltInTypists() {
   static const std::vector<TypistProfile> typists = {
-      {"novice", 1400, 0.35, 0.12, 0.15, 350},
-      {"average", 900, 0.30, 0.06, 0.06, 220},
-      {"skilled", 550, 0.25, 0.02, 0.02, 130},
+      {"novice", 1400, 0.35, 0.12, 0.15, 350, 520},
+      {"average", 900, 0.30, 0.06, 0.06, 220, 280},
+      {"skilled", 550, 0.25, 0.02, 0.02, 130, 140},
   };
   return typists;
 }

@@ -15,6 +15,9 @@ struct TypistProfile {
   double wrongKeyChance = 0.05;   // a press hits a wrong key (and is then corrected)
   double civilianChance = 0.05;   // a civilian is taken for an enemy and shot
   int minGapMs = 200;             // between two key presses
+  // Median time from one letter of a word to the next, for a pair typed by the other hand; pairs
+  // on one hand, and most of all on one finger, take longer (see WordPairMs).
+  double pairMedianMs = 300;
 };
 
 // novice, average and skilled.

@@ -307,7 +307,7 @@ bool TfmGame::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const GameKey game = TranslateKeyPress(key->key(), key->modifiers(), key->text());
     if (game.kind == GameKey::Kind::Ignored) return true;
-    level_->KeyPress(game.escape, game.text);
+    level_->KeyPress(game.escape, game.text, key->isAutoRepeat());
     if (game.kind == GameKey::Kind::FullScreen && !key->isAutoRepeat()) ToggleFullScreen();
   } else if (!key->isAutoRepeat() && ReleaseReachesLevel(key->key(), key->modifiers())) {
     level_->KeyRelease();

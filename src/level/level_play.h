@@ -23,6 +23,7 @@ class LevelPlayListener;
 class TbotImage;
 class TletterImage;
 class Timer;
+class WordTyping;
 struct Services;
 struct SharedState;
 
@@ -96,9 +97,10 @@ public:
   void imgMapClick();
 
   // Typing: one key press (isEscape for the Escape key; text is what the key types, may be
-  // empty). Returns true when the press is swallowed. Releases that are auto-repeats are not
+  // empty; autoRepeat for a held key's repeats, which letter waves drop as any press while a key
+  // is down). Returns true when the press is swallowed. Releases that are auto-repeats are not
   // passed in.
-  bool KeyPress(bool isEscape, const std::string& text);
+  bool KeyPress(bool isEscape, const std::string& text, bool autoRepeat = false);
   void KeyRelease();
   void ResolveCharacter(const std::string& typed);
   void ApplyResult(const std::string& name);
@@ -144,6 +146,11 @@ public:
   // Told about the run as it goes (see LevelPlayListener); not owned, may be null.
   LevelPlayListener* listener = nullptr;
 
+  // Word waves, for practice only: while set, typed characters go to the words of the figures
+  // (WordTyping, its figures named by their place indices) instead of the places' letters; no
+  // press is dropped for another key being down, only auto-repeats. Not owned; null in levels.
+  void SetWordTyping(WordTyping* typing) { wordTyping_ = typing; }
+
 private:
   void InitGameState();
   void LoadLevelOrThrow(const std::string& name);
@@ -158,6 +165,8 @@ private:
   std::string LevelDir(const std::string& name) const;
   void InvalidateAll();
   void Trace(const std::string& text);
+  bool WordKeyPress(bool isEscape, const std::string& text, bool autoRepeat);
+  void ResolveWordCharacter(const std::string& typed);
   // The letter of place i that typing is compared with.
   std::string_view PlaceLetter(size_t i, const IniDocument* map) const;
 
@@ -174,6 +183,7 @@ private:
   std::recursive_mutex inputLock_;
   std::recursive_mutex stepLock_;
   bool keyHeld_ = false;
+  WordTyping* wordTyping_ = nullptr;
   int hitPlace_ = -1;
   int32_t spawnRamp_ = 0;
   std::string currentLevelName_;

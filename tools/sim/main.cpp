@@ -2,6 +2,9 @@
 #include "design/sim_batch.h"
 #include "design/simulation.h"
 #include "design/typist.h"
+#include "design/word_sample.h"
+#include "platform/xkb_key_tables.h"
+#include "practice/words_source.h"
 #include "screens/results.h"
 
 #include <chrono>
@@ -41,6 +44,15 @@ const char* const kUsage =
     "  --wrong-key P         chance (0..1) that a press hits a wrong key\n"
     "  --civilian P          chance (0..1) that a civilian is shot by mistake\n"
     "  --min-gap MS          minimum time between two key presses\n"
+    "  --pair-median MS      median time from one letter of a word to the next\n"
+    "Words (GAME_DIR is not read):\n"
+    "  --word-sample KEYS    print the words practice would put on plaques for the key set KEYS,\n"
+    "                        one a line: US key positions (asdfjkl;ei), the first the focus key\n"
+    "  --word-speed KEYS     words per minute and word accuracy of each typist (--typist) in\n"
+    "                        one-minute word drills of KEYS, the median of --runs drills\n"
+    "  --lang L              en, de, fr or es: the word list's language; default: en\n"
+    "  --layout NAME         the words are written in what the keys type there; default: us\n"
+    "  -n N                  how many words --word-sample prints; default: 20\n"
     "  --help                this text\n"
     "Built-in typists:\n";
 
@@ -86,8 +98,10 @@ std::string LevelName(const std::string& given) {
 
 std::string Describe(const TypistProfile& t) {
   char line[200];
-  std::snprintf(line, sizeof line, "  %-8s reaction median %.0f ms, spread %.2f, wrong key %.2f, civilian %.2f, gap %d ms\n",
-                t.name.c_str(), t.reactionMedianMs, t.reactionSpread, t.wrongKeyChance, t.civilianChance, t.minGapMs);
+  std::snprintf(line, sizeof line,
+                "  %-8s reaction median %.0f ms, spread %.2f, wrong key %.2f, civilian %.2f, gap %d ms, pair %.0f ms\n",
+                t.name.c_str(), t.reactionMedianMs, t.reactionSpread, t.wrongKeyChance, t.civilianChance, t.minGapMs,
+                t.pairMedianMs);
   return line;
 }
 
@@ -108,6 +122,11 @@ int main(int argc, char** argv) {
   long long traceRun = 0, timeLimitS = 1200;
   double median = -1, spread = -1, wrongKey = -1, civilian = -1;
   long long minGap = -1;
+  double pairMedian = -1;
+  std::string wordSample, wordSpeed, layoutName = "us";
+  WordLanguage language = WordLanguage::English;
+  long long wordCount = 20;
+  bool runsGiven = false;
 
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
@@ -143,6 +162,7 @@ int main(int argc, char** argv) {
     } else if (arg == "--runs") {
       if (!value(v) || !ParseLong(v, 1, 100000, n)) return Fail("--runs needs a number from 1 to 100000");
       request.runs = static_cast<int>(n);
+      runsGiven = true;
     } else if (arg == "--seed") {
       if (!value(v) || !ParseLong(v, 0, INT64_MAX, n)) return Fail("--seed needs a number of 0 or more");
       request.seed = static_cast<uint64_t>(n);
@@ -163,6 +183,18 @@ int main(int argc, char** argv) {
       if (!value(v) || !ParseDouble(v, 0, 1, civilian)) return Fail("--civilian needs a chance from 0 to 1");
     } else if (arg == "--min-gap") {
       if (!value(v) || !ParseLong(v, 0, 100000, minGap)) return Fail("--min-gap needs milliseconds");
+    } else if (arg == "--pair-median") {
+      if (!value(v) || !ParseDouble(v, 1, 1e6, pairMedian)) return Fail("--pair-median needs milliseconds");
+    } else if (arg == "--word-sample") {
+      if (!value(wordSample)) return Fail(arg + " needs a key set");
+    } else if (arg == "--word-speed") {
+      if (!value(wordSpeed)) return Fail(arg + " needs a key set");
+    } else if (arg == "--lang") {
+      if (!value(v) || !ParseWordLanguage(v, language)) return Fail("--lang needs en, de, fr or es");
+    } else if (arg == "--layout") {
+      if (!value(layoutName)) return Fail(arg + " needs a layout name");
+    } else if (arg == "-n") {
+      if (!value(v) || !ParseLong(v, 1, 1000000, wordCount)) return Fail("-n needs a number from 1 to 1000000");
     } else if (arg.size() > 1 && arg[0] == '-') {
       return Fail("unknown option " + arg);
     } else {
@@ -171,9 +203,8 @@ int main(int argc, char** argv) {
   }
   if (positional.size() != 1) return Fail(positional.empty() ? "GAME_DIR is missing" : "only one GAME_DIR is allowed");
   const std::string gameDir = positional.front();
-  if (!std::filesystem::is_directory(gameDir + "/Maps")) return Fail("no Maps folder in " + gameDir);
 
-  const bool custom = median >= 0 || spread >= 0 || wrongKey >= 0 || civilian >= 0 || minGap >= 0;
+  const bool custom = median >= 0 || spread >= 0 || wrongKey >= 0 || civilian >= 0 || minGap >= 0 || pairMedian >= 0;
   for (const std::string& name : typistNames) {
     std::optional<TypistProfile> typist = FindTypist(name);
     if (!typist) return Fail("unknown typist '" + name + "' (novice, average, skilled)");
@@ -182,10 +213,39 @@ int main(int argc, char** argv) {
     if (wrongKey >= 0) typist->wrongKeyChance = wrongKey;
     if (civilian >= 0) typist->civilianChance = civilian;
     if (minGap >= 0) typist->minGapMs = static_cast<int>(minGap);
+    if (pairMedian >= 0) typist->pairMedianMs = pairMedian;
     if (custom) typist->name += "*";
     request.typists.push_back(*typist);
   }
   request.difficulties = difficulties;
+
+  if (!wordSample.empty() || !wordSpeed.empty()) {
+    std::vector<std::string> keys;
+    std::string problem;
+    if (!ParseKeySet(wordSample.empty() ? wordSpeed : wordSample, keys, problem)) return Fail(problem);
+    const std::optional<KeyTable> table = KeyTableForLayout(layoutName, &problem);
+    if (!table) return Fail("layout " + layoutName + ": " + problem);
+    const WordSource source = LoadWordSource(language);
+    if (source.builtInOnly) {
+      std::cerr << "keyslinger-sim: no word list in " << kDebianWordListDir << ": made-up words only\n";
+    } else if (source.englishInstead) {
+      std::cerr << "keyslinger-sim: no " << LanguageInfo(language).listFile << " word list: English words instead\n";
+    }
+    WordChooser chooser(source.list, source.language, WordKeysFor(keys, *table));
+    if (!wordSample.empty()) {
+      for (const ChosenWord& word : SampleWords(chooser, static_cast<size_t>(wordCount), request.seed)) {
+        std::cout << word.text << "\n";
+      }
+    } else {
+      const int runs = runsGiven ? request.runs : 20;
+      for (const TypistWordSpeed& speed : MeasureTypistWordSpeed(request.typists, chooser, runs, request.seed)) {
+        std::printf("%-9s %6.1f wpm  accuracy %5.1f %%\n", speed.typist.c_str(), speed.medianWpm,
+                    100.0 * speed.meanAccuracy);
+      }
+    }
+    return 0;
+  }
+  if (!std::filesystem::is_directory(gameDir + "/Maps")) return Fail("no Maps folder in " + gameDir);
   if (request.levels.empty()) {
     for (int level = 1; level <= 16; ++level) request.levels.push_back("Level" + std::to_string(level));
   }

@@ -1,0 +1,54 @@
+// A language's word list in memory: its short lower-case words and the letter pairs of all its words.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+// A word of the list, its characters as indices into the list's alphabet.
+struct ListedWord {
+  std::string text;  // UTF-8, lower case
+  std::vector<uint8_t> letters;
+  uint64_t mask = 0;  // bit i set when the word uses alphabet character i
+};
+
+class WordList {
+public:
+  static constexpr size_t kMinLetters = 2;
+  static constexpr size_t kMaxLetters = 6;
+  static constexpr size_t kMaxAlphabet = 64;
+  static constexpr char32_t kBoundary = 0;  // stands before a word's first and after its last letter
+
+  // A Debian word list's text: one word a line, UTF-8, LF or CRLF line ends. Entries with an upper-case
+  // letter (proper nouns, German nouns), an apostrophe, a hyphen, a digit or any other non-letter
+  // are left out. Short words (kMinLetters to kMaxLetters) are kept as words; every kept entry
+  // counts towards the letter pairs.
+  static WordList FromText(std::string_view text);
+  // Nullopt when the file cannot be read.
+  static std::optional<WordList> FromFile(const std::string& path);
+  // No words; the letter pairs of the built-in English table.
+  static WordList BuiltInEnglish();
+
+  const std::vector<ListedWord>& Words() const { return words_; }
+  const std::vector<char32_t>& Alphabet() const { return alphabet_; }
+  // Index of the character in the alphabet, or -1.
+  int IndexOf(char32_t character) const;
+  // How often b follows a (kBoundary for a word's start or end); 0 when never.
+  uint32_t PairCount(char32_t a, char32_t b) const;
+  // Whether the list's words were read (false for the built-in table).
+  bool HasWords() const { return hasWords_; }
+
+private:
+  int AddToAlphabet(char32_t character);
+  std::vector<ListedWord> words_;
+  std::vector<char32_t> alphabet_;
+  std::map<std::pair<char32_t, char32_t>, uint32_t> pairs_;
+  bool hasWords_ = false;
+};
+
+// UTF-8 text as code points; nullopt when it is not valid UTF-8.
+std::optional<std::u32string> DecodeUtf8(std::string_view text);
+std::string EncodeUtf8(std::u32string_view text);
