@@ -1,12 +1,15 @@
 // Fonts, colours and pictures shared by the small screens.
 #include "screens/qt_fonts.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+
+#include "platform/qt_translations.h"
 
 QFont ArialFont(int pixelSize, bool bold, bool italic) {
   QFont font(QStringLiteral("Arial"));
@@ -23,7 +26,10 @@ QFont SmallSansFont(int pixelSize) {
 }
 
 QPixmap ScreenPicture(const QString& name, int width, int height) {
-  QPixmap picture(QStringLiteral(":/pictures/") + name);
+  // Pictures with words have one drawing per language, in a folder named after it.
+  QPixmap picture(QStringLiteral(":/pictures/") + UiLanguageCode() + QStringLiteral("/") + name);
+  if (!picture.isNull()) return picture;
+  picture = QPixmap(QStringLiteral(":/pictures/") + name);
   if (!picture.isNull()) return picture;
   QPixmap fill(width, height);
   fill.fill(look::kMissingPicture);
@@ -40,6 +46,14 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const
   label->move(left, top);
   label->adjustSize();
   return label;
+}
+
+void FitLabelWidth(QLabel* label, const QFont& font, int maxWidth) {
+  QFont fitted = font;
+  while (fitted.pixelSize() > 9 && QFontMetrics(fitted).horizontalAdvance(label->text()) > maxWidth)
+    fitted.setPixelSize(fitted.pixelSize() - 1);
+  label->setFont(fitted);
+  label->adjustSize();
 }
 
 void SetLabelColor(QLabel* label, const QColor& color) {
