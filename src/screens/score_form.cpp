@@ -54,7 +54,12 @@ TFmScore::TFmScore(AppContext& app, QWidget* parent)
       new PictureBox(ScreenPicture(QStringLiteral("score_background.png"), 315, 325), true, this);
   background->setGeometry(0, 0, 315, 325);
 
-  MakeLabel(this, tr("Score"), 127, 16, ArialFont(21), look::kWhite);
+  QLabel* title = MakeLabel(this, tr("Score"), 127, 16, ArialFont(21), look::kWhite);
+  // Another language's title is centred where the English one's centre is, on the title board.
+  if (title->text() != QStringLiteral("Score")) {
+    const int centre = 127 + title->fontMetrics().horizontalAdvance(QStringLiteral("Score")) / 2;
+    title->move(centre - title->width() / 2, 16);
+  }
   lbLevel_ = MakeLabel(this, QString(), 136, 40, ArialFont(16), look::kWhite);
   label2_ = MakeLabel(this, QString(), 9, 56, ArialFont(16), look::kSilver);
 
