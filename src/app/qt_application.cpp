@@ -10,6 +10,7 @@
 #include "platform/game_paths.h"
 #include "platform/message_boxes.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_translations.h"
 #include "profiles/about_form.h"
 #include "profiles/first_start_form.h"
 #include "profiles/help_form.h"
@@ -57,6 +58,8 @@ int RunKeyslinger(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationDisplayName(kApplicationTitle);
+  // Before the screens are made: they take their texts in the player's language when created.
+  InstallUiLanguageFromEnvironment();
 
   QtPlatform platform;
   SharedState shared;

@@ -7,6 +7,7 @@
 #include "level/qt_game_keys.h"
 #include "platform/image.h"
 #include "platform/qt_image.h"
+#include "platform/qt_translations.h"
 #include "platform/toolkit_color.h"
 #include "profiles/display_choice.h"
 #include "screens/qt_fonts.h"
@@ -26,6 +27,18 @@
 #include <cmath>
 
 namespace {
+// The counters' names as the rules write them, before the colon and the number.
+[[maybe_unused]] constexpr const char* kCounterNames[] = {QT_TRANSLATE_NOOP("TfmGame", "Point"),
+                                                          QT_TRANSLATE_NOOP("TfmGame", "Miss"),
+                                                          QT_TRANSLATE_NOOP("TfmGame", "Civilian")};
+
+// "Miss: 3" in the screens' language: the name is translated, the rest kept.
+QString CounterText(const std::string& english) {
+  const size_t colon = english.find(':');
+  if (colon == std::string::npos) return QString::fromStdString(english);
+  return TranslatedText("TfmGame", english.substr(0, colon)) + QString::fromStdString(english.substr(colon));
+}
+
 QColor ToQColor(uint32_t toolkitColor) {
   const Rgb rgb = FromToolkitColor(toolkitColor);
   return QColor(rgb.r, rgb.g, rgb.b);
@@ -213,10 +226,10 @@ void TfmGame::DrawLabels(QPainter& painter) {
   painter.setFont(small);
   const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
   painter.setPen(kYellow);
-  painter.drawText(QRect(568, 408, 72, 16), flags, QString::fromStdString(labels.point));
+  painter.drawText(QRect(568, 408, 72, 16), flags, CounterText(labels.point));
   painter.setPen(Qt::red);
-  painter.drawText(QRect(568, 432, 72, 16), flags, QString::fromStdString(labels.miss));
-  painter.drawText(QRect(568, 456, 72, 16), flags, QString::fromStdString(labels.civilian));
+  painter.drawText(QRect(568, 432, 72, 16), flags, CounterText(labels.miss));
+  painter.drawText(QRect(568, 456, 72, 16), flags, CounterText(labels.civilian));
 
   // The ticker label has a fixed size: lines beyond it are cut.
   painter.save();

@@ -7,13 +7,16 @@
 
 #include "app/app_context.h"
 #include "profiles/main_menu_form.h"
+#include "platform/qt_translations.h"
 #include "screens/hover_button_widget.h"
 #include "screens/link_label_widget.h"
 #include "screens/qt_fonts.h"
 
 namespace {
-const char* const kCredits[4] = {"Game and levels:", "the Keyslinger team.",
-                                 "Pictures and sounds made", "for this game."};
+const char* const kCredits[4] = {QT_TRANSLATE_NOOP("TfmAbout", "Game and levels:"),
+                                 QT_TRANSLATE_NOOP("TfmAbout", "the Keyslinger team."),
+                                 QT_TRANSLATE_NOOP("TfmAbout", "Pictures and sounds made"),
+                                 QT_TRANSLATE_NOOP("TfmAbout", "for this game.")};
 
 // A bevel drawn as a top edge line: a shadow line with a light line under it.
 void MakeTopLine(QWidget* parent, int left, int top, int width) {
@@ -38,7 +41,7 @@ TfmAbout::TfmAbout(AppContext& app, QWidget* parent)
 
   MakeLabel(this, QStringLiteral("KEYSLINGER"), 8, 8, ArialFont(16), look::kNavy);
   MakeTopLine(this, 8, 32, 217);
-  lbSite_ = new LinkLabel(QString::fromUtf8(kSiteText).toUpper(), this);
+  lbSite_ = new LinkLabel(TranslatedText("TfmMain", kSiteText).toUpper(), this);
   lbSite_->setFont(ArialFont(16));
   lbSite_->move(8, 40);
   lbSite_->setToolTip(QString::fromStdString(SitePageAddress(app_)));
@@ -49,10 +52,10 @@ TfmAbout::TfmAbout(AppContext& app, QWidget* parent)
 
   MakeTopLine(this, 8, 176, 217);
   for (int i = 0; i < 4; ++i)
-    MakeLabel(this, QString::fromUtf8(kCredits[i]), 8, 184 + 16 * i, SmallSansFont(), look::kBlack);
-  MakeLabel(this, QStringLiteral("Version 2.1"), 8, 248, SmallSansFont(), look::kBlack);
+    MakeLabel(this, tr(kCredits[i]), 8, 184 + 16 * i, SmallSansFont(), look::kBlack);
+  MakeLabel(this, tr("Version %1").arg(QStringLiteral("2.1")), 8, 248, SmallSansFont(), look::kBlack);
 
-  btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {168, 184, 57, 73},
+  btnOk_ = MakeHoverButton(this, tr("OK"), {168, 184, 57, 73},
                            {.color = look::kSilver, .highlight = look::kBlack});
   connect(btnOk_, &QAbstractButton::clicked, this, [this] { accept(); });
 }

@@ -23,11 +23,11 @@ TFirstStart::TFirstStart(AppContext& app, QWidget* parent)
   auto* picture =
       new PictureBox(ScreenPicture(QStringLiteral("first_start.png"), 289, 154), false, this);
   picture->move(0, 0);
-  MakeLabel(this, QStringLiteral("Level of Difficulty"), 54, 48, ArialFont(24, false),
+  MakeLabel(this, tr("Level of Difficulty"), 54, 48, ArialFont(24, false),
             look::kWhite);
-  btnEasy_ = MakeHoverButton(this, QStringLiteral("EASY"), {8, 120, 81, 25}, {.highlight = look::kGreen});
-  btnNormal_ = MakeHoverButton(this, QStringLiteral("NORMAL"), {104, 120, 81, 25}, {.highlight = look::kYellow});
-  btnHard_ = MakeHoverButton(this, QStringLiteral("HARD"), {200, 120, 81, 25}, {.highlight = look::kRed});
+  btnEasy_ = MakeHoverButton(this, tr("EASY"), {8, 120, 81, 25}, {.highlight = look::kGreen});
+  btnNormal_ = MakeHoverButton(this, tr("NORMAL"), {104, 120, 81, 25}, {.highlight = look::kYellow});
+  btnHard_ = MakeHoverButton(this, tr("HARD"), {200, 120, 81, 25}, {.highlight = look::kRed});
   connect(btnEasy_, &QAbstractButton::clicked, this, [this] { Choose("Easy"); });
   connect(btnNormal_, &QAbstractButton::clicked, this, [this] { Choose("Normal"); });
   connect(btnHard_, &QAbstractButton::clicked, this, [this] { Choose("Hard"); });

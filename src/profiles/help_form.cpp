@@ -14,7 +14,7 @@ constexpr int kSnapDistance = 10;
 }
 
 TfmHelp::TfmHelp(AppContext&, QWidget* parent) : QWidget(parent, Qt::Tool) {
-  setWindowTitle(QStringLiteral("Help"));
+  setWindowTitle(tr("Help"));
   // It may stay open beside the menu; closing the menu still ends the program.
   setAttribute(Qt::WA_QuitOnClose, false);
   auto* page = new PictureBox(ScreenPicture(QStringLiteral("help_page.png"), 382, 267), true, this);

@@ -3,6 +3,7 @@
 #include "profiles/main_menu_form.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QUrl>
@@ -13,6 +14,7 @@
 #include "app/shared_state.h"
 #include "platform/game_error.h"
 #include "platform/login_name.h"
+#include "platform/qt_translations.h"
 #include "platform/shell.h"
 #include "profiles/about_form.h"
 #include "profiles/button_sound.h"
@@ -29,13 +31,19 @@
 
 namespace {
 constexpr int kLevelLabelRight = 291;
+// Texts the rules hand over in English.
+[[maybe_unused]] constexpr const char* kRulesTexts[] = {QT_TRANSLATE_NOOP("TfmMain", "SOUND ON"),
+                                                        QT_TRANSLATE_NOOP("TfmMain", "SOUND OFF"),
+                                                        QT_TRANSLATE_NOOP("TfmMain", "keyslinger manual")};
 
 }  // namespace
 
 std::string SitePageAddress(const AppContext& app) {
-  return QUrl::fromLocalFile(QString::fromStdString(app.shared.appDir + "docs/index.html"))
-      .toString()
-      .toStdString();
+  // The manual in the player's language when it has a page in it, else the English one.
+  const QString docs = QString::fromStdString(app.shared.appDir + "docs/");
+  QString page = docs + QStringLiteral("index.") + UiLanguageCode() + QStringLiteral(".html");
+  if (UiLanguageCode() == QStringLiteral("en") || !QFileInfo::exists(page)) page = docs + QStringLiteral("index.html");
+  return QUrl::fromLocalFile(page).toString().toStdString();
 }
 
 void OpenSitePage(AppContext& app) { app.shell.Open(SitePageAddress(app)); }
@@ -54,19 +62,19 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
   auto* logo = new PictureBox(ScreenPicture(QStringLiteral("menu_logo.png"), 301, 60), true, this);
   logo->setGeometry(2, 11, 301, 60);
 
-  MakeLabel(this, QStringLiteral("Typing tutor:"), 104, 3, ArialFont(13), look::kWhite);
-  MakeLabel(this, QStringLiteral("Drifter:"), 8, 64, ArialFont(16), look::kSilver);
+  MakeLabel(this, tr("Typing tutor:"), 104, 3, ArialFont(13), look::kWhite);
+  MakeLabel(this, tr("Drifter:"), 8, 64, ArialFont(16), look::kSilver);
   lbPlayer_ =
       MakeLabel(this, QStringLiteral("player"), 88, 64, ArialFont(16, true, true), look::kSilver);
   lblevel_ = MakeLabel(this, QString(), 0, 64, ArialFont(16, true, true), look::kSilver);
-  SetLevelLabel(QStringLiteral("level"));
+  SetLevelLabel(TranslatedLevelText("level"));
 
-  btnStart_ = MakeHoverButton(this, QStringLiteral("START GAME"), {8, 104, 289, 25}, {.fontPx = 16});
-  btnProfile_ = MakeHoverButton(this, QStringLiteral("CHANGE PROFILE"), {8, 144, 289, 25}, {.fontPx = 16});
-  btnSound_ = MakeHoverButton(this, QString::fromUtf8(kSoundOnCaption), {8, 184, 289, 25}, {.fontPx = 16});
-  btnAbout_ = MakeHoverButton(this, QStringLiteral("ABOUT"), {8, 224, 289, 25}, {.fontPx = 16});
-  btnProgress_ = MakeHoverButton(this, QStringLiteral("PROGRESS"), {8, 264, 289, 25}, {.fontPx = 16});
-  btnExit_ = MakeHoverButton(this, QStringLiteral("EXIT"), {8, 304, 289, 25}, {.fontPx = 16});
+  btnStart_ = MakeHoverButton(this, tr("START GAME"), {8, 104, 289, 25}, {.fontPx = 16});
+  btnProfile_ = MakeHoverButton(this, tr("CHANGE PROFILE"), {8, 144, 289, 25}, {.fontPx = 16});
+  btnSound_ = MakeHoverButton(this, TranslatedText("TfmMain", kSoundOnCaption), {8, 184, 289, 25}, {.fontPx = 16});
+  btnAbout_ = MakeHoverButton(this, tr("ABOUT"), {8, 224, 289, 25}, {.fontPx = 16});
+  btnProgress_ = MakeHoverButton(this, tr("PROGRESS"), {8, 264, 289, 25}, {.fontPx = 16});
+  btnExit_ = MakeHoverButton(this, tr("EXIT"), {8, 304, 289, 25}, {.fontPx = 16});
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartGameClick(); });
   connect(btnProfile_, &QAbstractButton::clicked, this, [this] { ChangeProfileClick(); });
   connect(btnSound_, &QAbstractButton::clicked, this, [this] { SoundClick(); });
@@ -74,7 +82,7 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
   connect(btnProgress_, &QAbstractButton::clicked, this, [this] { ProgressClick(); });
   connect(btnExit_, &QAbstractButton::clicked, this, [this] { ExitClick(); });
 
-  lbSite_ = new LinkLabel(QString::fromUtf8(kSiteText), this);
+  lbSite_ = new LinkLabel(TranslatedText("TfmMain", kSiteText), this);
   lbSite_->setFont(ArialFont(11));
   lbSite_->move(110, 336);
   SetLinkLook(lbSite_, look::kWhite, false);
@@ -106,15 +114,15 @@ void TfmMain::FormCreate() {
   }
   if (!app_.shared.currentPlayer.empty()) {
     SetPlayerLabel(QString::fromStdString(app_.shared.currentPlayer));
-    SetLevelLabel(QString::fromStdString(MenuLevelText(app_.shared)));
+    SetLevelLabel(TranslatedLevelText(MenuLevelText(app_.shared)));
   }
 }
 
 void TfmMain::SetSoundCaption() {
-  btnSound_->setText(QString::fromUtf8(app_.shared.soundOn ? kSoundOnCaption : kSoundOffCaption));
+  btnSound_->setText(TranslatedText("TfmMain", app_.shared.soundOn ? kSoundOnCaption : kSoundOffCaption));
 }
 
-void TfmMain::FormShow() { SetLevelLabel(QString::fromStdString(MenuLevelText(app_.shared))); }
+void TfmMain::FormShow() { SetLevelLabel(TranslatedLevelText(MenuLevelText(app_.shared))); }
 
 void TfmMain::ShowMenu() {
   if (isVisible()) {
@@ -167,9 +175,10 @@ void TfmMain::ChangeProfileClick() {
 }
 
 void TfmMain::SoundClick() {
+  // The rules know the captions in English; the button shows them in the player's language.
   const std::string caption =
-      SwitchSound(app_.shared, app_.services, btnSound_->text().toStdString());
-  btnSound_->setText(QString::fromStdString(caption));
+      SwitchSound(app_.shared, app_.services, app_.shared.soundOn ? kSoundOnCaption : kSoundOffCaption);
+  btnSound_->setText(TranslatedText("TfmMain", caption));
 }
 
 void TfmMain::AboutClick() {

@@ -8,6 +8,7 @@
 #include <QListWidget>
 
 #include "app/app_context.h"
+#include "platform/qt_translations.h"
 #include "profiles/main_menu_form.h"
 #include "profiles/profile_dialog.h"
 #include "screens/hover_button_widget.h"
@@ -33,14 +34,23 @@ QListWidget* MakeList(QWidget* parent, int left) {
   return list;
 }
 
-// Refills a list only when its rows differ, so its scroll position survives, then selects.
-void ShowRows(QListWidget* list, const std::vector<std::string>& rows, int selected) {
+// The difficulties as the rules name them.
+[[maybe_unused]] constexpr const char* kDifficultyTexts[] = {QT_TRANSLATE_NOOP("TFmPlayer", "Easy"),
+                                                             QT_TRANSLATE_NOOP("TFmPlayer", "Normal"),
+                                                             QT_TRANSLATE_NOOP("TFmPlayer", "Hard")};
+
+QString AsIs(const std::string& row) { return QString::fromStdString(row); }
+
+// Refills a list only when its rows (as shown) differ, so its scroll position survives, then
+// selects.
+void ShowRows(QListWidget* list, const std::vector<std::string>& rows, int selected,
+              QString (*shown)(const std::string&) = AsIs) {
   bool same = list->count() == static_cast<int>(rows.size());
   for (int i = 0; same && i < list->count(); ++i)
-    same = list->item(i)->text().toStdString() == rows[static_cast<size_t>(i)];
+    same = list->item(i)->text() == shown(rows[static_cast<size_t>(i)]);
   if (!same) {
     list->clear();
-    for (const std::string& row : rows) list->addItem(QString::fromStdString(row));
+    for (const std::string& row : rows) list->addItem(shown(row));
   }
   if (selected >= 0 && selected < list->count()) {
     list->setCurrentRow(selected);
@@ -62,7 +72,7 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
     if (app_.screens.fmMain) app_.screens.fmMain->SetPlayerLabel(QString::fromStdString(text));
   };
   menu.setLevel = [this](const std::string& text) {
-    if (app_.screens.fmMain) app_.screens.fmMain->SetLevelLabel(QString::fromStdString(text));
+    if (app_.screens.fmMain) app_.screens.fmMain->SetLevelLabel(TranslatedLevelText(text));
   };
   rules_ = std::make_unique<ProfileDialog>(app_.shared, app_.services, std::move(menu));
 
@@ -72,8 +82,8 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
       new PictureBox(ScreenPicture(QStringLiteral("player_background.png"), 273, 236), true, this);
   background->setGeometry(0, 0, 273, 236);
 
-  MakeLabel(this, QStringLiteral("Players"), 40, 8, ArialFont(16), look::kSilver);
-  MakeLabel(this, QStringLiteral("Levels"), 176, 8, ArialFont(16), look::kSilver);
+  MakeLabel(this, tr("Players"), 40, 8, ArialFont(16), look::kSilver);
+  MakeLabel(this, tr("Levels"), 176, 8, ArialFont(16), look::kSilver);
   memoPlayer_ = MakeList(this, 8);
   memoLevels_ = MakeList(this, 144);
 
@@ -82,7 +92,7 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
   edPlayer_->setFont(ArialFont(16));
   edPlayer_->setStyleSheet(QStringLiteral("QLineEdit {") + kBoxStyle + QStringLiteral("}"));
 
-  lbcurlevel_ = MakeLabel(this, QStringLiteral("level"), 144, 168, ArialFont(16), look::kSilver);
+  lbcurlevel_ = MakeLabel(this, TranslatedLevelText("level"), 144, 168, ArialFont(16), look::kSilver);
 
   cbUp_ = new QComboBox(this);
   cbUp_->setGeometry(200, 163, 65, 21);
@@ -91,12 +101,12 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
       "QComboBox { background: black; color: white; border: 1px solid #808080; padding-left: 2px; }"
       "QComboBox QAbstractItemView { background: black; color: white;"
       " selection-background-color: #000080; }"));
-  for (const char* d : kDifficultyEntries) cbUp_->addItem(QString::fromUtf8(d));
+  for (const char* d : kDifficultyEntries) cbUp_->addItem(TranslatedText("TFmPlayer", d));
   cbUp_->setCurrentIndex(-1);
 
-  btnAdd_ = MakeHoverButton(this, QStringLiteral("ADD"), {8, 200, 57, 22}, {.fontPx = 11});
-  btnDelete_ = MakeHoverButton(this, QStringLiteral("DELETE"), {72, 200, 57, 22}, {.fontPx = 11});
-  btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {144, 200, 121, 22}, {.fontPx = 16});
+  btnAdd_ = MakeHoverButton(this, tr("ADD"), {8, 200, 57, 22}, {.fontPx = 11});
+  btnDelete_ = MakeHoverButton(this, tr("DELETE"), {72, 200, 57, 22}, {.fontPx = 11});
+  btnOk_ = MakeHoverButton(this, tr("OK"), {144, 200, 121, 22}, {.fontPx = 16});
 
   connect(btnAdd_, &QAbstractButton::clicked, this, [this] { AddClick(); });
   connect(btnDelete_, &QAbstractButton::clicked, this, [this] { DeleteClick(); });
@@ -154,13 +164,15 @@ void TFmPlayer::Render() {
   const ProfileDialogView& view = rules_->View();
   rendering_ = true;
   ShowRows(memoPlayer_, view.players, view.selectedPlayer);
-  ShowRows(memoLevels_, view.levels, view.selectedLevel);
+  ShowRows(memoLevels_, view.levels, view.selectedLevel, TranslatedLevelText);
   if (view.nameFieldSets != nameFieldSets_) {
     nameFieldSets_ = view.nameFieldSets;
     edPlayer_->setText(QString::fromStdString(view.nameField));
   }
-  lbcurlevel_->setText(QString::fromStdString(view.levelLabel));
-  lbcurlevel_->adjustSize();
+  lbcurlevel_->setText(TranslatedLevelText(view.levelLabel));
+  // A longer word for "level" than the English one is drawn smaller, to end where English does,
+  // at the difficulty box's frame.
+  FitLabelWidth(lbcurlevel_, ArialFont(16), cbUp_->x() + 2 - lbcurlevel_->x());
   cbUp_->setCurrentIndex(view.difficulty);
   rendering_ = false;
 }

@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -89,7 +90,7 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
   setFixedSize(kWidth, kHeight);
   setModal(true);
-  setWindowTitle(QStringLiteral("Progress"));
+  setWindowTitle(tr("Progress"));
   btnPrevious_ = MakeHoverButton(this, QStringLiteral("<"), {150, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
   btnNext_ = MakeHoverButton(this, QStringLiteral(">"), {272, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
   btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {560, 444, 64, 25}, {.fontPx = 16});
@@ -150,11 +151,11 @@ void TfmProgress::paintEvent(QPaintEvent*) {
   p.drawPixmap(0, 0, background_);
   p.setFont(ArialFont(21));
   p.setPen(look::kWhite);
-  p.drawText(QRect(220, 8, 200, 34), Qt::AlignCenter, QStringLiteral("Progress"));
+  p.drawText(QRect(220, 8, 200, 34), Qt::AlignCenter, tr("Progress"));
   p.setFont(ArialFont(16, true, true));
   p.setPen(look::kSilver);
   p.drawText(QRect(16, 48, 400, 22), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Drifter: ") + Text(app_.shared.currentPlayer));
+             tr("Drifter: %1").arg(Text(app_.shared.currentPlayer)));
   PaintKeyboard(p);
   PaintPractise(p);
   PaintChart(p);
@@ -191,29 +192,29 @@ void TfmProgress::PaintKeyboard(QPainter& p) {
   const struct {
     QColor colour;
     const char* text;
-  } legend[] = {{AccuracyColor(50), "50% or less"}, {AccuracyColor(75), "75%"}, {AccuracyColor(100), "100%"},
-                {kUnrated, "under 10 tries"}};
+  } legend[] = {{AccuracyColor(50), QT_TR_NOOP("50% or less")}, {AccuracyColor(75), "75%"},
+                {AccuracyColor(100), "100%"}, {kUnrated, QT_TR_NOOP("under 10 tries")}};
   for (const auto& entry : legend) {
     p.setPen(Qt::NoPen);
     p.setBrush(entry.colour);
     p.drawRoundedRect(QRectF(x, top, 12, 12), 2, 2);
     p.setPen(kParchment);
-    const QString text = QString::fromUtf8(entry.text);
+    const QString text = tr(entry.text);
     p.drawText(QRect(x + 16, top - 2, 120, 16), Qt::AlignLeft | Qt::AlignVCenter, text);
     x += 16 + p.fontMetrics().horizontalAdvance(text) + 14;
   }
   p.drawText(QRect(kKeyboardAt.x(), top + 14, 400, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Hits of the last 200 tries at each key; small number: median reaction in ms"));
+             tr("Hits of the last 200 tries at each key; small number: median reaction in ms"));
 }
 
 void TfmProgress::PaintPractise(QPainter& p) {
-  Board(p, kPractiseBox, QStringLiteral("Keys to practise"));
+  Board(p, kPractiseBox, tr("Keys to practise"));
   const QRect inner = kPractiseBox.adjusted(12, 30, -8, -8);
   if (view_.practiseLines.empty()) {
     p.setFont(ArialFont(11, false));
     p.setPen(kParchment);
     p.drawText(inner, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               QStringLiteral("Keys show here once each has had 10 tries. Play a few levels!"));
+               tr("Keys show here once each has had 10 tries. Play a few levels!"));
     return;
   }
   int y = inner.top();
@@ -222,7 +223,13 @@ void TfmProgress::PaintPractise(QPainter& p) {
     // The key big, its figures beside it.
     const size_t cut = line.find("   ");
     const QString key = Text(line.substr(0, cut));
-    const QString figures = cut == std::string::npos ? QString() : Text(line.substr(cut + 3));
+    QString figures = cut == std::string::npos ? QString() : Text(line.substr(cut + 3));
+    // "31 of 50": the rules write it in English.
+    static const QRegularExpression hitsOfChances(QStringLiteral("(\\d+) of (\\d+)"));
+    const QRegularExpressionMatch hits = hitsOfChances.match(figures);
+    if (hits.hasMatch())
+      figures.replace(hits.capturedStart(), hits.capturedLength(),
+                      tr("%1 of %2").arg(hits.captured(1), hits.captured(2)));
     p.setFont(ArialFont(18));
     p.setPen(look::kYellow);
     p.drawText(QRect(inner.left(), y, 26, 26), Qt::AlignCenter, key);
@@ -234,10 +241,11 @@ void TfmProgress::PaintPractise(QPainter& p) {
 }
 
 void TfmProgress::PaintChart(QPainter& p) {
-  Board(p, kChartBox, QStringLiteral("Runs"));
+  Board(p, kChartBox, tr("Runs"));
   p.setFont(ArialFont(13));
   p.setPen(kParchment);
-  p.drawText(QRect(176, 256, 94, 20), Qt::AlignCenter, Text(view_.filterText));
+  p.drawText(QRect(176, 256, 94, 20), Qt::AlignCenter,
+             view_.levelFilter == 0 ? tr("All levels") : tr("Level %1").arg(view_.levelFilter));
 
   const QRect plot = kPlotArea;
   p.setFont(ArialFont(9, false));
@@ -254,13 +262,13 @@ void TfmProgress::PaintChart(QPainter& p) {
   p.drawLine(plot.left(), passY, plot.right(), passY);
   p.setPen(kBrass);
   p.drawText(QRect(plot.right() - 60, passY - 15, 60, 14), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("60% pass"));
+             tr("60% pass"));
 
   const std::vector<ChartPoint>& points = view_.chart;
   if (points.empty()) {
     p.setFont(ArialFont(12, false));
     p.setPen(kParchment);
-    p.drawText(plot.adjusted(0, 0, 0, -76), Qt::AlignCenter, QStringLiteral("No finished runs yet"));
+    p.drawText(plot.adjusted(0, 0, 0, -76), Qt::AlignCenter, tr("No finished runs yet"));
     return;
   }
   // Runs in the order they were played, spread over the width.
@@ -291,24 +299,24 @@ void TfmProgress::PaintChart(QPainter& p) {
   p.drawText(QRect(plot.right() - 120, plot.bottom() + 4, 120, 14), Qt::AlignRight | Qt::AlignVCenter,
              Text(DayOf(points.back().startedAt)));
   p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), 14), Qt::AlignCenter,
-             QString::number(points.size()) + (points.size() == 1 ? QStringLiteral(" run") : QStringLiteral(" runs")));
+             (points.size() == 1 ? tr("1 run") : tr("%1 runs").arg(points.size())));
 }
 
 void TfmProgress::PaintTotals(QPainter& p) {
-  Board(p, kTotalsBox, QStringLiteral("Totals"));
+  Board(p, kTotalsBox, tr("Totals"));
   const struct {
     const char* label;
     const std::string& value;
-  } rows[] = {{"Time played", view_.playedText},
-              {"Runs", view_.runsText},
-              {"Levels passed", view_.levelsPassedText},
-              {"Best streak", view_.bestStreakText}};
+  } rows[] = {{QT_TR_NOOP("Time played"), view_.playedText},
+              {QT_TR_NOOP("Runs"), view_.runsText},
+              {QT_TR_NOOP("Levels passed"), view_.levelsPassedText},
+              {QT_TR_NOOP("Best streak"), view_.bestStreakText}};
   int y = kTotalsBox.top() + 30;
   for (const auto& row : rows) {
     p.setFont(ArialFont(11, false));
     p.setPen(kDim);
     p.drawText(QRect(kTotalsBox.left() + 12, y, 130, 14), Qt::AlignLeft | Qt::AlignVCenter,
-               QString::fromUtf8(row.label));
+               tr(row.label));
     p.setFont(ArialFont(16));
     p.setPen(kParchment);
     p.drawText(QRect(kTotalsBox.left() + 12, y + 14, 130, 20), Qt::AlignLeft | Qt::AlignVCenter, Text(row.value));
@@ -317,7 +325,7 @@ void TfmProgress::PaintTotals(QPainter& p) {
   p.setFont(ArialFont(9, false));
   p.setPen(kDim);
   p.drawText(QRect(kTotalsBox.left() + 12, kTotalsBox.bottom() - 14, 136, 12), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("streak: passed runs in a row"));
+             tr("streak: passed runs in a row"));
 }
 
 void TfmProgress::keyPressEvent(QKeyEvent* event) {

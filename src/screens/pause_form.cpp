@@ -31,11 +31,11 @@ TFmPause::TFmPause(AppContext& app, QWidget* parent)
   picture_ = new PictureBox(ScreenPicture(QStringLiteral("pause.png"), 216, 209), true, this);
   picture_->setGeometry(1, 1, 216, 209);
   picture_->OnClick = [this] { ContinueClick(); };
-  title_ = MakeLabel(this, QStringLiteral("PAUSE"), 72, 8, ArialFont(19), look::kWhite);
+  title_ = MakeLabel(this, tr("PAUSE"), 72, 8, ArialFont(19), look::kWhite);
 
-  btnRestart_ = MakeHoverButton(this, QStringLiteral("RESTART"), {60, 149, 97, 22});
-  btnContinue_ = MakeHoverButton(this, QStringLiteral("CONTINUE"), {8, 184, 97, 22});
-  btnMainMenu_ = MakeHoverButton(this, QStringLiteral("MAIN MENU"), {112, 184, 97, 22});
+  btnRestart_ = MakeHoverButton(this, tr("RESTART"), {60, 149, 97, 22});
+  btnContinue_ = MakeHoverButton(this, tr("CONTINUE"), {8, 184, 97, 22});
+  btnMainMenu_ = MakeHoverButton(this, tr("MAIN MENU"), {112, 184, 97, 22});
   connect(btnRestart_, &QAbstractButton::clicked, this, [this] { RestartClick(); });
   connect(btnContinue_, &QAbstractButton::clicked, this, [this] { ContinueClick(); });
   connect(btnMainMenu_, &QAbstractButton::clicked, this, [this] { MainMenuClick(); });

@@ -1,6 +1,8 @@
 // Fonts, colours and pictures shared by the small screens.
 #include "screens/qt_fonts.h"
 
+#include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
@@ -8,6 +10,8 @@
 #include <QPalette>
 #include <QScreen>
 #include <QWidget>
+
+#include "platform/qt_translations.h"
 
 QFont ArialFont(int pixelSize, bool bold, bool italic) {
   QFont font(QStringLiteral("Arial"));
@@ -27,8 +31,14 @@ ScreenPictureName ScreenPicture(const QString& name, int width, int height) {
   return {name, width, height};
 }
 
+QString ScreenPictureName::Path() const {
+  // Pictures with words have one drawing per language, in a folder named after it.
+  const QString translated = QStringLiteral(":/pictures/") + UiLanguageCode() + QStringLiteral("/") + name;
+  return QFile::exists(translated) ? translated : QStringLiteral(":/pictures/") + name;
+}
+
 QPixmap ScreenPictureName::Load() const {
-  QPixmap picture(QStringLiteral(":/pictures/") + name);
+  QPixmap picture(Path());
   if (!picture.isNull()) return picture;
   QPixmap fill(width, height);
   fill.fill(look::kMissingPicture);
@@ -36,7 +46,7 @@ QPixmap ScreenPictureName::Load() const {
 }
 
 QSize ScreenPictureName::Size() const {
-  const QSize size = QImageReader(QStringLiteral(":/pictures/") + name).size();
+  const QSize size = QImageReader(Path()).size();
   return size.isValid() ? size : QSize(width, height);
 }
 
@@ -50,6 +60,14 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const
   label->move(left, top);
   label->adjustSize();
   return label;
+}
+
+void FitLabelWidth(QLabel* label, const QFont& font, int maxWidth) {
+  QFont fitted = font;
+  while (fitted.pixelSize() > 9 && QFontMetrics(fitted).horizontalAdvance(label->text()) > maxWidth)
+    fitted.setPixelSize(fitted.pixelSize() - 1);
+  label->setFont(fitted);
+  label->adjustSize();
 }
 
 void SetLabelColor(QLabel* label, const QColor& color) {

@@ -37,6 +37,8 @@ struct ScreenPictureName {
   QPixmap Load() const;
   // The picture's size from its header alone; the missing picture's size when it is missing.
   QSize Size() const;
+  // The language's own drawing when there is one, else the common one.
+  QString Path() const;
 };
 ScreenPictureName ScreenPicture(const QString& name, int width, int height);
 
@@ -44,6 +46,9 @@ ScreenPictureName ScreenPicture(const QString& name, int width, int height);
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,
                   const QColor& color);
 void SetLabelColor(QLabel* label, const QColor& color);
+// Sizes a label to its text in font, or in a smaller size of it (down to 9 pixels) where the text
+// would be wider than maxWidth.
+void FitLabelWidth(QLabel* label, const QFont& font, int maxWidth);
 // A clickable text's look under and away from the pointer: colour and underline, sized to fit.
 void SetLinkLook(QLabel* label, const QColor& color, bool underline);
 

@@ -13,6 +13,7 @@
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "platform/game_error.h"
+#include "platform/qt_translations.h"
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
@@ -21,6 +22,10 @@
 namespace {
 constexpr int kColumnWidths[5] = {83, 47, 49, 45, 51};
 constexpr int kRowHeight = 24;
+// The table's headings, as the rules name them.
+[[maybe_unused]] constexpr const char* kHeadingTexts[] = {
+    QT_TRANSLATE_NOOP("TFmScore", "Name"), QT_TRANSLATE_NOOP("TFmScore", "Point"),
+    QT_TRANSLATE_NOOP("TFmScore", "Miss"), QT_TRANSLATE_NOOP("TFmScore", "Civilian")};
 
 // Cells as the toolkit's text grid draws them: two pixels in, centred down, cut at the cell's
 // edge rather than shortened with an ellipsis.
@@ -49,7 +54,12 @@ TFmScore::TFmScore(AppContext& app, QWidget* parent)
       new PictureBox(ScreenPicture(QStringLiteral("score_background.png"), 315, 325), true, this);
   background->setGeometry(0, 0, 315, 325);
 
-  MakeLabel(this, QStringLiteral("Score"), 127, 16, ArialFont(21), look::kWhite);
+  QLabel* title = MakeLabel(this, tr("Score"), 127, 16, ArialFont(21), look::kWhite);
+  // Another language's title is centred where the English one's centre is, on the title board.
+  if (title->text() != QStringLiteral("Score")) {
+    const int centre = 127 + title->fontMetrics().horizontalAdvance(QStringLiteral("Score")) / 2;
+    title->move(centre - title->width() / 2, 16);
+  }
   lbLevel_ = MakeLabel(this, QString(), 136, 40, ArialFont(16), look::kWhite);
   label2_ = MakeLabel(this, QString(), 9, 56, ArialFont(16), look::kSilver);
 
@@ -77,13 +87,13 @@ TFmScore::TFmScore(AppContext& app, QWidget* parent)
   scoreList_->setPalette(palette);
   // The heading row is an ordinary first row, written once.
   for (int c = 0; c < 5; ++c)
-    scoreList_->setItem(0, c, new QTableWidgetItem(QString::fromStdString(kResultHeadings[c])));
+    scoreList_->setItem(0, c, new QTableWidgetItem(TranslatedText("TFmScore", kResultHeadings[c])));
 
-  lbNeeded_ = MakeLabel(this, QStringLiteral("Take more 60%"), 8, 248, ArialFont(16), look::kRed);
+  lbNeeded_ = MakeLabel(this, tr("Take more 60%"), 8, 248, ArialFont(16), look::kRed);
 
-  btnContinue_ = MakeHoverButton(this, QStringLiteral("CONTINUE"), {8, 280, 90, 25}, {.oldColor = look::kWhite});
-  btnTryAgain_ = MakeHoverButton(this, QStringLiteral("TRY AGAIN"), {112, 280, 90, 25}, {.oldColor = look::kBlack});
-  btnMainMenu_ = MakeHoverButton(this, QStringLiteral("MAIN MENU"), {216, 280, 90, 25}, {.oldColor = look::kBlack});
+  btnContinue_ = MakeHoverButton(this, tr("CONTINUE"), {8, 280, 90, 25}, {.oldColor = look::kWhite});
+  btnTryAgain_ = MakeHoverButton(this, tr("TRY AGAIN"), {112, 280, 90, 25}, {.oldColor = look::kBlack});
+  btnMainMenu_ = MakeHoverButton(this, tr("MAIN MENU"), {216, 280, 90, 25}, {.oldColor = look::kBlack});
   connect(btnContinue_, &QAbstractButton::clicked, this, [this] { ContinueClick(); });
   connect(btnTryAgain_, &QAbstractButton::clicked, this, [this] { TryAgainClick(); });
   connect(btnMainMenu_, &QAbstractButton::clicked, this, [this] { MainMenuClick(); });
@@ -102,7 +112,7 @@ void TFmScore::ShowModal() {
 void TFmScore::FormShow() {
   results_ = std::make_unique<Results>(app_.shared, app_.services, *app_.level);
   const ResultsView& view = results_->Show();
-  lbLevel_->setText(QString::fromStdString(view.levelName));
+  lbLevel_->setText(TranslatedLevelText(view.levelName));
   lbLevel_->adjustSize();
   label2_->setText(QString::fromStdString(view.playerLine));
   label2_->adjustSize();

@@ -8,8 +8,10 @@
 #include <QRadialGradient>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "det_random.h"
+#include "picture_words.h"
 #include "qt_paint_util.h"
 
 using paint::kInk;
@@ -313,8 +315,8 @@ QImage PauseBackground() {
   });
 }
 
-QImage TheEnd() {
-  return paint::Supersample(501, 408, 2, [](QPainter& p) {
+QImage TheEnd(const PictureWords& words) {
+  return paint::Supersample(501, 408, 2, [&words](QPainter& p) {
     DetRandom rng(9006);
     const QRectF all(0, 0, 501, 408);
     DuskSky(p, QRectF(0, 0, 501, 270), QColor(40, 24, 70), QColor(252, 150, 60));
@@ -382,22 +384,24 @@ QImage TheEnd() {
     Cactus(p, 450, 292, 46, QColor(26, 14, 12));
     // Closing words in the sky.
     p.setFont(paint::WesternFont(40));
-    paint::OutlinedText(p, QRectF(0, 16, 501, 50), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("THE END"),
+    paint::OutlinedText(p, QRectF(0, 16, 501, 50), Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(words.theEnd),
                         QColor(255, 226, 140), QColor(40, 16, 8), 4);
     QFont body = paint::WesternFont(15, false);
     body.setStretch(QFont::Unstretched);
     p.setFont(body);
-    paint::OutlinedText(p, QRectF(20, 76, 461, 80), Qt::AlignHCenter | Qt::AlignTop,
-                        QStringLiteral("The last outlaw is gone and the town sleeps in peace.\n"
-                                       "Your hands were the quickest in the West.\n"
-                                       "The drifter rides on into the sunset."),
+    const QRectF textBox(20, 76, 461, 80);
+    const QRectF used = p.boundingRect(textBox, Qt::AlignHCenter | Qt::AlignTop, QString::fromUtf8(words.theEndText));
+    if (used.width() > textBox.width() || used.height() > textBox.height())
+      throw std::runtime_error(std::string("the end picture's words do not fit in ") + words.language);
+    paint::OutlinedText(p, textBox, Qt::AlignHCenter | Qt::AlignTop,
+                        QString::fromUtf8(words.theEndText),
                         QColor(255, 244, 220), QColor(40, 16, 8), 3);
     BrassFrame(p, all);
   });
 }
 
-QImage HelpPage() {
-  return paint::Supersample(382, 267, 2, [](QPainter& p) {
+QImage HelpPage(const PictureWords& words) {
+  return paint::Supersample(382, 267, 2, [&words](QPainter& p) {
     DetRandom rng(9007);
     const QRectF all(0, 0, 382, 267);
     DarkPlanks(p, all, rng, 0.9);
@@ -413,17 +417,11 @@ QImage HelpPage() {
     for (QPointF c : {QPointF(20, 18), QPointF(362, 18), QPointF(20, 249), QPointF(362, 249)}) p.drawEllipse(c, 2.5, 2.5);
     p.setPen(QColor(90, 30, 20));
     p.setFont(paint::WesternFont(22));
-    p.drawText(QRectF(12, 14, 358, 30), Qt::AlignCenter, QStringLiteral("HOW TO PLAY"));
+    p.drawText(QRectF(12, 14, 358, 30), Qt::AlignCenter, QString::fromUtf8(words.helpTitle));
     p.setPen(QPen(QColor(120, 70, 40), 1));
     p.drawLine(QPointF(60, 46), QPointF(322, 46));
-    const QStringList lines = {
-        QStringLiteral("Bandits pop up in windows, doors and on the roofs. "
-                       "Type the letter on the plaque under a bandit to shoot him: "
-                       "the quicker the shot, the more it scores."),
-        QStringLiteral("Don't shoot the townsfolk! A hit on a civilian costs you time."),
-        QStringLiteral("A key that hits nobody is a miss and costs time too."),
-        QStringLiteral("Esc or a click on the picture pauses the game."),
-        QStringLiteral("Score 60 percent or more to pass the level.")};
+    QStringList lines;
+    for (const char* line : words.helpLines) lines << QString::fromUtf8(line);
     QFont f = paint::PlainFont(14, false);
     p.setFont(f);
     double y = 54;
@@ -437,6 +435,9 @@ QImage HelpPage() {
       p.drawText(box, Qt::AlignLeft | Qt::TextWordWrap, line);
       y += used.height() + 8;
     }
+    // Every language's rules must end on the sheet.
+    if (y - 8 > sheet.bottom() - 4)
+      throw std::runtime_error(std::string("the help page's words run off the page in ") + words.language);
   });
 }
 
@@ -449,10 +450,11 @@ void WriteScreenPictures(const QString& root) {
     const char* name;
     QImage image;
   };
+  const PictureWords& english = kPictureWords[0];
   const Entry entries[] = {{"menu_background.png", MenuBackground()},   {"menu_logo.png", MenuLogo()},
                            {"player_background.png", PlayerBackground()}, {"first_start.png", FirstStart()},
                            {"score_background.png", ScoreBackground()},   {"pause.png", PauseBackground()},
-                           {"the_end.png", TheEnd()},                     {"help_page.png", HelpPage()},
+                           {"the_end.png", TheEnd(english)},              {"help_page.png", HelpPage(english)},
                            {"progress_background.png", ProgressBackground()}};
   QString qrc = QStringLiteral("<RCC>\n  <qresource prefix=\"/pictures\">\n");
   for (const Entry& e : entries) {
@@ -460,6 +462,18 @@ void WriteScreenPictures(const QString& root) {
     const bool keepAlpha = QString::fromLatin1(e.name) == QStringLiteral("menu_logo.png");
     Save(keepAlpha ? e.image : e.image.convertToFormat(QImage::Format_RGB32), dir + "/" + e.name);
     qrc += QStringLiteral("    <file alias=\"%1\">pictures/%1</file>\n").arg(QString::fromLatin1(e.name));
+  }
+  // The pictures with words once more in every other language, which the game picks at run time.
+  for (const PictureWords& words : kPictureWords) {
+    const QString language = QString::fromLatin1(words.language);
+    if (language == QStringLiteral("en")) continue;
+    QDir().mkpath(dir + "/" + language);
+    const Entry worded[] = {{"the_end.png", TheEnd(words)}, {"help_page.png", HelpPage(words)}};
+    for (const Entry& e : worded) {
+      const QString name = language + "/" + QString::fromLatin1(e.name);
+      Save(e.image.convertToFormat(QImage::Format_RGB32), dir + "/" + name);
+      qrc += QStringLiteral("    <file alias=\"%1\">pictures/%1</file>\n").arg(name);
+    }
   }
   qrc += QStringLiteral("  </qresource>\n</RCC>\n");
   QFile file(root + "/resources/pictures.qrc");

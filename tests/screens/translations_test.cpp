@@ -1,0 +1,395 @@
+// The screens in German, French and Spanish: each shows its language, every text fits its place
+// without touching another, the translation files keep every placeholder and use one word for
+// one thing, and English stays as it is written in the code.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include <map>
+#include <set>
+
+#include "platform/qt_message_boxes.h"
+#include "platform/qt_translations.h"
+#include "profiles/about_form.h"
+#include "profiles/first_start_form.h"
+#include "profiles/help_form.h"
+#include "profiles/main_menu_form.h"
+#include "profiles/player_form.h"
+#include "screen_fixture.h"
+#include "screens/hover_button_widget.h"
+#include "screens/pause_form.h"
+#include "screens/qt_fonts.h"
+#include "screens/score_form.h"
+
+namespace {
+
+// English and every language built into the program.
+std::vector<std::string> AllLanguages() {
+  std::vector<std::string> languages{"en"};
+  for (const QString& language : AvailableUiLanguages()) languages.push_back(language.toStdString());
+  return languages;
+}
+
+// Switches the screens' language for one test and back to English after it.
+struct LanguageScope {
+  explicit LanguageScope(const std::string& language) { ok = InstallUiLanguage(QString::fromStdString(language)); }
+  ~LanguageScope() { InstallUiLanguage(QStringLiteral("en")); }
+  bool ok = false;
+};
+
+const char* kPlayerIni =
+    "[Bob]\nlevels=16\ncurlevel=16\nup=Hard\nfirststart=1\n16=57:12:3:1\n[curplayer]\nname=Bob\n";
+
+struct AllScreens {
+  explicit AllScreens(ScreenWorld& world)
+      : menu(world.app), player(world.app), firstStart(world.app), about(world.app), help(world.app),
+        pause(world.app), score(world.app) {
+    world.app.screens.fmMain = &menu;
+    world.level->StartLevel("Level16");
+    score.FormShow();
+  }
+  TfmMain menu;
+  TFmPlayer player;
+  TFirstStart firstStart;
+  TfmAbout about;
+  TfmHelp help;
+  TFmPause pause;
+  TFmScore score;
+};
+
+// What a control's text covers on its screen: a label or a link as wide as its text, any other
+// control its whole box.
+QRect TextBox(QWidget* screen, QWidget* control) {
+  const QPoint at = control->mapTo(screen, QPoint(0, 0));
+  if (auto* label = qobject_cast<QLabel*>(control))
+    return QRect(at, QSize(label->fontMetrics().horizontalAdvance(label->text()), label->height()));
+  return QRect(at, control->size());
+}
+
+// How far texts reach into other controls in English, the layout as it is written: a translation
+// may reach no further.
+std::map<std::string, int>& EnglishOverlaps() {
+  static std::map<std::string, int> overlaps;
+  return overlaps;
+}
+
+// Every text on a screen fits its control, lies inside the screen and touches no other control
+// (more than the English text does).
+void ExpectTextsFitAndApart(QWidget* screen, const std::string& screenName, const std::string& language) {
+  const std::string name = language + " " + screenName;
+  SCOPED_TRACE(name);
+  std::vector<QWidget*> controls;
+  for (QLabel* label : screen->findChildren<QLabel*>())
+    if (!label->text().isEmpty() && label->isVisibleTo(screen)) controls.push_back(label);
+  for (TVtxSpdButton* button : screen->findChildren<TVtxSpdButton*>()) {
+    if (!button->isVisibleTo(screen) || button->text().isEmpty()) continue;
+    SCOPED_TRACE(button->text().toStdString());
+    EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), button->width() - 2);
+    controls.push_back(button);
+  }
+  for (QComboBox* box : screen->findChildren<QComboBox*>()) {
+    // The drop-down arrow and the frame take about 20 pixels.
+    for (int i = 0; i < box->count(); ++i)
+      EXPECT_LE(box->fontMetrics().horizontalAdvance(box->itemText(i)), box->width() - 20)
+          << box->itemText(i).toStdString();
+    controls.push_back(box);
+  }
+  for (QWidget* w : screen->findChildren<QLineEdit*>()) controls.push_back(w);
+  for (QWidget* w : screen->findChildren<QListWidget*>()) controls.push_back(w);
+  for (QTableWidget* table : screen->findChildren<QTableWidget*>()) {
+    for (int c = 0; c < table->columnCount(); ++c) {
+      const QString text = table->item(0, c)->text();
+      EXPECT_LE(QFontMetrics(table->font()).horizontalAdvance(text), table->columnWidth(c) - 2) << text.toStdString();
+    }
+    controls.push_back(table);
+  }
+  for (size_t i = 0; i < controls.size(); ++i) {
+    const QRect box = TextBox(screen, controls[i]);
+    EXPECT_TRUE(screen->rect().contains(box)) << controls[i]->objectName().toStdString() << " "
+                                              << (qobject_cast<QLabel*>(controls[i])
+                                                      ? qobject_cast<QLabel*>(controls[i])->text().toStdString()
+                                                      : std::string());
+    for (size_t j = i + 1; j < controls.size(); ++j) {
+      if (controls[j]->isAncestorOf(controls[i]) || controls[i]->isAncestorOf(controls[j])) continue;
+      const std::string pair = screenName + ":" + std::to_string(i) + ":" + std::to_string(j);
+      const int overlap = box.intersected(TextBox(screen, controls[j])).width();
+      if (language == "en") EnglishOverlaps()[pair] = overlap;
+      EXPECT_LE(overlap, EnglishOverlaps()[pair])
+          << (qobject_cast<QLabel*>(controls[i]) ? qobject_cast<QLabel*>(controls[i])->text().toStdString() : "")
+          << " / "
+          << (qobject_cast<QLabel*>(controls[j]) ? qobject_cast<QLabel*>(controls[j])->text().toStdString() : "");
+    }
+  }
+}
+
+TEST(Translations, EveryLanguageLoadsAndTheLocaleChoosesAmongThem) {
+  QStringList available = AvailableUiLanguages();
+  available.sort();
+  EXPECT_EQ(available, (QStringList{"de", "es", "fr"}));
+  for (const QString& language : available) {
+    LanguageScope scope(language.toStdString());
+    EXPECT_TRUE(scope.ok) << language.toStdString();
+    EXPECT_EQ(UiLanguageCode(), language);
+    // Its pictures with words, drawn apart from the English ones, and its manual page.
+    for (const char* name : {"help_page.png", "the_end.png"}) {
+      const QImage own(QStringLiteral(":/pictures/") + language + "/" + name);
+      EXPECT_FALSE(own.isNull()) << name;
+      EXPECT_EQ(ScreenPicture(QString::fromLatin1(name), 1, 1).Load().toImage().convertToFormat(own.format()), own) << name;
+      EXPECT_NE(own, QImage(QStringLiteral(":/pictures/") + name).convertToFormat(own.format())) << name;
+    }
+    EXPECT_TRUE(QFile::exists(QStringLiteral(SOURCE_DIR "/docs/index.") + language + ".html"));
+  }
+  EXPECT_EQ(UiLanguageCode(), QStringLiteral("en"));
+  EXPECT_FALSE(InstallUiLanguage(QStringLiteral("xx")));
+  EXPECT_EQ(UiLanguageCode(), QStringLiteral("en"));
+}
+
+TEST(Translations, EveryScreenShowsTheChosenLanguage) {
+  const struct {
+    const char* language;
+    const char* start;
+    const char* level;
+    const char* resume;
+    const char* hits;
+    const char* hard;
+    const char* help;
+    const char* writeError;
+  } cases[] = {
+      {"en", "START GAME", "level16", "CONTINUE", "Point", "Hard", "Help", "Unable to write to /x/Player.ini"},
+      {"de", "SPIEL STARTEN", "Level 16", "WEITER", "Treffer", "Schwer", "Hilfe", "Speichern in /x/Player.ini nicht möglich"},
+      {"fr", "JOUER", "niveau 16", "CONTINUER", "Points", "Difficile", "Aide", "Impossible d'écrire dans /x/Player.ini"},
+      {"es", "JUGAR", "nivel 16", "SEGUIR", "Puntos", "Difícil", "Ayuda", "No se puede escribir en /x/Player.ini"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language);
+    LanguageScope scope(c.language);
+    ASSERT_TRUE(scope.ok);
+    ScreenWorld world(kPlayerIni);
+    AllScreens screens(world);
+    screens.player.show();
+    EXPECT_EQ(screens.menu.BtnStartGame()->text(), QString::fromUtf8(c.start));
+    QStringList labels;
+    for (QLabel* label : screens.menu.findChildren<QLabel*>()) labels << label->text();
+    EXPECT_TRUE(labels.contains(QString::fromUtf8(c.level))) << labels.join('|').toStdString();
+    EXPECT_EQ(screens.pause.BtnContinue()->text(), QString::fromUtf8(c.resume));
+    EXPECT_EQ(screens.score.BtnContinue()->text(), QString::fromUtf8(c.resume));
+    EXPECT_EQ(screens.score.findChild<QTableWidget*>()->item(0, 2)->text(), QString::fromUtf8(c.hits));
+    EXPECT_EQ(screens.player.findChild<QComboBox*>()->currentText(), QString::fromUtf8(c.hard));
+    EXPECT_EQ(screens.help.windowTitle(), QString::fromUtf8(c.help));
+    EXPECT_EQ(TranslatedMessage("Unable to write to /x/Player.ini"), QString::fromUtf8(c.writeError));
+    screens.player.hide();
+  }
+}
+
+TEST(Translations, EnglishIsTheTextAsWritten) {
+  // No translation loaded: the rules' own English, level names and messages untouched.
+  ASSERT_EQ(UiLanguageCode(), QStringLiteral("en"));
+  const struct {
+    std::string rules;
+    const char* shown;
+  } cases[] = {{"level1", "level1"}, {"level 12", "level 12"}, {"Level3", "Level3"}, {"level", "level"},
+               {"Bob", "Bob"}, {"levels", "levels"}};
+  for (const auto& c : cases) EXPECT_EQ(TranslatedLevelText(c.rules), QString::fromUtf8(c.shown)) << c.rules;
+  EXPECT_EQ(TranslatedMessage("Error in Clock"), QStringLiteral("Error in Clock"));
+  EXPECT_EQ(TranslatedMessage("Map.ini has no [Map] section"), QStringLiteral("Map.ini has no [Map] section"));
+  LanguageScope german("de");
+  EXPECT_EQ(TranslatedLevelText("level 12"), QStringLiteral("Level 12"));
+  EXPECT_EQ(TranslatedLevelText("Level3"), QStringLiteral("Level 3"));
+  EXPECT_EQ(TranslatedMessage("Error in Clock"), QStringLiteral("Fehler im Spielablauf"));
+  // A message without a translation is shown as the rules wrote it.
+  EXPECT_EQ(TranslatedMessage("Map.ini has no [Map] section"), QStringLiteral("Map.ini has no [Map] section"));
+}
+
+TEST(Translations, EveryTextFitsItsPlaceInEveryLanguage) {
+  for (const std::string& language : AllLanguages()) {
+    LanguageScope scope(language);
+    ASSERT_TRUE(scope.ok) << language;
+    ScreenWorld world(kPlayerIni);
+    AllScreens screens(world);
+    screens.menu.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screens.menu));
+    const std::pair<QWidget*, const char*> list[] = {{&screens.menu, "main menu"}, {&screens.player, "profiles"},
+                                                     {&screens.firstStart, "first start"}, {&screens.about, "about"},
+                                                     {&screens.pause, "pause"}, {&screens.score, "results"}};
+    for (const auto& [screen, name] : list) {
+      screen->show();
+      ExpectTextsFitAndApart(screen, name, language);
+      // KEYSLINGER_SCREENSHOT_DIR set: each screen in each language saved there to look at.
+      if (const QString dir = qEnvironmentVariable("KEYSLINGER_SCREENSHOT_DIR"); !dir.isEmpty()) {
+        QDir().mkpath(dir);
+        screen->grab().save(dir + "/" + QString::fromStdString(language + "_" + name).replace(' ', '_') + ".png");
+      }
+      screen->hide();
+    }
+    // Both captions of the sound button.
+    screens.menu.BtnSound()->click();
+    EXPECT_LE(screens.menu.BtnSound()->fontMetrics().horizontalAdvance(screens.menu.BtnSound()->text()),
+              screens.menu.BtnSound()->width() - 4);
+  }
+}
+
+TEST(Translations, TheManualLinkOpensThePageInThePlayersLanguage) {
+  ScreenWorld world(kPlayerIni);
+  QDir().mkpath(QString::fromStdString(world.shared.appDir + "docs"));
+  for (const char* page : {"index.html", "index.de.html", "index.fr.html"})
+    std::ofstream(world.shared.appDir + "docs/" + page) << "<html></html>";
+  const struct {
+    const char* language;
+    const char* page;
+  } cases[] = {{"en", "docs/index.html"},
+               {"de", "docs/index.de.html"},
+               {"fr", "docs/index.fr.html"},
+               {"es", "docs/index.html"}};  // no Spanish page in this folder: the English one
+  for (const auto& c : cases) {
+    LanguageScope scope(c.language);
+    const std::string address = SitePageAddress(world.app);
+    EXPECT_TRUE(address.starts_with("file://")) << address;
+    EXPECT_TRUE(address.ends_with(c.page)) << c.language << ": " << address;
+  }
+}
+
+// Texts the progress and game screens paint into fixed boxes, with the widest values they hold.
+struct PaintedText {
+  const char* context;
+  const char* source;
+  QString argument;
+  QFont font;
+  int width;
+  int height = 0;  // wrapped into width when set
+};
+
+QString Translate(const PaintedText& t) {
+  // The practise line: the rules' figures around the translated "31 of 50".
+  if (t.argument == QStringLiteral("31 of 50"))
+    return QString::fromUtf8(t.source).arg(QCoreApplication::translate(t.context, "%1 of %2").arg(31).arg(50));
+  QString text = QCoreApplication::translate(t.context, t.source);
+  if (!t.argument.isNull()) text = text.arg(t.argument);
+  return text;
+}
+
+TEST(Translations, PaintedTextsFitTheirBoxesInEveryLanguage) {
+  const PaintedText texts[] = {
+      {"TfmProgress", "Progress", {}, ArialFont(21), 200},
+      {"TfmProgress", "Drifter: %1", QStringLiteral("Anna-Maria Longname"), ArialFont(16, true, true), 400},
+      {"TfmProgress", "Hits of the last 200 tries at each key; small number: median reaction in ms", {},
+       ArialFont(10, false), 400},
+      {"TfmProgress", "Keys to practise", {}, ArialFont(14), 172},
+      {"TfmProgress", "Runs", {}, ArialFont(14), 420},
+      {"TfmProgress", "Totals", {}, ArialFont(14), 132},
+      {"TfmProgress", "Keys show here once each has had 10 tries. Play a few levels!", {}, ArialFont(11, false), 172,
+       138},
+      {"TfmProgress", "All levels", {}, ArialFont(13), 94},
+      {"TfmProgress", "Level %1", QStringLiteral("16"), ArialFont(13), 94},
+      {"TfmProgress", "60% pass", {}, ArialFont(9, false), 60},
+      {"TfmProgress", "No finished runs yet", {}, ArialFont(12, false), 392},
+      {"TfmProgress", "Time played", {}, ArialFont(11, false), 130},
+      {"TfmProgress", "Runs", {}, ArialFont(11, false), 130},
+      {"TfmProgress", "Levels passed", {}, ArialFont(11, false), 130},
+      {"TfmProgress", "Best streak", {}, ArialFont(11, false), 130},
+      {"TfmProgress", "streak: passed runs in a row", {}, ArialFont(9, false), 136},
+      {"TfmProgress", "50% or less", {}, ArialFont(10, false), 120},
+      {"TfmProgress", "under 10 tries", {}, ArialFont(10, false), 120},
+      // A practise line's figures beside the key.
+      {"TfmProgress", "62%   %1   540 ms", QStringLiteral("31 of 50"), ArialFont(12, false), 140},
+      // The run count between the first and last day under the chart.
+      {"TfmProgress", "%1 runs", QStringLiteral("9999"), ArialFont(10, false), 392 - 2 * 70},
+      // The counters' names before two-digit numbers (the shipped levels stay under 100 hits).
+      {"TfmGame", "Point", QString(), ArialFont(13), 72 - QFontMetrics(ArialFont(13)).horizontalAdvance(": 99")},
+      {"TfmGame", "Miss", QString(), ArialFont(13), 72 - QFontMetrics(ArialFont(13)).horizontalAdvance(": 99")},
+      {"TfmGame", "Civilian", QString(), ArialFont(13), 72 - QFontMetrics(ArialFont(13)).horizontalAdvance(": 99")},
+  };
+  for (const std::string& language : AllLanguages()) {
+    LanguageScope scope(language);
+    ASSERT_TRUE(scope.ok);
+    for (const PaintedText& t : texts) {
+      const QString text = Translate(t);
+      const QFontMetrics metrics(t.font);
+      if (t.height > 0) {
+        const QRect used = metrics.boundingRect(QRect(0, 0, t.width, 1000), Qt::TextWordWrap, text);
+        EXPECT_LE(used.width(), t.width) << language << ": " << text.toStdString();
+        EXPECT_LE(used.height(), t.height) << language << ": " << text.toStdString();
+      } else {
+        EXPECT_LE(metrics.horizontalAdvance(text), t.width) << language << ": " << text.toStdString();
+      }
+    }
+    // The keyboard's legend runs in one row left of the keys to practise.
+    const QFontMetrics legend(ArialFont(10, false));
+    int right = 24;
+    for (const char* entry : {"50% or less", "75%", "100%", "under 10 tries"})
+      right += 16 + legend.horizontalAdvance(QCoreApplication::translate("TfmProgress", entry)) + 14;
+    EXPECT_LE(right - 14, 432) << language;
+  }
+}
+
+// One message of a .ts file.
+struct TsMessage {
+  QString context;
+  QString source;
+  QString translation;
+};
+
+std::vector<TsMessage> ReadTs(const QString& path) {
+  QFile file(path);
+  EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+  QXmlStreamReader xml(&file);
+  std::vector<TsMessage> messages;
+  QString context;
+  TsMessage message;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == QStringLiteral("name")) context = xml.readElementText();
+    if (xml.name() == QStringLiteral("source")) message = {context, xml.readElementText(), {}};
+    if (xml.name() == QStringLiteral("translation")) {
+      message.translation = xml.readElementText();
+      messages.push_back(message);
+    }
+  }
+  EXPECT_FALSE(xml.hasError()) << path.toStdString();
+  return messages;
+}
+
+QStringList Placeholders(const QString& text) {
+  QStringList found;
+  for (const QRegularExpressionMatch& m : QRegularExpression(QStringLiteral("%\\d")).globalMatch(text))
+    found << m.captured();
+  found.sort();
+  return found;
+}
+
+TEST(Translations, TranslationFilesKeepPlaceholdersCapitalsAndOneWordPerThing) {
+  for (const QString& language : AvailableUiLanguages()) {
+    SCOPED_TRACE(language.toStdString());
+    const std::vector<TsMessage> messages =
+        ReadTs(QStringLiteral(SOURCE_DIR "/translations/keyslinger_") + language + ".ts");
+    EXPECT_GT(messages.size(), 50u);
+    std::map<QString, QString> bySource;
+    for (const TsMessage& m : messages) {
+      SCOPED_TRACE((m.context + ": " + m.source).toStdString());
+      EXPECT_FALSE(m.translation.trimmed().isEmpty());
+      EXPECT_EQ(Placeholders(m.translation), Placeholders(m.source)) << m.translation.toStdString();
+      // Buttons written in capitals stay in capitals.
+      if (m.source == m.source.toUpper() && m.source != m.source.toLower()) {
+        EXPECT_EQ(m.translation, m.translation.toUpper()) << m.translation.toStdString();
+      }
+      // The same English word means the same thing on every screen.
+      const auto [it, fresh] = bySource.emplace(m.source, m.translation);
+      if (!fresh) {
+        EXPECT_EQ(it->second, m.translation) << "differs between screens";
+      }
+    }
+  }
+}
+
+}  // namespace

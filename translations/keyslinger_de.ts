@@ -1,0 +1,333 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Level</name>
+    <message>
+        <source>Level%1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>level%1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>Level %1</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Error in Clock</source>
+        <translation>Fehler im Spielablauf</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Speichern in %1 nicht möglich</translation>
+    </message>
+    <message>
+        <source>Cannot open picture %1</source>
+        <translation>Das Bild %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFirstStart</name>
+    <message>
+        <source>Level of Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>EASY</source>
+        <translation>LEICHT</translation>
+    </message>
+    <message>
+        <source>NORMAL</source>
+        <translation>NORMAL</translation>
+    </message>
+    <message>
+        <source>HARD</source>
+        <translation>SCHWER</translation>
+    </message>
+</context>
+<context>
+    <name>TFmPause</name>
+    <message>
+        <source>PAUSE</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>RESTART</source>
+        <translation>NEUSTART</translation>
+    </message>
+    <message>
+        <source>CONTINUE</source>
+        <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>MAIN MENU</source>
+        <translation>HAUPTMENÜ</translation>
+    </message>
+</context>
+<context>
+    <name>TFmPlayer</name>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFmScore</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Civilian</source>
+        <translation>Bürger</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Take more 60%</source>
+        <translation>Du brauchst 60%!</translation>
+    </message>
+    <message>
+        <source>CONTINUE</source>
+        <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>TRY AGAIN</source>
+        <translation>NOCHMAL</translation>
+    </message>
+    <message>
+        <source>MAIN MENU</source>
+        <translation>HAUPTMENÜ</translation>
+    </message>
+</context>
+<context>
+    <name>TfmAbout</name>
+    <message>
+        <source>Game and levels:</source>
+        <translation>Spiel und Level:</translation>
+    </message>
+    <message>
+        <source>the Keyslinger team.</source>
+        <translation>das Keyslinger-Team.</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds made</source>
+        <translation>Bilder und Töne eigens</translation>
+    </message>
+    <message>
+        <source>for this game.</source>
+        <translation>für dieses Spiel gemacht.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfmGame</name>
+    <message>
+        <source>Point</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Civilian</source>
+        <translation>Bürger</translation>
+    </message>
+</context>
+<context>
+    <name>TfmHelp</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>TfmMain</name>
+    <message>
+        <source>SOUND ON</source>
+        <translation>TON AN</translation>
+    </message>
+    <message>
+        <source>SOUND OFF</source>
+        <translation>TON AUS</translation>
+    </message>
+    <message>
+        <source>keyslinger manual</source>
+        <translation>Keyslinger-Handbuch</translation>
+    </message>
+    <message>
+        <source>Typing tutor:</source>
+        <translation>Tipptrainer:</translation>
+    </message>
+    <message>
+        <source>Drifter:</source>
+        <translation>Spieler:</translation>
+    </message>
+    <message>
+        <source>START GAME</source>
+        <translation>SPIEL STARTEN</translation>
+    </message>
+    <message>
+        <source>CHANGE PROFILE</source>
+        <translation>PROFIL WECHSELN</translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>ÜBER DAS SPIEL</translation>
+    </message>
+    <message>
+        <source>PROGRESS</source>
+        <translation>FORTSCHRITT</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>BEENDEN</translation>
+    </message>
+</context>
+<context>
+    <name>TfmProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Drifter: %1</source>
+        <translation>Spieler: %1</translation>
+    </message>
+    <message>
+        <source>50% or less</source>
+        <translation>50% oder weniger</translation>
+    </message>
+    <message>
+        <source>under 10 tries</source>
+        <translation>unter 10 Versuchen</translation>
+    </message>
+    <message>
+        <source>Hits of the last 200 tries at each key; small number: median reaction in ms</source>
+        <translation>Treffer der letzten 200 Versuche je Taste; klein: mittlere Reaktion in ms</translation>
+    </message>
+    <message>
+        <source>Keys to practise</source>
+        <translation>Diese Tasten üben</translation>
+    </message>
+    <message>
+        <source>Keys show here once each has had 10 tries. Play a few levels!</source>
+        <translation>Hier stehen Tasten, sobald jede 10 Versuche hatte. Spiel ein paar Level!</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>All levels</source>
+        <translation>Alle Level</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>60% pass</source>
+        <translation>Ziel 60%</translation>
+    </message>
+    <message>
+        <source>No finished runs yet</source>
+        <translation>Noch keine Runde beendet</translation>
+    </message>
+    <message>
+        <source>1 run</source>
+        <translation>1 Runde</translation>
+    </message>
+    <message>
+        <source>%1 runs</source>
+        <translation>%1 Runden</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>Levels passed</source>
+        <translation>Level geschafft</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Beste Serie</translation>
+    </message>
+    <message>
+        <source>streak: passed runs in a row</source>
+        <translation>Serie: Erfolge am Stück</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,333 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Level</name>
+    <message>
+        <source>Level%1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>level%1</source>
+        <translation>niveau %1</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>niveau %1</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Error in Clock</source>
+        <translation>Erreur pendant la partie</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>erreur</translation>
+    </message>
+    <message>
+        <source>Unable to write to %1</source>
+        <translation>Impossible d&apos;écrire dans %1</translation>
+    </message>
+    <message>
+        <source>Cannot open picture %1</source>
+        <translation>Impossible d&apos;ouvrir l&apos;image %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFirstStart</name>
+    <message>
+        <source>Level of Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>EASY</source>
+        <translation>FACILE</translation>
+    </message>
+    <message>
+        <source>NORMAL</source>
+        <translation>NORMAL</translation>
+    </message>
+    <message>
+        <source>HARD</source>
+        <translation>DIFFICILE</translation>
+    </message>
+</context>
+<context>
+    <name>TFmPause</name>
+    <message>
+        <source>PAUSE</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>RESTART</source>
+        <translation>RECOMMENCER</translation>
+    </message>
+    <message>
+        <source>CONTINUE</source>
+        <translation>CONTINUER</translation>
+    </message>
+    <message>
+        <source>MAIN MENU</source>
+        <translation>MENU</translation>
+    </message>
+</context>
+<context>
+    <name>TFmPlayer</name>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Joueurs</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>ADD</source>
+        <translation>AJOUTER</translation>
+    </message>
+    <message>
+        <source>DELETE</source>
+        <translation>EFFACER</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TFmScore</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Point</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Ratés</translation>
+    </message>
+    <message>
+        <source>Civilian</source>
+        <translation>Civils</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Take more 60%</source>
+        <translation>Il te faut 60% !</translation>
+    </message>
+    <message>
+        <source>CONTINUE</source>
+        <translation>CONTINUER</translation>
+    </message>
+    <message>
+        <source>TRY AGAIN</source>
+        <translation>REJOUER</translation>
+    </message>
+    <message>
+        <source>MAIN MENU</source>
+        <translation>MENU</translation>
+    </message>
+</context>
+<context>
+    <name>TfmAbout</name>
+    <message>
+        <source>Game and levels:</source>
+        <translation>Jeu et niveaux :</translation>
+    </message>
+    <message>
+        <source>the Keyslinger team.</source>
+        <translation>l&apos;équipe Keyslinger.</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds made</source>
+        <translation>Images et sons créés</translation>
+    </message>
+    <message>
+        <source>for this game.</source>
+        <translation>pour ce jeu.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TfmGame</name>
+    <message>
+        <source>Point</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Miss</source>
+        <translation>Ratés</translation>
+    </message>
+    <message>
+        <source>Civilian</source>
+        <translation>Civils</translation>
+    </message>
+</context>
+<context>
+    <name>TfmHelp</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>TfmMain</name>
+    <message>
+        <source>SOUND ON</source>
+        <translation>SON ACTIVÉ</translation>
+    </message>
+    <message>
+        <source>SOUND OFF</source>
+        <translation>SON COUPÉ</translation>
+    </message>
+    <message>
+        <source>keyslinger manual</source>
+        <translation>manuel de Keyslinger</translation>
+    </message>
+    <message>
+        <source>Typing tutor:</source>
+        <translation>Apprends à taper :</translation>
+    </message>
+    <message>
+        <source>Drifter:</source>
+        <translation>Joueur :</translation>
+    </message>
+    <message>
+        <source>START GAME</source>
+        <translation>JOUER</translation>
+    </message>
+    <message>
+        <source>CHANGE PROFILE</source>
+        <translation>CHANGER DE PROFIL</translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>À PROPOS</translation>
+    </message>
+    <message>
+        <source>PROGRESS</source>
+        <translation>PROGRÈS</translation>
+    </message>
+    <message>
+        <source>EXIT</source>
+        <translation>QUITTER</translation>
+    </message>
+</context>
+<context>
+    <name>TfmProgress</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Drifter: %1</source>
+        <translation>Joueur : %1</translation>
+    </message>
+    <message>
+        <source>50% or less</source>
+        <translation>50% ou moins</translation>
+    </message>
+    <message>
+        <source>under 10 tries</source>
+        <translation>moins de 10 essais</translation>
+    </message>
+    <message>
+        <source>Hits of the last 200 tries at each key; small number: median reaction in ms</source>
+        <translation>Réussite sur les 200 derniers essais ; en petit : réaction moyenne en ms</translation>
+    </message>
+    <message>
+        <source>Keys to practise</source>
+        <translation>Touches à travailler</translation>
+    </message>
+    <message>
+        <source>Keys show here once each has had 10 tries. Play a few levels!</source>
+        <translation>Les touches s&apos;affichent ici après 10 essais chacune. Joue quelques niveaux !</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>All levels</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Niveau %1</translation>
+    </message>
+    <message>
+        <source>60% pass</source>
+        <translation>60% requis</translation>
+    </message>
+    <message>
+        <source>No finished runs yet</source>
+        <translation>Aucune partie terminée</translation>
+    </message>
+    <message>
+        <source>1 run</source>
+        <translation>1 partie</translation>
+    </message>
+    <message>
+        <source>%1 runs</source>
+        <translation>%1 parties</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>Levels passed</source>
+        <translation>Niveaux réussis</translation>
+    </message>
+    <message>
+        <source>Best streak</source>
+        <translation>Meilleure série</translation>
+    </message>
+    <message>
+        <source>streak: passed runs in a row</source>
+        <translation>série : réussites d&apos;affilée</translation>
+    </message>
+</context>
+</TS>
