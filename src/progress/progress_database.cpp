@@ -3,6 +3,7 @@
 #include "progress/progress_database.h"
 
 #include "platform/file_lookup.h"
+#include "progress/progress_schema.h"
 
 #include <sqlite3.h>
 
@@ -15,35 +16,6 @@ namespace {
 // Another game writing at the same moment holds the lock for well under this; anything longer
 // is a game that keeps it, and the write is tried again later rather than waited for.
 constexpr int kBusyTimeoutMs = 10;
-
-// Each entry brings the schema from the version before it to its own; user_version says which
-// have run. New versions append an entry and never change the old ones.
-const char* const kMigrations[] = {
-    // 1: runs and shots.
-    "CREATE TABLE runs ("
-    "  id INTEGER PRIMARY KEY,"
-    "  profile TEXT NOT NULL COLLATE NOCASE,"
-    "  level INTEGER NOT NULL,"
-    "  difficulty TEXT NOT NULL,"
-    "  started_at TEXT NOT NULL,"
-    "  duration_ms INTEGER NOT NULL,"
-    "  outcome TEXT NOT NULL,"
-    "  percent INTEGER, hits INTEGER, misses INTEGER, civilians INTEGER, passed INTEGER);"
-    "CREATE INDEX runs_profile ON runs(profile);"
-    "CREATE TABLE shots ("
-    "  id INTEGER PRIMARY KEY,"
-    "  run_id INTEGER NOT NULL REFERENCES runs(id),"
-    "  game_ms INTEGER NOT NULL,"
-    "  typed TEXT NOT NULL,"
-    "  result TEXT NOT NULL,"
-    "  letter TEXT NOT NULL,"
-    "  key TEXT NOT NULL,"
-    "  reaction_ms INTEGER,"
-    "  end_phase INTEGER NOT NULL DEFAULT 0);"
-    "CREATE INDEX shots_run ON shots(run_id);"
-    "CREATE INDEX shots_key ON shots(key, id);",
-};
-static_assert(std::size(kMigrations) == kProgressSchemaVersion);
 
 // A prepared statement that finalizes itself; parameters are bound from 1.
 class Statement {
@@ -214,7 +186,7 @@ void ProgressDatabase::Migrate() {
   if (version == kProgressSchemaVersion) return;
   Exec("BEGIN IMMEDIATE");
   try {
-    for (int64_t v = version; v < kProgressSchemaVersion; ++v) Exec(kMigrations[v]);
+    for (int64_t v = version; v < kProgressSchemaVersion; ++v) Exec(ProgressMigration(static_cast<int>(v + 1)).c_str());
     Exec(("PRAGMA user_version=" + std::to_string(kProgressSchemaVersion)).c_str());
     Exec("COMMIT");
   } catch (...) {
@@ -237,7 +209,7 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
                         " civilians=?7, passed=?8 WHERE id=?1");
     Statement insertShot(db_,
                          "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
-                         " end_phase) VALUES (?1,?2,?3,?4,?5,?6,?7,?8)");
+                         " end_phase, position) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)");
     for (const PendingRun& pending : runs) {
       const RunRecord& run = pending.run;
       int64_t id = run.id;
@@ -256,7 +228,7 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
       for (const ShotRecord& shot : pending.shots) {
         insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
         insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
-        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Run();
+        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Run();
       }
     }
     Exec("COMMIT");
@@ -279,26 +251,38 @@ ProgressData ProgressDatabase::Load(const std::string& profile) {
   if (!db_) throw ProgressError("not open: " + path_);
   ProgressData data;
   try {
-    // A chance at a key: a hit on it, a counted miss typed on it, or an enemy lost at it. Each
-    // key's newest chances are read backwards along shots(key, id), which stops at the limit
+    // A chance at a key: a hit on it, a counted miss typed on it, or an enemy lost at it. A key
+    // is a position, or for rows without one their character. Each key's newest chances are
+    // read backwards along shots(position, id) or shots(key, id), which stops at the limit
     // however many shots are older.
-    std::vector<std::string> keys;
+    std::vector<std::pair<std::string, std::string>> keys;  // position, or "" and the character
     {
-      Statement distinct(db_, "SELECT DISTINCT key FROM shots WHERE key <> ''");
-      while (distinct.Step()) keys.push_back(distinct.Text(0));
+      Statement distinct(db_,
+                         "SELECT DISTINCT position, CASE WHEN position = '' THEN key ELSE '' END FROM shots"
+                         " WHERE position <> '' OR key <> ''");
+      while (distinct.Step()) keys.emplace_back(distinct.Text(0), distinct.Text(1));
     }
-    Statement chances(db_,
-                      "SELECT s.result, s.reaction_ms FROM shots s JOIN runs r ON r.id = s.run_id"
-                      " WHERE s.key = ?1 AND r.profile = ?2 AND s.end_phase = 0"
-                      "  AND s.result IN ('POINT', 'MISS', 'LOST')"
-                      " ORDER BY s.id DESC LIMIT ?3");
-    for (const std::string& key : keys) {
-      chances.Bind(1, key).Bind(2, profile).Bind(3, int64_t{kChancesPerKey});
+    const char* const kChancesOf =
+        "SELECT s.result, s.reaction_ms, s.key, s.position, s.id FROM shots s JOIN runs r ON r.id = s.run_id"
+        " WHERE %s AND r.profile = ?2 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
+        " ORDER BY s.id DESC LIMIT ?3";
+    auto withKey = [&](const char* condition) {
+      std::string sql = kChancesOf;
+      sql.replace(sql.find("%s"), 2, condition);
+      return sql;
+    };
+    Statement atPosition(db_, withKey("s.position = ?1").c_str());
+    Statement ofCharacter(db_, withKey("s.key = ?1 AND s.position = ''").c_str());
+    for (const auto& [position, character] : keys) {
+      Statement& chances = position.empty() ? ofCharacter : atPosition;
+      chances.Bind(1, position.empty() ? character : position).Bind(2, profile).Bind(3, int64_t{kChancesPerKey});
       while (chances.Step()) {
         KeyChance chance;
-        chance.key = key;
+        chance.key = chances.Text(2);
         chance.hit = chances.Text(0) == "POINT";
         if (!chances.IsNull(1)) chance.reactionMs = chances.Int(1);
+        chance.position = chances.Text(3);
+        chance.id = chances.Int(4);
         data.chances.push_back(std::move(chance));
       }
       chances.Reset();

@@ -2,6 +2,7 @@
 // progress screen.
 #pragma once
 #include "progress/progress_records.h"
+#include "progress/progress_schema.h"
 
 #include <stdexcept>
 #include <string>
@@ -15,7 +16,6 @@ class ProgressError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-inline constexpr int kProgressSchemaVersion = 1;
 
 class ProgressDatabase {
  public:

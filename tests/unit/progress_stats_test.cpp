@@ -14,8 +14,8 @@
 
 namespace {
 
-KeyChance Hit(const std::string& key, int64_t reaction) { return KeyChance{key, true, reaction}; }
-KeyChance Miss(const std::string& key) { return KeyChance{key, false, std::nullopt}; }
+KeyChance Hit(const std::string& key, int64_t reaction) { return KeyChance{key, true, reaction, "", 0}; }
+KeyChance Miss(const std::string& key) { return KeyChance{key, false, std::nullopt, "", 0}; }
 
 const KeyStats& StatsOf(const std::vector<KeyStats>& all, const std::string& key) {
   auto it = std::find_if(all.begin(), all.end(), [&](const KeyStats& s) { return s.key == key; });
