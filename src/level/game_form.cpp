@@ -5,6 +5,7 @@
 #include "app/services.h"
 #include "level/level_play.h"
 #include "level/qt_game_keys.h"
+#include "platform/keyboard_layout.h"
 #include "platform/image.h"
 #include "platform/qt_image.h"
 #include "platform/qt_translations.h"
@@ -320,7 +321,9 @@ bool TfmGame::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const GameKey game = TranslateKeyPress(key->key(), key->modifiers(), key->text());
     if (game.kind == GameKey::Kind::Ignored) return true;
-    level_->KeyPress(game.escape, game.text, key->isAutoRepeat());
+    KeyboardLayout* keyboard = app_.services.keyboard;
+    const std::string position = keyboard ? keyboard->KeyPosition(key->nativeScanCode()) : std::string();
+    level_->KeyPress(game.escape, game.text, position, key->isAutoRepeat());
     if (game.kind == GameKey::Kind::FullScreen && !key->isAutoRepeat()) ToggleFullScreen();
   } else if (!key->isAutoRepeat() && ReleaseReachesLevel(key->key(), key->modifiers())) {
     level_->KeyRelease();

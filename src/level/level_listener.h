@@ -16,11 +16,14 @@ class LevelPlayListener {
   virtual void ActorSpawned(size_t place) = 0;
   // One typed character became result ("POINT", "CIVILIAN" or "MISS"). place is the place that
   // decided (an actor hit, or a dump whose letter matched), or -1; letter is its letter or empty.
-  // counted is false for a miss in a wave's end phase, which the counters ignore.
+  // counted is false for a miss in a wave's end phase, which the counters ignore. position is the
+  // key's US key name: the place's where its letter names one, else the pressed key's; empty
+  // when neither is known.
   virtual void CharacterResolved(const std::string& typed, const std::string& result, int place,
-                                 const std::string& letter, bool counted) = 0;
-  // An enemy at place acted without being shot (the counters booked it as lost).
-  virtual void EnemyLost(size_t place, const std::string& letter) = 0;
+                                 const std::string& letter, bool counted, const std::string& position = {}) = 0;
+  // An enemy at place acted without being shot (the counters booked it as lost). letter is the
+  // character the player had to type there; position the US key the place's letter names, or empty.
+  virtual void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) = 0;
   virtual void WaveEndChecked() = 0;
   virtual void PauseChanged(bool paused) = 0;
   // The script is exhausted; the results screen is about to show these counters.

@@ -135,13 +135,15 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   if (!RemoveFirstNoCase(placeNames, "Objects")) throw GameError("Map.ini has no [Objects] section");
 
   ImagePtr map = services_.pictures.LoadJpeg(dir + "Map.jpg");
-  std::optional<std::vector<std::string>> keyLetters = MapPlaceLetters(*mapStore, placeNames, services_.keyboard);
+  PlaceKeys placeKeys = ReadPlaceKeys(*mapStore, placeNames, services_.keyboard);
 
   mapStore_ = std::move(mapStore);
   scriptStore_ = std::move(scriptStore);
   places_.clear();
   for (std::string& placeName : placeNames) places_.push_back(Place{std::move(placeName), nullptr});
-  keyLetters_ = std::move(keyLetters);
+  keyLetters_ = std::move(placeKeys.letters);
+  placePositions_ = std::move(placeKeys.positions);
+  untypable_ = std::move(placeKeys.untypable);
   pendingSteps_.assign(steps.begin(), steps.end());
   templates_.clear();
   stepWait_ = -1;
@@ -152,6 +154,8 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
     letterTags_.clear();
     places_.clear();
     keyLetters_.reset();
+    placePositions_.clear();
+    untypable_.clear();
     pendingSteps_.clear();
     mapStore_.reset();
     scriptStore_.reset();
@@ -161,9 +165,26 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   loaded_ = true;
   InvalidateAll();
   host_.ShowGameScreen();
+  // Told over the level's picture before the clock runs: no figure has come up yet.
+  if (placeKeys.layout && !untypable_.empty()) TellUntypable(*placeKeys.layout);
   clock_->SetEnabled(true);
   Trace("load " + name + " (" + difficulty + ")");
   if (listener) listener->LevelStarted(name, difficulty);
+}
+
+void LevelPlay::TellUntypable(const KeyTable& layout) {
+  auto told = std::find_if(toldUntypable_.begin(), toldUntypable_.end(),
+                           [&](const auto& entry) { return entry.first == layout; });
+  if (told == toldUntypable_.end()) told = toldUntypable_.insert(toldUntypable_.end(), {layout, {}});
+  std::vector<std::string> fresh;
+  for (size_t place : untypable_) {
+    const std::string& key = placePositions_[place];
+    std::vector<std::string>& keys = told->second;
+    if (std::find(keys.begin(), keys.end(), key) != keys.end()) continue;
+    keys.push_back(key);
+    fresh.push_back(keyLetters_ ? (*keyLetters_)[place] : key);
+  }
+  if (!fresh.empty()) services_.messages.Show(UntypableNotice(fresh));
 }
 
 void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {
@@ -224,6 +245,8 @@ void LevelPlay::CloseLevel() {
   liveActors_.clear();
   places_.clear();
   keyLetters_.reset();
+  placePositions_.clear();
+  untypable_.clear();
   pendingSteps_.clear();
   templates_.clear();
   letterTags_.clear();

@@ -2,6 +2,7 @@
 // spawns actors, resolves typed characters, keeps the counters and pauses.
 #pragma once
 #include "level/level_play_host.h"
+#include "platform/key_table.h"
 #include "platform/image.h"
 #include "targets/level_counters.h"
 #include "targets/score_ticker.h"
@@ -97,12 +98,13 @@ public:
   void imgMapClick();
 
   // Typing: one key press (isEscape for the Escape key; text is what the key types, may be
-  // empty; autoRepeat for a held key's repeats, which letter waves drop as any press while a key
-  // is down). Returns true when the press is swallowed. Releases that are auto-repeats are not
-  // passed in.
-  bool KeyPress(bool isEscape, const std::string& text, bool autoRepeat = false);
+  // empty; position is the key's US key name, empty when unknown; autoRepeat for a held key's
+  // repeats, which letter waves drop as any press while a key is down). Returns true when the
+  // press is swallowed. Releases that are auto-repeats are not passed in.
+  bool KeyPress(bool isEscape, const std::string& text, const std::string& position = {},
+                bool autoRepeat = false);
   void KeyRelease();
-  void ResolveCharacter(const std::string& typed);
+  void ResolveCharacter(const std::string& typed, const std::string& position = {});
   void ApplyResult(const std::string& name);
 
   // Counters and ticker.
@@ -138,6 +140,9 @@ public:
   int32_t ExtraMaxLife() const { return extraMaxLife_; }
   const std::string& DifficultyName() const { return difficultyName_; }
   const IniStore* MapStore() const { return mapStore_.get(); }
+  // The places of the running level whose key types nothing on the player's layout, by index;
+  // no figure comes up there.
+  const std::vector<size_t>& UntypablePlaces() const { return untypable_; }
 
   // Called with every event a trace should show (spawns, results, steps); may be empty.
   std::function<void(const std::string&)> trace;
@@ -169,6 +174,9 @@ private:
   void ResolveWordCharacter(const std::string& typed);
   // The letter of place i that typing is compared with.
   std::string_view PlaceLetter(size_t i, const IniDocument* map) const;
+  // Tells the player about places nobody can type on their layout, once per program run for
+  // each key and layout.
+  void TellUntypable(const KeyTable& layout);
 
   Services& services_;
   SharedState& shared_;
@@ -196,6 +204,11 @@ private:
   // Set when the level's letters name US keys: each place's letter on the active layout, in
   // place order. Empty otherwise, and the letters are read from Map.ini as written.
   std::optional<std::vector<std::string>> keyLetters_;
+  // The US key each place's letter names in a level whose letters name US keys, else empty.
+  std::vector<std::string> placePositions_;
+  std::vector<size_t> untypable_;
+  // Untypable keys already told of in this run of the program, per layout.
+  std::vector<std::pair<KeyTable, std::vector<std::string>>> toldUntypable_;
   std::deque<std::string> pendingSteps_;
   std::vector<Template> templates_;
   std::vector<LetterTagEntry> letterTags_;

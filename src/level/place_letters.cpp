@@ -13,15 +13,44 @@ LetterLayout ParseLetterLayout(std::string_view value) {
 
 LetterLayout ReadLetterLayout(const IniStore& map) { return ParseLetterLayout(map.ReadString("Map", "Layout", "")); }
 
-std::optional<std::vector<std::string>> MapPlaceLetters(const IniStore& map, const std::vector<std::string>& places,
-                                                        KeyboardLayout* keyboard) {
+bool KeyTypesNoCharacter(const KeyTable& layout, std::string_view usKey) {
+  if (!FindUsKey(usKey)) return false;
+  const KeyTyped* typed = layout.Find(usKey);
+  return !typed || typed->kind != KeyTyped::Kind::Character || typed->text.empty();
+}
+
+PlaceKeys ReadPlaceKeys(const IniStore& map, const std::vector<std::string>& places, KeyboardLayout* keyboard) {
+  PlaceKeys keys;
+  keys.positions.assign(places.size(), std::string());
+  if (ReadLetterLayout(map) != LetterLayout::UsKeys) return keys;
+  std::vector<std::string> written;
+  written.reserve(places.size());
+  for (size_t i = 0; i < places.size(); ++i) {
+    written.push_back(map.ReadString(places[i], "letter", ""));
+    if (FindUsKey(written.back())) keys.positions[i] = written.back();
+  }
   // The platform is asked only for levels that need it, and at every load: the player may have
   // switched layouts since the last level.
-  if (!keyboard || ReadLetterLayout(map) != LetterLayout::UsKeys) return std::nullopt;
-  const std::optional<KeyTable> table = keyboard->ActiveTable();
-  if (!table) return std::nullopt;
+  if (!keyboard) return keys;
+  keys.layout = keyboard->ActiveTable();
+  if (!keys.layout) return keys;
   std::vector<std::string> letters;
   letters.reserve(places.size());
-  for (const std::string& place : places) letters.push_back(table->MapLetter(map.ReadString(place, "letter", "")));
-  return letters;
+  for (size_t i = 0; i < places.size(); ++i) {
+    letters.push_back(keys.layout->MapLetter(written[i]));
+    if (KeyTypesNoCharacter(*keys.layout, written[i])) keys.untypable.push_back(i);
+  }
+  keys.letters = std::move(letters);
+  return keys;
+}
+
+std::string UntypableNotice(const std::vector<std::string>& tags) {
+  std::string list;
+  for (size_t i = 0; i < tags.size(); ++i) {
+    if (i > 0) list += i + 1 == tags.size() ? " and " : ", ";
+    list += ToUpperUtf8(tags[i]);
+  }
+  const bool one = tags.size() == 1;
+  return std::string("On your keyboard layout ") + (one ? "the key for the letter " : "the keys for the letters ") +
+         list + (one ? " types nothing, so no figure comes up there." : " type nothing, so no figures come up there.");
 }

@@ -10,6 +10,8 @@
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
 
+#include <algorithm>
+
 namespace {
 constexpr uint8_t kEnemy = 0;
 const char* const kSoundKeys[] = {"SND_ACTIVE", "SND_APPEAR", "SND_DEAD"};
@@ -56,8 +58,10 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
         counters_.LostScore = WrapAdd(counters_.LostScore, actor->MaxLife);
         Trace("acted at " + place.name);
         if (listener) {
-          listener->EnemyLost(static_cast<size_t>(&place - places_.data()),
-                              mapStore_->ReadString(place.name, "letter", ""));
+          // Filed under the key the player had to type there, as a shot at the place is.
+          const size_t index = static_cast<size_t>(&place - places_.data());
+          const std::shared_ptr<const IniDocument> map = mapStore_->Document();
+          listener->EnemyLost(index, std::string(PlaceLetter(index, map.get())), placePositions_[index]);
         }
       }
       labels_.lost = "lost: " + std::to_string(counters_.Lost);
@@ -70,15 +74,22 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
   }
   if (endPhase_) return;
 
+  // A place nobody can type on the player's layout gets no figure: it could only be lost.
   std::vector<int> empty;
+  size_t untypableFree = 0;
   for (size_t i = 0; i < places_.size(); ++i) {
-    if (!places_[i].actor) empty.push_back(static_cast<int>(i));
+    if (places_[i].actor) continue;
+    if (std::find(untypable_.begin(), untypable_.end(), i) != untypable_.end()) {
+      ++untypableFree;
+      continue;
+    }
+    empty.push_back(static_cast<int>(i));
   }
   if (waveTarget_ > spawnRamp_) {
     spawnRamp_ = WrapAdd(spawnRamp_, services_.random.Below(2));
     waveTarget_ = static_cast<uint8_t>(spawnRamp_);
   }
-  const size_t occupied = places_.size() - empty.size();
+  const size_t occupied = places_.size() - empty.size() - untypableFree;
   if (occupied >= waveTarget_ || empty.empty()) return;
 
   services_.random.ReseedFromClock();

@@ -1,6 +1,8 @@
 // US key positions and the table of what each key types on some layout.
 #include "platform/key_table.h"
 
+#include "platform/keyboard_layout.h"
+
 #include "platform/text_case.h"
 
 #include <algorithm>
@@ -20,6 +22,19 @@ const UsKey* FindUsKey(std::string_view character) {
   const std::vector<UsKey>& keys = UsKeys();
   auto it = std::find_if(keys.begin(), keys.end(), [&](const UsKey& key) { return character == key.character; });
   return it == keys.end() ? nullptr : &*it;
+}
+
+const UsKey* FindUsKeyByEvdevCode(int evdevCode) {
+  const std::vector<UsKey>& keys = UsKeys();
+  auto it = std::find_if(keys.begin(), keys.end(), [&](const UsKey& key) { return key.evdevCode == evdevCode; });
+  return it == keys.end() ? nullptr : &*it;
+}
+
+std::string UsKeyOfXkbKeycode(uint32_t keycode) {
+  constexpr uint32_t kEvdevToXkb = 8;
+  if (keycode < kEvdevToXkb || keycode > 0xFFFF) return {};
+  const UsKey* key = FindUsKeyByEvdevCode(static_cast<int>(keycode - kEvdevToXkb));
+  return key ? key->character : std::string();
 }
 
 void KeyTable::Set(std::string_view usCharacter, KeyTyped typed) {

@@ -12,6 +12,7 @@ struct KeyTyped {
   Kind kind = Kind::NoCharacter;
   std::string text;  // UTF-8; set only for a character
   std::string symbol;  // the key's symbol name ("dead_circumflex", "Control_L"), for reports
+  bool operator==(const KeyTyped&) const = default;
 };
 
 // A US key position: the character the key types unshifted on a US keyboard, and the key's
@@ -25,6 +26,8 @@ struct UsKey {
 const std::vector<UsKey>& UsKeys();
 // The key whose unshifted US character is the text; null when it names no key.
 const UsKey* FindUsKey(std::string_view character);
+// The key with that evdev code; null when it is none of the 47.
+const UsKey* FindUsKeyByEvdevCode(int evdevCode);
 
 class KeyTable {
 public:
@@ -35,6 +38,7 @@ public:
   // (typed characters are lower-cased before they are compared). A letter that names no key,
   // a dead key, or a key that types nothing printable keeps the letter as written.
   std::string MapLetter(const std::string& letter) const;
+  bool operator==(const KeyTable&) const = default;
 
 private:
   std::map<std::string, KeyTyped, std::less<>> keys_;

@@ -22,6 +22,12 @@ struct StateFree {
 };
 }  // namespace
 
+std::string QtKeyboardLayout::KeyPosition(uint32_t nativeKeyCode) const {
+  const QString platform = QGuiApplication::platformName();
+  if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland"))) return {};
+  return UsKeyOfXkbKeycode(nativeKeyCode);
+}
+
 std::optional<KeyTable> QtKeyboardLayout::ActiveTable() {
   auto* app = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
   xcb_connection_t* connection = app ? app->connection() : nullptr;

@@ -7,4 +7,6 @@
 class QtKeyboardLayout : public KeyboardLayout {
 public:
   std::optional<KeyTable> ActiveTable() override;
+  // Under X11 and Wayland a key event's native scan code is its XKB key code.
+  std::string KeyPosition(uint32_t nativeKeyCode) const override;
 };

@@ -3,6 +3,7 @@
 #include "progress/progress_database.h"
 
 #include "platform/file_lookup.h"
+#include "progress/progress_schema.h"
 
 #include <sqlite3.h>
 
@@ -30,36 +31,8 @@ constexpr int64_t kJournalLimitBytes = 1 << 20;
 constexpr const char* kIndexes =
     "CREATE INDEX IF NOT EXISTS runs_profile ON runs(profile);"
     "CREATE INDEX IF NOT EXISTS shots_run ON shots(run_id);"
-    "CREATE INDEX IF NOT EXISTS shots_key ON shots(key, id);";
-
-// Each entry brings the schema from the version before it to its own; user_version says which
-// have run. New versions append an entry and never change the old ones.
-const char* const kMigrations[] = {
-    // 1: runs and shots.
-    "CREATE TABLE runs ("
-    "  id INTEGER PRIMARY KEY,"
-    "  profile TEXT NOT NULL COLLATE NOCASE,"
-    "  level INTEGER NOT NULL,"
-    "  difficulty TEXT NOT NULL,"
-    "  started_at TEXT NOT NULL,"
-    "  duration_ms INTEGER NOT NULL,"
-    "  outcome TEXT NOT NULL,"
-    "  percent INTEGER, hits INTEGER, misses INTEGER, civilians INTEGER, passed INTEGER);"
-    "CREATE INDEX runs_profile ON runs(profile);"
-    "CREATE TABLE shots ("
-    "  id INTEGER PRIMARY KEY,"
-    "  run_id INTEGER NOT NULL REFERENCES runs(id),"
-    "  game_ms INTEGER NOT NULL,"
-    "  typed TEXT NOT NULL,"
-    "  result TEXT NOT NULL,"
-    "  letter TEXT NOT NULL,"
-    "  key TEXT NOT NULL,"
-    "  reaction_ms INTEGER,"
-    "  end_phase INTEGER NOT NULL DEFAULT 0);"
-    "CREATE INDEX shots_run ON shots(run_id);"
-    "CREATE INDEX shots_key ON shots(key, id);",
-};
-static_assert(std::size(kMigrations) == kProgressSchemaVersion);
+    "CREATE INDEX IF NOT EXISTS shots_key ON shots(key, id);"
+    "CREATE INDEX IF NOT EXISTS shots_position ON shots(position, id);";
 
 // A prepared statement that finalizes itself; parameters are bound from 1.
 class Statement {
@@ -141,8 +114,8 @@ const std::vector<Shape>& ShapesByVersion() {
     std::vector<Shape> result(1);
     sqlite3* db = nullptr;
     if (sqlite3_open(":memory:", &db) != SQLITE_OK) throw ProgressError("cannot open a database in memory");
-    for (const char* migration : kMigrations) {
-      if (sqlite3_exec(db, migration, nullptr, nullptr, nullptr) != SQLITE_OK) {
+    for (int version = 1; version <= kProgressSchemaVersion; ++version) {
+      if (sqlite3_exec(db, ProgressMigration(version).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
         throw ProgressError("a migration does not run on an empty database");
       }
@@ -344,7 +317,7 @@ void ProgressDatabase::Migrate(int64_t version) {
   if (version == kProgressSchemaVersion) return;
   Exec("BEGIN IMMEDIATE");
   try {
-    for (int64_t v = version; v < kProgressSchemaVersion; ++v) Exec(kMigrations[v]);
+    for (int64_t v = version; v < kProgressSchemaVersion; ++v) Exec(ProgressMigration(static_cast<int>(v + 1)).c_str());
     Exec(("PRAGMA user_version=" + std::to_string(kProgressSchemaVersion)).c_str());
     Exec("COMMIT");
   } catch (...) {
@@ -367,7 +340,7 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
                         " civilians=?7, passed=?8 WHERE id=?1");
     Statement insertShot(db_,
                          "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
-                         " end_phase) VALUES (?1,?2,?3,?4,?5,?6,?7,?8)");
+                         " end_phase, position) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)");
     for (const PendingRun& pending : runs) {
       const RunRecord& run = pending.run;
       int64_t id = run.id;
@@ -386,7 +359,7 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
       for (const ShotRecord& shot : pending.shots) {
         insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
         insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
-        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Run();
+        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Run();
       }
     }
     Exec("COMMIT");
@@ -446,71 +419,92 @@ ProgressData ProgressDatabase::Load(const std::string& profile) {
 }
 
 void ProgressDatabase::LoadChances(const std::string& profile, std::vector<KeyChance>& chances) {
-  // A chance at a key: a hit on it, a counted miss typed on it, or an enemy lost at it. The
-  // newest chances of the profile come first, in one sweep along its runs, newest run first
-  // (runs_profile, then shots_run): for most profiles that is every chance they have.
-  std::unordered_map<std::string, int> taken;  // chances kept per key
+  // A chance at a key: a hit on it, a counted miss typed on it, or an enemy lost at it. A key is
+  // a position, or for rows without one their character. The newest chances of the profile come
+  // first, in one sweep along its runs, newest run first (runs_profile, then shots_run): for most
+  // profiles that is every chance they have.
+  const auto groupOf = [](const std::string& position, const std::string& key) {
+    return position.empty() ? "c" + key : "p" + position;
+  };
+  std::unordered_map<std::string, int> taken;  // chances kept per group
   int64_t swept = 0;
   int64_t oldestSwept = std::numeric_limits<int64_t>::max();
+  const auto keep = [&](KeyChance chance, int& count) {
+    ++count;
+    chances.push_back(std::move(chance));
+  };
   {
     Statement newest(db_,
-                     "SELECT s.key, s.result, s.reaction_ms, s.id FROM runs r JOIN shots s ON s.run_id = r.id"
-                     " WHERE r.profile = ?1 AND s.key <> '' AND s.end_phase = 0"
+                     "SELECT s.key, s.position, s.result, s.reaction_ms, s.id FROM runs r"
+                     " JOIN shots s ON s.run_id = r.id"
+                     " WHERE r.profile = ?1 AND (s.key <> '' OR s.position <> '') AND s.end_phase = 0"
                      "  AND s.result IN ('POINT', 'MISS', 'LOST')"
                      " ORDER BY r.id DESC, s.id DESC LIMIT ?2");
     newest.Bind(1, profile).Bind(2, kNewestChancesSwept);
     while (newest.Step()) {
       ++swept;
-      oldestSwept = std::min(oldestSwept, newest.Int(3));
-      std::string key = newest.Text(0);
-      auto it = taken.find(key);
+      oldestSwept = std::min(oldestSwept, newest.Int(4));
+      KeyChance chance;
+      chance.key = newest.Text(0);
+      chance.position = newest.Text(1);
+      auto it = taken.find(groupOf(chance.position, chance.key));
       if (it == taken.end()) {
         if (taken.size() >= kMaxLoadedKeys) continue;
-        it = taken.emplace(key, 0).first;
+        it = taken.emplace(groupOf(chance.position, chance.key), 0).first;
       }
       if (it->second >= kChancesPerKey) continue;
-      ++it->second;
-      KeyChance chance;
-      chance.key = std::move(key);
-      chance.hit = newest.Text(1) == "POINT";
-      if (!newest.IsNull(2)) chance.reactionMs = newest.Int(2);
-      chances.push_back(std::move(chance));
+      chance.hit = newest.Text(2) == "POINT";
+      if (!newest.IsNull(3)) chance.reactionMs = newest.Int(3);
+      chance.id = newest.Int(4);
+      keep(std::move(chance), it->second);
     }
   }
   if (swept < kNewestChancesSwept) return;  // the sweep read every chance the profile has
 
   // A long history: each key still short of its chances, and each key of the file the sweep
-  // did not meet, goes on backwards from the sweep's oldest row along shots(key, id), which
-  // stops at the limit however many shots are older.
-  {
-    Statement nextKey(db_, "SELECT key FROM shots WHERE key > ?1 ORDER BY key LIMIT 1");
+  // did not meet, goes on backwards from the sweep's oldest row along shots(position, id) or
+  // shots(key, id), which stops at the limit however many shots are older.
+  const auto meetAll = [&](const char* sql, const char* prefix) {
+    Statement next(db_, sql);
     std::string after;
     while (taken.size() < kMaxLoadedKeys) {
-      nextKey.Bind(1, after);
-      if (!nextKey.Step()) break;
-      after = nextKey.Text(0);
-      nextKey.Reset();
-      taken.try_emplace(after, 0);
+      next.Bind(1, after);
+      if (!next.Step()) break;
+      after = next.Text(0);
+      next.Reset();
+      taken.try_emplace(prefix + after, 0);
     }
+  };
+  meetAll("SELECT position FROM shots WHERE position > ?1 ORDER BY position LIMIT 1", "p");
+  meetAll("SELECT key FROM shots WHERE key > ?1 ORDER BY key LIMIT 1", "c");
+  std::vector<std::pair<std::string, int>> shortGroups;
+  for (const auto& [group, count] : taken) {
+    if (count < kChancesPerKey) shortGroups.emplace_back(group, count);
   }
-  std::vector<std::pair<std::string, int>> shortKeys;
-  for (const auto& [key, count] : taken) {
-    if (count < kChancesPerKey) shortKeys.emplace_back(key, count);
-  }
-  std::sort(shortKeys.begin(), shortKeys.end());
-  Statement older(db_,
-                  "SELECT s.result, s.reaction_ms FROM shots s JOIN runs r ON r.id = s.run_id"
-                  " WHERE s.key = ?1 AND s.id < ?2 AND r.profile = ?3 AND s.end_phase = 0"
-                  "  AND s.result IN ('POINT', 'MISS', 'LOST')"
-                  " ORDER BY s.id DESC LIMIT ?4");
-  for (const auto& [key, count] : shortKeys) {
-    older.Bind(1, key).Bind(2, oldestSwept).Bind(3, profile).Bind(4, int64_t{kChancesPerKey - count});
+  std::sort(shortGroups.begin(), shortGroups.end());
+  const char* const kOlder =
+      "SELECT s.key, s.position, s.result, s.reaction_ms, s.id FROM shots s JOIN runs r ON r.id = s.run_id"
+      " WHERE %s AND s.id < ?2 AND r.profile = ?3 AND s.end_phase = 0"
+      "  AND s.result IN ('POINT', 'MISS', 'LOST')"
+      " ORDER BY s.id DESC LIMIT ?4";
+  const auto olderWhere = [&](const char* condition) {
+    std::string sql = kOlder;
+    sql.replace(sql.find("%s"), 2, condition);
+    return sql;
+  };
+  Statement olderAtPosition(db_, olderWhere("s.position = ?1").c_str());
+  Statement olderOfCharacter(db_, olderWhere("s.key = ?1 AND s.position = ''").c_str());
+  for (auto& [group, count] : shortGroups) {
+    Statement& older = group[0] == 'p' ? olderAtPosition : olderOfCharacter;
+    older.Bind(1, group.substr(1)).Bind(2, oldestSwept).Bind(3, profile).Bind(4, int64_t{kChancesPerKey - count});
     while (older.Step()) {
       KeyChance chance;
-      chance.key = key;
-      chance.hit = older.Text(0) == "POINT";
-      if (!older.IsNull(1)) chance.reactionMs = older.Int(1);
-      chances.push_back(std::move(chance));
+      chance.key = older.Text(0);
+      chance.position = older.Text(1);
+      chance.hit = older.Text(2) == "POINT";
+      if (!older.IsNull(3)) chance.reactionMs = older.Int(3);
+      chance.id = older.Int(4);
+      keep(std::move(chance), count);
     }
     older.Reset();
   }

@@ -2,6 +2,7 @@
 // progress screen.
 #pragma once
 #include "progress/progress_records.h"
+#include "progress/progress_schema.h"
 
 #include <stdexcept>
 #include <string>
@@ -20,8 +21,6 @@ class ProgressError : public std::runtime_error {
   ProgressFault fault_;
 };
 
-// Every check of a file's version is made against this one number.
-inline constexpr int kProgressSchemaVersion = 1;
 
 // The load reads a profile's newest chances in one sweep of at most this many rows; only a
 // profile with more goes on key by key.

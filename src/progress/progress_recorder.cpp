@@ -87,7 +87,7 @@ void ProgressRecorder::ActorSpawned(size_t place) {
 }
 
 void ProgressRecorder::CharacterResolved(const std::string& typed, const std::string& result, int place,
-                                         const std::string& letter, bool counted) {
+                                         const std::string& letter, bool counted, const std::string& position) {
   if (!runOpen_) return;
   ShotRecord shot;
   shot.gameMs = GameMs();
@@ -97,19 +97,21 @@ void ProgressRecorder::CharacterResolved(const std::string& typed, const std::st
   shot.endPhase = !counted;
   // A miss is a chance at the key that was typed; a shot at a figure, at the figure's letter.
   shot.key = result == "MISS" ? ToLowerUtf8(typed) : ToLowerUtf8(letter);
+  shot.position = position;
   if (result == "POINT" && place >= 0 && static_cast<size_t>(place) < spawnedAt_.size()) {
     shot.reactionMs = shot.gameMs - spawnedAt_[static_cast<size_t>(place)];
   }
   Append(std::move(shot));
 }
 
-void ProgressRecorder::EnemyLost(size_t, const std::string& letter) {
+void ProgressRecorder::EnemyLost(size_t, const std::string& letter, const std::string& position) {
   if (!runOpen_) return;
   ShotRecord shot;
   shot.gameMs = GameMs();
   shot.result = kResultLost;
   shot.letter = letter;
   shot.key = ToLowerUtf8(letter);
+  shot.position = position;
   Append(std::move(shot));
 }
 

@@ -34,8 +34,8 @@ class ProgressRecorder : public LevelPlayListener {
   void LevelStarted(const std::string& levelName, const std::string& difficulty) override;
   void ActorSpawned(size_t place) override;
   void CharacterResolved(const std::string& typed, const std::string& result, int place,
-                         const std::string& letter, bool counted) override;
-  void EnemyLost(size_t place, const std::string& letter) override;
+                         const std::string& letter, bool counted, const std::string& position = {}) override;
+  void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) override;
   void WaveEndChecked() override;
   void PauseChanged(bool paused) override;
   void LevelFinished(const LevelCounters& counters) override;

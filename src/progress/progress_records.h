@@ -40,6 +40,7 @@ struct ShotRecord {
   std::string key;     // the key the row is a chance at: the letter, or the typed key of a miss
   std::optional<int64_t> reactionMs;  // hits only: from the actor's appearance to the shot
   bool endPhase = false;              // a miss after the wave's time, which the counters ignore
+  std::string position;  // the key's US key name ("y", ";"); empty when it is not known
 };
 
 // A run with the shots not yet written. A deque, as the recorder gives up the oldest shots
@@ -51,9 +52,11 @@ struct PendingRun {
 
 // One chance at a key, as the progress screen's arithmetic reads it, newest first.
 struct KeyChance {
-  std::string key;
+  std::string key;  // the character the row counts for
   bool hit = false;
   std::optional<int64_t> reactionMs;
+  std::string position;  // the key's US key name, empty when it is not known
+  int64_t id = 0;        // the row's number: a later row has a larger one
 };
 
 // A finished run for the chart, oldest first.
@@ -71,7 +74,9 @@ enum class ProgressFault { kNone, kUnavailable, kNotOurs, kNewerSchema, kMissing
 
 // What the progress screen shows of one profile.
 struct ProgressData {
-  std::vector<KeyChance> chances;    // at most the last kChancesPerKey of each key, newest first
+  // At most the last kChancesPerKey of each key, newest first within each; a key is a position,
+  // or for rows without one their character.
+  std::vector<KeyChance> chances;
   std::vector<FinishedRun> finished; // oldest first
   int64_t playedMs = 0;              // every run's playing time
   int64_t runs = 0;                  // every run, whatever its outcome

@@ -14,6 +14,7 @@ inline constexpr size_t kKeysToPractise = 5;
 
 struct KeyStats {
   std::string key;
+  std::string position;  // the key's US key name, when the stats are by position
   int chances = 0;  // of the last kChancesPerKey
   int hits = 0;
   std::optional<int64_t> medianReactionMs;  // over the hits among those chances

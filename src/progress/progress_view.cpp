@@ -2,6 +2,7 @@
 // the keys to practise, the chart's points and the totals. The screen only draws this.
 #include "progress/progress_view.h"
 
+#include "progress/key_positions.h"
 #include "progress/taught_keys.h"
 
 #include <algorithm>
@@ -34,19 +35,24 @@ std::string FaultText(ProgressFault fault) {
 ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
                               int32_t levelFilter, const KeyTable* layout) {
   ProgressView view;
-  const std::vector<KeyStats> stats = KeyStatsOf(data.chances);
-  std::map<std::string, const KeyStats*> byKey;
-  for (const KeyStats& s : stats) byKey[s.key] = &s;
+  const std::vector<KeyStats> stats = KeyStatsByPosition(data.chances, layout);
+  // Keys by position; characters no key of the layout types, by character.
+  std::map<std::string, const KeyStats*> byPosition;
+  std::map<std::string, const KeyStats*> byCharacter;
+  for (const KeyStats& s : stats) (s.position.empty() ? byCharacter[s.key] : byPosition[s.position]) = &s;
 
   const std::vector<std::vector<std::string>> rows = KeyboardRows(taughtKeys, layout);
+  const std::vector<std::vector<std::string>> positions = KeyboardPositions();
   for (size_t r = 0; r < rows.size(); ++r) {
     for (size_t c = 0; c < rows[r].size(); ++c) {
       KeyTile tile;
       tile.key = rows[r][c];
+      if (r < positions.size() && c < positions[r].size()) tile.position = positions[r][c];
       tile.row = static_cast<int>(r);
       tile.column = static_cast<int>(c);
       tile.taught = std::find(taughtKeys.begin(), taughtKeys.end(), tile.key) != taughtKeys.end();
-      if (auto it = byKey.find(tile.key); it != byKey.end()) {
+      const auto& index = tile.position.empty() ? byCharacter : byPosition;
+      if (auto it = index.find(tile.position.empty() ? tile.key : tile.position); it != index.end()) {
         tile.rated = it->second->Rated();
         tile.accuracyPercent = it->second->AccuracyPercent();
         if (it->second->medianReactionMs) tile.reactionText = std::to_string(*it->second->medianReactionMs);

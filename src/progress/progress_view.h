@@ -12,7 +12,8 @@
 class KeyTable;
 
 struct KeyTile {
-  std::string key;
+  std::string key;       // what the key types on the layout
+  std::string position;  // its US key name; empty on the row of keys the layout does not have
   int row = 0;
   int column = 0;
   bool taught = false;  // a key some level has a place for
@@ -50,7 +51,8 @@ std::string PractiseLine(const KeyStats& stats);
 std::string DayOf(const std::string& startedAt);
 
 // levelFilter 0 charts every level's runs, else only that level's. The keyboard's keys are
-// named as on layout, when it is known (see KeyboardRows).
+// named as on layout, when it is known (see KeyboardRows); chances count for the key at their
+// position (see ChancesByPosition).
 ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
                               int32_t levelFilter, const KeyTable* layout = nullptr);
 

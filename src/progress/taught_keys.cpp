@@ -32,6 +32,16 @@ std::vector<std::string> TaughtKeys(const std::string& appDir, int lastLevel, co
   return keys;
 }
 
+std::vector<std::vector<std::string>> KeyboardPositions() {
+  std::vector<std::vector<std::string>> rows;
+  for (const char* row : kRows) {
+    std::vector<std::string> keys;
+    for (const char* c = row; *c; ++c) keys.emplace_back(1, *c);
+    rows.push_back(std::move(keys));
+  }
+  return rows;
+}
+
 std::vector<std::vector<std::string>> KeyboardRows(const std::vector<std::string>& taught, const KeyTable* layout) {
   std::vector<std::vector<std::string>> rows;
   std::vector<std::string> all;

@@ -16,3 +16,5 @@ std::vector<std::string> TaughtKeys(const std::string& appDir, int lastLevel, co
 // player's layout when that is known, then one more row with any taught key they do not hold.
 std::vector<std::vector<std::string>> KeyboardRows(const std::vector<std::string>& taught,
                                                    const KeyTable* layout = nullptr);
+// The US key names of the keys of KeyboardRows' first rows, at the same places.
+std::vector<std::vector<std::string>> KeyboardPositions();

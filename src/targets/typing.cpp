@@ -21,7 +21,8 @@ std::string_view LevelPlay::PlaceLetter(size_t i, const IniDocument* map) const 
   return entry ? std::string_view(entry->value) : std::string_view();
 }
 
-bool LevelPlay::KeyPress(bool isEscape, const std::string& text, bool autoRepeat) {
+bool LevelPlay::KeyPress(bool isEscape, const std::string& text, const std::string& position,
+                         bool autoRepeat) {
   if (wordTyping_) return WordKeyPress(isEscape, text, autoRepeat);
   if (ClockEnabled()) {
     // While a key is down every further key-down is dropped, its repeats included.
@@ -29,7 +30,7 @@ bool LevelPlay::KeyPress(bool isEscape, const std::string& text, bool autoRepeat
     keyHeld_ = true;
   }
   FormKeyDown(isEscape);
-  if (ClockEnabled() && !text.empty()) ResolveCharacter(text);
+  if (ClockEnabled() && !text.empty()) ResolveCharacter(text, position);
   return false;
 }
 
@@ -37,7 +38,7 @@ void LevelPlay::KeyRelease() {
   if (ClockEnabled()) keyHeld_ = false;
 }
 
-void LevelPlay::ResolveCharacter(const std::string& typed) {
+void LevelPlay::ResolveCharacter(const std::string& typed, const std::string& position) {
   std::lock_guard<std::recursive_mutex> lock(inputLock_);
   const std::string first = FirstCharacterUtf8(typed);
   const std::string t = ToLowerUtf8(first);
@@ -49,7 +50,9 @@ void LevelPlay::ResolveCharacter(const std::string& typed) {
     if (!listener) return;
     const bool miss = result == std::string_view("MISS");
     const std::string letter = place >= 0 ? std::string(PlaceLetter(static_cast<size_t>(place), map.get())) : std::string();
-    listener->CharacterResolved(first, result, place, letter, !(miss && endPhase_));
+    // A place whose letter names a US key is that key, whichever key typed its character.
+    const std::string& placeKey = place >= 0 ? placePositions_[static_cast<size_t>(place)] : std::string();
+    listener->CharacterResolved(first, result, place, letter, !(miss && endPhase_), placeKey.empty() ? position : placeKey);
   };
   for (size_t i = 0; i < places_.size(); ++i) {
     hitPlace_ = static_cast<int>(i);

@@ -101,7 +101,7 @@ void BM_LoadProgressOverHundredThousandShots(benchmark::State& state) {
           const char* key = kKeys[(r + static_cast<size_t>(s)) % 10];
           const bool hit = s % 5 != 0;
           runs[r].shots.push_back(ShotRecord{s * 500, key, hit ? "POINT" : "MISS", hit ? key : "", key,
-                                             hit ? std::optional<int64_t>(300 + s) : std::nullopt, false});
+                                             hit ? std::optional<int64_t>(300 + s) : std::nullopt, false, ""});
         }
       }
       db.Write(runs);

@@ -38,7 +38,7 @@ struct ProgressWorld : ScreenWorld {
     }
     runs[3].run = RunRecord{0, "Anna", 1, "easy", "2026-12-04T10:00:00Z", 60000, kOutcomeQuit, std::nullopt};
     auto shot = [](const char* key, const char* result, std::optional<int64_t> reaction) {
-      return ShotRecord{1000, result == std::string("LOST") ? "" : key, result, key, key, reaction, false};
+      return ShotRecord{1000, result == std::string("LOST") ? "" : key, result, key, key, reaction, false, ""};
     };
     for (int i = 0; i < 20; ++i) runs[0].shots.push_back(shot("f", "POINT", 400 + i));
     for (int i = 0; i < 10; ++i) runs[1].shots.push_back(shot("j", "POINT", 900));
@@ -116,7 +116,7 @@ TEST(ProgressScreen, OnAGermanKeyboardTheKeysAreWhereThePlayersKeyboardHasThem) 
     std::vector<PendingRun> runs(1);
     runs[0].run = RunRecord{0, "Anna", 1, "easy", "2026-12-01T10:00:00Z", 60000, kOutcomeFinished,
                             RunResult{90, 20, 0, 0, true}};
-    for (int i = 0; i < 20; ++i) runs[0].shots.push_back(ShotRecord{1000, "z", "POINT", "z", "z", 500, false});
+    for (int i = 0; i < 20; ++i) runs[0].shots.push_back(ShotRecord{1000, "z", "POINT", "z", "z", 500, false, ""});
     db.Write(runs);
   }
   FixedKeyboardLayout german(KeyTableForLayout("de"));
@@ -133,6 +133,34 @@ TEST(ProgressScreen, OnAGermanKeyboardTheKeysAreWhereThePlayersKeyboardHasThem) 
   const QColor unrated = PixelInside(screen, "y");  // taught (the US z key), not yet tried
   EXPECT_EQ(unrated.red(), unrated.blue());
   EXPECT_FALSE(screen.KeyRect("\xc3\xb6").isEmpty());
+  EXPECT_TRUE(screen.KeyRect(";").isEmpty());
+}
+
+// Shots at the US ; key typed on a US keyboard (;) and on a German one (ö) are one key: the
+// German keyboard shows them on its ö key, and the keys to practise name it so.
+TEST(ProgressScreen, ShotsAtOneKeyOnTwoLayoutsAreOneKey) {
+  ProgressWorld world;
+  std::ofstream(world.shared.appDir + "Maps/Level1/Map.ini") << "[Map]\nLayout=us\n[Objects]\n[a]\nletter=;\n";
+  {
+    ProgressDatabase db(world.shared.PlayerDataDir() + kProgressFileName);
+    db.Open();
+    std::vector<PendingRun> runs(2);
+    for (PendingRun& run : runs) {
+      run.run = RunRecord{0, "Anna", 1, "easy", "2026-12-01T10:00:00Z", 60000, kOutcomeQuit, std::nullopt};
+    }
+    for (int i = 0; i < 10; ++i) runs[0].shots.push_back(ShotRecord{1000, ";", "POINT", ";", ";", 500, false, ";"});
+    for (int i = 0; i < 10; ++i) {
+      runs[1].shots.push_back(ShotRecord{1000, "\xc3\xb6", "MISS", "", "\xc3\xb6", std::nullopt, false, ";"});
+    }
+    db.Write(runs);
+  }
+  FixedKeyboardLayout german(KeyTableForLayout("de"));
+  world.services.keyboard = &german;
+  TfmProgress screen(world.app);
+  screen.FormShow();
+  screen.show();
+  EXPECT_EQ(screen.View().practiseLines, std::vector<std::string>{"\xc3\xb6   50%   10 of 20   500 ms"});
+  EXPECT_EQ(PixelInside(screen, "\xc3\xb6").rgb(), TfmProgress::AccuracyColor(50).rgb());
   EXPECT_TRUE(screen.KeyRect(";").isEmpty());
 }
 

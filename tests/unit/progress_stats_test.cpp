@@ -14,8 +14,8 @@
 
 namespace {
 
-KeyChance Hit(const std::string& key, int64_t reaction) { return KeyChance{key, true, reaction}; }
-KeyChance Miss(const std::string& key) { return KeyChance{key, false, std::nullopt}; }
+KeyChance Hit(const std::string& key, int64_t reaction) { return KeyChance{key, true, reaction, "", 0}; }
+KeyChance Miss(const std::string& key) { return KeyChance{key, false, std::nullopt, "", 0}; }
 
 // The key's stats; null, with a failure, when there are none.
 const KeyStats* StatsOf(const std::vector<KeyStats>& all, const std::string& key) {
