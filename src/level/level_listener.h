@@ -19,6 +19,9 @@ class LevelPlayListener {
   // counted is false for a miss in a wave's end phase, which the counters ignore.
   virtual void CharacterResolved(const std::string& typed, const std::string& result, int place,
                                  const std::string& letter, bool counted) = 0;
+  // Called after a counted miss typed while exactly one enemy stood ready to be shot, at place,
+  // whose key is position: the player aimed at it.
+  virtual void MissAimedAt(size_t /*place*/, const std::string& /*position*/) {}
   // An enemy at place acted without being shot (the counters booked it as lost).
   virtual void EnemyLost(size_t place, const std::string& letter) = 0;
   virtual void WaveEndChecked() = 0;

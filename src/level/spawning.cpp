@@ -3,12 +3,15 @@
 
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "level/drill_source.h"
 #include "level/field_split.h"
 #include "level/level_listener.h"
 #include "platform/game_error.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
+
+#include <algorithm>
 
 namespace {
 constexpr uint8_t kEnemy = 0;
@@ -56,8 +59,8 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
         counters_.LostScore = WrapAdd(counters_.LostScore, actor->MaxLife);
         Trace("acted at " + place.name);
         if (listener) {
-          listener->EnemyLost(static_cast<size_t>(&place - places_.data()),
-                              mapStore_->ReadString(place.name, "letter", ""));
+          const size_t index = static_cast<size_t>(&place - places_.data());
+          listener->EnemyLost(index, drill_ ? (*keyLetters_)[index] : mapStore_->ReadString(place.name, "letter", ""));
         }
       }
       labels_.lost = "lost: " + std::to_string(counters_.Lost);
@@ -72,17 +75,25 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
 
   std::vector<int> empty;
   for (size_t i = 0; i < places_.size(); ++i) {
-    if (!places_[i].actor) empty.push_back(static_cast<int>(i));
+    // A drill's places without a key stay empty.
+    if (!places_[i].actor && (!drill_ || !drillPositions_[i].empty())) empty.push_back(static_cast<int>(i));
   }
   if (waveTarget_ > spawnRamp_) {
     spawnRamp_ = WrapAdd(spawnRamp_, services_.random.Below(2));
     waveTarget_ = static_cast<uint8_t>(spawnRamp_);
   }
-  const size_t occupied = places_.size() - empty.size();
+  const size_t occupied = static_cast<size_t>(
+      std::count_if(places_.begin(), places_.end(), [](const Place& place) { return place.actor != nullptr; }));
   if (occupied >= waveTarget_ || empty.empty()) return;
 
   services_.random.ReseedFromClock();
-  const int placeIndex = empty[services_.random.Below(static_cast<int32_t>(empty.size()))];
+  int placeIndex = 0;
+  if (drill_) {
+    const std::vector<size_t> candidates(empty.begin(), empty.end());
+    placeIndex = empty[std::min(drill_->ChoosePlace(candidates, drillPositions_, services_.random), empty.size() - 1)];
+  } else {
+    placeIndex = empty[services_.random.Below(static_cast<int32_t>(empty.size()))];
+  }
   if (templates_.empty()) throw GameError("a wave spawns before any actor is defined");
   const Template& source = templates_[services_.random.Below(static_cast<int32_t>(templates_.size()))];
   // Fields are checked before the actor is made, so a bad field leaves its place empty.

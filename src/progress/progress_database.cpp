@@ -42,6 +42,9 @@ const char* const kMigrations[] = {
     "  end_phase INTEGER NOT NULL DEFAULT 0);"
     "CREATE INDEX shots_run ON shots(run_id);"
     "CREATE INDEX shots_key ON shots(key, id);",
+    // 2: the key a miss was aimed at, when exactly one enemy stood ready.
+    "ALTER TABLE shots ADD COLUMN aimed_at TEXT NOT NULL DEFAULT '';"
+    "CREATE INDEX shots_aimed ON shots(aimed_at, id) WHERE aimed_at <> '';",
 };
 static_assert(std::size(kMigrations) == kProgressSchemaVersion);
 
@@ -237,7 +240,7 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
                         " civilians=?7, passed=?8 WHERE id=?1");
     Statement insertShot(db_,
                          "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
-                         " end_phase) VALUES (?1,?2,?3,?4,?5,?6,?7,?8)");
+                         " end_phase, aimed_at) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)");
     for (const PendingRun& pending : runs) {
       const RunRecord& run = pending.run;
       int64_t id = run.id;
@@ -256,7 +259,7 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
       for (const ShotRecord& shot : pending.shots) {
         insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
         insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
-        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Run();
+        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.aimedAt).Run();
       }
     }
     Exec("COMMIT");

@@ -15,7 +15,7 @@ class ProgressError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-inline constexpr int kProgressSchemaVersion = 1;
+inline constexpr int kProgressSchemaVersion = 2;
 
 class ProgressDatabase {
  public:
@@ -27,6 +27,8 @@ class ProgressDatabase {
 
   const std::string& Path() const { return path_; }
   bool IsOpen() const { return db_ != nullptr; }
+  // The open connection, for the practice tables kept in the same file; null while closed.
+  sqlite3* Handle() const { return db_; }
 
   // Opens or creates the file in WAL mode and brings its schema to the current version. A file
   // that is not a database is renamed aside (MovedAsideTo() names where) and a new one is made.

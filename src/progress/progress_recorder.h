@@ -34,6 +34,7 @@ class ProgressRecorder : public LevelPlayListener {
   void ActorSpawned(size_t place) override;
   void CharacterResolved(const std::string& typed, const std::string& result, int place,
                          const std::string& letter, bool counted) override;
+  void MissAimedAt(size_t place, const std::string& position) override;
   void EnemyLost(size_t place, const std::string& letter) override;
   void WaveEndChecked() override;
   void PauseChanged(bool paused) override;

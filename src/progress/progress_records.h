@@ -39,6 +39,7 @@ struct ShotRecord {
   std::string key;     // the key the row is a chance at: the letter, or the typed key of a miss
   std::optional<int64_t> reactionMs;  // hits only: from the actor's appearance to the shot
   bool endPhase = false;              // a miss after the wave's time, which the counters ignore
+  std::string aimedAt;  // a counted miss while exactly one enemy stood ready: that enemy's key position
 };
 
 // A run with the shots not yet written.

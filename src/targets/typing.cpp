@@ -12,6 +12,7 @@
 
 namespace {
 constexpr uint8_t kCivilian = 1;
+constexpr uint8_t kEnemy = 0;
 }
 
 std::string_view LevelPlay::PlaceLetter(size_t i, const IniDocument* map) const {
@@ -48,6 +49,18 @@ void LevelPlay::ResolveCharacter(const std::string& typed) {
     const bool miss = result == std::string_view("MISS");
     const std::string letter = place >= 0 ? std::string(PlaceLetter(static_cast<size_t>(place), map.get())) : std::string();
     listener->CharacterResolved(first, result, place, letter, !(miss && endPhase_));
+    if (miss && !endPhase_) {
+      // With one enemy ready to be shot, a miss was aimed at it.
+      int ready = -1;
+      int count = 0;
+      for (size_t i = 0; i < places_.size(); ++i) {
+        const TbotImage* a = places_[i].actor;
+        if (!a || a->Character != kEnemy || a->Dump || a->Deadly || a->Deathing || a->Activity) continue;
+        ready = static_cast<int>(i);
+        ++count;
+      }
+      if (count == 1) listener->MissAimedAt(static_cast<size_t>(ready), PlacePosition(static_cast<size_t>(ready)));
+    }
   };
   for (size_t i = 0; i < places_.size(); ++i) {
     hitPlace_ = static_cast<int>(i);
