@@ -3,11 +3,14 @@
 
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "level/drill_source.h"
 #include "level/level_play.h"
 #include "platform/file_picture_loader.h"
 #include "platform/text_case.h"
 #include "platform/virtual_timer_service.h"
 #include "profiles/ini_store.h"
+#include "design/sim_records.h"
+#include "level/level_listener.h"
 #include "screens/results.h"
 #include "targets/bot_image.h"
 
@@ -41,6 +44,29 @@ public:
 
 private:
   const TimerService& timers_;
+};
+
+// Passes a drill through and notes its end.
+class WatchedDrill : public DrillSource {
+public:
+  WatchedDrill(DrillSource& inner, std::function<void()> finished) : inner_(inner), finished_(std::move(finished)) {}
+  std::string SceneDir() const override { return inner_.SceneDir(); }
+  std::string ScriptPath() const override { return inner_.ScriptPath(); }
+  std::vector<std::string> DrawPositions(size_t placeCount, Random& random) override {
+    return inner_.DrawPositions(placeCount, random);
+  }
+  size_t ChoosePlace(const std::vector<size_t>& candidates, const std::vector<std::string>& positions,
+                     Random& random) override {
+    return inner_.ChoosePlace(candidates, positions, random);
+  }
+  void Finished(const LevelCounters& counters) override {
+    inner_.Finished(counters);
+    finished_();
+  }
+
+private:
+  DrillSource& inner_;
+  std::function<void()> finished_;
 };
 
 }  // namespace
@@ -147,7 +173,7 @@ std::string Simulator::PlayerIni(const std::string& difficulty) {
 }
 
 RunResult Simulator::Run(const std::string& level, const std::string& difficulty, uint64_t gameSeed, KeySource& keys,
-                         const SimTrace& trace) {
+                         const SimTrace& trace, const RunExtras& extras) {
   RunResult result;
   VirtualTimerService timers;
   SilentSoundPlayer sound;
@@ -162,6 +188,12 @@ RunResult Simulator::Run(const std::string& level, const std::string& difficulty
   shared.soundOn = true;  // as the game plays by default: sounds draw from the generator
   NullLevelPlayHost host;
   LevelPlay play(services, shared, host);
+  std::unique_ptr<LevelPlayListener> recorder;
+  if (!extras.progressDir.empty()) {
+    shared.dataDir = extras.progressDir + "/";
+    recorder = MakeSimRecorder(shared, timers, messages, extras.utcMs);
+    play.listener = recorder.get();
+  }
 
   host.onResults = [&] {
     result.counters = play.Counters();
@@ -176,7 +208,19 @@ RunResult Simulator::Run(const std::string& level, const std::string& difficulty
     if (trace) trace(timers.NowMs(), event);
   };
 
-  play.StartLevel(level);
+  std::unique_ptr<WatchedDrill> drill;
+  if (extras.drill) {
+    drill = std::make_unique<WatchedDrill>(*extras.drill, [&] {
+      result.counters = play.Counters();
+      result.percent = ResultPercentOf(result.counters);
+      result.playingMs = timers.NowMs();
+      result.finished = true;
+      play.QuitToMenu();
+    });
+    play.StartDrill(level, *drill);
+  } else {
+    play.StartLevel(level);
+  }
   if (!play.LevelLoaded()) {
     result.failure = messages.last.empty() ? "the level cannot be loaded" : messages.last;
     return result;
@@ -206,6 +250,12 @@ RunResult Simulator::Run(const std::string& level, const std::string& difficulty
   if (!result.finished) {
     result.counters = play.Counters();
     result.playingMs = timers.NowMs();
+  }
+  if (recorder) {
+    // A run cut short is closed as quit; the recorder writes what it holds as it goes.
+    if (play.LevelLoaded()) play.QuitToMenu();
+    play.listener = nullptr;
+    recorder.reset();
   }
   return result;
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class DrillSource;
 class LevelPlay;
 class TbotImage;
 
@@ -84,6 +85,14 @@ struct RunResult {
 
 using SimTrace = std::function<void(int64_t nowMs, const std::string& event)>;
 
+// What a run may add to plain level play: records kept by the game's own recorder in
+// progressDir/Progress.db (profile "Simulator"), and a drill played instead of the level.
+struct RunExtras {
+  std::string progressDir;  // empty: nothing is recorded
+  int64_t utcMs = 0;        // when the run starts, for its record
+  DrillSource* drill = nullptr;
+};
+
 // Decoded pictures shared by every run: the files do not change while the simulator runs.
 class CachingPictureLoader : public PictureLoader {
 public:
@@ -110,7 +119,7 @@ public:
   // One run of level at difficulty; gameSeed seeds the game's generator. Safe to call from
   // several threads at once.
   RunResult Run(const std::string& level, const std::string& difficulty, uint64_t gameSeed, KeySource& keys,
-                const SimTrace& trace = {});
+                const SimTrace& trace = {}, const RunExtras& extras = {});
 
   int64_t timeLimitMs = 20 * 60 * 1000;  // a level that has not ended by then is reported
 

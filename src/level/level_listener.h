@@ -21,6 +21,9 @@ class LevelPlayListener {
   // when neither is known.
   virtual void CharacterResolved(const std::string& typed, const std::string& result, int place,
                                  const std::string& letter, bool counted, const std::string& position = {}) = 0;
+  // Called after a counted miss typed while exactly one enemy stood ready to be shot, at place,
+  // whose key is position: the player aimed at it.
+  virtual void MissAimedAt(size_t /*place*/, const std::string& /*position*/) {}
   // An enemy at place acted without being shot (the counters booked it as lost). letter is the
   // character the player had to type there; position the US key the place's letter names, or empty.
   virtual void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) = 0;

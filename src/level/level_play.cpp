@@ -3,10 +3,12 @@
 
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "level/drill_source.h"
 #include "level/field_split.h"
 #include "level/level_listener.h"
 #include "level/place_letters.h"
 #include "platform/game_error.h"
+#include "platform/keyboard_layout.h"
 #include "platform/write_refused.h"
 #include "platform/text_case.h"
 #include "profiles/ini_store.h"
@@ -65,6 +67,16 @@ void LevelPlay::Trace(const std::string& text) {
 }
 
 void LevelPlay::StartLevel(const std::string& name) {
+  drill_ = nullptr;
+  BeginLevel(name);
+}
+
+void LevelPlay::StartDrill(const std::string& name, DrillSource& drill) {
+  drill_ = &drill;
+  BeginLevel(name);
+}
+
+void LevelPlay::BeginLevel(const std::string& name) {
   ticker_.ClearCaption();
   missPenaltyMs_ = 2000;
   civilianPenaltyMs_ = 3000;
@@ -89,9 +101,9 @@ bool LevelPlay::LoadLevel(const std::string& name) {
 void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   // Everything is built aside and taken over only when the whole level has loaded, so a
   // failure leaves no half-built level behind.
-  const std::string dir = LevelDir(name);
+  const std::string dir = drill_ ? drill_->SceneDir() : LevelDir(name);
   auto mapStore = std::make_unique<IniStore>(dir + "Map.ini");
-  auto scriptStore = std::make_unique<IniStore>(dir + "Script.ini");
+  auto scriptStore = std::make_unique<IniStore>(drill_ ? drill_->ScriptPath() : dir + "Script.ini");
   std::vector<std::string> placeNames = mapStore->ReadSections();
 
   std::string difficulty;
@@ -144,6 +156,19 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   keyLetters_ = std::move(placeKeys.letters);
   placePositions_ = std::move(placeKeys.positions);
   untypable_ = std::move(placeKeys.untypable);
+  drillPositions_.clear();
+  if (drill_) {
+    drillTable_ = services_.keyboard ? services_.keyboard->ActiveTable() : std::nullopt;
+    drillPositions_ = drill_->DrawPositions(places_.size(), services_.random);
+    drillPositions_.resize(places_.size());
+    keyLetters_.emplace();
+    for (const std::string& position : drillPositions_) {
+      keyLetters_->push_back(drillTable_ ? drillTable_->MapLetter(position) : position);
+    }
+    // A drill's keys are its own, drawn among those the layout types.
+    placePositions_ = drillPositions_;
+    untypable_.clear();
+  }
   pendingSteps_.assign(steps.begin(), steps.end());
   templates_.clear();
   stepWait_ = -1;
@@ -212,7 +237,7 @@ void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {
                         : WrapAdd(WrapAdd(mapStore_->ReadInteger(place.name, "y", 0),
                                           mapStore_->ReadInteger(place.name, "h", 0)),
                                   3);
-    raw->Visible = true;
+    raw->Visible = !drill_ || !raw->Letter.empty();
   }
   // A tag redraws itself only from here on, once it has its place.
   for (LetterTagEntry& entry : letterTags_) {
@@ -247,6 +272,7 @@ void LevelPlay::CloseLevel() {
   keyLetters_.reset();
   placePositions_.clear();
   untypable_.clear();
+  drillPositions_.clear();
   pendingSteps_.clear();
   templates_.clear();
   letterTags_.clear();
@@ -275,8 +301,33 @@ void LevelPlay::RestartLevel() {
   CloseLevel();
   host_.HidePauseScreen();
   ResetCounters();
+  if (drill_) {
+    // A drill starts afresh; curlevel is neither read nor written.
+    StartDrill(currentLevelName_, *drill_);
+    return;
+  }
   const int32_t level = shared_.playerStore ? shared_.playerStore->ReadInteger(shared_.currentPlayer, "curlevel", 1) : 1;
   StartLevel("Level" + std::to_string(level));
+}
+
+void LevelPlay::DrawDrillLetters() {
+  drillPositions_ = drill_->DrawPositions(places_.size(), services_.random);
+  drillPositions_.resize(places_.size());
+  placePositions_ = drillPositions_;
+  for (size_t i = 0; i < places_.size(); ++i) {
+    const std::string& position = drillPositions_[i];
+    const std::string letter = drillTable_ ? drillTable_->MapLetter(position) : position;
+    (*keyLetters_)[i] = letter;
+    TletterImage* tag = letterTags_[i].tag.get();
+    tag->Letter = letter;
+    tag->Prepare(services_.pictures, services_.text);
+    tag->Visible = !letter.empty();
+    host_.Invalidate({tag->Left, tag->Top, tag->Width(), tag->Height()});
+  }
+}
+
+std::string LevelPlay::PlacePosition(size_t i) const {
+  return i < placePositions_.size() ? placePositions_[i] : std::string();
 }
 
 std::vector<const TbotImage*> LevelPlay::LiveActors() const {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include "platform/key_table.h"
 #include <functional>
 #include <list>
 #include <memory>
@@ -18,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+class DrillSource;
 class IniDocument;
 class IniStore;
 class LevelPlayListener;
@@ -81,6 +83,13 @@ public:
   void CloseLevel();
   void QuitToMenu();
   void RestartLevel();
+  // Practice: plays a composed drill under the given run name, with the drill's scene, script
+  // and letters, through the same clock, spawning and typing. RESTART starts the drill afresh;
+  // the end of its script goes to drill.Finished instead of the results screen.
+  void StartDrill(const std::string& name, DrillSource& drill);
+  DrillSource* Drill() const { return drill_; }
+  // In a drill, the key position each place carries in the current wave ("" for none).
+  const std::vector<std::string>& DrillPositions() const { return drillPositions_; }
 
   // Script interpreter and clock.
   void ClockTimer();
@@ -158,6 +167,10 @@ public:
 
 private:
   void InitGameState();
+  void BeginLevel(const std::string& name);
+  void DrawDrillLetters();
+  // The key position of place i: the drill's in a drill, else the letter as Map.ini writes it.
+  std::string PlacePosition(size_t i) const;
   void LoadLevelOrThrow(const std::string& name);
   void EndOfLevel();
   void CreateLetterTags(const std::string& bitmapPath);
@@ -210,6 +223,10 @@ private:
   // Untypable keys already told of in this run of the program, per layout.
   std::vector<std::pair<KeyTable, std::vector<std::string>>> toldUntypable_;
   std::deque<std::string> pendingSteps_;
+  // Practice only: the drill being played, its positions in this wave and the layout they map by.
+  DrillSource* drill_ = nullptr;
+  std::vector<std::string> drillPositions_;
+  std::optional<KeyTable> drillTable_;
   std::vector<Template> templates_;
   std::vector<LetterTagEntry> letterTags_;
   std::list<std::unique_ptr<TbotImage>> liveActors_;

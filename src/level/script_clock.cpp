@@ -3,6 +3,7 @@
 
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "level/drill_source.h"
 #include "level/field_split.h"
 #include "level/level_listener.h"
 #include "platform/game_error.h"
@@ -61,6 +62,10 @@ void LevelPlay::EndOfLevel() {
   SetPaused(true, false);
   Trace("end of " + currentLevelName_);
   if (listener) listener->LevelFinished(counters_);
+  if (drill_) {
+    drill_->Finished(counters_);
+    return;
+  }
   host_.ShowResultsModal();
   if (shared_.returnToMenu) {
     shared_.returnToMenu = false;
@@ -89,6 +94,8 @@ int32_t LevelPlay::ExecuteStep(int32_t command, const std::string& param1, const
   AddLevelTime(-kClockMs);
   if (stepWait_ < 0) {
     stepWait_ = IntegerOrThrow(param1, "the wave's duration");
+    // A drill's letters are drawn anew as each wave starts; the last wave left no figure standing.
+    if (drill_) DrawDrillLetters();
   } else {
     stepWait_ = WrapAdd(stepWait_, -kClockMs);
   }

@@ -3,6 +3,7 @@
 
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "level/drill_source.h"
 #include "level/field_split.h"
 #include "level/level_listener.h"
 #include "platform/game_error.h"
@@ -76,24 +77,29 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
 
   // A place nobody can type on the player's layout gets no figure: it could only be lost.
   std::vector<int> empty;
-  size_t untypableFree = 0;
   for (size_t i = 0; i < places_.size(); ++i) {
     if (places_[i].actor) continue;
-    if (std::find(untypable_.begin(), untypable_.end(), i) != untypable_.end()) {
-      ++untypableFree;
-      continue;
-    }
+    // A drill's places without a key stay empty.
+    if (drill_ && drillPositions_[i].empty()) continue;
+    if (std::find(untypable_.begin(), untypable_.end(), i) != untypable_.end()) continue;
     empty.push_back(static_cast<int>(i));
   }
   if (waveTarget_ > spawnRamp_) {
     spawnRamp_ = WrapAdd(spawnRamp_, services_.random.Below(2));
     waveTarget_ = static_cast<uint8_t>(spawnRamp_);
   }
-  const size_t occupied = places_.size() - empty.size() - untypableFree;
+  const size_t occupied = static_cast<size_t>(
+      std::count_if(places_.begin(), places_.end(), [](const Place& place) { return place.actor != nullptr; }));
   if (occupied >= waveTarget_ || empty.empty()) return;
 
   services_.random.ReseedFromClock();
-  const int placeIndex = empty[services_.random.Below(static_cast<int32_t>(empty.size()))];
+  int placeIndex = 0;
+  if (drill_) {
+    const std::vector<size_t> candidates(empty.begin(), empty.end());
+    placeIndex = empty[std::min(drill_->ChoosePlace(candidates, drillPositions_, services_.random), empty.size() - 1)];
+  } else {
+    placeIndex = empty[services_.random.Below(static_cast<int32_t>(empty.size()))];
+  }
   if (templates_.empty()) throw GameError("a wave spawns before any actor is defined");
   const Template& source = templates_[services_.random.Below(static_cast<int32_t>(templates_.size()))];
   // Fields are checked before the actor is made, so a bad field leaves its place empty.

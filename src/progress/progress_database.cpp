@@ -340,7 +340,7 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
                         " civilians=?7, passed=?8 WHERE id=?1");
     Statement insertShot(db_,
                          "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
-                         " end_phase, position) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9)");
+                         " end_phase, position, aimed_at) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10)");
     for (const PendingRun& pending : runs) {
       const RunRecord& run = pending.run;
       int64_t id = run.id;
@@ -359,7 +359,7 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
       for (const ShotRecord& shot : pending.shots) {
         insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
         insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
-        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Run();
+        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Bind(10, shot.aimedAt).Run();
       }
     }
     Exec("COMMIT");

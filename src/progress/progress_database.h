@@ -38,6 +38,8 @@ class ProgressDatabase {
 
   const std::string& Path() const { return path_; }
   bool IsOpen() const { return db_ != nullptr; }
+  // The open connection, for the practice tables kept in the same file; null while closed.
+  sqlite3* Handle() const { return db_; }
 
   // Opens or creates the file in WAL mode and brings its schema to the current version. A file
   // that is not ours (not a database, a negative version, none of our tables) is renamed aside

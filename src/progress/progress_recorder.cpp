@@ -104,6 +104,13 @@ void ProgressRecorder::CharacterResolved(const std::string& typed, const std::st
   Append(std::move(shot));
 }
 
+void ProgressRecorder::MissAimedAt(size_t, const std::string& position) {
+  // Told right after the miss it belongs to.
+  if (!runOpen_ || pending_.empty() || pending_.back().shots.empty()) return;
+  ShotRecord& shot = pending_.back().shots.back();
+  if (shot.result == "MISS") shot.aimedAt = position;
+}
+
 void ProgressRecorder::EnemyLost(size_t, const std::string& letter, const std::string& position) {
   if (!runOpen_) return;
   ShotRecord shot;

@@ -35,6 +35,7 @@ class ProgressRecorder : public LevelPlayListener {
   void ActorSpawned(size_t place) override;
   void CharacterResolved(const std::string& typed, const std::string& result, int place,
                          const std::string& letter, bool counted, const std::string& position = {}) override;
+  void MissAimedAt(size_t place, const std::string& position) override;
   void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) override;
   void WaveEndChecked() override;
   void PauseChanged(bool paused) override;

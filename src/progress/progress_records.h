@@ -41,6 +41,7 @@ struct ShotRecord {
   std::optional<int64_t> reactionMs;  // hits only: from the actor's appearance to the shot
   bool endPhase = false;              // a miss after the wave's time, which the counters ignore
   std::string position;  // the key's US key name ("y", ";"); empty when it is not known
+  std::string aimedAt;  // a counted miss while exactly one enemy stood ready: that enemy's key position
 };
 
 // A run with the shots not yet written. A deque, as the recorder gives up the oldest shots

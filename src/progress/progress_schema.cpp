@@ -54,6 +54,11 @@ std::string Version2() {
          "CREATE INDEX shots_position ON shots(position, id);";
 }
 
+// 3: the key a counted miss was aimed at, when exactly one enemy stood ready to be shot.
+const char* const kVersion3 =
+    "ALTER TABLE shots ADD COLUMN aimed_at TEXT NOT NULL DEFAULT '';"
+    "CREATE INDEX shots_aimed ON shots(aimed_at, id) WHERE aimed_at <> '';";
+
 }  // namespace
 
 std::string ProgressMigration(int toVersion) {
@@ -62,6 +67,8 @@ std::string ProgressMigration(int toVersion) {
       return kVersion1;
     case 2:
       return Version2();
+    case 3:
+      return kVersion3;
     default:
       return {};
   }

@@ -13,6 +13,7 @@
 
 namespace {
 constexpr uint8_t kCivilian = 1;
+constexpr uint8_t kEnemy = 0;
 }
 
 std::string_view LevelPlay::PlaceLetter(size_t i, const IniDocument* map) const {
@@ -53,6 +54,18 @@ void LevelPlay::ResolveCharacter(const std::string& typed, const std::string& po
     // A place whose letter names a US key is that key, whichever key typed its character.
     const std::string& placeKey = place >= 0 ? placePositions_[static_cast<size_t>(place)] : std::string();
     listener->CharacterResolved(first, result, place, letter, !(miss && endPhase_), placeKey.empty() ? position : placeKey);
+    if (miss && !endPhase_) {
+      // With one enemy ready to be shot, a miss was aimed at it.
+      int ready = -1;
+      int count = 0;
+      for (size_t i = 0; i < places_.size(); ++i) {
+        const TbotImage* a = places_[i].actor;
+        if (!a || a->Character != kEnemy || a->Dump || a->Deadly || a->Deathing || a->Activity) continue;
+        ready = static_cast<int>(i);
+        ++count;
+      }
+      if (count == 1) listener->MissAimedAt(static_cast<size_t>(ready), PlacePosition(static_cast<size_t>(ready)));
+    }
   };
   for (size_t i = 0; i < places_.size(); ++i) {
     hitPlace_ = static_cast<int>(i);

@@ -223,7 +223,7 @@ TEST(KeyPositions, AVersionOneFileKeepsWhatCanBeKnownOfItsPositions) {
   migrated.Open();
   const ProgressData ann = migrated.Load("ann");
   migrated.Close();
-  EXPECT_EQ(Rows(path, "PRAGMA user_version")[0][0], "2");
+  EXPECT_EQ(Rows(path, "PRAGMA user_version")[0][0], std::to_string(kProgressSchemaVersion));
   EXPECT_EQ(Rows(path, "SELECT id, position FROM shots ORDER BY id"),
             (std::vector<std::vector<std::string>>{{"1", ";"}, {"2", ""}, {"3", "'"}, {"4", ""}, {"5", ""}}));
   ASSERT_EQ(ann.chances.size(), 3u);

@@ -1,4 +1,5 @@
 // keyslinger-sim: plays levels headlessly in virtual time with a modelled typist.
+#include "design/practice_sim.h"
 #include "design/sim_batch.h"
 #include "design/simulation.h"
 #include "design/typist.h"
@@ -35,6 +36,7 @@ const char* const kUsage =
     "  --csv                 the same table as CSV\n"
     "  --trace               every event of one run (the first level, difficulty and typist)\n"
     "  --trace-run N         which run --trace shows; default: 0\n"
+    "  --record DIR          --trace's run is recorded by the game's recorder into DIR/Progress.db\n"
     "  --jobs N              runs in parallel (the output does not depend on it); default: 1\n"
     "  --time-limit S        game seconds after which an unfinished run is reported; default: 1200\n"
     "  --speed               print simulated game seconds per wall-clock second on stderr\n"
@@ -53,6 +55,13 @@ const char* const kUsage =
     "  --lang L              en, de, fr or es: the word list's language; default: en\n"
     "  --layout NAME         the words are written in what the keys type there; default: us\n"
     "  -n N                  how many words --word-sample prints; default: 20\n"
+    "Practice (a learning typist with the average typist's timing; see docs/practice.md):\n"
+    "  --practice            plays practice drills 20 minutes a simulated day until the keys of\n"
+    "                        levels 1 to 4 are mastered, then replays the levels from Level1 as a\n"
+    "                        player would, and prints chances per minute per key and the minutes\n"
+    "                        each way took\n"
+    "  --weak K,...          key positions the typist is weak on (slower, more slips, late presses)\n"
+    "  --json                practice's figures as one JSON object\n"
     "  --help                this text\n"
     "Built-in typists:\n";
 
@@ -118,7 +127,9 @@ int main(int argc, char** argv) {
   BatchRequest request;
   std::vector<std::string> difficulties = {"Normal"};
   std::vector<std::string> typistNames = {"average"};
-  bool csv = false, trace = false, speed = false;
+  bool csv = false, trace = false, speed = false, practice = false, json = false;
+  std::vector<std::string> weak;
+  std::string recordDir;
   long long traceRun = 0, timeLimitS = 1200;
   double median = -1, spread = -1, wrongKey = -1, civilian = -1;
   long long minGap = -1;
@@ -147,6 +158,15 @@ int main(int argc, char** argv) {
       trace = true;
     } else if (arg == "--speed") {
       speed = true;
+    } else if (arg == "--practice") {
+      practice = true;
+    } else if (arg == "--json") {
+      json = true;
+    } else if (arg == "--record") {
+      if (!value(recordDir)) return Fail(arg + " needs a folder");
+    } else if (arg == "--weak") {
+      if (!value(v)) return Fail(arg + " needs a value");
+      weak = SplitList(v);
     } else if (arg == "--levels" || arg == "--level") {
       if (!value(v)) return Fail(arg + " needs a value");
       for (const std::string& level : SplitList(v)) request.levels.push_back(LevelName(level));
@@ -203,6 +223,33 @@ int main(int argc, char** argv) {
   }
   if (positional.size() != 1) return Fail(positional.empty() ? "GAME_DIR is missing" : "only one GAME_DIR is allowed");
   const std::string gameDir = positional.front();
+
+  if (practice) {
+    Simulator simulator(gameDir);
+    simulator.timeLimitMs = timeLimitS * 1000;
+    PracticeSimOptions options;
+    options.weak = weak;
+    options.seed = request.seed;
+    if (difficulties.size() == 1) options.difficulty = difficulties.front();
+    try {
+      const PracticeSimResult result = SimulatePractice(simulator, gameDir, options);
+      if (json) {
+        std::cout << PracticeSimJson(result, weak);
+      } else {
+        std::printf("%-6s %8s %22s %20s\n", "key", "level", "practice chances/min", "level chances/min");
+        for (const auto& [key, rates] : result.keys) {
+          std::printf("%-6s %8d %22.2f %20.2f\n", key.c_str(), rates.introducedBy, rates.practicePerMinute,
+                      rates.levelPerMinute);
+        }
+        std::printf("minutes to master the keys of levels 1 to 4: practice %.1f (%d drills, %d days), levels %.1f (%d runs)\n",
+                    result.practiceMinutes, result.drills, result.days, result.levelMinutes, result.levelRuns);
+      }
+    } catch (const std::exception& e) {
+      std::cerr << "keyslinger-sim: " << e.what() << "\n";
+      return 1;
+    }
+    return 0;
+  }
 
   const bool custom = median >= 0 || spread >= 0 || wrongKey >= 0 || civilian >= 0 || minGap >= 0 || pairMedian >= 0;
   for (const std::string& name : typistNames) {
@@ -267,7 +314,8 @@ int main(int argc, char** argv) {
     std::cout << "# " << level << " " << difficulty << " " << typist.name << " run " << run << " seed " << request.seed << "\n";
     const RunResult result =
         simulator.Run(level, difficulty, RunSeed(request.seed, level, difficulty, typist.name, run, "game"), keys,
-                      [](int64_t nowMs, const std::string& event) { std::cout << Seconds3(nowMs) << " s  " << event << "\n"; });
+                      [](int64_t nowMs, const std::string& event) { std::cout << Seconds3(nowMs) << " s  " << event << "\n"; },
+                      RunExtras{recordDir, 0, nullptr});
     const LevelCounters& c = result.counters;
     std::cout << "# " << (result.finished ? "results" : "unfinished: " + result.failure) << ": " << result.percent
               << "%, hits " << c.Hits << ", misses " << c.Misses << ", civilians " << c.Civilians << ", acted " << c.Lost

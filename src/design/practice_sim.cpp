@@ -1,0 +1,194 @@
+// Practice played headlessly by a learning typist, against replaying the levels.
+#include "design/practice_sim.h"
+
+#include "design/sim_batch.h"
+#include "design/sim_records.h"
+#include "practice/drill.h"
+#include "practice/key_order.h"
+#include "practice/key_schedule.h"
+#include "practice/practice_store.h"
+#include "screens/results.h"
+
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <set>
+
+namespace {
+
+constexpr const char* kProfile = "Simulator";
+constexpr int64_t kDayMs = 86400000;
+constexpr int64_t kFirstDay = 20000;  // a day number in 2024
+
+std::string TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "keyslinger-practice-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder for Progress.db");
+  return pattern;
+}
+
+// The same start for both ways: the typist has practised the first levels' keys, and the
+// records show each of them mastered.
+void SeedHistory(SimRecords& records, LearningTypist& typist, const std::vector<KeyIntroduction>& order,
+                 int masteredLevels, int64_t targetMs) {
+  std::vector<std::string> keys;
+  for (const KeyIntroduction& key : order) {
+    if (key.level > masteredLevels) continue;
+    typist.experience[key.position] = 200;
+    keys.push_back(key.position);
+  }
+  records.AddHits(kProfile, masteredLevels, keys, kMasteryWindow, targetMs * 3 / 4);
+}
+
+bool AllMastered(PracticeStore& store, const std::vector<std::string>& keys, int64_t targetMs) {
+  const auto mastery = store.LoadMastery(kProfile, keys, targetMs);
+  return std::all_of(keys.begin(), keys.end(), [&](const std::string& k) { return mastery.at(k).mastered; });
+}
+
+std::string Number(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
+}  // namespace
+
+PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& gameDir, const PracticeSimOptions& options) {
+  PracticeSimResult result;
+  const std::string appDir = gameDir + "/";
+  const std::vector<KeyIntroduction> order = KeyIntroductions(appDir);
+  const UsableKeys usable = UsableKeysOf(order, nullptr);
+  const int64_t target = kDefaultTargetReactionMs;
+  result.targetMs = target;
+  std::map<std::string, int> introducedBy;
+  for (const KeyIntroduction& key : order) {
+    introducedBy[key.position] = key.level;
+    if (key.level <= options.goalLevels) result.goalKeys.push_back(key.position);
+  }
+  for (const std::string& key : result.goalKeys) result.keys[key].introducedBy = introducedBy[key];
+  for (const std::string& key : options.weak) result.keys[key].introducedBy = introducedBy[key];
+  const TypistProfile average = *FindTypist("average");
+  const std::set<std::string> weak(options.weak.begin(), options.weak.end());
+
+  // Practice: drill after drill, 20 minutes a day.
+  {
+    const std::string dir = TempFolder();
+    SimRecords records(dir + "/Progress.db");
+    PracticeStore store(records.Db());
+    LearningTypist typist(average, options.model, weak, RunSeed(options.seed, "practice", "", "", 0, "typist"));
+    SeedHistory(records, typist, order, options.masteredLevels, target);
+    PracticeState state;
+    std::vector<std::string> firstKeys;
+    for (const KeyIntroduction& key : usable.keys) {
+      if (key.level <= options.masteredLevels) state.keys.push_back({key.position, true, 1, kFirstDay + 1});
+    }
+    store.SaveState(kProfile, state);
+    std::map<std::string, double> inSetMinutes;
+    std::map<std::string, int> practiceChances;
+    Random random(RunSeed(options.seed, "practice", "", "", 0, "compose"));
+    int64_t day = kFirstDay, dayMs = 0, playedMs = 0;
+    std::vector<std::string> positions;
+    for (const KeyIntroduction& key : usable.keys) positions.push_back(key.position);
+    while (playedMs < options.maxMinutes * 60000) {
+      state = store.LoadState(kProfile);
+      auto mastery = store.LoadMastery(kProfile, positions, target);
+      Settle(state, usable, mastery, day);
+      const DrillPlan plan = ComposeDrill(appDir, state, usable, mastery, day, random);
+      PracticeDrill drill(plan, dir + "/Drill.ini");
+      typist.BeginRun();
+      RunExtras extras;
+      extras.progressDir = dir;
+      extras.utcMs = day * kDayMs + dayMs;
+      extras.drill = &drill;
+      const RunResult run = simulator.Run("Practice", options.difficulty,
+                                          RunSeed(options.seed, "practice", "", "", result.drills, "game"), typist, {}, extras);
+      if (!run.finished) throw std::runtime_error("a drill did not finish: " + run.failure);
+      ++result.drills;
+      playedMs += run.playingMs;
+      dayMs += run.playingMs;
+      const std::vector<PracticeChance> chances = store.RunChances(store.LatestRunId(kProfile, 0));
+      for (const std::string& key : plan.keys) inSetMinutes[key] += run.playingMs / 60000.0;
+      for (const PracticeChance& c : chances) {
+        if (std::find(plan.keys.begin(), plan.keys.end(), c.position) != plan.keys.end()) ++practiceChances[c.position];
+      }
+      mastery = store.LoadMastery(kProfile, positions, target);
+      AfterPractice(state, usable, mastery, chances, day, target);
+      store.SaveState(kProfile, state);
+      if (result.practiceMinutes < 0 && AllMastered(store, result.goalKeys, target)) {
+        result.practiceMinutes = playedMs / 60000.0;
+        break;
+      }
+      if (dayMs >= options.minutesPerDay * 60000) {
+        ++day;
+        dayMs = 0;
+      }
+    }
+    result.days = static_cast<int>(day - kFirstDay) + 1;
+    for (auto& [key, rates] : result.keys) {
+      if (inSetMinutes[key] > 0) rates.practicePerMinute = practiceChances[key] / inSetMinutes[key];
+    }
+    std::filesystem::remove_all(dir);
+  }
+
+  // Levels: in order from Level1, on after a pass, again after a fail.
+  {
+    const std::string dir = TempFolder();
+    SimRecords records(dir + "/Progress.db");
+    PracticeStore store(records.Db());
+    LearningTypist typist(average, options.model, weak, RunSeed(options.seed, "practice", "", "", 0, "typist"));
+    SeedHistory(records, typist, order, options.masteredLevels, target);
+    std::map<int, double> levelMinutes;
+    std::map<int, std::map<std::string, int>> levelChances;
+    int level = 1;
+    int64_t playedMs = 0;
+    while (playedMs < options.maxMinutes * 60000) {
+      typist.BeginRun();
+      RunExtras extras;
+      extras.progressDir = dir;
+      extras.utcMs = kFirstDay * kDayMs + playedMs;
+      const RunResult run = simulator.Run("Level" + std::to_string(level), options.difficulty,
+                                          RunSeed(options.seed, "levels", "", "", result.levelRuns, "game"), typist, {},
+                                          extras);
+      ++result.levelRuns;
+      playedMs += run.playingMs;
+      levelMinutes[level] += run.playingMs / 60000.0;
+      for (const PracticeChance& c : store.RunChances(store.LatestRunId(kProfile, level))) ++levelChances[level][c.position];
+      if (result.levelMinutes < 0 && AllMastered(store, result.goalKeys, target)) {
+        result.levelMinutes = playedMs / 60000.0;
+        break;
+      }
+      if (run.finished && Passed(run.percent) && level < 16) ++level;
+    }
+    for (auto& [key, rates] : result.keys) {
+      const int l = rates.introducedBy;
+      if (levelMinutes[l] > 0) rates.levelPerMinute = levelChances[l][key] / levelMinutes[l];
+    }
+    std::filesystem::remove_all(dir);
+  }
+  return result;
+}
+
+std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<std::string>& weak) {
+  std::string out = "{\"keys\": {";
+  bool first = true;
+  for (const auto& [key, rates] : result.keys) {
+    std::string name;
+    for (char c : key) {
+      if (c == '"' || c == '\\') name += '\\';
+      name += c;
+    }
+    out += std::string(first ? "" : ", ") + "\"" + name + "\": {\"practice_per_minute\": " +
+           Number(rates.practicePerMinute) + ", \"level_per_minute\": " + Number(rates.levelPerMinute) +
+           ", \"introduced_by\": " + std::to_string(rates.introducedBy) + "}";
+    first = false;
+  }
+  auto minutes = [](double m) { return m < 0 ? std::string("null") : Number(m); };
+  out += "}, \"minutes_to_master\": {\"practice\": " + minutes(result.practiceMinutes) +
+         ", \"levels\": " + minutes(result.levelMinutes) + "}";
+  out += ", \"drills\": " + std::to_string(result.drills) + ", \"level_runs\": " + std::to_string(result.levelRuns) +
+         ", \"days\": " + std::to_string(result.days) + ", \"target_ms\": " + std::to_string(result.targetMs) +
+         ", \"weak\": [";
+  for (size_t i = 0; i < weak.size(); ++i) out += (i ? ", \"" : "\"") + weak[i] + "\"";
+  out += "]}\n";
+  return out;
+}

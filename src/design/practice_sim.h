@@ -1,0 +1,42 @@
+// Practice played headlessly by a learning typist, against replaying the levels: chances per
+// minute at each key and the playing minutes until the first levels' keys are mastered.
+#pragma once
+#include "design/learning_typist.h"
+#include "design/simulation.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+struct PracticeSimOptions {
+  std::vector<std::string> weak;
+  uint64_t seed = 1;
+  std::string difficulty = "Normal";
+  int64_t minutesPerDay = 20;
+  int64_t maxMinutes = 1200;  // either way stops here
+  int masteredLevels = 2;    // the typist starts with these levels' keys mastered
+  int goalLevels = 4;        // the keys to master: those of the first goalLevels levels
+  LearningModel model;
+};
+
+struct KeyRates {
+  int introducedBy = 0;
+  double practicePerMinute = 0;  // chances per playing minute while the key was in the practice set
+  double levelPerMinute = 0;     // chances per playing minute in the level that introduces it
+};
+
+struct PracticeSimResult {
+  std::map<std::string, KeyRates> keys;
+  double practiceMinutes = -1;  // -1: not mastered within maxMinutes
+  double levelMinutes = -1;
+  int drills = 0;
+  int levelRuns = 0;
+  int days = 0;
+  int64_t targetMs = 0;
+  std::vector<std::string> goalKeys;
+};
+
+PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& gameDir, const PracticeSimOptions& options);
+
+std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<std::string>& weak);

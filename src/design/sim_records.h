@@ -1,0 +1,31 @@
+// The progress records of simulated play: Progress.db files and the game's recorder, kept
+// apart from the simulator's own headers, whose run result shares a name with the records'.
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class LevelPlayListener;
+class MessageBoxes;
+class ProgressDatabase;
+class TimerService;
+struct SharedState;
+
+// The game's progress recorder for a simulated run; started_at counts from utcStartMs.
+std::unique_ptr<LevelPlayListener> MakeSimRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages,
+                                                   int64_t utcStartMs);
+
+class SimRecords {
+ public:
+  // Opens (or makes) the Progress.db at path; throws ProgressError when it cannot.
+  explicit SimRecords(const std::string& path);
+  ~SimRecords();
+  ProgressDatabase& Db() { return *db_; }
+  // A finished run of level for profile in which each key was hit perCount times at reactionMs.
+  void AddHits(const std::string& profile, int32_t level, const std::vector<std::string>& keys, int perKey,
+               int64_t reactionMs);
+
+ private:
+  std::unique_ptr<ProgressDatabase> db_;
+};

@@ -1,0 +1,157 @@
+// A practice drill: a shipped scene, the drill's script, letters per wave and weighted spawning.
+#include "practice/drill.h"
+
+#include "platform/game_error.h"
+#include "platform/random.h"
+#include "platform/text_case.h"
+#include "profiles/ini_store.h"
+
+#include <algorithm>
+#include <fstream>
+
+namespace {
+
+bool Contains(const std::vector<std::string>& list, const std::string& item) {
+  return std::find(list.begin(), list.end(), item) != list.end();
+}
+
+int PlaceCountOf(const IniStore& map) {
+  int count = 0;
+  for (const std::string& section : map.ReadSections()) {
+    if (!EqualsNoCaseAscii(section, "Map") && !EqualsNoCaseAscii(section, "Objects")) ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+std::string DrillScript(const std::string& sceneScriptPath) {
+  const IniStore scene(sceneScriptPath);
+  std::string text;
+  int n = 0;
+  for (const std::string& step : scene.ReadSections()) {
+    if (scene.ReadInteger(step, "command", 0) != 1) continue;
+    text += "[Actor" + std::to_string(++n) + "]\ncommand=1\nparam1=" + scene.ReadString(step, "param1", "") +
+            "\nparam2=" + scene.ReadString(step, "param2", "") + "\n";
+  }
+  // Two figures at once, then three: a key comes up again soon after it was shot.
+  for (int wave = 0; wave < kDrillWaves; ++wave) {
+    const int target = wave < 2 ? 2 : 3;
+    text += "[Wave" + std::to_string(wave + 1) + "]\ncommand=2\nparam1=" + std::to_string(kDrillWaveMs) +
+            "\nparam2=" + std::to_string(kDrillDumpTimeMs) + ":" + std::to_string(kDrillDumpIntervalMs) + ":" +
+            std::to_string(target) + "\n";
+  }
+  return text;
+}
+
+DrillPlan ComposeDrill(const std::string& appDir, const PracticeState& state, const UsableKeys& usable,
+                       const std::map<std::string, KeyMastery>& mastery, int64_t today, Random& random,
+                       int lastLevel) {
+  DrillPlan plan;
+  for (const KeyProgress& key : state.keys) {
+    const bool usableNow = std::any_of(usable.keys.begin(), usable.keys.end(),
+                                       [&](const KeyIntroduction& k) { return k.position == key.position; });
+    if (!usableNow) continue;
+    plan.keys.push_back(key.position);
+    if (key.mastered) plan.mastered.push_back(key.position);
+  }
+  plan.focus = FocusKey(state, mastery, today);
+  plan.newKey = NewKey(state, usable);
+  plan.due = DueKeys(state, today);
+
+  std::vector<std::pair<int, int>> scenes;  // level, places
+  for (int level = 1; level <= lastLevel; ++level) {
+    const std::string dir = appDir + "Maps/Level" + std::to_string(level) + "/";
+    const int places = PlaceCountOf(IniStore(dir + "Map.ini"));
+    if (places > 0) scenes.emplace_back(level, places);
+  }
+  if (scenes.empty()) throw GameError("no scene to practise in: the levels have no places");
+  // Scenes with room for the whole set when there are any, so no key waits a wave out.
+  std::vector<std::pair<int, int>> roomy;
+  for (const auto& scene : scenes) {
+    if (scene.second >= static_cast<int>(plan.keys.size())) roomy.push_back(scene);
+  }
+  const std::vector<std::pair<int, int>>& pool = roomy.empty() ? scenes : roomy;
+  const auto& scene = pool[static_cast<size_t>(random.Below(static_cast<int32_t>(pool.size())))];
+  plan.sceneLevel = scene.first;
+  plan.placeCount = scene.second;
+  plan.sceneDir = appDir + "Maps/Level" + std::to_string(scene.first) + "/";
+  plan.scriptText = DrillScript(plan.sceneDir + "Script.ini");
+  return plan;
+}
+
+PracticeDrill::PracticeDrill(DrillPlan plan, std::string scriptPath)
+    : plan_(std::move(plan)), scriptPath_(std::move(scriptPath)) {
+  std::ofstream out(scriptPath_, std::ios::binary | std::ios::trunc);
+  out << plan_.scriptText;
+  if (!out.flush()) throw GameError("Unable to write to " + scriptPath_);
+}
+
+int PracticeDrill::Weight(const std::string& position) const {
+  if (position == plan_.focus) return kWeightFocus;
+  if (position == plan_.newKey) return kWeightNew;
+  if (Contains(plan_.due, position)) return kWeightDue;
+  if (!Contains(plan_.mastered, position)) return kWeightLearning;
+  return kWeightMastered;
+}
+
+std::vector<std::string> PracticeDrill::DrawPositions(size_t placeCount, Random& random) {
+  std::vector<std::string> chosen;
+  // The keys that need it most come first; the rest are drawn by weight, without repeats.
+  for (const std::string& key : {plan_.focus, plan_.newKey}) {
+    if (!key.empty() && Contains(plan_.keys, key) && !Contains(chosen, key)) chosen.push_back(key);
+  }
+  for (const std::string& key : plan_.due) {
+    if (Contains(plan_.keys, key) && !Contains(chosen, key)) chosen.push_back(key);
+  }
+  std::vector<std::string> rest;
+  for (const std::string& key : plan_.keys) {
+    if (!Contains(chosen, key)) rest.push_back(key);
+  }
+  while (chosen.size() < placeCount && !rest.empty()) {
+    int64_t total = 0;
+    for (const std::string& key : rest) total += Weight(key);
+    int64_t draw = random.Below(static_cast<int32_t>(total));
+    size_t pick = 0;
+    while (draw >= Weight(rest[pick])) draw -= Weight(rest[pick++]);
+    chosen.push_back(rest[pick]);
+    rest.erase(rest.begin() + static_cast<std::ptrdiff_t>(pick));
+  }
+  if (chosen.size() > placeCount) chosen.resize(placeCount);
+  // The chosen keys go to places drawn at random: a key is found by its letter, not its place.
+  std::vector<size_t> order(placeCount);
+  for (size_t i = 0; i < placeCount; ++i) order[i] = i;
+  for (size_t i = placeCount; i > 1; --i) {
+    std::swap(order[i - 1], order[static_cast<size_t>(random.Below(static_cast<int32_t>(i)))]);
+  }
+  std::vector<std::string> positions(placeCount);
+  for (size_t i = 0; i < chosen.size(); ++i) positions[order[i]] = chosen[i];
+  return positions;
+}
+
+size_t PracticeDrill::ChoosePlace(const std::vector<size_t>& candidates, const std::vector<std::string>& positions,
+                                  Random& random) {
+  if (candidates.empty()) return 0;
+  auto keyAt = [&](size_t c) { return candidates[c] < positions.size() ? positions[candidates[c]] : std::string(); };
+  size_t pick = candidates.size();
+  // The focus key is brought up whenever its place is free and it has had less than a third.
+  for (size_t c = 0; c < candidates.size(); ++c) {
+    if (keyAt(c) == plan_.focus && !plan_.focus.empty() && spawns_[plan_.focus] * 3 < totalSpawns_ + 1) pick = c;
+  }
+  if (pick == candidates.size()) {
+    int64_t total = 0;
+    for (size_t c = 0; c < candidates.size(); ++c) total += Weight(keyAt(c));
+    int64_t draw = random.Below(static_cast<int32_t>(total));
+    pick = 0;
+    while (pick + 1 < candidates.size() && draw >= Weight(keyAt(pick))) draw -= Weight(keyAt(pick++));
+  }
+  ++spawns_[keyAt(pick)];
+  ++totalSpawns_;
+  return pick;
+}
+
+void PracticeDrill::Finished(const LevelCounters& counters) {
+  finished_ = true;
+  counters_ = counters;
+  if (onFinished) onFinished(counters);
+}

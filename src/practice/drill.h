@@ -1,0 +1,78 @@
+// A practice drill: a shipped scene with a script of the drill's own, the keys of the set on
+// its places drawn anew every wave, and figures brought up more often at the keys that need it.
+#pragma once
+#include "level/drill_source.h"
+#include "practice/key_schedule.h"
+#include "targets/level_counters.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+class Random;
+
+// The drill's pace: waves of kDrillWaveMs, figures that leave their place free again soon.
+inline constexpr int kDrillWaves = 5;
+inline constexpr int32_t kDrillWaveMs = 12000;
+inline constexpr int32_t kDrillDumpTimeMs = 300;
+inline constexpr int32_t kDrillDumpIntervalMs = 100;
+
+// How often a figure comes up at a key, relative to a mastered key; the focus key besides gets
+// at least a third of all figures whenever its place is free.
+inline constexpr int kWeightMastered = 1;
+inline constexpr int kWeightLearning = 2;
+inline constexpr int kWeightDue = 3;
+inline constexpr int kWeightNew = 3;
+inline constexpr int kWeightFocus = 4;
+
+struct DrillPlan {
+  int sceneLevel = 0;
+  std::string sceneDir;  // with a trailing slash
+  std::string scriptText;
+  std::vector<std::string> keys;  // the set's keys, in joining order
+  std::string focus;
+  std::string newKey;
+  std::vector<std::string> due;
+  std::vector<std::string> mastered;
+  int placeCount = 0;
+};
+
+// The Script.ini of a drill over a scene: the scene's own actor definitions, then the drill's waves.
+std::string DrillScript(const std::string& sceneScriptPath);
+
+// Composes the next drill: the scene is drawn among the shipped levels (Maps/Level1..lastLevel
+// under appDir) that have places.
+DrillPlan ComposeDrill(const std::string& appDir, const PracticeState& state, const UsableKeys& usable,
+                       const std::map<std::string, KeyMastery>& mastery, int64_t today, Random& random,
+                       int lastLevel = 16);
+
+class PracticeDrill : public DrillSource {
+ public:
+  // Writes the plan's script to scriptPath (its folder must exist).
+  PracticeDrill(DrillPlan plan, std::string scriptPath);
+
+  std::string SceneDir() const override { return plan_.sceneDir; }
+  std::string ScriptPath() const override { return scriptPath_; }
+  std::vector<std::string> DrawPositions(size_t placeCount, Random& random) override;
+  size_t ChoosePlace(const std::vector<size_t>& candidates, const std::vector<std::string>& positions,
+                     Random& random) override;
+  void Finished(const LevelCounters& counters) override;
+
+  const DrillPlan& Plan() const { return plan_; }
+  int Weight(const std::string& position) const;
+  bool IsFinished() const { return finished_; }
+  const LevelCounters& FinalCounters() const { return counters_; }
+  // Figures brought up per key so far.
+  const std::map<std::string, int>& Spawns() const { return spawns_; }
+  std::function<void(const LevelCounters&)> onFinished;
+
+ private:
+  DrillPlan plan_;
+  std::string scriptPath_;
+  std::map<std::string, int> spawns_;
+  int totalSpawns_ = 0;
+  bool finished_ = false;
+  LevelCounters counters_;
+};

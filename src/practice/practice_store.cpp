@@ -1,0 +1,220 @@
+// Practice's own tables in Progress.db and the chances practice reads from the shots.
+#include "practice/practice_store.h"
+
+#include "progress/progress_database.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace {
+
+class Query {
+ public:
+  Query(sqlite3* db, const std::string& sql) : db_(db) {
+    if (!db) throw ProgressError("the progress records are not open");
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) throw ProgressError(sqlite3_errmsg(db));
+  }
+  ~Query() { sqlite3_finalize(stmt_); }
+  Query(const Query&) = delete;
+  Query& operator=(const Query&) = delete;
+  Query& Bind(int i, const std::string& text) {
+    Check(sqlite3_bind_text(stmt_, i, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
+    return *this;
+  }
+  Query& Bind(int i, int64_t value) {
+    Check(sqlite3_bind_int64(stmt_, i, value));
+    return *this;
+  }
+  bool Step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    throw ProgressError(sqlite3_errmsg(db_));
+  }
+  void Run() {
+    while (Step()) {
+    }
+    Reset();
+  }
+  void Reset() {
+    sqlite3_reset(stmt_);
+    sqlite3_clear_bindings(stmt_);
+  }
+  int64_t Int(int c) const { return sqlite3_column_int64(stmt_, c); }
+  bool IsNull(int c) const { return sqlite3_column_type(stmt_, c) == SQLITE_NULL; }
+  std::string Text(int c) const {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, c));
+    return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, c))) : std::string();
+  }
+
+ private:
+  void Check(int rc) {
+    if (rc != SQLITE_OK) throw ProgressError(sqlite3_errmsg(db_));
+  }
+  sqlite3* db_;
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+void Exec(sqlite3* db, const char* sql) {
+  char* error = nullptr;
+  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+    const std::string message = error ? error : "cannot write the practice tables";
+    sqlite3_free(error);
+    throw ProgressError(message);
+  }
+}
+
+}  // namespace
+
+PracticeStore::PracticeStore(ProgressDatabase& db) : db_(db) {}
+
+bool PracticeStore::HasShotColumn(const char* column) {
+  Query info(db_.Handle(), "PRAGMA table_info(shots)");
+  while (info.Step()) {
+    if (info.Text(1) == column) return true;
+  }
+  return false;
+}
+
+void PracticeStore::EnsureTables() {
+  if (ready_ && db_.Handle()) return;
+  // Tables of practice's own, beside the records' schema, made when missing: they do not take
+  // part in the records' schema versions.
+  Exec(db_.Handle(),
+       "CREATE TABLE IF NOT EXISTS practice_keys ("
+       "  profile TEXT NOT NULL COLLATE NOCASE,"
+       "  position TEXT NOT NULL,"
+       "  seq INTEGER NOT NULL,"
+       "  mastered INTEGER NOT NULL,"
+       "  interval_days INTEGER NOT NULL,"
+       "  due_day INTEGER NOT NULL,"
+       "  PRIMARY KEY (profile, position));"
+       "CREATE TABLE IF NOT EXISTS practice_settings ("
+       "  profile TEXT NOT NULL PRIMARY KEY COLLATE NOCASE,"
+       "  target_ms INTEGER NOT NULL);");
+  // The records name a chance's key by its position where they know it.
+  positionColumn_ = HasShotColumn("position") ? "position" : "key";
+  hasAimedAt_ = HasShotColumn("aimed_at");
+  ready_ = true;
+}
+
+PracticeState PracticeStore::LoadState(const std::string& profile) {
+  EnsureTables();
+  PracticeState state;
+  Query q(db_.Handle(),
+          "SELECT position, mastered, interval_days, due_day FROM practice_keys WHERE profile = ?1 ORDER BY seq");
+  q.Bind(1, profile);
+  while (q.Step()) {
+    KeyProgress key;
+    key.position = q.Text(0);
+    key.mastered = q.Int(1) != 0;
+    key.intervalDays = static_cast<int32_t>(std::clamp<int64_t>(q.Int(2), 0, kMaxReviewDays));
+    key.dueDay = q.Int(3);
+    if (!key.position.empty() && !state.Find(key.position)) state.keys.push_back(std::move(key));
+  }
+  return state;
+}
+
+void PracticeStore::SaveState(const std::string& profile, const PracticeState& state) {
+  EnsureTables();
+  sqlite3* db = db_.Handle();
+  Exec(db, "BEGIN IMMEDIATE");
+  try {
+    Query erase(db, "DELETE FROM practice_keys WHERE profile = ?1");
+    erase.Bind(1, profile).Run();
+    Query insert(db,
+                 "INSERT INTO practice_keys (profile, position, seq, mastered, interval_days, due_day)"
+                 " VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
+    for (size_t i = 0; i < state.keys.size(); ++i) {
+      const KeyProgress& key = state.keys[i];
+      insert.Bind(1, profile).Bind(2, key.position).Bind(3, static_cast<int64_t>(i));
+      insert.Bind(4, int64_t{key.mastered ? 1 : 0}).Bind(5, int64_t{key.intervalDays}).Bind(6, key.dueDay).Run();
+    }
+    Exec(db, "COMMIT");
+  } catch (...) {
+    if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
+}
+
+int64_t PracticeStore::TargetMs(const std::string& profile) {
+  EnsureTables();
+  Query q(db_.Handle(), "SELECT target_ms FROM practice_settings WHERE profile = ?1");
+  q.Bind(1, profile);
+  if (!q.Step()) return kDefaultTargetReactionMs;
+  return AdjustTarget(q.Int(0), 0);
+}
+
+void PracticeStore::SetTargetMs(const std::string& profile, int64_t targetMs) {
+  EnsureTables();
+  Query q(db_.Handle(),
+          "INSERT INTO practice_settings (profile, target_ms) VALUES (?1, ?2)"
+          " ON CONFLICT(profile) DO UPDATE SET target_ms = excluded.target_ms");
+  q.Bind(1, profile).Bind(2, AdjustTarget(targetMs, 0)).Run();
+}
+
+std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& profile,
+                                                             const std::vector<std::string>& positions,
+                                                             int64_t targetMs) {
+  EnsureTables();
+  const std::string& col = positionColumn_;
+  // A key's newest chances are read backwards along its index, which stops at the window
+  // however many older shots there are; misses aimed at it come from their own index.
+  std::string sql =
+      "SELECT id, hit, reaction_ms FROM ("
+      " SELECT s.id AS id, s.result = 'POINT' AS hit, s.reaction_ms AS reaction_ms FROM shots s"
+      " JOIN runs r ON r.id = s.run_id"
+      " WHERE s." + col + " = ?1 AND r.profile = ?2 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
+      " ORDER BY s.id DESC LIMIT ?3)";
+  if (hasAimedAt_) {
+    sql += " UNION ALL SELECT id, 0, NULL FROM ("
+           " SELECT s.id AS id FROM shots s JOIN runs r ON r.id = s.run_id"
+           " WHERE s.aimed_at = ?1 AND s.aimed_at <> '' AND s." + col + " <> ?1 AND r.profile = ?2 AND s.end_phase = 0"
+           " AND s.result = 'MISS' ORDER BY s.id DESC LIMIT ?3)";
+  }
+  sql += " ORDER BY id DESC LIMIT ?3";
+  Query q(db_.Handle(), sql);
+  std::map<std::string, KeyMastery> result;
+  for (const std::string& position : positions) {
+    q.Bind(1, position).Bind(2, profile).Bind(3, int64_t{kMasteryWindow});
+    std::vector<PracticeChance> newestFirst;
+    while (q.Step()) {
+      PracticeChance chance;
+      chance.position = position;
+      chance.hit = q.Int(1) != 0;
+      if (!q.IsNull(2)) chance.reactionMs = q.Int(2);
+      newestFirst.push_back(std::move(chance));
+    }
+    q.Reset();
+    result.emplace(position, MasteryOf(position, newestFirst, targetMs));
+  }
+  return result;
+}
+
+std::vector<PracticeChance> PracticeStore::RunChances(int64_t runId) {
+  EnsureTables();
+  const std::string aimed = hasAimedAt_ ? "aimed_at" : "''";
+  Query q(db_.Handle(), "SELECT result, " + positionColumn_ + ", " + aimed +
+                            ", reaction_ms, end_phase FROM shots WHERE run_id = ?1 ORDER BY id");
+  q.Bind(1, runId);
+  std::vector<PracticeShot> shots;
+  while (q.Step()) {
+    PracticeShot shot;
+    shot.runId = runId;
+    shot.result = q.Text(0);
+    shot.position = q.Text(1);
+    shot.aimedAt = q.Text(2);
+    if (!q.IsNull(3)) shot.reactionMs = q.Int(3);
+    shot.endPhase = q.Int(4) != 0;
+    shots.push_back(std::move(shot));
+  }
+  return ChancesOf(shots);
+}
+
+int64_t PracticeStore::LatestRunId(const std::string& profile, int32_t level) {
+  EnsureTables();
+  Query q(db_.Handle(), "SELECT coalesce(max(id), 0) FROM runs WHERE profile = ?1 AND level = ?2");
+  q.Bind(1, profile).Bind(2, int64_t{level});
+  return q.Step() ? q.Int(0) : 0;
+}

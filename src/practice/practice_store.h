@@ -1,0 +1,42 @@
+// Practice's own tables in Progress.db (the key set with its review dates, the target
+// reaction), made when missing, and the chances practice reads from the shots.
+#pragma once
+#include "practice/key_schedule.h"
+#include "practice/mastery.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+class ProgressDatabase;
+
+// Works on the open connection of a ProgressDatabase; throws ProgressError when the file
+// cannot be read or written.
+class PracticeStore {
+ public:
+  explicit PracticeStore(ProgressDatabase& db);
+
+  PracticeState LoadState(const std::string& profile);
+  void SaveState(const std::string& profile, const PracticeState& state);
+  int64_t TargetMs(const std::string& profile);
+  void SetTargetMs(const std::string& profile, int64_t targetMs);
+
+  // The mastery of each position over its newest chances in every run of the profile.
+  std::map<std::string, KeyMastery> LoadMastery(const std::string& profile, const std::vector<std::string>& positions,
+                                                int64_t targetMs);
+  // The newest run of the profile at level (0: practice); 0 when there is none.
+  int64_t LatestRunId(const std::string& profile, int32_t level);
+  // Every chance of one run, in the order played.
+  std::vector<PracticeChance> RunChances(int64_t runId);
+
+ private:
+  void EnsureTables();
+  bool HasShotColumn(const char* column);
+
+  ProgressDatabase& db_;
+  bool ready_ = false;
+  std::string positionColumn_ = "key";
+  bool hasAimedAt_ = false;
+};

@@ -1,0 +1,70 @@
+// Composing a practice drill over a Progress.db of 1,000,000 shots: the set, its mastery from
+// the newest chances of every key, the focus and the scene.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/random.h"
+#include "practice/drill.h"
+#include "practice/key_order.h"
+#include "practice/practice_store.h"
+#include "progress/progress_database.h"
+
+namespace {
+
+const char* const kKeys[] = {"f", "d", "k", "j", "s", ";", "l", "a", "g", "h", "i", "e", "r", "u", "y", "t"};
+
+void BM_ComposePracticeOverAMillionShots(benchmark::State& state) {
+  char pattern[] = "/tmp/practice_bench.XXXXXX";
+  if (mkdtemp(pattern) == nullptr) abort();
+  const std::string folder = pattern;
+  const std::string contentDir = std::string(CONTENT_DIR) + "/";
+  {
+    ProgressDatabase db(folder + "/Progress.db");
+    db.Open();
+    for (int batch = 0; batch < 100; ++batch) {
+      std::vector<PendingRun> runs(10);
+      for (size_t r = 0; r < runs.size(); ++r) {
+        runs[r].run = RunRecord{0, r % 2 ? "Bench" : "Other", static_cast<int32_t>(r % 16 + 1), "Normal",
+                                "2026-01-01T00:00:00Z", 180000, kOutcomeFinished, RunResult{70, 0, 0, 0, true}};
+        for (int s = 0; s < 1000; ++s) {
+          ShotRecord shot;
+          shot.key = shot.typed = kKeys[(static_cast<size_t>(s) + r) % 16];
+          const bool hit = s % 9 != 0;
+          shot.result = hit ? "POINT" : "MISS";
+          shot.letter = hit ? shot.key : "";
+          if (hit) shot.reactionMs = 500 + s % 700;
+          if (!hit && s % 2 == 0) shot.aimedAt = kKeys[(static_cast<size_t>(s) + r + 1) % 16];
+          runs[r].shots.push_back(std::move(shot));
+        }
+      }
+      db.Write(runs);
+    }
+  }
+  ProgressDatabase db(folder + "/Progress.db");
+  db.Open();
+  const UsableKeys usable = UsableKeysOf(KeyIntroductions(contentDir), nullptr);
+  std::vector<std::string> positions;
+  for (const KeyIntroduction& key : usable.keys) positions.push_back(key.position);
+  Random random(1);
+  size_t keys = 0;
+  for (auto _ : state) {
+    PracticeStore store(db);
+    PracticeState practice = store.LoadState("Bench");
+    const int64_t target = store.TargetMs("Bench");
+    const auto mastery = store.LoadMastery("Bench", positions, target);
+    Settle(practice, usable, mastery, 20000);
+    const DrillPlan plan = ComposeDrill(contentDir, practice, usable, mastery, 20000, random);
+    keys = plan.keys.size();
+    benchmark::DoNotOptimize(plan);
+  }
+  state.counters["keys"] = static_cast<double>(keys);
+  state.counters["positions"] = static_cast<double>(positions.size());
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_ComposePracticeOverAMillionShots)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,31 @@
+// The simulator's learning typist: weak keys start slower and less sure, and every key gets
+// faster and surer with its chances; slips land beside the key.
+#include "design/learning_typist.h"
+
+#include <gtest/gtest.h>
+
+TEST(LearningTypist, WeakKeysStartWorseAndEveryKeyImprovesWithChances) {
+  LearningTypist t(*FindTypist("average"), LearningModel{}, {"g"}, 1);
+  EXPECT_DOUBLE_EQ(t.MedianMs("f"), 900);
+  EXPECT_DOUBLE_EQ(t.MedianMs("g"), 1500);
+  EXPECT_GT(t.WrongChance("g"), t.WrongChance("f"));
+  EXPECT_GT(t.LateChance("g"), 0.0);
+  EXPECT_EQ(t.LateChance("f"), 0.0);
+  const double before[] = {t.MedianMs("g"), t.WrongChance("g"), t.LateChance("g"), t.MedianMs("f"), t.WrongChance("f")};
+  t.experience["g"] = 80;
+  t.experience["f"] = 80;
+  const double after[] = {t.MedianMs("g"), t.WrongChance("g"), t.LateChance("g"), t.MedianMs("f"), t.WrongChance("f")};
+  for (int i = 0; i < 5; ++i) EXPECT_LT(after[i], before[i]) << i;
+  t.experience["g"] = 100000;
+  EXPECT_NEAR(t.MedianMs("g"), LearningModel{}.practisedMedianMs, 1e-6);
+  EXPECT_NEAR(t.WrongChance("g"), LearningModel{}.practisedWrongChance, 1e-6);
+}
+
+TEST(LearningTypist, SlipsLandOnANeighbourOnTheSameRow) {
+  Random random(3);
+  const std::pair<const char*, std::set<std::string>> cases[] = {
+      {"g", {"f", "h"}}, {"a", {"s"}}, {"/", {"."}}, {"1", {"2"}}, {";", {"l", "'"}}};
+  for (const auto& [key, neighbours] : cases) {
+    for (int i = 0; i < 20; ++i) EXPECT_TRUE(neighbours.count(NeighbourKey(key, random))) << key;
+  }
+}

@@ -1,0 +1,241 @@
+// Practice drills through level play in virtual time: letters drawn anew per wave, weighted
+// spawning with the focus key's share, runs stored as practice apart from Player.ini, and the
+// miss aimed at the only ready enemy recorded.
+#include "level/level_listener.h"
+#include "level_harness.h"
+#include "practice/drill.h"
+#include "progress/progress_database.h"
+#include "progress/progress_recorder.h"
+#include "targets/letter_image.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+
+namespace {
+
+constexpr const char* kSixPlaces = "a:0:40:1:q b:70:40:1:w c:140:40:1:e d:210:40:1:r e:280:40:1:t f:350:40:1:y";
+
+// A scene of six places with its own script (whose waves the drill does not use).
+void WriteScene(LevelHarness& h) {
+  h.WriteLevel("Level1", MapIni(kSixPlaces, "Easy=0:0:0:2000:3000\n"),
+               TemplateStep("t1", "bandit", "2500") + TemplateStep("t2", "bandit", "3000") +
+                   WaveStep("w1", "60000", "100:100:4"));
+  h.shared.playerStore->WriteString("Tester", "up", "Easy");
+}
+
+DrillPlan FiveKeys(LevelHarness& h) {
+  DrillPlan plan;
+  plan.sceneLevel = 1;
+  plan.sceneDir = h.dir + "/Maps/Level1/";
+  plan.scriptText = DrillScript(plan.sceneDir + "Script.ini");
+  plan.keys = {"f", "d", "k", "j", "s"};
+  plan.mastered = {"d", "j"};
+  plan.focus = "k";
+  plan.newKey = "s";
+  plan.placeCount = 6;
+  return plan;
+}
+
+// Plays the drill to its end, shooting every figure 400 ms after it came up; calls watch
+// every tick.
+template <class Watch>
+void PlayDrill(LevelHarness& h, PracticeDrill& drill, Watch&& watch, bool start = true) {
+  std::map<size_t, int64_t> cameUp;
+  h.play->onSpawn = [&](size_t place, const TbotImage&) { cameUp[place] = h.timers.NowMs(); };
+  if (start) h.play->StartDrill("Practice", drill);
+  ASSERT_TRUE(h.play->LevelLoaded());
+  for (int tick = 0; tick < 5000 && !drill.IsFinished(); ++tick) {
+    h.Run(100);
+    watch();
+    for (size_t p = 0; p < h.play->Places().size() && !drill.IsFinished(); ++p) {
+      const TbotImage* a = h.ActorAt(p);
+      if (a && !a->Dump && !a->Deathing && !a->Activity && !a->Deadly && h.timers.NowMs() - cameUp[p] >= 400) {
+        h.Type(h.play->DrillPositions()[p]);
+      }
+    }
+  }
+  ASSERT_TRUE(drill.IsFinished());
+}
+
+std::string FileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+}  // namespace
+
+TEST(PracticeDrill, LettersAreDrawnAnewEachWaveNoTwoPlacesAlikeAndFiguresOnlyAtKeys) {
+  LevelHarness h;
+  WriteScene(h);
+  PracticeDrill drill(FiveKeys(h), h.dir + "/drill.ini");
+  std::vector<std::vector<std::string>> waves;
+  size_t stepsLeft = 0;
+  int offKey = 0;
+  int changes = 0;
+  std::vector<std::string> last;
+  PlayDrill(h, drill, [&] {
+    const std::vector<std::string>& p = h.play->DrillPositions();
+    // Letters change only as a wave starts: at most once a wave.
+    if (!last.empty() && p != last && !p.empty()) ++changes;
+    if (!p.empty()) last = p;
+    if (h.play->PendingSteps().size() != stepsLeft || waves.empty()) {
+      stepsLeft = h.play->PendingSteps().size();
+      if (!p.empty()) waves.push_back(p);
+    }
+    for (size_t i = 0; i < h.play->Places().size(); ++i) {
+      if (h.ActorAt(i) && p[i].empty()) ++offKey;
+      // The tag shows the key the place carries now.
+      std::string shown = p[i];
+      for (char& c : shown) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      EXPECT_EQ(h.play->LetterTags()[i].tag->Letter, shown);
+      EXPECT_EQ(h.play->LetterTags()[i].tag->Visible, !p[i].empty());
+    }
+  });
+  EXPECT_EQ(offKey, 0);
+  EXPECT_GE(changes, 2);
+  EXPECT_LE(changes, kDrillWaves);
+  ASSERT_GE(waves.size(), static_cast<size_t>(kDrillWaves));
+  std::set<std::vector<std::string>> distinct;
+  for (const auto& wave : waves) {
+    std::vector<std::string> used;
+    for (const std::string& key : wave) {
+      if (!key.empty()) used.push_back(key);
+    }
+    // Five keys on six places: every key once, one place empty.
+    std::sort(used.begin(), used.end());
+    EXPECT_EQ(used, (std::vector<std::string>{"d", "f", "j", "k", "s"}));
+    distinct.insert(wave);
+  }
+  EXPECT_GE(distinct.size(), 3u) << "the letters should move between waves";
+  EXPECT_GT(drill.FinalCounters().Hits, 20);
+}
+
+TEST(PracticeDrill, TheFocusKeyGetsAThirdOfTheFiguresAndNewKeysMoreThanMasteredOnes) {
+  std::map<std::string, int> total;
+  int all = 0;
+  for (uint64_t seed = 1; seed <= 12; ++seed) {
+    LevelHarness h;
+    h.random.Seed(seed);
+    WriteScene(h);
+    PracticeDrill drill(FiveKeys(h), h.dir + "/drill.ini");
+    PlayDrill(h, drill, [] {});
+    int runTotal = 0;
+    for (const auto& [key, n] : drill.Spawns()) runTotal += n;
+    ASSERT_GT(runTotal, 0);
+    EXPECT_GE(drill.Spawns().at("k") * 3, runTotal) << "seed " << seed;
+    for (const auto& [key, n] : drill.Spawns()) total[key] += n;
+    all += runTotal;
+  }
+  EXPECT_GE(total["k"] * 3, all);
+  EXPECT_GT(total["s"], total["d"]);
+  EXPECT_GT(total["s"], total["j"]);
+  EXPECT_GT(total["f"], total["d"]);  // not mastered yet: more than a mastered key
+}
+
+TEST(PracticeDrill, WeightedDrawOfKeysWhenTheSetOutnumbersThePlaces) {
+  DrillPlan plan;
+  for (const char* k : {"a", "b", "c", "d", "e", "f", "g", "h"}) plan.keys.push_back(k);
+  plan.mastered = {"a", "b", "c", "d", "e"};
+  plan.focus = "h";
+  plan.newKey = "g";
+  plan.due = {"a"};
+  char pattern[] = "/tmp/keyslinger-drill-XXXXXX";
+  const std::string dir = mkdtemp(pattern);
+  PracticeDrill drill(plan, dir + "/drill.ini");
+  EXPECT_EQ(FileText(dir + "/drill.ini"), plan.scriptText);
+  Random random(7);
+  for (int i = 0; i < 200; ++i) {
+    const std::vector<std::string> p = drill.DrawPositions(4, random);
+    ASSERT_EQ(p.size(), 4u);
+    std::set<std::string> keys(p.begin(), p.end());
+    EXPECT_EQ(keys.size(), 4u);
+    // The focus, the new key and the due key are always there.
+    for (const char* k : {"h", "g", "a"}) EXPECT_TRUE(keys.count(k)) << k;
+  }
+  std::filesystem::remove_all(dir);
+}
+
+namespace {
+std::string One(const std::string& path, const std::string& sql) {
+  sqlite3* db = nullptr;
+  std::string value = "<none>";
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
+      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+      value = text ? text : "NULL";
+    }
+    sqlite3_finalize(stmt);
+  }
+  sqlite3_close(db);
+  return value;
+}
+}  // namespace
+
+TEST(PracticeDrill, RunsAreStoredAsPracticeAndNeverTouchPlayerIni) {
+  LevelHarness h;
+  WriteScene(h);
+  h.shared.playerStore->WriteString("Tester", "curlevel", "5");
+  h.shared.playerStore->WriteString("Tester", "levels", "5");
+  h.shared.playerStore->WriteString("Tester", "Level1", "73");
+  h.shared.dataDir = h.dir + "/";
+  ProgressRecorder recorder(h.shared, h.timers, h.messages, [] { return int64_t{1765240245000}; });
+  h.play->listener = &recorder;
+  const std::string before = FileText(h.dir + "/Player.ini");
+
+  PracticeDrill drill(FiveKeys(h), h.dir + "/drill.ini");
+  // RESTART from the pause screen starts the drill afresh; curlevel is not read.
+  h.play->StartDrill("Practice", drill);
+  h.Run(3000);
+  h.play->FormKeyDown(true);
+  h.play->RestartLevel();
+  EXPECT_EQ(h.play->CurrentLevelName(), "Practice");
+  EXPECT_EQ(h.play->Drill(), &drill);
+  PlayDrill(h, drill, [] {}, false);
+  h.play->listener = nullptr;
+  recorder.Flush();
+  EXPECT_TRUE(h.messages.shown.empty()) << h.messages.shown.front();
+
+  EXPECT_EQ(FileText(h.dir + "/Player.ini"), before);
+  EXPECT_EQ(h.host.resultsShown, 0);
+  const std::string db = h.dir + "/Progress.db";
+  EXPECT_EQ(One(db, "SELECT group_concat(level || ':' || outcome, ' ') FROM runs"), "0:restarted 0:finished");
+  EXPECT_NE(One(db, "SELECT count(*) FROM shots WHERE run_id = 2 AND result = 'POINT' AND key IN ('f','d','k','j','s')"), "0");
+  EXPECT_EQ(One(db, "SELECT count(*) FROM shots WHERE key IN ('q','w','e','r','t','y')"), "0");
+}
+
+TEST(PracticeRecording, AMissWithOneEnemyReadyIsRecordedAsAimedAtItsKey) {
+  LevelHarness h;
+  h.WriteLevel("Level1", MapIni("a:0:40:1:f b:70:40:1:j", "Easy=0:0:0:2000:3000\n"),
+               TemplateStep("t", "bandit", "20000") + WaveStep("w", "30000", "100:100:2"));
+  h.shared.playerStore->WriteString("Tester", "up", "Easy");
+  h.shared.dataDir = h.dir + "/";
+  ProgressRecorder recorder(h.shared, h.timers, h.messages, [] { return int64_t{1765240245000}; });
+  h.play->listener = &recorder;
+  h.play->StartLevel("Level1");
+  auto ready = [&] {
+    int n = 0;
+    for (size_t p = 0; p < 2; ++p) {
+      const TbotImage* a = h.ActorAt(p);
+      n += a && !a->Dump && !a->Deathing && !a->Activity && !a->Deadly;
+    }
+    return n;
+  };
+  ASSERT_TRUE(h.timers.AdvanceUntil([&] { return ready() == 1; }, 10000));
+  const std::string aimed = h.ActorAt(0) ? "f" : "j";
+  h.Type("x");  // one enemy ready: aimed at it
+  ASSERT_TRUE(h.timers.AdvanceUntil([&] { return ready() == 2; }, 10000));
+  h.Type("z");  // two ready: aimed at neither
+  h.play->QuitToMenu();
+  h.play->listener = nullptr;
+  recorder.Flush();
+  const std::string db = h.dir + "/Progress.db";
+  EXPECT_EQ(One(db, "SELECT group_concat(key || '>' || aimed_at, ' ') FROM shots WHERE result = 'MISS'"),
+            "x>" + aimed + " z>");
+}

@@ -1,0 +1,281 @@
+// Practice rules: chances, mastery by accuracy and speed together, the key set and its order,
+// reviews over days, the focus key.
+#include "platform/xkb_key_tables.h"
+#include "practice/key_order.h"
+#include "practice/key_schedule.h"
+#include "practice/mastery.h"
+#include "practice/practice_chances.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+// hits and misses, newest first, the misses spread through them, every hit at reactionMs.
+std::vector<PracticeChance> Chances(const std::string& key, int hits, int misses, int64_t reactionMs) {
+  const int total = hits + misses;
+  std::vector<PracticeChance> chances;
+  for (int i = 0; i < total; ++i) {
+    const bool hit = (i * misses) / total == ((i + 1) * misses) / total;
+    chances.push_back({key, hit, hit ? std::optional<int64_t>(reactionMs) : std::nullopt, false, 1});
+  }
+  return chances;
+}
+
+std::map<std::string, KeyMastery> Mastered(const std::vector<std::string>& keys, bool mastered = true) {
+  std::map<std::string, KeyMastery> m;
+  for (const std::string& key : keys) {
+    KeyMastery km;
+    km.position = key;
+    km.mastered = mastered;
+    km.score = mastered ? 1.0 : 0.5;
+    km.chances = 30;
+    m[key] = km;
+  }
+  return m;
+}
+
+UsableKeys TwoLevels() {
+  UsableKeys u;
+  for (const char* k : {"f", "d", "k", "j"}) u.keys.push_back({k, 1});
+  for (const char* k : {"s", ";", "l", "a"}) u.keys.push_back({k, 2});
+  return u;
+}
+
+std::vector<std::string> Positions(const PracticeState& s) {
+  std::vector<std::string> p;
+  for (const auto& k : s.keys) p.push_back(k.position);
+  return p;
+}
+
+}  // namespace
+
+TEST(PracticeMastery, NeedsAccuracyAndSpeedTogetherOverAFullWindow) {
+  struct Case {
+    const char* what;
+    int hits, misses;
+    int64_t reactionMs;
+    bool mastered;
+  } cases[] = {
+      {"accurate and fast", 30, 0, 800, true},
+      {"accurate but slow", 30, 0, 1100, false},
+      {"fast but inaccurate", 27, 3, 500, false},
+      {"one slip, at the target", 29, 1, 1000, true},
+      {"two slips in 30 is under 95 %", 28, 2, 500, false},
+      {"too few chances", 19, 0, 500, false},
+      {"no chances", 0, 0, 500, false},
+  };
+  for (const Case& c : cases) {
+    const KeyMastery m = MasteryOf("g", Chances("g", c.hits, c.misses, c.reactionMs), 1000);
+    EXPECT_EQ(m.mastered, c.mastered) << c.what;
+    EXPECT_EQ(m.score == 1.0, c.mastered) << c.what << " score " << m.score;
+    EXPECT_GE(m.score, 0.0) << c.what;
+  }
+}
+
+TEST(PracticeMastery, OnlyTheRecentWindowCountsAndTheScoreMovesWithBothMeasures) {
+  // 30 recent perfect chances after 20 old misses: mastered.
+  std::vector<PracticeChance> recent = Chances("f", 30, 0, 600);
+  const std::vector<PracticeChance> old = Chances("f", 0, 20, 600);
+  recent.insert(recent.end(), old.begin(), old.end());
+  EXPECT_TRUE(MasteryOf("f", recent, 1000).mastered);
+  EXPECT_EQ(MasteryOf("f", recent, 1000).chances, kMasteryWindow);
+
+  const double slowAccurate = MasteryOf("f", Chances("f", 30, 0, 2000), 1000).score;
+  const double fasterAccurate = MasteryOf("f", Chances("f", 30, 0, 1500), 1000).score;
+  const double fasterLessAccurate = MasteryOf("f", Chances("f", 24, 6, 1500), 1000).score;
+  const double fewer = MasteryOf("f", Chances("f", 15, 0, 1500), 1000).score;
+  EXPECT_LT(slowAccurate, fasterAccurate);
+  EXPECT_LT(fasterLessAccurate, fasterAccurate);
+  EXPECT_LT(fewer, fasterAccurate);
+  EXPECT_GT(fasterLessAccurate, 0.0);
+}
+
+TEST(PracticeMastery, TheTargetMovesBy50MsWithinItsBounds) {
+  EXPECT_EQ(AdjustTarget(1000, 1), 1050);
+  EXPECT_EQ(AdjustTarget(1000, -1), 950);
+  EXPECT_EQ(AdjustTarget(kMinTargetReactionMs, -1), kMinTargetReactionMs);
+  EXPECT_EQ(AdjustTarget(kMaxTargetReactionMs, 3), kMaxTargetReactionMs);
+  EXPECT_EQ(AdjustTarget(INT64_MAX, 0), kMaxTargetReactionMs);
+  EXPECT_EQ(AdjustTarget(1000, INT32_MIN), kMinTargetReactionMs);
+}
+
+TEST(PracticeChances, MissesAimedAtTheOnlyReadyEnemyCountAgainstItsKey) {
+  const std::vector<PracticeShot> shots = {
+      {1, "POINT", "g", "", 700, false},    // a hit on g
+      {1, "MISS", "h", "g", {}, false},     // aimed at g, landed on h: a chance at both
+      {1, "MISS", "g", "g", {}, false},     // typed on the aimed key itself: one chance
+      {1, "MISS", "j", "", {}, false},      // several enemies ready: only the key typed
+      {1, "MISS", "k", "g", {}, true},      // after the wave's time: forgiven, no chance
+      {1, "CIVILIAN", "g", "", {}, false},  // townsfolk are left out
+      {1, "LOST", "g", "", {}, false},      // an enemy lost at g
+  };
+  const std::vector<PracticeChance> chances = ChancesOf(shots);
+  std::vector<std::string> got;
+  for (const PracticeChance& c : chances) got.push_back(c.position + (c.hit ? "+" : "-") + (c.aimedMiss ? "a" : ""));
+  EXPECT_EQ(got, (std::vector<std::string>{"g+", "h-", "g-a", "g-", "j-", "g-"}));
+
+  // A key hit 30 times falls below 95 % of its last 30 chances once two misses aimed at it count.
+  std::vector<PracticeShot> play;
+  for (int i = 0; i < 30; ++i) play.push_back({1, "POINT", "g", "", 600, false});
+  play.push_back({1, "MISS", "h", "", {}, false});
+  EXPECT_TRUE(MasteryByPosition(ChancesOf(play), 1000).at("g").mastered);
+  play.push_back({1, "MISS", "h", "g", {}, false});
+  play.push_back({1, "MISS", "t", "g", {}, false});
+  EXPECT_FALSE(MasteryByPosition(ChancesOf(play), 1000).at("g").mastered);
+}
+
+TEST(PracticeKeySet, StartsWithTheFirstLevelAndTheNextKeyJoinsWhenAllAreMastered) {
+  const UsableKeys usable = TwoLevels();
+  PracticeState state;
+  PracticeEvents e = Settle(state, usable, {}, 100);
+  EXPECT_EQ(Positions(state), (std::vector<std::string>{"f", "d", "k", "j"}));
+  EXPECT_EQ(e.joined.size(), 4u);
+
+  // Three of four mastered: nothing joins.
+  e = Settle(state, usable, Mastered({"f", "d", "k"}), 100);
+  EXPECT_EQ(state.keys.size(), 4u);
+  EXPECT_TRUE(e.joined.empty());
+  EXPECT_EQ(e.mastered, (std::vector<std::string>{"f", "d", "k"}));
+  // All four: s joins, and only s, as it is not mastered yet.
+  e = Settle(state, usable, Mastered({"f", "d", "k", "j"}), 101);
+  EXPECT_EQ(e.joined, (std::vector<std::string>{"s"}));
+  EXPECT_EQ(NewKey(state, usable), "s");
+  // s mastered: ; joins.
+  e = Settle(state, usable, Mastered({"f", "d", "k", "j", "s"}), 102);
+  EXPECT_EQ(e.joined, (std::vector<std::string>{";"}));
+}
+
+TEST(PracticeKeySet, ReviewsAcrossDaysPassDoubleFailReturnAndTooFewChancesStayDue) {
+  const UsableKeys usable = TwoLevels();
+  const int64_t target = 1000;
+  PracticeState state;
+  Settle(state, usable, Mastered({"f"}), 100);
+  const KeyProgress* f = state.Find("f");
+  ASSERT_TRUE(f);
+  EXPECT_TRUE(f->mastered);
+  EXPECT_EQ(f->dueDay, 101);
+  EXPECT_FALSE(IsDue(*f, 100));
+
+  struct Step {
+    const char* what;
+    int64_t day;
+    int hits, misses;
+    int64_t reactionMs;
+    bool mastered;
+    int32_t interval;
+    int64_t due;
+  } steps[] = {
+      {"not due yet: chances change nothing", 100, 5, 5, 3000, true, 1, 101},
+      {"due and passed: interval doubles", 101, 12, 0, 700, true, 2, 103},
+      {"the day between", 102, 12, 0, 700, true, 2, 103},
+      {"due, too few chances: stays due", 103, 9, 0, 700, true, 2, 103},
+      {"passed at exactly 10 chances and the target", 104, 10, 0, 1000, true, 4, 108},
+      {"passed again", 108, 10, 0, 900, true, 8, 116},
+      {"failed by speed alone", 116, 10, 0, 1100, false, 0, 0},
+  };
+  for (const Step& s : steps) {
+    AfterPractice(state, usable, Mastered({"f"}), Chances("f", s.hits, s.misses, s.reactionMs), s.day, target);
+    f = state.Find("f");
+    EXPECT_EQ(f->mastered, s.mastered) << s.what;
+    EXPECT_EQ(f->intervalDays, s.interval) << s.what;
+    if (s.mastered) {
+      EXPECT_EQ(f->dueDay, s.due) << s.what;
+    }
+  }
+  // Mastered again on a later day: first review one day later.
+  Settle(state, usable, Mastered({"f"}), 120);
+  EXPECT_TRUE(state.Find("f")->mastered);
+  EXPECT_EQ(state.Find("f")->dueDay, 121);
+  // Failed by accuracy alone.
+  PracticeEvents e = AfterPractice(state, usable, Mastered({"f"}), Chances("f", 9, 2, 500), 121, target);
+  EXPECT_EQ(e.reviewsFailed, (std::vector<std::string>{"f"}));
+  EXPECT_FALSE(state.Find("f")->mastered);
+  EXPECT_EQ(DueKeys(state, 200), std::vector<std::string>{});
+}
+
+TEST(PracticeKeySet, TheFocusIsTheLeastMasteredKey) {
+  PracticeState state;
+  for (const char* k : {"f", "d", "k", "j"}) state.keys.push_back({k, false, 0, 0});
+  std::map<std::string, KeyMastery> m;
+  auto set = [&](const std::string& k, double score, int chances) {
+    m[k].position = k;
+    m[k].score = score;
+    m[k].chances = chances;
+  };
+  set("f", 0.8, 30);
+  set("d", 0.3, 30);
+  set("k", 0.3, 12);
+  set("j", 0.9, 30);
+  EXPECT_EQ(FocusKey(state, m, 10), "k");  // equal score: the one with fewer chances
+  set("k", 0.5, 12);
+  EXPECT_EQ(FocusKey(state, m, 10), "d");
+  // A mastered key is not the focus while others are not mastered, however its score reads.
+  state.Find("d")->mastered = true;
+  state.Find("d")->dueDay = 20;
+  EXPECT_EQ(FocusKey(state, m, 10), "k");
+  // All mastered: the due one.
+  for (auto& k : state.keys) {
+    k.mastered = true;
+    k.dueDay = 30;
+  }
+  state.Find("j")->dueDay = 10;
+  EXPECT_EQ(FocusKey(state, m, 10), "j");
+  EXPECT_EQ(FocusKey(PracticeState{}, m, 10), "");
+}
+
+TEST(PracticeKeyOrder, FollowsTheLevelsByPositionOnUsDeAndFr) {
+  const std::vector<KeyIntroduction> order = KeyIntroductions(std::string(CONTENT_DIR) + "/");
+  ASSERT_GE(order.size(), 12u);
+  std::vector<std::string> first;
+  for (size_t i = 0; i < 12; ++i) first.push_back(order[i].position);
+  EXPECT_EQ(first, (std::vector<std::string>{"f", "d", "k", "j", "s", ";", "l", "a", "g", "h", "i", "e"}));
+  EXPECT_EQ(order[4].level, 2);
+  EXPECT_EQ(order[8].level, 3);
+  struct Case {
+    const char* layout;
+    const char* position;
+    const char* types;
+  } cases[] = {{"us", ";", ";"}, {"de", ";", "ö"}, {"de", "y", "z"}, {"fr", "a", "q"}, {"fr", ";", "m"}};
+  for (const Case& c : cases) {
+    const std::optional<KeyTable> table = KeyTableForLayout(c.layout);
+    ASSERT_TRUE(table) << c.layout;
+    const UsableKeys usable = UsableKeysOf(order, &*table);
+    // The same positions in the same order on every layout: none left out.
+    ASSERT_EQ(usable.keys.size(), order.size()) << c.layout;
+    for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(usable.keys[i].position, order[i].position) << c.layout;
+    EXPECT_EQ(TypedCharacter(c.position, &*table), c.types) << c.layout;
+  }
+}
+
+TEST(PracticeKeyOrder, KeysALayoutCannotTypeOrTypesTwiceAreLeftOut) {
+  const std::vector<KeyIntroduction> order = KeyIntroductions(std::string(CONTENT_DIR) + "/");
+  const std::optional<KeyTable> tamil = KeyTableForLayout("in(tam)");
+  ASSERT_TRUE(tamil);
+  const UsableKeys usable = UsableKeysOf(order, &*tamil);
+  std::vector<std::string> left;
+  for (const LeftOutKey& k : usable.leftOut) left.push_back(k.position);
+  for (const char* key : {"y", "i", "o"}) {
+    EXPECT_NE(std::find(left.begin(), left.end(), key), left.end()) << key;
+    EXPECT_FALSE(std::any_of(usable.keys.begin(), usable.keys.end(), [&](const auto& k) { return k.position == key; }));
+  }
+  EXPECT_EQ(usable.keys.size() + usable.leftOut.size(), order.size());
+  // The set never waits on a key left out: with every usable key mastered, all have joined.
+  PracticeState state;
+  std::vector<std::string> all;
+  for (const auto& k : usable.keys) all.push_back(k.position);
+  Settle(state, usable, Mastered(all), 1);
+  EXPECT_EQ(state.keys.size(), usable.keys.size());
+
+  // Two keys typing one character: the later one is left out.
+  KeyTable twins;
+  twins.Set("f", {KeyTyped::Kind::Character, "f", "f"});
+  twins.Set("d", {KeyTyped::Kind::Character, "f", "f"});
+  twins.Set("k", {KeyTyped::Kind::DeadKey, "", "dead_acute"});
+  const UsableKeys u = UsableKeysOf({{"f", 1}, {"d", 1}, {"k", 1}}, &twins);
+  ASSERT_EQ(u.keys.size(), 1u);
+  ASSERT_EQ(u.leftOut.size(), 2u);
+  EXPECT_EQ(u.leftOut[0].reason, "types the same character as f");
+  EXPECT_EQ(u.leftOut[1].reason, "types nothing");
+}

@@ -1,0 +1,100 @@
+// Practice's tables in Progress.db: the key set and review dates, the target per profile, and
+// the chances read back from the shots, misses aimed at a key included.
+#include "practice/practice_store.h"
+#include "progress/progress_database.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+struct TempDb {
+  TempDb() {
+    char pattern[] = "/tmp/keyslinger-practice-XXXXXX";
+    dir = mkdtemp(pattern);
+    db = std::make_unique<ProgressDatabase>(dir + "/Progress.db");
+    db->Open();
+  }
+  ~TempDb() {
+    db.reset();
+    std::filesystem::remove_all(dir);
+  }
+  std::string dir;
+  std::unique_ptr<ProgressDatabase> db;
+};
+
+ShotRecord Shot(const std::string& result, const std::string& key, std::optional<int64_t> reaction = {},
+                const std::string& aimedAt = "", bool endPhase = false) {
+  ShotRecord s;
+  s.result = result;
+  s.key = key;
+  s.typed = key;
+  s.letter = result == "MISS" ? "" : key;
+  s.reactionMs = reaction;
+  s.aimedAt = aimedAt;
+  s.endPhase = endPhase;
+  return s;
+}
+
+}  // namespace
+
+TEST(PracticeStore, KeepsTheSetAndTheTargetPerProfile) {
+  TempDb t;
+  PracticeStore store(*t.db);
+  EXPECT_TRUE(store.LoadState("Ann").keys.empty());
+  EXPECT_EQ(store.TargetMs("Ann"), kDefaultTargetReactionMs);
+
+  PracticeState state;
+  state.keys = {{"f", true, 4, 20123}, {"d", false, 0, 0}, {";", true, 1, 20100}};
+  store.SaveState("Ann", state);
+  store.SetTargetMs("Ann", AdjustTarget(store.TargetMs("Ann"), -2));
+  store.SetTargetMs("Bob", 99999);
+
+  PracticeStore again(*t.db);
+  const PracticeState loaded = again.LoadState("ANN");
+  ASSERT_EQ(loaded.keys.size(), 3u);
+  EXPECT_EQ(loaded.keys[0].position, "f");
+  EXPECT_EQ(loaded.keys[0].intervalDays, 4);
+  EXPECT_EQ(loaded.keys[0].dueDay, 20123);
+  EXPECT_FALSE(loaded.keys[1].mastered);
+  EXPECT_EQ(loaded.keys[2].position, ";");
+  EXPECT_EQ(again.TargetMs("ann"), kDefaultTargetReactionMs - 100);
+  EXPECT_EQ(again.TargetMs("Bob"), kMaxTargetReactionMs);
+  EXPECT_TRUE(again.LoadState("Bob").keys.empty());
+}
+
+TEST(PracticeStore, ReadsTheNewestChancesOfTheProfileWithAimedMisses) {
+  TempDb t;
+  std::vector<PendingRun> runs(2);
+  runs[0].run = RunRecord{0, "Ann", 0, "Easy", "2026-01-01T00:00:00Z", 60000, kOutcomeFinished, std::nullopt};
+  runs[1].run = RunRecord{0, "Bob", 3, "Easy", "2026-01-01T00:00:00Z", 60000, kOutcomeFinished, std::nullopt};
+  // Old misses at g, then 30 quick hits: mastered on hits alone.
+  for (int i = 0; i < 10; ++i) runs[0].shots.push_back(Shot("MISS", "g"));
+  for (int i = 0; i < 30; ++i) runs[0].shots.push_back(Shot("POINT", "g", 600));
+  runs[0].shots.push_back(Shot("MISS", "f", {}, "", true));     // forgiven
+  runs[0].shots.push_back(Shot("CIVILIAN", "f"));                // townsfolk
+  for (int i = 0; i < 40; ++i) runs[1].shots.push_back(Shot("MISS", "g"));  // another profile's
+  t.db->Write(runs);
+
+  PracticeStore store(*t.db);
+  auto m = store.LoadMastery("Ann", {"g", "f"}, 1000);
+  EXPECT_TRUE(m.at("g").mastered);
+  EXPECT_EQ(m.at("g").chances, kMasteryWindow);
+  EXPECT_EQ(m.at("f").chances, 0);
+
+  // Two misses on h aimed at g are chances at g too: 28 of 30 is under 95 %.
+  std::vector<PendingRun> more(1);
+  more[0].run = RunRecord{0, "Ann", 0, "Easy", "2026-01-02T00:00:00Z", 60000, kOutcomeFinished, std::nullopt};
+  more[0].shots = {Shot("MISS", "h", {}, "g"), Shot("MISS", "h", {}, "g")};
+  t.db->Write(more);
+  m = store.LoadMastery("Ann", {"g", "h"}, 1000);
+  EXPECT_FALSE(m.at("g").mastered);
+  EXPECT_EQ(m.at("g").hits, 28);
+  EXPECT_EQ(m.at("h").chances, 2);
+
+  const std::vector<PracticeChance> run = store.RunChances(more[0].run.id);
+  ASSERT_EQ(run.size(), 4u);
+  EXPECT_EQ(run[1].position, "g");
+  EXPECT_TRUE(run[1].aimedMiss);
+}
