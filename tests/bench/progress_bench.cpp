@@ -101,7 +101,7 @@ void BM_LoadProgressOverHundredThousandShots(benchmark::State& state) {
           const char* key = kKeys[(r + static_cast<size_t>(s)) % 10];
           const bool hit = s % 5 != 0;
           runs[r].shots.push_back(ShotRecord{s * 500, key, hit ? "POINT" : "MISS", hit ? key : "", key,
-                                             hit ? std::optional<int64_t>(300 + s) : std::nullopt, false, ""});
+                                             hit ? std::optional<int64_t>(300 + s) : std::nullopt, false, "", ""});
         }
       }
       db.Write(runs);
@@ -167,7 +167,7 @@ class MillionShots {
           const bool hit = s % 5 != 0;
           runs[static_cast<size_t>(r)].shots.push_back(ShotRecord{s * 500, key, hit ? "POINT" : "MISS", hit ? key : "",
                                                                   key, hit ? std::optional<int64_t>(300 + s) : std::nullopt,
-                                                                  false});
+                                                                  false, "", ""});
         }
       }
       if (first == kRuns / 2) {
@@ -175,7 +175,7 @@ class MillionShots {
         PendingRun small;
         small.run = RunRecord{0, "Small", 1, "easy", "2026-01-01T00:00:00Z", 60000, kOutcomeFinished,
                               RunResult{80, 16, 4, 0, true}};
-        for (int s = 0; s < 20; ++s) small.shots.push_back(ShotRecord{s * 500, "f", "POINT", "f", "f", 400, false});
+        for (int s = 0; s < 20; ++s) small.shots.push_back(ShotRecord{s * 500, "f", "POINT", "f", "f", 400, false, "", ""});
         runs.push_back(std::move(small));
       }
       db.Write(runs);

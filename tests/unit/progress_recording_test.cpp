@@ -537,7 +537,7 @@ void WriteManyShots(ProgressDatabase& db, int waves) {
   for (int wave = 0; wave < waves; ++wave) {
     std::vector<PendingRun> runs(1);
     runs[0].run = RunRecord{0, "Tester", 1, "easy", "2026-01-01T00:00:00Z", 1000, kOutcomeQuit, std::nullopt};
-    for (int i = 0; i < 2500; ++i) runs[0].shots.push_back(ShotRecord{i, "f", "POINT", "f", "f", 300, false});
+    for (int i = 0; i < 2500; ++i) runs[0].shots.push_back(ShotRecord{i, "f", "POINT", "f", "f", 300, false, "", ""});
     db.Write(runs);
   }
 }
@@ -606,9 +606,9 @@ void KHistory(std::deque<ShotRecord>& shots) {
   for (int i = 0; i < 300; ++i) {
     const bool hit = i >= 100 && i % 4 != 0;
     shots.push_back(ShotRecord{i, hit ? "k" : "x", hit ? "POINT" : (i % 2 ? "MISS" : "LOST"), "k", "k",
-                               hit ? std::optional<int64_t>(1000 + i) : std::nullopt, false});
-    shots.push_back(ShotRecord{i, "k", "CIVILIAN", "k", "k", std::nullopt, false});
-    shots.push_back(ShotRecord{i, "k", "MISS", "", "k", std::nullopt, true});
+                               hit ? std::optional<int64_t>(1000 + i) : std::nullopt, false, "", ""});
+    shots.push_back(ShotRecord{i, "k", "CIVILIAN", "k", "k", std::nullopt, false, "", ""});
+    shots.push_back(ShotRecord{i, "k", "MISS", "", "k", std::nullopt, true, "", ""});
   }
 }
 
@@ -639,10 +639,10 @@ TEST(ProgressDatabase, EachKeyGetsItsNewestChancesWithoutTownsfolkOrTheEndPhase)
     runs[0].run = RunRecord{0, "Tester", 1, "easy", "2026-01-01T00:00:00Z", 1000, kOutcomeQuit, std::nullopt};
     KHistory(runs[0].shots);
     runs[1].run = runs[0].run;
-    for (int64_t i = 0; i < newerShots; ++i) runs[1].shots.push_back(ShotRecord{i, "z", "POINT", "z", "z", 500, false});
+    for (int64_t i = 0; i < newerShots; ++i) runs[1].shots.push_back(ShotRecord{i, "z", "POINT", "z", "z", 500, false, "", ""});
     runs[2].run = runs[0].run;
     runs[2].run.profile = "Other";
-    for (int i = 0; i < 300; ++i) runs[2].shots.push_back(ShotRecord{i, "k", "POINT", "k", "k", 1, false});
+    for (int i = 0; i < 300; ++i) runs[2].shots.push_back(ShotRecord{i, "k", "POINT", "k", "k", 1, false, "", ""});
     db.Write(runs);
 
     const ProgressData data = db.Load("tester");
