@@ -3,12 +3,14 @@
 
 #include "app/app_context.h"
 #include "app/qt_level_play_host.h"
+#include "app/qt_program_end.h"
 #include "app/shared_state.h"
 #include "level/game_form.h"
 #include "level/level_play.h"
 #include "platform/file_lookup.h"
 #include "platform/game_paths.h"
 #include "platform/message_boxes.h"
+#include "platform/player_files_copy.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_translations.h"
 #include "profiles/about_form.h"
@@ -27,7 +29,9 @@
 #include <QEvent>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 // Ends the program when the watched window closes, though other windows may still exist.
@@ -66,21 +70,28 @@ int RunKeyslinger(int argc, char* argv[]) {
   // A game folder keeps everything beside the executable; an install reads its data folder and
   // keeps the player's files in the per-user data folder.
   const GamePaths paths = ResolveGamePaths(CurrentGamePathInputs());
+  // A portable copy on read-only media brings its profiles and records along.
+  if (!paths.carryFrom.empty()) {
+    if (const std::string error = CopyPlayerFiles(paths.carryFrom, paths.playerDir); !error.empty()) {
+      std::fprintf(stderr, "keyslinger: carrying the game folder's player files over: %s\n", error.c_str());
+    }
+  }
   shared.appDir = paths.contentDir;
   shared.dataDir = paths.playerDir;
   AppContext context{shared, platform.services, platform.shell, nullptr, {}};
   QtLevelPlayHost host(context);
   // Declared before the screens, so it outlives level play and writes a run left open at exit.
-  ProgressRecorder progress(shared, platform.services.timers, platform.services.messages,
-                            [] { return QDateTime::currentMSecsSinceEpoch(); });
-  shared.progress = &progress;
+  std::optional<ProgressRecorder> progress(std::in_place, shared, platform.services.timers,
+                                           platform.services.messages,
+                                           [] { return QDateTime::currentMSecsSinceEpoch(); });
+  shared.progress = &*progress;
 
   // The nine screens, once each, in this order; the main menu's creation opens Player.ini.
   Screens& screens = context.screens;
   auto fmMain = CreateScreen(screens.fmMain, context);
   auto fmGame = CreateScreen(screens.fmGame, context, host);
   context.level = &fmGame->Level();
-  context.level->listener = &progress;
+  context.level->listener = &*progress;
   auto fmScore = CreateScreen(screens.FmScore, context);
   auto fmPause = CreateScreen(screens.FmPause, context);
   auto fmPlayer = CreateScreen(screens.FmPlayer, context);
@@ -95,5 +106,15 @@ int RunKeyslinger(int argc, char* argv[]) {
   QuitWhenClosed quitWhenClosed;
   fmMain->installEventFilter(&quitWhenClosed);
   fmMain->ShowMenu();
+
+  // A signal ends the program as closing the window does. Level play stops reporting first: a
+  // modal screen left by it may lead on to another level, which nobody plays. A lost X
+  // connection ends it from inside the toolkit: the recorder then writes the open run as quit.
+  ProgramEndGuard endGuard([&context] { context.level->listener = nullptr; },
+                           [&context, &shared, &progress] {
+                             context.level->listener = nullptr;
+                             shared.progress = nullptr;
+                             progress.reset();
+                           });
   return app.exec();
 }

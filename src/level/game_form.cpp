@@ -319,13 +319,13 @@ bool TfmGame::eventFilter(QObject* watched, QEvent* event) {
   if (!watched->isWindowType() || watched != windowHandle() || !isVisible()) return false;
   auto* key = static_cast<QKeyEvent*>(event);
   if (event->type() == QEvent::KeyPress) {
-    const GameKey game = TranslateKeyPress(key->key(), key->modifiers(), key->text());
+    const GameKey game = TranslateKeyPress(key->key(), key->modifiers(), key->text(), key->nativeVirtualKey());
     if (game.kind == GameKey::Kind::Ignored) return true;
     KeyboardLayout* keyboard = app_.services.keyboard;
     const std::string position = keyboard ? keyboard->KeyPosition(key->nativeScanCode()) : std::string();
     level_->KeyPress(game.escape, game.text, position, key->isAutoRepeat());
     if (game.kind == GameKey::Kind::FullScreen && !key->isAutoRepeat()) ToggleFullScreen();
-  } else if (!key->isAutoRepeat() && ReleaseReachesLevel(key->key(), key->modifiers())) {
+  } else if (!key->isAutoRepeat() && ReleaseReachesLevel(key->key(), key->modifiers(), key->nativeVirtualKey())) {
     level_->KeyRelease();
   }
   return true;

@@ -3,9 +3,12 @@
 #include <QString>
 #include <Qt>
 
+#include <cstdint>
+#include <string>
+
 struct GameKey {
   enum class Kind {
-    Ignored,     // a system key: neither a shot nor a held key
+    Ignored,     // a system key or a modifier alone: neither a shot nor a held key
     Press,       // a key-down for level play; text is the character it types, empty for none
     FullScreen,  // the full-screen key: a key-down without a character, then the toggle
   };
@@ -14,7 +17,8 @@ struct GameKey {
   std::string text;
 };
 
-// A key press as Qt reports it: the key, the modifiers held and the text the platform made of it.
-GameKey TranslateKeyPress(int key, Qt::KeyboardModifiers modifiers, const QString& text);
-// Whether a key release reaches level play (system keys' releases do not).
-bool ReleaseReachesLevel(int key, Qt::KeyboardModifiers modifiers);
+// A key press as Qt reports it: the key, the modifiers held, the text the platform made of it and
+// the X keysym (QKeyEvent::nativeVirtualKey; 0 where there is none).
+GameKey TranslateKeyPress(int key, Qt::KeyboardModifiers modifiers, const QString& text, uint32_t nativeKeysym = 0);
+// Whether a key release reaches level play (those of system keys and modifiers do not).
+bool ReleaseReachesLevel(int key, Qt::KeyboardModifiers modifiers, uint32_t nativeKeysym = 0);

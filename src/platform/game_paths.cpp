@@ -69,7 +69,8 @@ GamePaths ResolveGamePaths(const GamePathInputs& inputs) {
     paths.contentDir = exeDir;  // nothing found anywhere: the errors then name the game folder
   }
 
-  if (gameFolder && IsWritableFolder(exeDir)) {
+  const bool exeWritable = inputs.executableDirWritable.value_or(IsWritableFolder(exeDir));
+  if (gameFolder && exeWritable) {
     paths.playerDir = exeDir;
   } else if (IsAbsolute(inputs.xdgDataHome)) {
     paths.playerDir = WithTrailingSlash(*inputs.xdgDataHome) + "keyslinger/";
@@ -77,6 +78,10 @@ GamePaths ResolveGamePaths(const GamePathInputs& inputs) {
     paths.playerDir = WithTrailingSlash(*inputs.home) + ".local/share/keyslinger/";
   } else {
     paths.playerDir = exeDir;  // no home at all: the only folder left; writes report the refusal
+  }
+  if (gameFolder && paths.playerDir != exeDir && FileExistsNoCase(exeDir + "Player.ini") &&
+      !FileExistsNoCase(paths.playerDir + "Player.ini")) {
+    paths.carryFrom = exeDir;
   }
   return paths;
 }

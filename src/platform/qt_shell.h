@@ -4,5 +4,5 @@
 
 class QtShell : public Shell {
 public:
-  void Open(const std::string& url) override;
+  void Open(const std::string& url, std::function<void()> failed) override;
 };

@@ -46,7 +46,14 @@ std::string SitePageAddress(const AppContext& app) {
   return QUrl::fromLocalFile(page).toString().toStdString();
 }
 
-void OpenSitePage(AppContext& app) { app.shell.Open(SitePageAddress(app)); }
+std::string SitePageMissingText(const AppContext& app) {
+  return "No program is set up to open the manual. Open this file in a web browser:\n" + app.shared.appDir +
+         "docs/index.html";
+}
+
+void OpenSitePage(AppContext& app) {
+  app.shell.Open(SitePageAddress(app), [&app] { app.services.messages.Show(SitePageMissingText(app)); });
+}
 
 TfmMain::TfmMain(AppContext& app, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app) {

@@ -13,8 +13,10 @@ class TVtxSpdButton;
 // The manual shipped in the game folder, as the site labels name it and as a file:// address.
 inline constexpr const char* kSiteText = "keyslinger manual";
 std::string SitePageAddress(const AppContext& app);
-// Opens the manual with the user's default program.
+// Opens the manual with the user's default program; where there is none, a message names the
+// manual's file.
 void OpenSitePage(AppContext& app);
+std::string SitePageMissingText(const AppContext& app);
 
 class TfmMain : public QWidget {
   Q_OBJECT

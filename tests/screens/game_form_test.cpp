@@ -160,10 +160,12 @@ TEST(GameKeys, OnlyCharacterKeysShootAndSystemKeysAreNotKeysAtAll) {
       {"Tab", Qt::Key_Tab, Qt::NoModifier, "\t", Kind::Press, "\t", false},
       {"the space bar", Qt::Key_Space, Qt::NoModifier, " ", Kind::Press, " ", false},
       {"Delete types nothing", Qt::Key_Delete, Qt::NoModifier, "\x7f", Kind::Press, "", false},
-      {"Shift alone", Qt::Key_Shift, Qt::ShiftModifier, "", Kind::Press, "", false},
       {"Escape", Qt::Key_Escape, Qt::NoModifier, "\x1b", Kind::Press, "\x1b", true},
       {"AltGr types characters", Qt::Key_Q, Qt::GroupSwitchModifier, "@", Kind::Press, "@", false},
-      {"AltGr alone", Qt::Key_AltGr, Qt::NoModifier, "", Kind::Press, "", false},
+      {"a shifted digit key", Qt::Key_Exclam, Qt::ShiftModifier, "!", Kind::Press, "!", false},
+      {"an arrow types nothing but is a key", Qt::Key_Left, Qt::KeypadModifier, "", Kind::Press, "", false},
+      {"Control with a letter", Qt::Key_F, Qt::ControlModifier, "\x06", Kind::Press, "", false},
+      {"Control with Enter", Qt::Key_Return, Qt::ControlModifier, "\r", Kind::Press, "", false},
       {"Alt", Qt::Key_Alt, Qt::AltModifier, "", Kind::Ignored, "", false},
       {"Alt with a letter", Qt::Key_F, Qt::AltModifier, "f", Kind::Ignored, "", false},
       {"Alt+Tab", Qt::Key_Tab, Qt::AltModifier, "\t", Kind::Ignored, "", false},
@@ -172,12 +174,94 @@ TEST(GameKeys, OnlyCharacterKeysShootAndSystemKeysAreNotKeysAtAll) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const GameKey key = TranslateKeyPress(c.key, c.modifiers, c.text);
+    const GameKey key = TranslateKeyPress(c.key, c.modifiers, c.text, 0);
     EXPECT_EQ(key.kind, c.kind);
     EXPECT_EQ(key.text, c.typed);
     EXPECT_EQ(key.escape, c.escape);
     EXPECT_EQ(ReleaseReachesLevel(c.key, c.modifiers), c.kind != Kind::Ignored);
   }
+}
+
+TEST(GameKeys, ModifiersAloneAreNoKeysAtAll) {
+  struct Case {
+    const char* what;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    uint32_t keysym;  // X keysym, 0 where the platform gives none
+  };
+  const Case cases[] = {
+      {"Shift", Qt::Key_Shift, Qt::ShiftModifier, 0xffe1},
+      {"right Shift without a keysym", Qt::Key_Shift, Qt::NoModifier, 0},
+      {"Control", Qt::Key_Control, Qt::ControlModifier, 0xffe3},
+      {"AltGr", Qt::Key_AltGr, Qt::NoModifier, 0xfe03},
+      {"Caps Lock", Qt::Key_CapsLock, Qt::NoModifier, 0xffe5},
+      {"Num Lock", Qt::Key_NumLock, Qt::NoModifier, 0xff7f},
+      {"Super", Qt::Key_Super_L, Qt::NoModifier, 0xffeb},
+      {"Meta", Qt::Key_Meta, Qt::MetaModifier, 0xffe7},
+      {"Alt", Qt::Key_Alt, Qt::AltModifier, 0xffe9},
+      {"Hyper", Qt::Key_Hyper_R, Qt::NoModifier, 0xffee},
+      {"group switch", Qt::Key_Mode_switch, Qt::NoModifier, 0xff7e},
+      {"level 5 shift, unknown to Qt", Qt::Key_unknown, Qt::NoModifier, 0xfe11},
+      {"level 3 lock, unknown to Qt", 0, Qt::NoModifier, 0xfe04},
+      {"next group, unknown to Qt", Qt::Key_unknown, Qt::NoModifier, 0xfe08},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const GameKey key = TranslateKeyPress(c.key, c.modifiers, "", c.keysym);
+    EXPECT_EQ(key.kind, GameKey::Kind::Ignored);
+    EXPECT_TRUE(key.text.empty());
+    EXPECT_FALSE(ReleaseReachesLevel(c.key, c.modifiers, c.keysym));
+  }
+  // Keys next to the modifiers' keysyms are real keys.
+  EXPECT_EQ(TranslateKeyPress(Qt::Key_unknown, Qt::NoModifier, "", 0xffe0).kind, GameKey::Kind::Press);
+  EXPECT_EQ(TranslateKeyPress(Qt::Key_unknown, Qt::NoModifier, "", 0xfe20).kind, GameKey::Kind::Press);
+  EXPECT_TRUE(ReleaseReachesLevel(Qt::Key_unknown, Qt::NoModifier, 0xff7d));
+}
+
+// Shift (or AltGr, or Caps Lock) goes down before the letter and up after it: the letter shoots.
+// A modifier's press and release leave the mark of a real key alone.
+TEST(GameScreen, ShiftedLettersShootAndModifiersLeaveHeldKeysAlone) {
+  struct Case {
+    const char* what;
+    int modifierKey;
+    Qt::KeyboardModifiers held;
+    QString typed;
+  };
+  const Case cases[] = {
+      {"Shift+f", Qt::Key_Shift, Qt::ShiftModifier, "F"},
+      {"AltGr+f", Qt::Key_AltGr, Qt::GroupSwitchModifier, "f"},
+      {"Caps Lock, then f", Qt::Key_CapsLock, Qt::NoModifier, "F"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    GameScreenWorld world;
+    ASSERT_NE(world.Level().Places()[0].actor, nullptr);
+    QWindow* window = world.form->windowHandle();
+    QKeyEvent modifierDown(QEvent::KeyPress, c.modifierKey, c.held, "");
+    QCoreApplication::sendEvent(window, &modifierDown);
+    QKeyEvent letterDown(QEvent::KeyPress, Qt::Key_F, c.held, c.typed);
+    QCoreApplication::sendEvent(window, &letterDown);
+    QKeyEvent letterUp(QEvent::KeyRelease, Qt::Key_F, c.held, c.typed);
+    QCoreApplication::sendEvent(window, &letterUp);
+    QKeyEvent modifierUp(QEvent::KeyRelease, c.modifierKey, Qt::NoModifier, "");
+    QCoreApplication::sendEvent(window, &modifierUp);
+    EXPECT_EQ(world.Counters().Hits, 1);
+    EXPECT_EQ(world.Counters().Misses, 0);
+  }
+
+  GameScreenWorld world;
+  world.Key(QEvent::KeyPress, Qt::Key_X, "x");  // held: a miss
+  ASSERT_EQ(world.Counters().Misses, 1);
+  world.KeyWith(Qt::Key_Shift, Qt::ShiftModifier, "");  // its release must not free x's mark
+  world.Key(QEvent::KeyPress, Qt::Key_F, "f");
+  EXPECT_EQ(world.Counters().Hits, 0) << "a second key while x is down does not shoot";
+  world.Key(QEvent::KeyRelease, Qt::Key_X, "x");
+  // Control with a letter: held like a key, but neither a shot nor a miss.
+  world.KeyWith(Qt::Key_F, Qt::ControlModifier, "\x06");
+  EXPECT_EQ(world.Counters().Hits, 0);
+  EXPECT_EQ(world.Counters().Misses, 1);
+  world.Key(QEvent::KeyPress, Qt::Key_F, "f");
+  EXPECT_EQ(world.Counters().Hits, 1);
 }
 
 TEST(GameScreen, SystemKeysLeaveNoHeldKeyAndDeleteIsNoShot) {
@@ -223,27 +307,40 @@ TEST(GameScreen, ClicksMapBackToTheWorldAtEveryScale) {
   // Sized as a plain window, since the test platform's screen is smaller than these sizes.
   world.form->setMinimumSize(0, 0);
   world.form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-  for (const QSize size : {QSize(1920, 1080), QSize(1280, 1024), QSize(1920, 1200), QSize(800, 600), QSize(640, 480)}) {
-    SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
-    world.form->setGeometry(QRect(QPoint(0, 0), size));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return world.form->size() == size; }, 10000));
-    const Letterbox box = world.form->Box();
-    auto at = [&box](int x, int y) {
-      return QPoint(box.left + static_cast<int>(x * box.Factor()), box.top + static_cast<int>(y * box.Factor()));
-    };
-    const QPoint bandit = at(110, 60), map = at(400, 300), time = at(320, 450), corner = at(639, 479);
-    world.Click(bandit.x(), bandit.y());
-    EXPECT_FALSE(world.host.pauseShowing);
-    world.Click(time.x(), time.y());
-    EXPECT_FALSE(world.host.pauseShowing);
-    if (box.left > 0) {
-      world.Click(box.left - 1, 200);  // the border
-      EXPECT_FALSE(world.host.pauseShowing);
+  // Worked out by hand for each size: the scale, the border, and where on the window the world
+  // points land: the bandit (110,60), the time (320,450), the map (400,300) and the world's last
+  // pixel (639,479). A border point, where there is a border, lies just outside the world.
+  struct Case {
+    QSize size;
+    QPoint bandit, time, map, corner, border;  // border (-1,-1): none
+  };
+  const Case cases[] = {
+      // 2.25: 1440 by 1080 from x 240.
+      {{1920, 1080}, {487, 135}, {960, 1012}, {1140, 675}, {1679, 1079}, {239, 200}},
+      // 2: 1280 by 960 from y 32.
+      {{1280, 1024}, {220, 152}, {640, 932}, {800, 632}, {1279, 991}, {640, 31}},
+      // 2.5: 1600 by 1200 from x 160.
+      {{1920, 1200}, {435, 150}, {960, 1125}, {1160, 750}, {1759, 1199}, {1761, 600}},
+      // 1.25: the whole window.
+      {{800, 600}, {137, 75}, {400, 562}, {500, 375}, {799, 599}, {-1, -1}},
+      {{640, 480}, {110, 60}, {320, 450}, {400, 300}, {639, 479}, {-1, -1}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.size.width() << "x" << c.size.height());
+    world.form->setGeometry(QRect(QPoint(0, 0), c.size));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.form->size() == c.size; }, 10000));
+    world.Click(c.bandit.x(), c.bandit.y());
+    EXPECT_FALSE(world.host.pauseShowing) << "the bandit takes its own click";
+    world.Click(c.time.x(), c.time.y());
+    EXPECT_FALSE(world.host.pauseShowing) << "the time lies over the map";
+    if (c.border.x() >= 0) {
+      world.Click(c.border.x(), c.border.y());
+      EXPECT_FALSE(world.host.pauseShowing) << "the border is not the map";
     }
-    world.Click(map.x(), map.y());
-    EXPECT_TRUE(world.host.pauseShowing);
-    world.Click(corner.x(), corner.y());
-    EXPECT_FALSE(world.host.pauseShowing);
+    world.Click(c.map.x(), c.map.y());
+    EXPECT_TRUE(world.host.pauseShowing) << "the map pauses";
+    world.Click(c.corner.x(), c.corner.y());
+    EXPECT_FALSE(world.host.pauseShowing) << "the world's last pixel is map too";
   }
 }
 
@@ -302,6 +399,42 @@ TEST(GameScreen, FullScreenPaintsTheWorldScaledInABlackBorder) {
     for (int y = 32 + 2 * 455; y < 32 + 2 * 470; ++y) yellowLow |= (shot.pixel(x, y) & 0xFFFFFF) == 0xFDFD00;
   }
   EXPECT_TRUE(yellowLow);
+}
+
+// Only what changed is repainted, and at any scale the window must then show what a paint of
+// the whole would: the bandit counting down and dying, its tag blinking, the time, the ticker
+// and the counters, each repainted in its own rectangle on the scaled world.
+TEST(GameScreen, RepaintsOfWhatChangedMatchAFreshPaintAtEveryScale) {
+  for (const QSize size : {QSize(1366, 768), QSize(1280, 1024), QSize(1000, 700)}) {
+    SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
+    GameScreenWorld world;
+    world.form->setMinimumSize(0, 0);
+    world.form->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    world.form->setGeometry(QRect(QPoint(0, 0), size));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return world.form->size() == size; }, 10000));
+    world.Shown();
+    for (int step = 0; step < 8; ++step) {
+      SCOPED_TRACE(step);
+      world.timers.Advance(300);
+      if (step == 2) world.KeyWith(Qt::Key_X, Qt::NoModifier, "x");  // a miss: counters, ticker, time
+      if (step == 4) world.KeyWith(Qt::Key_F, Qt::NoModifier, "f");  // the bandit is shot and dies
+      const QImage shown = world.Shown();
+      const QImage fresh = world.form->grab().toImage();
+      ASSERT_EQ(shown.size(), size);
+      ASSERT_EQ(fresh.size(), size);
+      int differing = 0;
+      QPoint first(-1, -1);
+      for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+          if ((shown.pixel(x, y) & 0xFFFFFF) == (fresh.pixel(x, y) & 0xFFFFFF)) continue;
+          if (differing++ == 0) first = QPoint(x, y);
+        }
+      }
+      EXPECT_EQ(differing, 0) << "first at " << first.x() << "," << first.y();
+    }
+    EXPECT_EQ(world.Counters().Hits, 1);
+    EXPECT_EQ(world.Counters().Misses, 1);
+  }
 }
 
 TEST(GameScreen, TheWiderTimeTextLeavesNoRemnants) {

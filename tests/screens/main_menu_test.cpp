@@ -169,6 +169,20 @@ TEST(MainMenu, SiteLabelOpensTheManualAndHelpLabelShowsHelp) {
   EXPECT_EQ(world.shell.opened.size(), 2u);
 }
 
+// A desktop with no web browser: the click names the manual's file instead of failing unseen.
+TEST(MainMenu, SiteLabelWithNoProgramToOpenTheManualSaysWhereItIs) {
+  MenuWorld world(kAnnaOnLevel3);
+  world.ShowMenu();
+  world.menu->lbSiteClick();
+  EXPECT_TRUE(world.messages.shown.empty()) << "opened: nothing to say";
+  world.shell.fails = true;
+  world.menu->lbSiteClick();
+  ASSERT_EQ(world.messages.shown.size(), 1u);
+  const std::string& text = world.messages.shown[0];
+  EXPECT_NE(text.find("\n" + world.shared.appDir + "docs/index.html"), std::string::npos) << text;
+  EXPECT_NE(text.find("No program"), std::string::npos) << text;
+}
+
 TEST(MainMenu, SiteLabelLightsUpUnderThePointer) {
   MenuWorld world(kAnnaOnLevel3);
   world.ShowMenu();

@@ -3,7 +3,9 @@
 #include "platform/xkb_key_tables.h"
 
 #include <gtest/gtest.h>
+#include <xkbcommon/xkbcommon.h>
 
+#include <memory>
 #include <set>
 #include <string>
 
@@ -48,6 +50,37 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{"it", ";", kChar, "ò"}, KeyCase{"ch", "y", kChar, "z"},
                     KeyCase{"ch", "]", kDead, "dead_diaeresis"}, KeyCase{"se", "[", kChar, "å"},
                     KeyCase{"se", "'", kChar, "ä"}));
+
+// A player with two layouts (us,de) who has switched to the second: the table is that group's,
+// not the first one's. A group index past the keymap's groups wraps, as the X server does.
+TEST(MultiLayoutKeymap, TheActiveGroupDecidesWhatTheKeysType) {
+  std::unique_ptr<xkb_context, void (*)(xkb_context*)> context(xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES),
+                                                               xkb_context_unref);
+  ASSERT_TRUE(context);
+  const xkb_rule_names names{"evdev", "pc105", "us,de", ",", ""};
+  std::unique_ptr<xkb_keymap, void (*)(xkb_keymap*)> keymap(
+      xkb_keymap_new_from_names(context.get(), &names, XKB_KEYMAP_COMPILE_NO_FLAGS), xkb_keymap_unref);
+  ASSERT_TRUE(keymap);
+  ASSERT_EQ(xkb_keymap_num_layouts(keymap.get()), 2u);
+  struct Case {
+    uint32_t group;
+    const char* usKey;
+    const char* typed;
+  };
+  const Case cases[] = {
+      {0, "y", "y"}, {0, ";", ";"}, {0, "-", "-"}, {0, "a", "a"},
+      {1, "y", "z"}, {1, "z", "y"}, {1, ";", "ö"}, {1, "-", "ß"}, {1, "a", "a"},
+      {2, "y", "y"}, {3, "y", "z"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "group " << c.group << ", key " << c.usKey);
+    const KeyTable table = KeyTableFromKeymap(keymap.get(), c.group);
+    const KeyTyped* typed = table.Find(c.usKey);
+    ASSERT_NE(typed, nullptr);
+    EXPECT_EQ(typed->kind, kChar);
+    EXPECT_EQ(typed->text, c.typed);
+  }
+}
 
 TEST(UsLayout, EveryKeyTypesItsOwnCharacter) {
   const std::optional<KeyTable> table = KeyTableForLayout("us");

@@ -2,6 +2,7 @@
 #include "platform/game_paths.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +14,7 @@
 
 #include "platform/folders.h"
 #include "platform/game_error.h"
+#include "platform/player_files_copy.h"
 #include "profiles/ini_store.h"
 
 namespace {
@@ -167,6 +169,92 @@ TEST_F(GamePathsTest, UnwritablePlayerFolderReportsFullPath) {
     EXPECT_EQ(std::string(error.what()), "Unable to write to " + ini);
   }
   EXPECT_FALSE(fs::exists(root_ + "home/.local"));
+}
+
+// Which game folder the per-user folder starts from: only a read-only game folder with a
+// Player.ini of its own, and only while the per-user folder has none.
+TEST_F(GamePathsTest, ReadOnlyGameFolderWithItsOwnPlayerIniIsCarriedOver) {
+  struct Case {
+    const char* name;
+    std::optional<bool> writable;  // unset: the folder's own permissions (left writable)
+    const char* gameIni;           // name of the game folder's Player.ini; null: none
+    const char* userIni;           // name of a Player.ini already in the per-user folder
+    bool wantCarry;
+  };
+  const Case cases[] = {
+      {"read-only copy with its own profiles", false, "Player.ini", nullptr, true},
+      {"its Player.ini in another letter case", false, "PLAYER.INI", nullptr, true},
+      {"the per-user folder has profiles already", false, "Player.ini", "Player.ini", false},
+      {"the per-user folder's in another case", false, "Player.ini", "player.ini", false},
+      {"a read-only copy without profiles", false, nullptr, nullptr, false},
+      {"a writable game folder keeps its own", true, "Player.ini", nullptr, false},
+      {"asked of the folder itself: writable", std::nullopt, "Player.ini", nullptr, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    const std::string game = Folder("game");
+    Folder("game/Maps");
+    const std::string user = Folder("xdg/keyslinger");
+    if (c.gameIni) std::ofstream(game + c.gameIni) << "[curplayer]\nname=Ann\n";
+    if (c.userIni) std::ofstream(user + c.userIni) << "[curplayer]\nname=Bob\n";
+    GamePathInputs inputs;
+    inputs.executableDir = game;
+    inputs.xdgDataHome = root_ + "xdg";
+    inputs.home = root_ + "home";
+    inputs.executableDirWritable = c.writable;
+    const GamePaths paths = ResolveGamePaths(inputs);
+    EXPECT_EQ(paths.carryFrom, c.wantCarry ? game : "");
+    EXPECT_EQ(paths.playerDir, c.writable.value_or(true) ? game : user);
+  }
+}
+
+// A portable copy that was killed while playing: some of its rows are still in Progress.db-wal.
+// Carried over from a folder nobody may write to, the per-user folder gets the profiles and
+// every row, in a database that needs no log beside it.
+TEST_F(GamePathsTest, CarriedOverFilesHoldTheProfilesAndEveryRowOfTheLog) {
+  const std::string game = Folder("game");
+  const std::string playerIni = "[curplayer]\r\nname=Ann\r\n[Ann]\r\nlevels=3\r\n[Bob]\r\nlevels=2\r\n";
+  std::ofstream(game + "Player.ini", std::ios::binary) << playerIni;
+  sqlite3* writer = nullptr;
+  ASSERT_EQ(sqlite3_open((game + "progress.db").c_str(), &writer), SQLITE_OK);
+  const char* setup =
+      "PRAGMA journal_mode=WAL; PRAGMA wal_autocheckpoint=0;"
+      "CREATE TABLE shots(id INTEGER PRIMARY KEY, typed TEXT);"
+      "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 250)"
+      "  INSERT INTO shots(typed) SELECT 'f' FROM n;";
+  ASSERT_EQ(sqlite3_exec(writer, setup, nullptr, nullptr, nullptr), SQLITE_OK);
+  // The writer stays open, as a killed game's would have been: the rows are only in the log.
+  ASSERT_GT(fs::file_size(game + "progress.db-wal"), 0u);
+  fs::permissions(game, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+
+  const std::string user = root_ + "xdg/keyslinger/";
+  EXPECT_EQ(CopyPlayerFiles(game, user), "");
+  sqlite3_close(writer);
+
+  std::ifstream copied(user + "Player.ini", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copied), {}), playerIni);
+  EXPECT_FALSE(fs::exists(user + "Progress.db-wal"));
+  EXPECT_FALSE(fs::exists(user + "Progress.db.carry"));
+  sqlite3* reader = nullptr;
+  ASSERT_EQ(sqlite3_open_v2((user + "Progress.db").c_str(), &reader, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+  sqlite3_stmt* count = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(reader, "SELECT count(*) FROM shots WHERE typed = 'f'", -1, &count, nullptr), SQLITE_OK);
+  ASSERT_EQ(sqlite3_step(count), SQLITE_ROW);
+  EXPECT_EQ(sqlite3_column_int(count, 0), 250);
+  sqlite3_finalize(count);
+  sqlite3_close(reader);
+
+  // Records the player made since are never overwritten; the profiles are copied again only
+  // when the per-user Player.ini is gone.
+  fs::remove(user + "Player.ini");
+  std::ofstream(user + "Progress.db") << "the player's own";
+  EXPECT_EQ(CopyPlayerFiles(game, user), "");
+  std::ifstream own(user + "Progress.db");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(own), {}), "the player's own");
+  EXPECT_TRUE(fs::exists(user + "Player.ini"));
 }
 
 }  // namespace

@@ -110,15 +110,26 @@ TEST(TextCase, AsciiFoldingLeavesOtherLettersAlone) {
   EXPECT_EQ(ToLowerAscii("Level12 ÄÖ [Z]"), "level12 ÄÖ [z]");
 }
 
-TEST(FixedTextMeasurer, CountsCharactersNotBytes) {
+// The stand-in for real fonts in tests and headless runs: every character is as wide as every
+// other (so widths follow from the text alone), characters are counted and not bytes, and a
+// larger size is larger.
+TEST(FixedTextMeasurer, FixedPitchCountingCharactersNotBytes) {
   FixedTextMeasurer measurer;
-  const TextSize ascii = measurer.MeasureBold("ABC", 20);
-  EXPECT_EQ(ascii.width, 36);
-  EXPECT_EQ(ascii.height, 25);
-  EXPECT_EQ(measurer.MeasureBold("ÄЖ€", 20).width, 36);
-  EXPECT_EQ(measurer.MeasureBold("", 13).width, 0);
-  EXPECT_EQ(measurer.MeasureBold("W", 13).width, 7);
-  EXPECT_EQ(measurer.MeasureBold("W", 13).height, 16);
+  for (int size : {13, 20, 48}) {
+    SCOPED_TRACE(size);
+    const TextSize one = measurer.MeasureBold("W", size);
+    EXPECT_GT(one.width, 0);
+    EXPECT_GE(one.height, size) << "a line is at least as tall as its font";
+    EXPECT_EQ(measurer.MeasureBold("i", size).width, one.width);
+    EXPECT_EQ(measurer.MeasureBold("Miss: 12", size).width, 8 * one.width);
+    // Two, two and three bytes long: one character each.
+    EXPECT_EQ(measurer.MeasureBold("ÄЖ€", size).width, 3 * one.width);
+    EXPECT_EQ(measurer.MeasureBold("ÄЖ€", size).height, one.height);
+    EXPECT_EQ(measurer.MeasureBold("", size).width, 0);
+    EXPECT_LT(one.width, size) << "narrower than its height, as letters are";
+  }
+  EXPECT_LT(measurer.MeasureBold("0:00", 13).width, measurer.MeasureBold("0:00", 48).width);
+  EXPECT_LT(measurer.MeasureBold("0:00", 13).height, measurer.MeasureBold("0:00", 48).height);
 }
 
 }  // namespace

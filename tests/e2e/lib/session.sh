@@ -80,16 +80,64 @@ find_window() {
   return 1
 }
 
+# region_shot X Y WIDTH HEIGHT NAME: keeps what that rectangle of the screen shows now as NAME.
+region_shot() {
+  import -window root -crop "$3x$4+$1+$2" +repage "$work/$5.png" 2>/dev/null
+}
+
+# same_images A B: true when the two pictures are pixel for pixel alike. compare says 0 for
+# alike, 1 for different and 2 when it could not compare at all: that is a failure, never a
+# difference.
+same_images() {
+  local status
+  compare -metric AE "$1" "$2" null: >/dev/null 2>&1
+  status=$?
+  if ((status > 1)); then
+    compare -metric AE "$1" "$2" null:
+    fail "compare could not compare $1 and $2"
+  fi
+  return "$status"
+}
+
+# wait_region_differs X Y WIDTH HEIGHT NAME SECONDS: waits until that rectangle differs from the
+# shot kept as NAME (a figure coming up, a counter that moved), up to SECONDS.
+wait_region_differs() {
+  local name=$5 limit=$6
+  for _ in $(seq $((limit * 5))); do
+    if region_shot "$1" "$2" "$3" "$4" now; then
+      same_images "$work/$name.png" "$work/now.png" || return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
 # wait_for_change X Y WIDTH HEIGHT SECONDS: waits until that rectangle of the screen differs from
 # what it showed when called (a figure coming up at a place, or its tag blinking), up to
 # SECONDS. Scripts crop above the running time so that only the level's figures count.
 wait_for_change() {
-  local geometry="$3x$4+$1+$2" limit=$5
-  import -window root -crop "$geometry" +repage "$work/unchanged.png" 2>/dev/null || return 1
-  for _ in $(seq $((limit * 5))); do
-    sleep 0.2
-    import -window root -crop "$geometry" +repage "$work/now.png" 2>/dev/null || continue
-    [[ $(compare -metric AE "$work/unchanged.png" "$work/now.png" null: 2>&1) != 0 ]] && return 0
+  region_shot "$1" "$2" "$3" "$4" unchanged || return 1
+  wait_region_differs "$1" "$2" "$3" "$4" unchanged "$5"
+}
+
+# wait_focus ID SECONDS: waits until window ID has the keyboard focus, so that the keys a script
+# sends next reach it (a busy machine shows a window before it takes the focus).
+wait_focus() {
+  local id=$1 limit=$2
+  for _ in $(seq $((limit * 10))); do
+    [[ $(xdotool getwindowfocus -f 2>/dev/null) == "$id" ]] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# wait_for_file_line FILE PATTERN SECONDS: waits until a line of FILE (CRs dropped) matches the
+# extended regular expression PATTERN.
+wait_for_file_line() {
+  local file=$1 pattern=$2 limit=$3
+  for _ in $(seq $((limit * 10))); do
+    [[ -f $file ]] && tr -d '\r' <"$file" | grep -qE "$pattern" && return 0
+    sleep 0.1
   done
   return 1
 }
