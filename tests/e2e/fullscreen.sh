@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The game full screen on a 1920 by 1080 screen under Xvfb, without a window manager: F11 makes
 # the game window cover the screen with the level scaled in a black border, Escape shows the
-# pause screen centred over it, and a real key press still shoots; the choice is in Player.ini.
+# pause screen centred over it at twice its size (the largest whole factor of 640 by 480 that
+# fits), a real key press still shoots, and the results come up twice their size too; the
+# choice is in Player.ini.
 # Usage: fullscreen.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb, xdotool or
 # ImageMagick.
 set -u
@@ -47,8 +49,8 @@ import -window root "$work/full.png"
 [[ $(pixel "$work/full.png" 960 300) != "#000000" ]] || fail "the level is not drawn in the middle"
 
 xdotool key Escape
-read -r _ x y < <(find_window 218 211 10) || fail "the pause screen did not show"
-[[ "$x $y" == "851 434" ]] || fail "the pause screen is at $x,$y, not centred"
+read -r _ x y < <(find_window 436 422 10) || fail "the pause screen did not show at twice its size"
+[[ "$x $y" == "742 329" ]] || fail "the pause screen is at $x,$y, not centred"
 xdotool key Escape                                     # the pause screen's way back: CONTINUE
 sleep 1
 # Escape's release went to the pause screen, so the level still holds a key: the first press
@@ -56,8 +58,8 @@ sleep 1
 xdotool key f
 sleep 0.3
 xdotool key f
-read -r _ x y < <(find_window 315 325 25) || fail "the results screen did not show after the shot"
-[[ "$x $y" == "802 377" ]] || fail "the results screen is at $x,$y, not centred"
+read -r _ x y < <(find_window 630 650 25) || fail "the results screen did not show twice its size after the shot"
+[[ "$x $y" == "645 215" ]] || fail "the results screen is at $x,$y, not centred"
 result=$(grep -E '^1=' "$work/Player.ini" | cut -d= -f2)
 IFS=: read -r _ hits _ _ <<<"$result"
 [[ $hits == 1 ]] || fail "the shot did not hit: stored result '$result'"
