@@ -65,3 +65,8 @@ ScreenRect Letterbox::ToSurface(const ScreenRect& world) const {
   out.height = ClampInt(y1 - y0);
   return out;
 }
+
+int WholeWorldFactor(int surfaceWidth, int surfaceHeight, int worldWidth, int worldHeight) {
+  if (worldWidth <= 0 || worldHeight <= 0) return 1;
+  return std::max(1, std::min(surfaceWidth / worldWidth, surfaceHeight / worldHeight));
+}

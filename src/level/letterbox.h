@@ -33,3 +33,7 @@ struct Letterbox {
   // around); empty when nothing of it is inside.
   ScreenRect ToSurface(const ScreenRect& world) const;
 };
+
+// The largest whole n with the world (640n by 480n at the game's size) inside a surface; at
+// least 1. The screens that float over the full-screen game are drawn at this factor.
+int WholeWorldFactor(int surfaceWidth, int surfaceHeight, int worldWidth = 640, int worldHeight = 480);

@@ -11,6 +11,7 @@
 #include "screens/hover_button_widget.h"
 #include "screens/link_label_widget.h"
 #include "screens/qt_fonts.h"
+#include "screens/qt_key_highlight.h"
 
 namespace {
 const char* const kCredits[4] = {QT_TRANSLATE_NOOP("TfmAbout", "Game and levels:"),
@@ -58,6 +59,9 @@ TfmAbout::TfmAbout(AppContext& app, QWidget* parent)
   btnOk_ = MakeHoverButton(this, tr("OK"), {168, 184, 57, 73},
                            {.color = look::kSilver, .highlight = look::kBlack});
   connect(btnOk_, &QAbstractButton::clicked, this, [this] { accept(); });
+  keys_ = new KeyHighlight(this);
+  keys_->AddLink(lbSite_);
+  keys_->AddButton(btnOk_);
 }
 
 void TfmAbout::ShowModal() {
@@ -68,6 +72,15 @@ void TfmAbout::ShowModal() {
 }
 
 void TfmAbout::keyPressEvent(QKeyEvent* event) {
-  // The about screen has no keys of its own; only OK closes it.
+  // Enter and Escape close it as OK does; no other key does anything.
+  switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      btnOk_->click();
+      break;
+    default:
+      break;
+  }
   event->accept();
 }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 struct AppContext;
+class KeyHighlight;
 class LinkLabel;
 class TVtxSpdButton;
 
@@ -14,6 +15,7 @@ class TfmAbout : public QDialog {
   void ShowModal();
   LinkLabel* LbSite() const { return lbSite_; }
   TVtxSpdButton* BtnOk() const { return btnOk_; }
+  const KeyHighlight& Keys() const { return *keys_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -22,4 +24,5 @@ class TfmAbout : public QDialog {
   AppContext& app_;
   LinkLabel* lbSite_ = nullptr;
   TVtxSpdButton* btnOk_ = nullptr;
+  KeyHighlight* keys_ = nullptr;
 };

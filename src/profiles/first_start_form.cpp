@@ -11,6 +11,7 @@
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
+#include "screens/qt_key_highlight.h"
 
 TFirstStart::TFirstStart(AppContext& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), app_(app) {
@@ -31,6 +32,8 @@ TFirstStart::TFirstStart(AppContext& app, QWidget* parent)
   connect(btnEasy_, &QAbstractButton::clicked, this, [this] { Choose("Easy"); });
   connect(btnNormal_, &QAbstractButton::clicked, this, [this] { Choose("Normal"); });
   connect(btnHard_, &QAbstractButton::clicked, this, [this] { Choose("Hard"); });
+  keys_ = new KeyHighlight(this);
+  for (TVtxSpdButton* b : {btnEasy_, btnNormal_, btnHard_}) keys_->AddButton(b);
 }
 
 void TFirstStart::ShowModal() {
@@ -49,6 +52,10 @@ void TFirstStart::Choose(const std::string& difficulty) {
 }
 
 void TFirstStart::keyPressEvent(QKeyEvent* event) {
-  // No keys of its own: Escape must not leave the dialog without a choice.
+  // Enter chooses the lit difficulty. A repeat belongs to an Enter held down since before the
+  // question showed (the menu's START GAME), which must not choose for the player. Escape must
+  // not leave the dialog without a choice.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && !event->isAutoRepeat()) keys_->PressLit();
   event->accept();
 }

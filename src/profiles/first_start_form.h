@@ -4,6 +4,7 @@
 #include <string>
 
 struct AppContext;
+class KeyHighlight;
 class TVtxSpdButton;
 
 class TFirstStart : public QDialog {
@@ -18,6 +19,7 @@ class TFirstStart : public QDialog {
   TVtxSpdButton* BtnEasy() const { return btnEasy_; }
   TVtxSpdButton* BtnNormal() const { return btnNormal_; }
   TVtxSpdButton* BtnHard() const { return btnHard_; }
+  const KeyHighlight& Keys() const { return *keys_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -27,4 +29,5 @@ class TFirstStart : public QDialog {
   TVtxSpdButton* btnEasy_ = nullptr;
   TVtxSpdButton* btnNormal_ = nullptr;
   TVtxSpdButton* btnHard_ = nullptr;
+  KeyHighlight* keys_ = nullptr;
 };

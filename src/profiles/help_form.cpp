@@ -2,6 +2,8 @@
 #include "profiles/help_form.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMoveEvent>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -20,8 +22,32 @@ TfmHelp::TfmHelp(AppContext&, QWidget* parent) : QWidget(parent, Qt::Tool) {
   auto* page = new PictureBox(ScreenPicture(QStringLiteral("help_page.png"), 382, 267), true, this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(page);
-  resize(382, 267);
+  layout->addWidget(page, 1);
+  keysText_ = new QLabel(KeysText(), this);
+  keysText_->setFont(ArialFont(11, false));
+  keysText_->setWordWrap(true);
+  keysText_->setContentsMargins(8, 6, 8, 8);
+  keysText_->setAutoFillBackground(true);
+  QPalette palette = keysText_->palette();
+  palette.setColor(QPalette::Window, look::kBlack);
+  palette.setColor(QPalette::WindowText, look::kWhite);
+  keysText_->setPalette(palette);
+  layout->addWidget(keysText_);
+  resize(382, 267 + keysText_->heightForWidth(382));
+}
+
+QString TfmHelp::KeysText() {
+  return tr("Keys: the arrows or Tab choose a button, Space presses it. Enter goes on, Esc goes back "
+            "or closes. F1 shows this help. In a level type the letters; Esc pauses, F11 switches "
+            "full screen.");
+}
+
+void TfmHelp::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape) {
+    close();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TfmHelp::ShowHelp() {

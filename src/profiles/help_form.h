@@ -3,6 +3,7 @@
 #include <QWidget>
 
 struct AppContext;
+class QLabel;
 
 class TfmHelp : public QWidget {
   Q_OBJECT
@@ -11,11 +12,16 @@ class TfmHelp : public QWidget {
 
   // Shows the window centred, or brings it to the front when it is already open.
   void ShowHelp();
+  // The keys of the menus and of play, shown under the help page.
+  static QString KeysText();
+  QLabel* KeysLabel() const { return keysText_; }
 
  protected:
   void moveEvent(QMoveEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   bool shownBefore_ = false;
   bool snapping_ = false;
+  QLabel* keysText_ = nullptr;
 };

@@ -27,6 +27,7 @@
 #include "screens/hover_button_widget.h"
 #include "screens/link_label_widget.h"
 #include "screens/picture_box_widget.h"
+#include "screens/qt_key_highlight.h"
 #include "screens/qt_fonts.h"
 
 namespace {
@@ -104,6 +105,11 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
   lbHelp_->OnMouseEnter = [this] { SetLinkLook(lbHelp_, look::kYellow, false); };
   lbHelp_->OnMouseLeave = [this] { SetLinkLook(lbHelp_, look::kSilver, false); };
   lbHelp_->OnClick = [this] { lbHelpClick(); };
+
+  keys_ = new KeyHighlight(this);
+  for (TVtxSpdButton* b : {btnStart_, btnProfile_, btnSound_, btnAbout_, btnProgress_, btnExit_}) keys_->AddButton(b);
+  keys_->AddLink(lbSite_);
+  keys_->AddLink(lbHelp_);
 
   setFocusPolicy(Qt::StrongFocus);
   FormCreate();
@@ -216,6 +222,9 @@ void TfmMain::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       btnStart_->click();
+      return;
+    case Qt::Key_F1:
+      lbHelpClick();
       return;
     default:
       event->ignore();

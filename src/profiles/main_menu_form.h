@@ -6,6 +6,7 @@
 #include <string>
 
 struct AppContext;
+class KeyHighlight;
 class LinkLabel;
 class QLabel;
 class TVtxSpdButton;
@@ -51,6 +52,7 @@ class TfmMain : public QWidget {
   TVtxSpdButton* BtnAbout() const { return btnAbout_; }
   TVtxSpdButton* BtnExit() const { return btnExit_; }
   TVtxSpdButton* BtnProgress() const { return btnProgress_; }
+  const KeyHighlight& Keys() const { return *keys_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -73,4 +75,5 @@ class TfmMain : public QWidget {
   TVtxSpdButton* btnAbout_ = nullptr;
   TVtxSpdButton* btnExit_ = nullptr;
   TVtxSpdButton* btnProgress_ = nullptr;
+  KeyHighlight* keys_ = nullptr;
 };

@@ -14,6 +14,7 @@
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
+#include "screens/qt_key_highlight.h"
 
 namespace {
 // Black boxes with silver bold text and a one-pixel flat border.
@@ -151,6 +152,13 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
   for (QWidget* w : {static_cast<QWidget*>(memoPlayer_), static_cast<QWidget*>(memoLevels_),
                      static_cast<QWidget*>(edPlayer_), static_cast<QWidget*>(cbUp_)})
     w->installEventFilter(this);
+  // Tab and Shift+Tab go on from the difficulty box to the buttons and round again; the lists,
+  // the name field and the difficulty box keep their arrows and Space.
+  keys_ = new KeyHighlight(this);
+  for (QWidget* w : {static_cast<QWidget*>(memoPlayer_), static_cast<QWidget*>(memoLevels_),
+                     static_cast<QWidget*>(edPlayer_), static_cast<QWidget*>(cbUp_)})
+    keys_->AddControl(w);
+  for (TVtxSpdButton* b : {btnAdd_, btnDelete_, btnOk_}) keys_->AddButton(b);
 }
 
 TFmPlayer::~TFmPlayer() = default;

@@ -5,6 +5,7 @@
 #include <string>
 
 struct AppContext;
+class KeyHighlight;
 class ProfileDialog;
 class QComboBox;
 class QLabel;
@@ -33,6 +34,7 @@ class TFmPlayer : public QDialog {
   TVtxSpdButton* BtnAdd() const { return btnAdd_; }
   TVtxSpdButton* BtnDelete() const { return btnDelete_; }
   TVtxSpdButton* BtnOk() const { return btnOk_; }
+  const KeyHighlight& Keys() const { return *keys_; }
 
   // Every way of closing passes here, so the difficulty is written once on the way out.
   void done(int result) override;
@@ -60,4 +62,5 @@ class TFmPlayer : public QDialog {
   TVtxSpdButton* btnAdd_ = nullptr;
   TVtxSpdButton* btnDelete_ = nullptr;
   TVtxSpdButton* btnOk_ = nullptr;
+  KeyHighlight* keys_ = nullptr;
 };

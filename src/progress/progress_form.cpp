@@ -14,10 +14,12 @@
 #include "app/shared_state.h"
 #include "platform/keyboard_layout.h"
 #include "profiles/button_sound.h"
+#include "progress/accuracy_scale.h"
 #include "progress/progress_recorder.h"
 #include "progress/taught_keys.h"
 #include "screens/hover_button_widget.h"
 #include "screens/qt_fonts.h"
+#include "screens/qt_key_highlight.h"
 #include "screens/results.h"
 
 namespace {
@@ -102,6 +104,9 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
     PlayButtonSound(app_.shared, app_.services);
     accept();
   });
+  // Left and Right choose the chart's level; the other arrows and Tab move the highlight.
+  keys_ = new KeyHighlight(this, KeyHighlight::Arrows::UpDown);
+  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnOk_}) keys_->AddButton(b);
   setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -136,10 +141,10 @@ QRect TfmProgress::KeyRect(const std::string& key) const {
 }
 
 QColor TfmProgress::AccuracyColor(int percent) {
-  // Accuracy of half or less is plain red; from there the hue runs through yellow to green, where
-  // the differences a learner makes lie.
-  const double t = std::clamp((percent - 50) / 50.0, 0.0, 1.0);
-  return QColor::fromHsv(static_cast<int>(t * 120), 190, 215);
+  // Half or less is the dark end; the scale spreads over 50 to 100, where the differences a
+  // learner makes lie.
+  const Rgb c = AccuracyScaleColour(percent);
+  return QColor(c.r, c.g, c.b);
 }
 
 void TfmProgress::paintEvent(QPaintEvent*) {
@@ -169,7 +174,8 @@ void TfmProgress::paintEvent(QPaintEvent*) {
 
 void TfmProgress::PaintKeyboard(QPainter& p) {
   const QFont keyFont = ArialFont(14);
-  const QFont msFont = ArialFont(9, false);
+  const QFont msFont = ArialFont(8, false);
+  const QFont percentFont = ArialFont(9);
   for (const KeyTile& tile : view_.tiles) {
     const QRect r = KeyRect(tile.key);
     QColor fill = kUntaught;
@@ -177,12 +183,24 @@ void TfmProgress::PaintKeyboard(QPainter& p) {
     p.setPen(QPen(tile.taught ? QColor(20, 12, 6) : QColor(70, 56, 44), 1));
     p.setBrush(fill);
     p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
-    p.setPen(tile.taught ? look::kBlack : kDim);
+    QColor ink = tile.taught ? look::kBlack : kDim;
+    if (tile.taught && tile.rated) {
+      const Rgb text = TextColourOn(AccuracyScaleColour(tile.accuracyPercent));
+      ink = QColor(text.r, text.g, text.b);
+    }
+    p.setPen(ink);
     p.setFont(keyFont);
-    p.drawText(r.adjusted(0, 1, 0, -12), Qt::AlignCenter, Text(tile.key));
+    // A rated key also carries its accuracy as a number, so it reads without its colour.
+    const bool percentShown = tile.taught && tile.rated;
+    p.drawText(r.adjusted(0, 1, 0, percentShown ? -17 : -12), Qt::AlignCenter, Text(tile.key));
+    if (percentShown) {
+      p.setFont(percentFont);
+      p.drawText(QRect(r.left(), r.top() + 13, r.width(), 10), Qt::AlignCenter,
+                 QString::number(tile.accuracyPercent) + QLatin1Char('%'));
+    }
     if (tile.taught && !tile.reactionText.empty()) {
       p.setFont(msFont);
-      p.drawText(r.adjusted(0, 0, 0, -2), Qt::AlignHCenter | Qt::AlignBottom, Text(tile.reactionText));
+      p.drawText(r.adjusted(0, 0, 0, -1), Qt::AlignHCenter | Qt::AlignBottom, Text(tile.reactionText));
     }
   }
   // The legend, under the keys.
@@ -287,9 +305,15 @@ void TfmProgress::PaintChart(QPainter& p) {
   p.setBrush(Qt::NoBrush);
   p.drawPath(line);
   const double radius = points.size() > 120 ? 1.6 : 2.8;
-  p.setPen(Qt::NoPen);
+  // Passed runs are filled dots, failed ones rings: the shape tells them apart without colour.
   for (size_t i = 0; i < points.size(); ++i) {
-    p.setBrush(points[i].passed ? AccuracyColor(100) : AccuracyColor(0));
+    if (points[i].passed) {
+      p.setPen(Qt::NoPen);
+      p.setBrush(AccuracyColor(100));
+    } else {
+      p.setPen(QPen(AccuracyColor(75), 1.2));
+      p.setBrush(kBoard);
+    }
     p.drawEllipse(pointAt(i), radius, radius);
   }
   p.setFont(ArialFont(10, false));

@@ -12,6 +12,7 @@
 #include <vector>
 
 struct AppContext;
+class KeyHighlight;
 class TVtxSpdButton;
 
 class TfmProgress : public QDialog {
@@ -31,6 +32,7 @@ class TfmProgress : public QDialog {
   QRect KeyRect(const std::string& key) const;
   static QColor AccuracyColor(int percent);
   TVtxSpdButton* BtnOk() const { return btnOk_; }
+  const KeyHighlight& Keys() const { return *keys_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -51,4 +53,5 @@ class TfmProgress : public QDialog {
   TVtxSpdButton* btnOk_ = nullptr;
   TVtxSpdButton* btnPrevious_ = nullptr;
   TVtxSpdButton* btnNext_ = nullptr;
+  KeyHighlight* keys_ = nullptr;
 };

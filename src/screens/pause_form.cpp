@@ -14,6 +14,8 @@
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
+#include "screens/qt_key_highlight.h"
+#include "screens/qt_scaled_screen.h"
 
 namespace {
 constexpr int kPauseHowlMs = 60000;
@@ -41,17 +43,21 @@ TFmPause::TFmPause(AppContext& app, QWidget* parent)
   connect(btnMainMenu_, &QAbstractButton::clicked, this, [this] { MainMenuClick(); });
 
   timer1_ = app_.services.timers.CreateTimer(kPauseHowlMs, [this] { Timer1Timer(); });
+  keys_ = new KeyHighlight(this);
+  for (TVtxSpdButton* b : {btnRestart_, btnContinue_, btnMainMenu_}) keys_->AddButton(b);
+  scaled_ = new ScaledScreen(this);
   setFocusPolicy(Qt::StrongFocus);
 }
 
 TFmPause::~TFmPause() = default;
 
 void TFmPause::ShowPause() {
-  CentreOnScreen(this);
+  PlaceFloatingScreen(app_, *scaled_, false);
   show();
   raise();
   activateWindow();
   setFocus();
+  scaled_->Activate();
 }
 
 void TFmPause::showEvent(QShowEvent* event) {

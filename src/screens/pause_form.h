@@ -4,6 +4,8 @@
 #include <memory>
 
 struct AppContext;
+class KeyHighlight;
+class ScaledScreen;
 class PictureBox;
 class QLabel;
 class Timer;
@@ -28,6 +30,8 @@ class TFmPause : public QWidget {
   PictureBox* Picture() const { return picture_; }
   QLabel* Title() const { return title_; }
   const Timer& Timer1() const { return *timer1_; }
+  const KeyHighlight& Keys() const { return *keys_; }
+  const ScaledScreen& Scaled() const { return *scaled_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -45,4 +49,6 @@ class TFmPause : public QWidget {
   TVtxSpdButton* btnRestart_ = nullptr;
   TVtxSpdButton* btnContinue_ = nullptr;
   TVtxSpdButton* btnMainMenu_ = nullptr;
+  KeyHighlight* keys_ = nullptr;
+  ScaledScreen* scaled_ = nullptr;
 };

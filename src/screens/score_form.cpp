@@ -17,6 +17,8 @@
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
+#include "screens/qt_key_highlight.h"
+#include "screens/qt_scaled_screen.h"
 #include "screens/results.h"
 
 namespace {
@@ -97,6 +99,9 @@ TFmScore::TFmScore(AppContext& app, QWidget* parent)
   connect(btnContinue_, &QAbstractButton::clicked, this, [this] { ContinueClick(); });
   connect(btnTryAgain_, &QAbstractButton::clicked, this, [this] { TryAgainClick(); });
   connect(btnMainMenu_, &QAbstractButton::clicked, this, [this] { MainMenuClick(); });
+  keys_ = new KeyHighlight(this);
+  for (TVtxSpdButton* b : {btnContinue_, btnTryAgain_, btnMainMenu_}) keys_->AddButton(b);
+  scaled_ = new ScaledScreen(this);
   setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -104,7 +109,7 @@ TFmScore::~TFmScore() = default;
 
 void TFmScore::ShowModal() {
   FormShow();
-  CentreOnScreen(this);
+  PlaceFloatingScreen(app_, *scaled_, true);
   closing_ = false;
   exec();
 }

@@ -4,6 +4,8 @@
 #include <memory>
 
 struct AppContext;
+class KeyHighlight;
+class ScaledScreen;
 class QLabel;
 class QTableWidget;
 class Results;
@@ -33,6 +35,8 @@ class TFmScore : public QDialog {
   QLabel* LbLevel() const { return lbLevel_; }
   QLabel* Label2() const { return label2_; }
   QLabel* LbNeeded() const { return lbNeeded_; }
+  const KeyHighlight& Keys() const { return *keys_; }
+  const ScaledScreen& Scaled() const { return *scaled_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -53,4 +57,6 @@ class TFmScore : public QDialog {
   TVtxSpdButton* btnContinue_ = nullptr;
   TVtxSpdButton* btnTryAgain_ = nullptr;
   TVtxSpdButton* btnMainMenu_ = nullptr;
+  KeyHighlight* keys_ = nullptr;
+  ScaledScreen* scaled_ = nullptr;
 };

@@ -7,6 +7,8 @@
 #include "screens/hover_button_widget.h"
 #include "screens/picture_box_widget.h"
 #include "screens/qt_fonts.h"
+#include "screens/qt_key_highlight.h"
+#include "screens/qt_scaled_screen.h"
 
 TFmTheEnd::TFmTheEnd(AppContext& app, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app) {
@@ -18,11 +20,15 @@ TFmTheEnd::TFmTheEnd(AppContext& app, QWidget* parent)
   closeArea_ = MakeHoverButton(this, QString(), {8, 304, 385, 89},
                                {.fontPx = 21, .color = look::kRed, .highlight = look::kBlack});
   connect(closeArea_, &QAbstractButton::clicked, this, [this] { CloseAreaClick(); });
+  // Enter and Escape stay without meaning; the close area is reached like any button.
+  keys_ = new KeyHighlight(this);
+  keys_->AddButton(closeArea_);
+  scaled_ = new ScaledScreen(this);
 }
 
 void TFmTheEnd::ShowModal() {
   closing_ = false;
-  CentreOnScreen(this);
+  PlaceFloatingScreen(app_, *scaled_, true);
   exec();
 }
 

@@ -3,6 +3,8 @@
 #include <QDialog>
 
 struct AppContext;
+class KeyHighlight;
+class ScaledScreen;
 class PictureBox;
 class TVtxSpdButton;
 
@@ -28,4 +30,6 @@ class TFmTheEnd : public QDialog {
   PictureBox* picture_ = nullptr;
   TVtxSpdButton* closeArea_ = nullptr;
   bool closing_ = false;
+  KeyHighlight* keys_ = nullptr;
+  ScaledScreen* scaled_ = nullptr;
 };

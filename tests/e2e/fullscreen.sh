@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The game full screen on a 1920 by 1080 screen under Xvfb, without a window manager: F11 makes
 # the game window cover the screen with the level scaled in a black border, Escape shows the
-# pause screen centred over it, and a real key press still shoots; the choice is in Player.ini.
+# pause screen centred over it at twice its size (the largest whole factor of 640 by 480 that
+# fits), a real key press still shoots, and the results come up twice their size too; the
+# choice is in Player.ini.
 # Usage: fullscreen.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb, xdotool or
 # ImageMagick.
 set -u
@@ -47,8 +49,8 @@ import -window root "$work/full.png"
 [[ $(pixel "$work/full.png" 960 300) != "#000000" ]] || fail "the level is not drawn in the middle"
 
 xdotool key Escape
-read -r pause x y < <(find_window 218 211 20) || fail "the pause screen did not show"
-[[ "$x $y" == "851 434" ]] || fail "the pause screen is at $x,$y, not centred"
+read -r pause x y < <(find_window 436 422 20) || fail "the pause screen did not show at twice its size"
+[[ "$x $y" == "742 329" ]] || fail "the pause screen is at $x,$y, not centred"
 wait_focus "$pause" 20 || fail "the pause screen did not take the keyboard"
 xdotool key Escape                                     # the pause screen's way back: CONTINUE
 wait_focus "$game" 20 || fail "the game screen did not take the keyboard back"

@@ -52,7 +52,8 @@ struct ProgressWorld : ScreenWorld {
 QColor PixelInside(TfmProgress& screen, const std::string& key) {
   const QRect r = screen.KeyRect(key);
   EXPECT_FALSE(r.isEmpty()) << key;
-  return screen.grab().toImage().pixelColor(r.left() + 4, r.center().y());
+  // Two pixels in: clear of the rounded corners and of the centred texts.
+  return screen.grab().toImage().pixelColor(r.left() + 2, r.center().y());
 }
 
 TEST(ProgressScreen, ColoursTheTaughtKeysByAccuracyAndListsTheWeakOnes) {
@@ -239,6 +240,41 @@ TEST(ProgressScreen, TheMenusProgressButtonSitsBetweenAboutAndExitAndOpensIt) {
   EXPECT_TRUE(shown);
   EXPECT_FALSE(screen.isVisible());
   EXPECT_TRUE(world.PlayedButtonClick());
+}
+
+// A rated key carries its accuracy as a number too, in the ink that reads on its colour: the
+// percent row of the tile holds that ink; an unrated key has no such row.
+TEST(ProgressScreen, RatedKeysShowTheirAccuracyInReadableInk) {
+  ProgressWorld world;
+  world.Seed();
+  TfmProgress screen(world.app);
+  screen.FormShow();
+  screen.show();
+  const QImage shot = screen.grab().toImage();
+  const auto inkInPercentRow = [&](const std::string& key, const QColor& ink) {
+    const QRect r = screen.KeyRect(key);
+    int count = 0;
+    for (int y = r.top() + 17; y <= r.top() + 20; ++y)
+      for (int x = r.left() + 3; x < r.right() - 2; ++x)
+        if (shot.pixelColor(x, y) == ink) ++count;
+    return count;
+  };
+  struct Case {
+    const char* key;
+    QColor ink;
+    bool shown;
+  };
+  const Case cases[] = {
+      {"f", QColor(0, 0, 0), true},        // 100%: light tile, black figures
+      {"k", QColor(0, 0, 0), false},       // too few tries: no figure
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    if (c.shown)
+      EXPECT_GE(inkInPercentRow(c.key, c.ink), 4);
+    else
+      EXPECT_EQ(inkInPercentRow(c.key, c.ink), 0);
+  }
 }
 
 }  // namespace

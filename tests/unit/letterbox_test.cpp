@@ -122,3 +122,20 @@ TEST(Letterbox, RectanglesAndPointsNearTheIntegerLimitsStayDefined) {
 }
 
 }  // namespace
+
+namespace {
+TEST(WholeWorldFactor, LargestWholeScaleThatFitsAndNeverBelowOne) {
+  struct Case {
+    int width, height, factor;
+  };
+  const Case cases[] = {
+      {1920, 1080, 2}, {3840, 2160, 4}, {1280, 960, 2}, {1279, 960, 1}, {1280, 959, 1}, {2560, 1440, 3},
+      {640, 480, 1},   {639, 479, 1},   {0, 0, 1},      {-5, 100, 1},   {2147483647, 2147483647, 3355443},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(WholeWorldFactor(c.width, c.height), c.factor) << c.width << "x" << c.height;
+  // Another world size scales by its own measure.
+  EXPECT_EQ(WholeWorldFactor(1000, 1000, 300, 200), 3);
+  EXPECT_EQ(WholeWorldFactor(1000, 1000, 0, 200), 1);
+}
+}  // namespace

@@ -1,0 +1,139 @@
+// The screens that float over the game in full screen on a 1920 by 1080 screen: the pause screen
+// is drawn twice its size, pixel for pixel, centred, with clicks and keys reaching it; the modal
+// results screen keeps its own size. Run by the screens_full_hd test, which gives the offscreen
+// platform that screen; elsewhere these tests skip.
+#include <gtest/gtest.h>
+
+#include <QGraphicsView>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include "level/game_form.h"
+#include "screen_fixture.h"
+#include "screens/hover_button_widget.h"
+#include "screens/pause_form.h"
+#include "screens/qt_key_highlight.h"
+#include "screens/qt_scaled_screen.h"
+#include "screens/score_form.h"
+
+namespace {
+
+bool FullHd() { return QGuiApplication::primaryScreen()->geometry() == QRect(0, 0, 1920, 1080); }
+
+struct FloatWorld : ScreenWorld {
+  explicit FloatWorld(bool fullScreen) : ScreenWorld("[Anna]\nlevels=4\ncurlevel=4\n[curplayer]\nname=Anna\n") {
+    OpenStore();
+    game = std::make_unique<TfmGame>(app, host);
+    app.screens.fmGame = game.get();
+    game->SetFullScreen(fullScreen);
+    game->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(game.get()));
+  }
+  ~FloatWorld() { game->hide(); }
+  std::unique_ptr<TfmGame> game;
+};
+
+QGraphicsView* ViewOf(QWidget* host) { return host ? host->findChild<QGraphicsView*>() : nullptr; }
+
+// A click where a form's point lies in the enlarged window.
+void ClickScaled(QWidget* host, QWidget* form, QWidget* target, int factor) {
+  const QPoint onForm = target->mapTo(form, target->rect().center());
+  QTest::mouseClick(ViewOf(host)->viewport(), Qt::LeftButton, {}, onForm * factor);
+}
+
+// Every 2 by 2 block of the enlarged picture repeats one pixel of the form's own drawing at
+// the given points (inside pictures: text and one-pixel lines are drawn anew at the larger size).
+void ExpectPixelsRepeated(QWidget* host, QWidget* form, std::initializer_list<QPoint> points) {
+  const QImage big = host->grab().toImage();
+  const QImage small = form->grab().toImage();
+  for (const QPoint& p : points) {
+    const QRgb want = small.pixel(p);
+    for (const QPoint& d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)})
+      EXPECT_EQ(big.pixel(p * 2 + d), want) << p.x() << "," << p.y();
+  }
+}
+
+TEST(FullHdFloatingScreens, WholeFactorOfTheScreen) {
+  if (!FullHd()) GTEST_SKIP() << "needs the 1920 by 1080 offscreen screen";
+  FloatWorld full(true);
+  EXPECT_EQ(FloatingScreenFactor(full.app, nullptr), 2);
+  full.game->SetFullScreen(false);
+  EXPECT_EQ(FloatingScreenFactor(full.app, nullptr), 1);
+}
+
+TEST(FullHdFloatingScreens, PauseIsTwiceItsSizeCentredAndTakesClicksAndKeys) {
+  if (!FullHd()) GTEST_SKIP() << "needs the 1920 by 1080 offscreen screen";
+  struct Case {
+    const char* name;
+    bool byKeys;
+  };
+  for (const Case& c : {Case{"click", false}, Case{"keys", true}}) {
+    SCOPED_TRACE(c.name);
+    FloatWorld world(true);
+    TFmPause pause(world.app);
+    world.app.screens.FmPause = &pause;
+    world.host.pauseShowing = true;
+    pause.ShowPause();
+    QWidget* host = pause.Scaled().Host();
+    ASSERT_NE(host, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(host));
+    EXPECT_TRUE(pause.isVisible());
+    EXPECT_EQ(host->geometry(), QRect(742, 329, 436, 422));
+    ExpectPixelsRepeated(host, &pause, {{30, 100}, {180, 60}, {108, 120}});
+    if (c.byKeys) {
+      // Up from nothing lights the last button, MAIN MENU.
+      QTest::keyClick(host->windowHandle(), Qt::Key_Up);
+      EXPECT_EQ(pause.Keys().Lit(), pause.BtnMainMenu());
+      QTest::keyClick(host->windowHandle(), Qt::Key_Space);
+    } else {
+      ClickScaled(host, &pause, pause.BtnMainMenu(), 2);
+    }
+    EXPECT_TRUE(world.host.mainMenuShowing);
+    pause.hide();
+    EXPECT_FALSE(host->isVisible());
+  }
+}
+
+// The modal results screen is not yet enlarged: in full screen it shows at its own size, as its
+// own window, and its buttons work.
+TEST(FullHdFloatingScreens, ResultsKeepTheirOwnSizeAndTakeClicks) {
+  if (!FullHd()) GTEST_SKIP() << "needs the 1920 by 1080 offscreen screen";
+  FloatWorld world(true);
+  world.level->StartLevel("Level4");  // no level files here: only the name is kept
+  world.messages.shown.clear();
+  LevelCounters& counters = world.level->MutableCounters();
+  counters.MyScore = 1000;
+  counters.AllScore = 5000;
+  TFmScore score(world.app);
+  bool ran = false;
+  WhenModal([&] {
+    ran = true;
+    EXPECT_EQ(score.Scaled().Host(), nullptr);
+    EXPECT_EQ(score.size(), QSize(315, 325));
+    EXPECT_TRUE(score.isVisible());
+    QTest::mouseClick(score.BtnTryAgain(), Qt::LeftButton);
+    if (score.isVisible()) {
+      ADD_FAILURE() << "the click did not reach TRY AGAIN";
+      score.MainMenuClick();
+    }
+  });
+  score.ShowModal();
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(score.result(), QDialog::Rejected);
+  EXPECT_FALSE(world.shared.returnToMenu);
+  EXPECT_EQ(score.Scaled().Host(), nullptr);
+  // The form is its own window again afterwards: over the windowed game it shows as before.
+  world.game->SetFullScreen(false);
+  WhenModal([&] {
+    EXPECT_EQ(score.Scaled().Host(), nullptr);
+    EXPECT_EQ(score.size(), QSize(315, 325));
+    EXPECT_TRUE(score.isWindow());
+    EXPECT_NE(score.windowHandle(), nullptr);
+    QTest::keyClick(score.windowHandle(), Qt::Key_Escape);
+  });
+  score.ShowModal();
+  EXPECT_TRUE(world.shared.returnToMenu);
+}
+
+}  // namespace

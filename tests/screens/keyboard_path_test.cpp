@@ -1,0 +1,365 @@
+// Every screen by the keyboard alone: the shared highlight moved by arrows and Tab, Space
+// pressing it, and each screen's own Enter and Escape. No test here sends a mouse event except
+// where the pointer's share of the highlight is the point.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+
+#include "profiles/about_form.h"
+#include "profiles/first_start_form.h"
+#include "profiles/help_form.h"
+#include "profiles/main_menu_form.h"
+#include "profiles/player_form.h"
+#include "progress/progress_form.h"
+#include "screen_fixture.h"
+#include "screens/hover_button_widget.h"
+#include "screens/link_label_widget.h"
+#include "screens/pause_form.h"
+#include "screens/qt_key_highlight.h"
+#include "screens/score_form.h"
+#include "screens/the_end_form.h"
+
+namespace {
+
+void Press(QWidget* screen, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  QTest::keyClick(screen->windowHandle(), key, mods);
+}
+
+void Presses(QWidget* screen, std::initializer_list<Qt::Key> keys) {
+  for (Qt::Key key : keys) Press(screen, key);
+}
+
+// A lit hover button shows its highlight colour; an unlit one its own caption colour.
+bool LooksLit(const TVtxSpdButton* button) { return button->FontColor() == button->HighLightClr; }
+
+struct KeyWorld : ScreenWorld {
+  explicit KeyWorld(const std::string& ini) : ScreenWorld(ini) {
+    firstStart = std::make_unique<TFirstStart>(app);
+    app.screens.FirstStart = firstStart.get();
+    help = std::make_unique<TfmHelp>(app);
+    app.screens.fmHelp = help.get();
+    about = std::make_unique<TfmAbout>(app);
+    app.screens.fmAbout = about.get();
+    progress = std::make_unique<TfmProgress>(app);
+    app.screens.fmProgress = progress.get();
+    menu = std::make_unique<TfmMain>(app);
+    app.screens.fmMain = menu.get();
+    dialog = std::make_unique<TFmPlayer>(app);
+    app.screens.FmPlayer = dialog.get();
+    menu->ShowMenu();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
+  }
+  ~KeyWorld() {
+    dialog.reset();
+    menu.reset();
+  }
+  // Presses keys on the menu; steps run inside the modal screen the last key opens.
+  void OpenByKeys(std::initializer_list<Qt::Key> keys, std::function<void()> steps) {
+    // Each key press runs the event loop: the steps wait for the last one.
+    for (auto key = keys.begin(); key + 1 < keys.end(); ++key) Press(menu.get(), *key);
+    bool ran = false;
+    WhenModal([&] {
+      ran = true;
+      steps();
+    });
+    Press(menu.get(), *(keys.end() - 1));
+    EXPECT_TRUE(ran);
+  }
+
+  std::unique_ptr<TFirstStart> firstStart;
+  std::unique_ptr<TfmHelp> help;
+  std::unique_ptr<TfmAbout> about;
+  std::unique_ptr<TfmProgress> progress;
+  std::unique_ptr<TfmMain> menu;
+  std::unique_ptr<TFmPlayer> dialog;
+};
+
+const std::string kAnna = "[Anna]\nlevels=3\ncurlevel=3\nup=easy\nfirststart=1\n[curplayer]\nname=Anna\n";
+
+TEST(KeyboardPath, MenuHighlightMovesOverEveryButtonAndLinkAndWraps) {
+  KeyWorld world(kAnna);
+  TfmMain& m = *world.menu;
+  const QWidget* order[] = {m.BtnStartGame(), m.BtnChangeProfile(), m.BtnSound(), m.BtnAbout(),
+                            m.BtnProgress(),  m.BtnExit(),          m.LbSite(),   m.LbHelp()};
+  struct Case {
+    const char* name;
+    std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+    int lit;  // index into order
+  };
+  const Case cases[] = {
+      {"first Down lights the first button", {{Qt::Key_Down, {}}}, 0},
+      {"first Tab too", {{Qt::Key_Tab, {}}}, 0},
+      {"first Right too", {{Qt::Key_Right, {}}}, 0},
+      {"first Up lights the last stop", {{Qt::Key_Up, {}}}, 7},
+      {"Shift+Tab goes back", {{Qt::Key_Tab, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Backtab, Qt::ShiftModifier}}, 0},
+      {"arrows and Tab mix", {{Qt::Key_Down, {}}, {Qt::Key_Tab, {}}, {Qt::Key_Right, {}}, {Qt::Key_Down, {}}}, 3},
+      {"past the last wraps to the first", {{Qt::Key_Up, {}}, {Qt::Key_Down, {}}}, 0},
+      {"the links are visited", {{Qt::Key_Up, {}}, {Qt::Key_Left, {}}}, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    world.menu->hide();
+    world.menu->ShowMenu();
+    EXPECT_EQ(m.Keys().Lit(), nullptr);
+    for (const auto& [key, mods] : c.keys) Press(world.menu.get(), key, mods);
+    EXPECT_EQ(m.Keys().Lit(), order[c.lit]);
+    // Exactly the lit button wears the hover look.
+    for (int i = 0; i < 6; ++i)
+      EXPECT_EQ(LooksLit(static_cast<const TVtxSpdButton*>(order[i])), i == c.lit) << i;
+  }
+  // The site link lit by the keys takes its hover colour, and Space opens the manual.
+  world.menu->hide();
+  world.menu->ShowMenu();
+  Presses(world.menu.get(), {Qt::Key_Up, Qt::Key_Up});
+  EXPECT_EQ(m.LbSite()->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+  Press(world.menu.get(), Qt::Key_Space);
+  ASSERT_EQ(world.shell.opened.size(), 1u);
+  EXPECT_NE(world.shell.opened[0].find("docs/index.html"), std::string::npos);
+  Press(world.menu.get(), Qt::Key_Down);
+  EXPECT_EQ(m.LbSite()->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+}
+
+TEST(KeyboardPath, MenuSpacePressesTheLitButtonWhileEnterAndEscapeKeepTheirMeaning) {
+  KeyWorld world(kAnna);
+  // SOUND is the third stop.
+  Presses(world.menu.get(), {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space});
+  EXPECT_FALSE(world.shared.soundOn);
+  EXPECT_EQ(world.menu->BtnSound()->text(), "SOUND OFF");
+  // A held Space presses once.
+  QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+  QCoreApplication::sendEvent(world.menu.get(), &repeat);
+  EXPECT_FALSE(world.shared.soundOn);
+  // F1 opens Help; Escape closes it.
+  Press(world.menu.get(), Qt::Key_F1);
+  ASSERT_TRUE(world.help->isVisible());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(world.help.get()));
+  Press(world.help.get(), Qt::Key_Escape);
+  EXPECT_FALSE(world.help->isVisible());
+  EXPECT_TRUE(world.menu->isVisible());
+  // "?" reached by Shift+Tab from nothing shows Help too.
+  world.menu->hide();
+  world.menu->ShowMenu();
+  Press(world.menu.get(), Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(world.menu->Keys().Lit(), world.menu->LbHelp());
+  Press(world.menu.get(), Qt::Key_Space);
+  EXPECT_TRUE(world.help->isVisible());
+  world.help->close();
+  // Enter is START GAME whatever is lit (EXIT here).
+  world.menu->hide();
+  world.menu->ShowMenu();
+  Press(world.menu.get(), Qt::Key_Up);
+  Press(world.menu.get(), Qt::Key_Up);
+  Press(world.menu.get(), Qt::Key_Up);
+  EXPECT_EQ(world.menu->Keys().Lit(), world.menu->BtnExit());
+  Press(world.menu.get(), Qt::Key_Return);
+  EXPECT_EQ(world.level->CurrentLevelName(), "Level3");
+  EXPECT_FALSE(world.menu->isVisible());
+  // Escape is EXIT whatever is lit (START GAME here).
+  world.menu->ShowMenu();
+  Press(world.menu.get(), Qt::Key_Down);
+  Press(world.menu.get(), Qt::Key_Escape);
+  EXPECT_FALSE(world.menu->isVisible());
+  EXPECT_TRUE(world.level->CurrentLevelName() == "Level3");
+}
+
+TEST(KeyboardPath, ThePointerAndTheKeysShareOneHighlight) {
+  KeyWorld world(kAnna);
+  TfmMain& m = *world.menu;
+  QTest::mouseMove(m.BtnAbout(), QPoint(5, 5));
+  ASSERT_TRUE(LooksLit(m.BtnAbout()));
+  EXPECT_EQ(m.Keys().Lit(), m.BtnAbout());
+  // The keys go on from where the pointer is, and the pointer's button goes dark.
+  Press(world.menu.get(), Qt::Key_Down);
+  EXPECT_EQ(m.Keys().Lit(), m.BtnProgress());
+  EXPECT_TRUE(LooksLit(m.BtnProgress()));
+  EXPECT_FALSE(LooksLit(m.BtnAbout()));
+  // The pointer entering another button takes the highlight from the keys.
+  QTest::mouseMove(m.BtnStartGame(), QPoint(5, 5));
+  EXPECT_EQ(m.Keys().Lit(), m.BtnStartGame());
+  EXPECT_FALSE(LooksLit(m.BtnProgress()));
+  EXPECT_TRUE(LooksLit(m.BtnStartGame()));
+}
+
+TEST(KeyboardPath, AboutOpensFromTheMenuAndClosesWithEnterEscapeOrSpaceOnOk) {
+  KeyWorld world(kAnna);
+  struct Case {
+    const char* name;
+    std::vector<Qt::Key> keys;
+    bool opensManual;
+  };
+  const Case cases[] = {
+      {"Escape", {Qt::Key_Escape}, false},
+      {"Enter", {Qt::Key_Return}, false},
+      {"Space on OK", {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, false},
+      {"Space on the site link, then Escape", {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Escape}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    world.shell.opened.clear();
+    world.menu->hide();
+    world.menu->ShowMenu();
+    bool wasOpen = false;
+    world.OpenByKeys({Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}, [&] {
+      wasOpen = world.about->isVisible();
+      EXPECT_EQ(world.about->Keys().Lit(), nullptr);
+      // Other keys do nothing.
+      Press(world.about.get(), Qt::Key_A);
+      EXPECT_TRUE(world.about->isVisible());
+      for (Qt::Key key : c.keys) Press(world.about.get(), key);
+      if (world.about->isVisible()) {
+        ADD_FAILURE() << "still open";
+        world.about->reject();
+      }
+    });
+    EXPECT_TRUE(wasOpen);
+    EXPECT_EQ(world.shell.opened.size(), c.opensManual ? 1u : 0u);
+    EXPECT_TRUE(world.menu->isVisible());
+  }
+}
+
+TEST(KeyboardPath, ProgressKeepsLeftAndRightForTheChartAndTabReachesOk) {
+  KeyWorld world(kAnna);
+  world.OpenByKeys({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space}, [&] {
+    TfmProgress& p = *world.progress;
+    ASSERT_TRUE(p.isVisible());
+    EXPECT_EQ(p.View().levelFilter, 0);
+    Press(&p, Qt::Key_Right);
+    EXPECT_EQ(p.View().levelFilter, 1);
+    EXPECT_EQ(p.Keys().Lit(), nullptr);
+    Press(&p, Qt::Key_Tab);  // "<"
+    Press(&p, Qt::Key_Space);
+    EXPECT_EQ(p.View().levelFilter, 0);
+    Press(&p, Qt::Key_Down);  // ">"
+    Press(&p, Qt::Key_Left);  // still the chart's
+    EXPECT_EQ(p.View().levelFilter, 16);
+    Press(&p, Qt::Key_Tab);
+    EXPECT_EQ(p.Keys().Lit(), p.BtnOk());
+    Press(&p, Qt::Key_Space);
+    EXPECT_FALSE(p.isVisible());
+  });
+}
+
+TEST(KeyboardPath, FirstRunChoosesHardWithTheArrowsAndIgnoresAHeldEnterAndEscape) {
+  KeyWorld world("[Anna]\nlevels=2\ncurlevel=2\nup=easy\n[curplayer]\nname=Anna\n");
+  world.OpenByKeys({Qt::Key_Return}, [&] {
+    TFirstStart& f = *world.firstStart;
+    ASSERT_TRUE(f.isVisible());
+    EXPECT_EQ(f.Keys().Lit(), nullptr);
+    // The menu's Enter still held: its repeats choose nothing, whatever is lit.
+    Press(&f, Qt::Key_Right);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QCoreApplication::sendEvent(&f, &repeat);
+    Press(&f, Qt::Key_Escape);
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(world.Read("Anna", "up"), "easy");
+    Press(&f, Qt::Key_Right);
+    Press(&f, Qt::Key_Right);
+    EXPECT_EQ(f.Keys().Lit(), f.BtnHard());
+    EXPECT_TRUE(LooksLit(f.BtnHard()));
+    Press(&f, Qt::Key_Return);
+    EXPECT_FALSE(f.isVisible());
+  });
+  EXPECT_EQ(world.Read("Anna", "up"), "Hard");
+  EXPECT_EQ(world.level->CurrentLevelName(), "Level2");
+}
+
+TEST(KeyboardPath, FirstRunEnterWithNothingLitChoosesNothing) {
+  KeyWorld world("[Anna]\nlevels=2\ncurlevel=2\nup=easy\n[curplayer]\nname=Anna\n");
+  world.OpenByKeys({Qt::Key_Return}, [&] {
+    TFirstStart& f = *world.firstStart;
+    Press(&f, Qt::Key_Return);
+    EXPECT_TRUE(f.isVisible());
+    // Space on a choice chooses as well: Tab from nothing lights EASY.
+    Press(&f, Qt::Key_Tab);
+    Press(&f, Qt::Key_Space);
+    EXPECT_FALSE(f.isVisible());
+  });
+  EXPECT_EQ(world.Read("Anna", "up"), "Easy");
+}
+
+struct LevelWorld : ScreenWorld {
+  explicit LevelWorld(bool started) : ScreenWorld("[Anna]\nlevels=4\ncurlevel=4\n[curplayer]\nname=Anna\n") {
+    OpenStore();
+    if (started) level->StartLevel("Level4");  // no level files here: only the name is kept
+    messages.shown.clear();
+  }
+};
+
+TEST(KeyboardPath, PauseButtonsByKeys) {
+  struct Case {
+    std::vector<Qt::Key> keys;
+    bool continued, toMenu;
+  };
+  const Case cases[] = {
+      {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Space}, true, false},  // RESTART, CONTINUE
+      {{Qt::Key_Up, Qt::Key_Space}, false, true},                  // MAIN MENU
+      {{Qt::Key_Tab, Qt::Key_Left, Qt::Key_Return}, true, false},  // Enter stays CONTINUE
+  };
+  for (const Case& c : cases) {
+    LevelWorld world(false);
+    TFmPause pause(world.app);
+    world.app.screens.FmPause = &pause;
+    world.host.pauseShowing = true;
+    pause.ShowPause();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pause));
+    EXPECT_EQ(pause.Keys().Lit(), nullptr);
+    for (Qt::Key key : c.keys) Press(&pause, key);
+    EXPECT_EQ(!world.host.pauseShowing, c.continued || c.toMenu);
+    EXPECT_EQ(world.host.mainMenuShowing, c.toMenu);
+  }
+}
+
+TEST(KeyboardPath, ResultsButtonsByKeysSkipTheDisabledContinue) {
+  LevelWorld world(true);
+  TFmScore score(world.app);
+  world.app.screens.FmScore = &score;
+  LevelCounters& counters = world.level->MutableCounters();
+  counters.MyScore = 1000;
+  counters.AllScore = 5000;  // a fail: CONTINUE is disabled
+  bool ran = false;
+  WhenModal([&] {
+    ran = true;
+    EXPECT_FALSE(score.BtnContinue()->isEnabled());
+    Press(&score, Qt::Key_Down);
+    EXPECT_EQ(score.Keys().Lit(), score.BtnTryAgain());
+    Press(&score, Qt::Key_Down);
+    EXPECT_EQ(score.Keys().Lit(), score.BtnMainMenu());
+    Press(&score, Qt::Key_Down);
+    EXPECT_EQ(score.Keys().Lit(), score.BtnTryAgain());
+    Press(&score, Qt::Key_Up);
+    Press(&score, Qt::Key_Space);
+    if (score.isVisible()) {
+      ADD_FAILURE() << "still open";
+      score.MainMenuClick();
+    }
+  });
+  score.ShowModal();
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(world.shared.returnToMenu);
+}
+
+TEST(KeyboardPath, EndScreenClosesOnlyThroughItsLitCloseArea) {
+  ScreenWorld world;
+  TFmTheEnd end(world.app);
+  bool ran = false;
+  WhenModal([&] {
+    ran = true;
+    Presses(&end, {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space});
+    EXPECT_TRUE(end.isVisible());
+    Press(&end, Qt::Key_Tab);
+    Press(&end, Qt::Key_Space);
+    if (end.isVisible()) {
+      ADD_FAILURE() << "still open";
+      end.CloseArea()->click();
+    }
+  });
+  end.ShowModal();
+  EXPECT_TRUE(ran);
+}
+
+}  // namespace
