@@ -64,6 +64,14 @@ void TVtxSpdButton::leaveEvent(QEvent* event) {
   MouseLeft();
 }
 
+void TVtxSpdButton::hideEvent(QHideEvent* event) {
+  QAbstractButton::hideEvent(event);
+  // A screen closed by a key while the pointer was over the button sends no leave; its next
+  // showing must not start with the caption still highlighted. If the pointer is over the button
+  // then, the window system reports the entry anew.
+  if (pointerOver_) MouseLeft();
+}
+
 QSize TVtxSpdButton::sizeHint() const {
   const QSize textSize =
       fontMetrics().size(Qt::TextSingleLine, text().isEmpty() ? QStringLiteral(" ") : text());

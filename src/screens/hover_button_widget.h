@@ -40,6 +40,7 @@ class TVtxSpdButton : public QAbstractButton {
   void paintEvent(QPaintEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   QColor fontColor_{0, 0, 0};

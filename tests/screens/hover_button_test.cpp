@@ -138,3 +138,32 @@ TEST(HoverButton, FlatFrameShowsOnlyWhileThePointerIsOver) {
 }
 
 }  // namespace
+
+namespace {
+
+// A screen closed by a key while the pointer rests on one of its buttons gets no leave event; shown
+// anew, it must not start with that button still lit.
+TEST(HoverButton, AScreenShownAnewStartsUnlit) {
+  QWidget screen;
+  screen.resize(200, 100);
+  auto* button = new TVtxSpdButton(&screen);
+  button->setText("TRY AGAIN");
+  button->setGeometry(10, 10, 120, 30);
+  button->EnableHighLight = true;
+  button->HighLightClr = kGray;
+  button->SetFontColor(kWhite);
+  button->OldColor = kBlack;
+  screen.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+  button->MouseEntered();
+  ASSERT_EQ(button->FontColor(), kGray);
+  ASSERT_TRUE(button->PointerOver());
+
+  screen.hide();  // closed by a key: no leave reaches the button
+  screen.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+  EXPECT_FALSE(button->PointerOver());
+  EXPECT_EQ(button->FontColor(), kWhite);
+}
+
+}  // namespace
