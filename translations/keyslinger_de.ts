@@ -203,6 +203,10 @@
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
+    <message>
+        <source>Keys: the arrows or Tab choose a button, Space presses it. Enter goes on, Esc goes back or closes. F1 shows this help. In a level type the letters; Esc pauses, F11 switches full screen.</source>
+        <translation>Tasten: Pfeile oder Tab wählen einen Knopf, die Leertaste drückt ihn. Enter geht weiter, Esc zurück oder schließt. F1 zeigt diese Hilfe. Im Level tippst du die Buchstaben; Esc hält an, F11 schaltet auf Vollbild.</translation>
+    </message>
 </context>
 <context>
     <name>TfmMain</name>
@@ -245,6 +249,12 @@
     <message>
         <source>EXIT</source>
         <translation>BEENDEN</translation>
+    </message>
+    <message>
+        <source>No program is set up to open the manual. Open this file in a web browser:
+%1</source>
+        <translation>Es ist kein Programm eingerichtet, das die Anleitung öffnet. Öffne diese Datei in einem Webbrowser:
+%1</translation>
     </message>
 </context>
 <context>
@@ -328,6 +338,18 @@
     <message>
         <source>streak: passed runs in a row</source>
         <translation>Serie: Erfolge am Stück</translation>
+    </message>
+    <message>
+        <source>Cannot read Progress.db: a newer version of the game made it.</source>
+        <translation>Progress.db lässt sich nicht lesen: Eine neuere Version des Spiels hat sie angelegt.</translation>
+    </message>
+    <message>
+        <source>Cannot read Progress.db: part of it is missing.</source>
+        <translation>Progress.db lässt sich nicht lesen: Ein Teil davon fehlt.</translation>
+    </message>
+    <message>
+        <source>Cannot read all of Progress.db.</source>
+        <translation>Progress.db lässt sich nicht ganz lesen.</translation>
     </message>
 </context>
 </TS>

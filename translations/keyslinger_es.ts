@@ -203,6 +203,10 @@
         <source>Help</source>
         <translation>Ayuda</translation>
     </message>
+    <message>
+        <source>Keys: the arrows or Tab choose a button, Space presses it. Enter goes on, Esc goes back or closes. F1 shows this help. In a level type the letters; Esc pauses, F11 switches full screen.</source>
+        <translation>Teclas: las flechas o Tab eligen un botón, Espacio lo pulsa. Intro sigue, Esc vuelve o cierra. F1 muestra esta ayuda. En un nivel escribe las letras; Esc pausa, F11 cambia a pantalla completa.</translation>
+    </message>
 </context>
 <context>
     <name>TfmMain</name>
@@ -245,6 +249,12 @@
     <message>
         <source>EXIT</source>
         <translation>SALIR</translation>
+    </message>
+    <message>
+        <source>No program is set up to open the manual. Open this file in a web browser:
+%1</source>
+        <translation>No hay ningún programa para abrir el manual. Abre este archivo en un navegador web:
+%1</translation>
     </message>
 </context>
 <context>
@@ -328,6 +338,18 @@
     <message>
         <source>streak: passed runs in a row</source>
         <translation>racha: aprobadas seguidas</translation>
+    </message>
+    <message>
+        <source>Cannot read Progress.db: a newer version of the game made it.</source>
+        <translation>No se puede leer Progress.db: lo creó una versión más nueva del juego.</translation>
+    </message>
+    <message>
+        <source>Cannot read Progress.db: part of it is missing.</source>
+        <translation>No se puede leer Progress.db: falta una parte.</translation>
+    </message>
+    <message>
+        <source>Cannot read all of Progress.db.</source>
+        <translation>No se puede leer todo Progress.db.</translation>
     </message>
 </context>
 </TS>

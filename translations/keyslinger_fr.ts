@@ -203,6 +203,10 @@
         <source>Help</source>
         <translation>Aide</translation>
     </message>
+    <message>
+        <source>Keys: the arrows or Tab choose a button, Space presses it. Enter goes on, Esc goes back or closes. F1 shows this help. In a level type the letters; Esc pauses, F11 switches full screen.</source>
+        <translation>Touches : les flèches ou Tab choisissent un bouton, Espace l’appuie. Entrée continue, Échap revient ou ferme. F1 montre cette aide. Dans un niveau, tape les lettres ; Échap met en pause, F11 passe en plein écran.</translation>
+    </message>
 </context>
 <context>
     <name>TfmMain</name>
@@ -245,6 +249,12 @@
     <message>
         <source>EXIT</source>
         <translation>QUITTER</translation>
+    </message>
+    <message>
+        <source>No program is set up to open the manual. Open this file in a web browser:
+%1</source>
+        <translation>Aucun programme n’est prévu pour ouvrir le manuel. Ouvre ce fichier dans un navigateur web :
+%1</translation>
     </message>
 </context>
 <context>
@@ -328,6 +338,18 @@
     <message>
         <source>streak: passed runs in a row</source>
         <translation>série : réussites d&apos;affilée</translation>
+    </message>
+    <message>
+        <source>Cannot read Progress.db: a newer version of the game made it.</source>
+        <translation>Impossible de lire Progress.db : une version plus récente du jeu l’a créé.</translation>
+    </message>
+    <message>
+        <source>Cannot read Progress.db: part of it is missing.</source>
+        <translation>Impossible de lire Progress.db : une partie manque.</translation>
+    </message>
+    <message>
+        <source>Cannot read all of Progress.db.</source>
+        <translation>Impossible de lire tout Progress.db.</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "profiles/main_menu_form.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -48,8 +49,10 @@ std::string SitePageAddress(const AppContext& app) {
 }
 
 std::string SitePageMissingText(const AppContext& app) {
-  return "No program is set up to open the manual. Open this file in a web browser:\n" + app.shared.appDir +
-         "docs/index.html";
+  const QString page = QUrl(QString::fromStdString(SitePageAddress(app))).toLocalFile();
+  return QCoreApplication::translate("TfmMain", "No program is set up to open the manual. Open this file in a web browser:\n%1")
+      .arg(page)
+      .toStdString();
 }
 
 void OpenSitePage(AppContext& app) {

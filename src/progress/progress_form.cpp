@@ -13,6 +13,7 @@
 #include "app/services.h"
 #include "app/shared_state.h"
 #include "platform/keyboard_layout.h"
+#include "platform/qt_translations.h"
 #include "profiles/button_sound.h"
 #include "progress/accuracy_scale.h"
 #include "progress/progress_recorder.h"
@@ -55,6 +56,12 @@ void Board(QPainter& p, const QRect& r, const QString& title) {
 }
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
+
+// The lines the progress view gives when the file cannot be read (all or part of it).
+[[maybe_unused]] constexpr const char* kFaultLines[] = {
+    QT_TRANSLATE_NOOP("TfmProgress", "Cannot read Progress.db: a newer version of the game made it."),
+    QT_TRANSLATE_NOOP("TfmProgress", "Cannot read Progress.db: part of it is missing."),
+    QT_TRANSLATE_NOOP("TfmProgress", "Cannot read all of Progress.db.")};
 
 // The screen's planks and brass frame, drawn here while the generated picture is not built in.
 QPixmap PaintedBackground() {
@@ -168,7 +175,7 @@ void TfmProgress::paintEvent(QPaintEvent*) {
   if (!view_.faultText.empty()) {
     p.setFont(ArialFont(12));
     p.setPen(look::kYellow);
-    p.drawText(kFaultLine, Qt::AlignLeft | Qt::AlignVCenter, Text(view_.faultText));
+    p.drawText(kFaultLine, Qt::AlignLeft | Qt::AlignVCenter, TranslatedText("TfmProgress", view_.faultText));
   }
 }
 
