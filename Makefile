@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Keyslinger: the two commands a new machine needs (make run, make test) and a few more.
 # Nothing here depends on what was installed before: every build folder uses Ninja, which the
 # deps step installs, and Ninja builds on every core.

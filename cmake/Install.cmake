@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The install layout of a Debian game: the game in games/, the designer tools in bin/, content and
 # manual in share/games/keyslinger/, desktop entry, icons, AppStream metadata and manual pages.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, build/keyslinger_<version>_amd64.deb, made by CPack from the install layout.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME keyslinger)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plays every level on every difficulty with the three modelled typists and writes the balance page.
 # Usage: scripts/balance.sh GAME_DIR OUTPUT_MD
 set -euo pipefail

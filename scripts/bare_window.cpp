@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smallest Qt Widgets program with a window: one label. The yardstick for start-up times.
 #include <QApplication>
 #include <QLabel>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures a build folder with Ninja; a folder made with another generator or from another source
 # tree is made anew with one line saying why, never left to fail inside CMake.
 # Usage: scripts/configure-build.sh BUILD_DIR [CMAKE_ARGS...]

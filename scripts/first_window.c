@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Starts a program and prints the seconds until its first top-level window is mapped on the X server,
    and the processor seconds the program had used by then. */
 #define _POSIX_C_SOURCE 200809L

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fresh-machine check: a minimal Debian 12 root made with debootstrap, the repository's HEAD cloned
 # into a non-root user's home, the README's commands run there as that user (make test, make run
 # until the main menu shows, make test again), then the Debian package built there installed into

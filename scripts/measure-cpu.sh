@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU the game uses under Xvfb while a level runs with nobody typing, sound into a private null sink.
 usage() {
   cat <<'EOF'

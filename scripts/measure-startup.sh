@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time of the game beside a peer Qt 6 typing tutor and a bare Qt window, in one Xvfb.
 usage() {
   cat <<'EOF'

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the words practice puts on plaques for a key set against the word list: the share of
 # words found in the list (at least 90 %), that every word uses only the set's keys, the share of
 # words with the focus key (more than half), and that the focus key is the commonest letter.

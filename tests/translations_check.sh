@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every text of the screens has a translation in every .ts file, and no .ts file keeps texts the
 # program no longer has: lupdate is run over the sources into a copy of each file.
 set -euo pipefail

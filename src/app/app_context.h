@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything a screen needs to reach: shared state, platform services, level play, the screens.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: no arguments are read.
 #include "app/qt_application.h"
 

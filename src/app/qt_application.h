@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the application: the platform services, the shared state and the nine screens.
 #pragma once
 

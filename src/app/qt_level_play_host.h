@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level play's view of the screens: the game screen, the menu, the pause, results and end screens.
 #pragma once
 #include "level/level_play_host.h"

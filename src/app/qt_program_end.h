@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending the program from outside: termination signals and a lost X connection.
 #pragma once
 #include <QObject>

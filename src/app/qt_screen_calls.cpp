@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing and hiding the game screen for the screens that do not know its class.
 #include "app/screen_calls.h"
 

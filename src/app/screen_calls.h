@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Showing and hiding the game screen from the other screens, which do not know its class.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the rules ask of the platform, gathered in one place and handed down.
 #pragma once
 #include "platform/message_boxes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // State shared by the screens for the whole run: the profile store and the current profile.
 #pragma once
 #include "profiles/ini_store.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level checker's look at one actor folder: Object.ini, its pictures and its sounds.
 #include "design/actor_check.h"
 

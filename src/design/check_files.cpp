@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File checks of the level checker: case-insensitive look-up, pictures and WAV sounds.
 #include "design/check_files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File checks of the level checker: names looked up as the game looks them up, pictures and sounds
 // judged the way the game will read them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Problems found in a game folder: formatting and counting.
 #include "design/check_report.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Problems found in a game folder, each tied to a file and a line, as the level checker prints them.
 #pragma once
 #include <string>

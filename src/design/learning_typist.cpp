@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A typist who learns: per-key reaction and accuracy that improve with the chances at a key.
 #include "design/learning_typist.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A typist who learns: the average typist's timing, slower and less accurate on its weak keys,
 // and better on every key the more chances it has had there. The model is documented in
 // docs/practice.md.

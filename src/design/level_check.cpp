@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level checker: Map.ini, Script.ini, Map.jpg and the tag bitmap of each level, the actors the
 // scripts define and the game's own sounds.
 #include "design/level_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level checker: reads a game folder the way the game will and reports every problem.
 #pragma once
 #include "design/check_report.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice played headlessly by a learning typist, against replaying the levels.
 #include "design/practice_sim.h"
 

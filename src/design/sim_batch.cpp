@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many simulated runs summed up per level, difficulty and typist; table and CSV output.
 #include "design/sim_batch.h"
 

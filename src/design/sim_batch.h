@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many simulated runs of levels, difficulties and typists, summed up per combination.
 #pragma once
 #include "design/simulation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress records of simulated play: Progress.db files and the game's recorder.
 #include "design/sim_records.h"
 

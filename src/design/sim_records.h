@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress records of simulated play: Progress.db files and the game's recorder, kept
 // apart from the simulator's own headers, whose run result shares a name with the records'.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Headless play of one level in virtual time with the game's own level play.
 #include "design/simulation.h"
 

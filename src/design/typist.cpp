@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modelled typist's profiles and its hand-written random draws.
 #include "design/typist.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modelled typist: reaction time, wrong keys, civilians shot by mistake, a minimum gap
 // between key presses; every draw made from the program's seeded generator.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless word wave: figures with words, a modelled typist, the word-typing rules, the records.
 #include "design/word_drill_sim.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A headless word wave with a modelled typist: figures come up with words, the typist locks and types
 // them through the game's word-typing rules, and the records give its words per minute.
 #pragma once

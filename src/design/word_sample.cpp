@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word samples and typists' words per minute for the simulator.
 #include "design/word_sample.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's word tools: a key set from the command line, the words practice would put on
 // plaques for it, and the typists' words per minute.
 #pragma once

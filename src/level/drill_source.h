@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What level play asks of a composed drill: its scene and script, the key positions the
 // places carry in each wave, and the place the next figure comes up at. Used by practice
 // alone; the levels never take these paths.

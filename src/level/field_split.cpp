@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values made of several fields, split as every level file expects.
 #include "level/field_split.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values made of several fields ("2000:500:3"), split as every level file expects.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TfmGame: the game screen. Draws level play's state and forwards keys and clicks to it.
 #include "level/game_form.h"
 

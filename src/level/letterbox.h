@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letterbox: where the 640 by 480 world lies on a larger or smaller surface, and the mapping of
 // points and rectangles between world and surface pixels.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What level play tells an observer about a run: its start, each resolved key, each enemy that
 // acted unshot, the waves' end checks, pauses and the ways the run ends. Level play calls these
 // on the game's thread and never waits on what the listener does with them.

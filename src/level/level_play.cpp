@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level play: set-up of the game screen's state, level loading and the ways out of a level.
 #include "level/level_play.h"
 

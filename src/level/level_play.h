@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level play: the game screen's rules. Loads a level, runs its script on the 100 ms clock,
 // spawns actors, resolves typed characters, keeps the counters and pauses.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What level play asks of the screens around it.
 #pragma once
 #include <functional>

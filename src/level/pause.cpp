@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pausing and resuming a running level: the clock and every actor stand still together.
 #include "level/level_play.h"
 

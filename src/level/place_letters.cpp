@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letters of a level's places, mapped from US key positions to the active layout at load.
 #include "level/place_letters.h"
 

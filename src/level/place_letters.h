@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letters of a level's places as the player types them: as written, or by key position.
 #pragma once
 #include "platform/key_table.h"

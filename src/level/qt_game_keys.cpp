@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game keys: what a Qt key event on the game screen means to level play.
 #include "level/qt_game_keys.h"
 

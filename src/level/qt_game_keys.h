@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game keys: what a Qt key event on the game screen means to level play.
 #pragma once
 #include <QString>

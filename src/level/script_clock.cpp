@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script interpreter on the 100 ms clock: steps, waves and their end, the level time.
 #include "level/level_play.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Actor templates from the Objects folders, and the waves that spawn live copies at free places.
 #include "level/level_play.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows bitmap decoding in plain C++, for runs and tools without Qt.
 #include "platform/bmp_decoder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding files made on other systems: backslashes become slashes, letter case is matched loosely.
 #include "platform/file_lookup.h"
 

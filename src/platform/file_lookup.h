@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding files made on other systems: backslashes, other letter case.
 #pragma once
 #include <optional>

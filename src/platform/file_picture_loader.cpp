@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures decoded without Qt: for the level checker, the simulator and the rules' tests.
 #include "platform/file_picture_loader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures decoded without Qt: for the level checker, the simulator and the rules' tests.
 #pragma once
 #include "platform/picture_loader.h"

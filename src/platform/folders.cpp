@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folders on disk: making a path of folders, and whether the program may write into one.
 #include "platform/folders.h"
 

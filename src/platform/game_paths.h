@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the game finds its content and keeps the player's files: a game folder or an install.
 #pragma once
 #include <optional>

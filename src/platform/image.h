@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A decoded picture in memory: 32-bit pixels, 0xAARRGGBB, rows top to bottom.
 #pragma once
 #include <cstdint>

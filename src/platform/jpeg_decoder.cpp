@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding with libjpeg, every complaint of the library taken as a failure.
 #include "platform/jpeg_decoder.h"
 

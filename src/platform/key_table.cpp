@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // US key positions and the table of what each key types on some layout.
 #include "platform/key_table.h"
 

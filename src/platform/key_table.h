@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the keys of a keyboard type unshifted, named by their positions on a US keyboard.
 #pragma once
 #include <map>

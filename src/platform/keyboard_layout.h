@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's active keyboard layout, as a table of what the keys type.
 #pragma once
 #include "platform/key_table.h"

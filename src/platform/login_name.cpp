@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's login name and home folder, from the system's user database.
 #include "platform/login_name.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's entry in the system's user database: the login name for the first profile, and the
 // home folder.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes: the program's only way of reporting failures, captioned with its title.
 #pragma once
 #include <string>

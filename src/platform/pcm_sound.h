@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoded sound in memory: 16-bit signed samples, interleaved by channel.
 #pragma once
 #include <cstddef>

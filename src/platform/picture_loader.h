@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures: Windows bitmaps and JPEG files, decoded or refused with a clear error.
 #pragma once
 #include "platform/image.h"

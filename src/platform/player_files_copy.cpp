@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Carrying a read-only game folder's Player.ini and Progress.db into the per-user folder.
 #include "platform/player_files_copy.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversions between the rules' Image and Qt's QImage.
 #include "platform/qt_image.h"
 

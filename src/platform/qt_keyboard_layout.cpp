@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The active keyboard layout read from the X server through libxkbcommon-x11.
 #include "platform/qt_keyboard_layout.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The active keyboard layout of the X server the game's windows are on.
 #pragma once
 #include "platform/keyboard_layout.h"

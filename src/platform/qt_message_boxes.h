@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes over QMessageBox, captioned with the program's title.
 #pragma once
 #include <QString>

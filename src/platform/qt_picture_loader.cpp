@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures for the game: Windows bitmaps through QImage, JPEG files through libjpeg.
 #include "platform/qt_picture_loader.h"
 

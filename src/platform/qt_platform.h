@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real platform services of the running game, gathered for the application to hand down.
 #pragma once
 #include "app/services.h"

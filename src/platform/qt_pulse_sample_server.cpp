@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PulseAudio server's sample cache: sounds stored once, played and cut off by the server.
 #include "platform/qt_pulse_sample_server.h"
 

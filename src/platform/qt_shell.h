@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening web pages and documents through the desktop's default programs.
 #pragma once
 #include "platform/shell.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound through Qt Multimedia: one effect at a time, a new one cutting off the last.
 #pragma once
 #include <QUrl>

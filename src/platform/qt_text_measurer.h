@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text sizes from Qt's font metrics, as the screens will draw the text.
 #pragma once
 #include <QFontMetrics>

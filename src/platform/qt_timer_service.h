@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers driven by Qt's event loop, for the running game.
 #pragma once
 #include <QElapsedTimer>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens' language: loads the game's translation for the desktop's locale and tells the
 // screens which language they speak (for pictures with words and the manual).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one pseudo-random generator (splitmix64 seeding a xorshift-multiply step).
 #include "platform/random.h"
 

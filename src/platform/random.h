@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's one pseudo-random generator, with bounded draws written out so a seed replays
 // the same game on every machine.
 #pragma once

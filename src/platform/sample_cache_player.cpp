@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing sounds stored once on a sound server, a new one cutting off the last.
 #include "platform/sample_cache_player.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing sounds stored once on a sound server, a new one cutting off the last; another player
 // takes over when there is no server.
 #pragma once

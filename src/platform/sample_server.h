@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sound server that keeps named sounds and plays them by name, as the sample player drives it.
 #pragma once
 #include <cstdint>

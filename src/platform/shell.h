@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a document or web page with the user's default program.
 #pragma once
 #include <functional>

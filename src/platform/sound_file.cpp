@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which file a sound name refers to, as the sound player looks it up.
 #include "platform/sound_file.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound: WAV files played once, asynchronously, by file name.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letter case of UTF-8 text by Unicode simple case mapping, through the C library's wide-character
 // tables.
 #include "platform/text_case.h"

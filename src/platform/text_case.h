@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letter case by Unicode rules, on UTF-8 text.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed-pitch text measurer for tests and headless runs.
 #include "platform/text_measurer.h"
 

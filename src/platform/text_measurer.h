@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures text as the screens will draw it, so the rules can place letters.
 #pragma once
 #include <string>

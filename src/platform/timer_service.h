@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers: the one way time enters the rules. Real timers run on Qt, virtual ones in tests.
 #pragma once
 #include <cstdint>

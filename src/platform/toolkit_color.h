@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours as level files and layouts store them: 0x00BBGGRR.
 #pragma once
 #include <cstdint>

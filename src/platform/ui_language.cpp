@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the screens, chosen from the desktop's locale variables.
 #include "platform/ui_language.h"
 

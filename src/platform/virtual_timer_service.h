@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Timers in virtual time: Advance(ms) fires what falls due, deterministically.
 #pragma once
 #include "platform/timer_service.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading RIFF WAVE files with 8-bit or 16-bit PCM samples into memory.
 #pragma once
 #include <optional>

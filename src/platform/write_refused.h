@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The failure of a file write that the platform refused: its text is the whole message a player sees.
 #pragma once
 #include "platform/game_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key tables read from XKB keymaps through libxkbcommon.
 #include "platform/xkb_key_tables.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key tables read from XKB keymaps: the active one of an X server, or one compiled by name.
 #pragma once
 #include "platform/key_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A practice drill: a shipped scene, the drill's script, letters per wave and weighted spawning.
 #include "practice/drill.h"
 

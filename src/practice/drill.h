@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A practice drill: a shipped scene with a script of the drill's own, the keys of the set on
 // its places drawn anew every wave, and figures brought up more often at the keys that need it.
 #pragma once

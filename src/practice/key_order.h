@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The order in which the levels introduce key positions, and which of them a layout can type.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's key set over days: joins, mastery, reviews and the focus key.
 #include "practice/key_schedule.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The learner's key set over days: which keys have joined, which are mastered, when each
 // mastered key is due for review, and the focus of the next drill. Plain functions over the
 // stored state, the mastery read from the records and a local calendar day.

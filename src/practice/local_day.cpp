@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Local calendar days, as the review dates count them.
 #include "practice/local_day.h"
 

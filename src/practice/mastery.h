@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mastery of a key: accuracy and median reaction over its recent chances, against the target.
 #pragma once
 #include "practice/practice_chances.h"

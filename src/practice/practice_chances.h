@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chances at key positions as practice counts them, from the shots of the progress records.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice's own tables in Progress.db and the chances practice reads from the shots.
 #include "practice/practice_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice's own tables in Progress.db (the key set with its review dates, the target
 // reaction), made when missing, and the chances practice reads from the shots.
 #pragma once

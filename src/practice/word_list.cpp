@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a Debian word list: short lower-case words and letter-pair counts.
 #include "practice/word_list.h"
 

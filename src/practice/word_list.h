@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A language's word list in memory: its short lower-case words and the letter pairs of all its words.
 #pragma once
 #include <cstdint>

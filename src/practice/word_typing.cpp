@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word typing: locking a figure by its word's first letter, continuing and completing the word.
 #include "practice/word_typing.h"
 

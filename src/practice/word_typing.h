@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing words at figures: the first letter locks the figure whose word it starts, further letters
 // must continue that word, and completing the word shoots the figure.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word choice for word waves: weighted draws over the real words that fit, made-up words after.
 #include "practice/words_choice.h"
 

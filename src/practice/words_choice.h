@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the words of a word wave: real words of the learner's keys first, made-up words from
 // the language's letter pairs when too few fit; the focus key, keys due for review and slow letter
 // pairs favoured; never a blocked word.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in English letter-pair table: how often each letter follows another in English words
 // ('^' starts a word, '$' ends it), scaled so the commonest pair is 9999. Counted once from the
 // lower-case entries of Debian's American English word list; used when no word list is installed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in English letter-pair table for made-up words when no word list is installed.
 #pragma once
 #include <vector>

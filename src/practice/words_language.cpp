@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Languages of the word drills: locale choice, word lists, vowels and block lists.
 #include "practice/words_language.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language of the word drills: chosen from the locale, with its word list, vowels and block list.
 #pragma once
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the word list of the drills' language, with English and the built-in table behind it.
 #include "practice/words_source.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the words of the drills come from: the Debian word list of the player's language, the
 // English one in its place, or the built-in English letter pairs alone.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Words per minute, word accuracy and the slowest letter pairs from word-wave records.
 #include "practice/words_speed.h"
 

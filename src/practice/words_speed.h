@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Words per minute, word accuracy and letter-pair times: plain arithmetic over the records of
 // word waves.
 #pragma once

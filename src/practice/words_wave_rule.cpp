@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rule for word waves in practice.
 #include "practice/words_wave_rule.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When a practice wave carries words instead of letters.
 #pragma once
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TfmAbout: the about screen with the game's name, the manual link, credits and version.
 #include "profiles/about_form.h"
 

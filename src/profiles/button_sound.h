@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The click sound of the menu, dialog, results and pause buttons, and the screens' other sounds.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display choice kept in Player.ini: the game screen full screen or in a window.
 #include "profiles/display_choice.h"
 

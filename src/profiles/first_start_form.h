@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFirstStart: asks a profile for its difficulty at its first START GAME.
 #pragma once
 #include <QDialog>

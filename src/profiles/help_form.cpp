@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TfmHelp: the help window, a resizable tool window showing the help page picture.
 #include "profiles/help_form.h"
 

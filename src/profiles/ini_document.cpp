@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI text parsing and the INI integer rule.
 #include "profiles/ini_document.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI text parsed into sections and keys, with line numbers, by the rules every INI file obeys.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI store: reads through a checked parse cache, writes by atomic replacement.
 #include "profiles/ini_store.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI store: every INI file of the game is read and written through it.
 #pragma once
 #include "profiles/ini_document.h"

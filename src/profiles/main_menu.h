@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu's rules: START GAME, the SOUND switch and the level the menu shows.
 #pragma once
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TfmMain: the main window. Shows the current profile and level, starts play, opens the other
 // screens, switches sound, and links to the game's manual.
 #include "profiles/main_menu_form.h"

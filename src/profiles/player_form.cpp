@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFmPlayer: the profile dialog. Draws the profile dialog's rules and forwards clicks and keys.
 #include "profiles/player_form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Player.ini: opening the store at start-up and creating the first profile.
 #include "profiles/player_store.h"
 

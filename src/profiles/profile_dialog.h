@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile dialog's rules: adding, deleting and choosing profiles, the level START GAME plays
 // and the difficulty. Every change is written to Player.ini at once; the dialog draws the view.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which profile names Player.ini can hold as a section name.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour scale of key accuracy: dark violet through teal to light yellow, read by its
 // lightness as much as by its hue, so it keeps its order for colour-blind players.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A profile's chances grouped by the physical key they were taken at, and named as the
 // player's layout types that key.
 #pragma once

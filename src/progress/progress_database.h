@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Progress.db: the SQLite file of every run and shot, its schema and the queries behind the
 // progress screen.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TfmProgress: the progress screen of the current profile: the keyboard coloured by accuracy,
 // the keys to practise, the chart of finished runs and the totals.
 #include "progress/progress_form.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress recorder: listens to level play, keeps the run and its shots in memory and
 // writes them to Progress.db at each wave's end check and at the end of the run.
 #include "progress/progress_recorder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rows of the progress records: one per level run and one per resolved key or lost enemy.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The schema of Progress.db: its version and the steps that bring an older file up to it.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of the progress screen: accuracy and median reaction per key, the weakest
 // keys, the best streak and the totals' texts. Plain functions over the records' rows.
 #include "progress/progress_stats.h"

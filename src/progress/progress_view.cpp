@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the progress screen shows, worked out from a profile's records: the keyboard's tiles,
 // the keys to practise, the chart's points and the totals. The screen only draws this.
 #include "progress/progress_view.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys the levels teach, and where they sit on the keyboard the progress screen draws.
 #include "progress/taught_keys.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTC time stamps as the progress records store them.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TVtxSpdButton: the flat button of every screen, whose caption recolours and underlines on hover.
 #pragma once
 #include <QAbstractButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A label that reacts to the pointer and to clicks: the site and help links of the menus.
 #pragma once
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFmPause: the panel that floats over a paused level with CONTINUE, RESTART and MAIN MENU.
 #include "screens/pause_form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture on a screen: drawn at its own size or stretched, with an optional click action.
 #pragma once
 #include <QPixmap>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fonts, colours and pictures shared by the small screens.
 #pragma once
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // KeyHighlight: a screen's one highlight over its buttons and links, moved by the arrow keys and
 // Tab, shared with the pointer, with Space pressing what it lights.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ScaledScreen: a screen that floats over the game, enlarged by the game world's whole factor
 // while the game fills the screen.
 #include "screens/qt_scaled_screen.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results of a finished level: the percentage, the best result per profile, the table of all
 // profiles, pass or fail, and what the three buttons of the results screen decide.
 #pragma once

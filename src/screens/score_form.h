@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFmScore: the results screen shown modally when a level's script is exhausted.
 #pragma once
 #include <QDialog>

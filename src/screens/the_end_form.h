@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TFmTheEnd: the closing picture after the last level, left only through its close area.
 #pragma once
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TbotImage: a target actor, enemy or civilian, with its pictures, sounds and five timers.
 #pragma once
 #include "platform/image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TletterImage: the letter tag of a place, a picture with the place's letter drawn on it.
 #include "targets/letter_image.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The eight run counters of a level and the arithmetic that lets them wrap like the originals.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score ticker: up to seven lines of points and penalties that fade out one by one.
 #pragma once
 #include <deque>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typing: the key filter, the resolution of a typed character against the places, and results.
 #include "level/level_play.h"
 

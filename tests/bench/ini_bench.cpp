@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of INI store reads on a Player.ini with 50 profiles.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>

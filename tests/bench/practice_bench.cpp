@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Composing a practice drill over a Progress.db of 1,000,000 shots: the set, its mastery from
 // the newest chances of every key, the focus and the scene.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of the progress records: the writes on the game's thread while 10,000 shots are
 // recorded, recording with the buffer full, and reading a profile's screen data over 100,000
 // and over 1,000,000 shots.

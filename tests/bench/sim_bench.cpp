@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the simulator: simulated game seconds per wall-clock second on the shipped levels.
 #include "design/simulation.h"
 #include "design/typist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Benchmarks of word choice: reading each Debian word list once (as the game does per run) and
 // choosing the words of one wave for a key set (goal: under 5 ms).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of drawing the game screen: one full repaint at 1920 by 1080 in full screen (software
 // raster), and one at the window's own size, with a level's map, tags and actors on screen. The
 // map's scaled copy is made at the first repaint and reused, as in play.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game full screen on a 1920 by 1080 screen under Xvfb, without a window manager: F11 makes
 # the game window cover the screen with the level scaled in a black border, Escape shows the
 # pause screen centred over it at twice its size (the largest whole factor of 640 by 480 that

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installed game: cmake --install into a scratch DESTDIR, the installed folders made
 # read-only, the game started from there under Xvfb with a scratch HOME and no XDG_DATA_HOME.
 # The menu must show, the first profile must land in ~/.local/share/keyslinger/Player.ini and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A player's first journey through the real game under Xvfb: Enter on the menu, HARD, a shot at
 # a bandit with a real key press, the results screen, CONTINUE; then Player.ini and Progress.db
 # are checked. The test levels' bandit lives ten minutes in a wave of 25 seconds: a shot at any

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The shipped curriculum on a German keyboard, in the real game under Xvfb: the X server's map is
 # switched to de, a shipped level's tags show the characters of the German keys, exactly as if
 # they were written into the level (a screenshot is kept, see below), and real key presses of the

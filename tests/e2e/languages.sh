@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real game under Xvfb speaks the desktop's language: started with LANG set to German,
 # French and Spanish (and with LANGUAGE overriding LANG), its help window carries the title in
 # that language, and the level, pause and results still play through; with

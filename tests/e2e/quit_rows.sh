@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A run ended from outside the game keeps its rows: the real game under Xvfb plays a level that
 # lasts ten minutes, takes a shot with Shift+f (a letter typed with Shift shoots as the letter
 # does) and three misses, and is then ended by SIGTERM, by SIGHUP, or by its X server going away.

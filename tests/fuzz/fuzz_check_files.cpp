@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the level checker over any bytes as a level's or an actor's picture or sound.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small game folder in a temporary directory for the level checker's fuzz targets.
 #pragma once
 #include <stdlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the level checker over any Map.ini, Script.ini and Object.ini text.
 #include <cstddef>
 #include <cstdint>

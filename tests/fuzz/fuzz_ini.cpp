@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as INI text, with look-ups and the integer rule checked for consistency.
 #include <cstddef>
 #include <cstdint>

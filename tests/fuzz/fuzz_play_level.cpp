@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any Map.ini, Script.ini and Object.ini text played for a while in virtual time,
 // with keys typed at every place; level data at any value must keep the arithmetic defined.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes given to the bitmap and JPEG decoders end in a picture or GameError, and
 // the bitmap size check answers for any header (a decoded uncompressed bitmap is complete).
 #include <cstddef>

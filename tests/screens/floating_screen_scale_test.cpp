@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens that float over the game in full screen on a 1920 by 1080 screen: the pause screen
 // is drawn twice its size, pixel for pixel, centred, with clicks and keys reaching it; the modal
 // results screen keeps its own size. Run by the screens_full_hd test, which gives the offscreen

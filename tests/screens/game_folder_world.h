@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test game folder copied into a temporary folder, with the services a game screen plays on:
 // virtual timers, recorded sounds, messages and shell, pictures read from the folder, a Player.ini
 // store, and the text measurer and level play host the test chooses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen: keys reach level play once each, held keys repeat without shooting, Escape
 // and clicks on the map pause, and what is painted is level play's state.
 #include <gtest/gtest.h>

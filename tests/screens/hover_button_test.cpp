@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hover button: caption colour and underline on pointer enter and leave, and clicks.
 #include <gtest/gtest.h>
 

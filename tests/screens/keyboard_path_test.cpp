@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every screen by the keyboard alone: the shared highlight moved by arrows and Tab, Space
 // pressing it, and each screen's own Enter and Escape. No test here sends a mouse event except
 // where the pointer's share of the highlight is the point.

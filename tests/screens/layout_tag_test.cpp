@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game screen draws a tag of a level whose letters name US keys with the active layout's
 // character: pixel for pixel the tag of a level that writes that character.
 #include <gtest/gtest.h>

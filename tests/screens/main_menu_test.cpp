@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main menu: labels, SOUND, START GAME with the first-run choice, keys and links.
 #include <gtest/gtest.h>
 

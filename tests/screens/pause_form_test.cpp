@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pause screen: its sounds, its one-minute timer and its three ways out.
 #include "screens/pause_form.h"
 

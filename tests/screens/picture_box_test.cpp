@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Built-in pictures on screens: named at creation, drawn as decoded, sized as their files say.
 #include "screens/picture_box_widget.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes carry the program's title, the text as given, and one OK button.
 #include <gtest/gtest.h>
 

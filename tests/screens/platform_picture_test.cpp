@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the game's pictures through Qt and libjpeg, and drawing them with a colour key.
 #include <gtest/gtest.h>
 

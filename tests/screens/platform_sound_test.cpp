@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound player: file look-up, the alert for missing files, one sound at a time.
 #include <gtest/gtest.h>
 

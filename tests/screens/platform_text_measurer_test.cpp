@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text measured with the font the screens draw in: bold "Arial", served by Liberation Sans.
 #include <gtest/gtest.h>
 

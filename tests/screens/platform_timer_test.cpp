@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt timers as the game needs them: periods kept, restarts, re-entrancy and deletion in handlers.
 #include <gtest/gtest.h>
 

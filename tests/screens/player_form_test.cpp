@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile dialog: adding, deleting and choosing profiles, levels and difficulty.
 #include "profiles/player_form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress screen on a seeded Progress.db: the keyboard's colours, the keys to practise,
 // the chart's level choice, the totals, its keys, and the main menu's PROGRESS button.
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The results screen: what it shows, its buttons and keys, and that only they close it.
 #include "screens/score_form.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small world for screen tests: Player.ini in a temporary folder, virtual timers, recorded
 // sounds, message boxes and shell, and level play over a host that shows nothing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every screen's texts fit inside their controls and the controls inside the screen; with
 // KEYSLINGER_SCREENSHOT_DIR set, each screen is also saved there as a PNG to look at.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry of the screen tests: one QApplication for every test, offscreen unless told otherwise.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end screen: left only through its close area.
 #include "screens/the_end_form.h"
 

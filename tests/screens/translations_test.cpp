@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens in German, French and Spanish: each shows its language, every text fits its place
 // without touching another, the translation files keep every placeholder and use one word for
 // one thing, and English stays as it is written in the code.

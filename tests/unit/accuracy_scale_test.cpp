@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The accuracy colours: CIEDE2000 itself against published pairs, then the scale's neighbours
 // under normal and dichromat vision, its order and its text colours.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The target actor's life: growth from each side, countdown, action, death, dump wait, pausing.
 #include "level_harness.h"
 #include "platform/game_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colour science for tests: sRGB to CIELAB, the CIEDE2000 colour difference, and the simulation
 // of dichromat vision (Machado, Oliveira and Fernandes 2009, severity 1) in linear RGB.
 #pragma once

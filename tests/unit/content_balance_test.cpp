@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shape of every shipped level script: growing waves, civilians, a rare bonus, sane lives and lengths.
 #include "level/field_split.h"
 #include "profiles/ini_document.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every shipped level loads in the game's rules and plays to its end, on every difficulty.
 #include "level_harness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the INI store against real files in a temporary folder.
 #include "profiles/ini_store.h"
 

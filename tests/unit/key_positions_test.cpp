@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shots filed by the physical key: lost enemies under the key the layout types, one record per
 // key position across layouts, the per-position chances, and version 1 files brought up to it.
 #include "level_harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key tables: what the keys at US positions type on named layouts, and how level letters map.
 #include "platform/key_table.h"
 #include "platform/xkb_key_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator's learning typist: weak keys start slower and less sure, and every key gets
 // faster and surer with its chances; slips land beside the key.
 #include "design/learning_typist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letter size of a tag: points to pixels, one size for measuring and drawing at any Lsize.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letterbox: the world's fit on screens of every shape, and the mapping both ways.
 #include <gtest/gtest.h>
 

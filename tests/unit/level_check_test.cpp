@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level checker over broken levels: each problem caught in the right file and line.
 #include "design/check_files.h"
 #include "design/level_check.h"

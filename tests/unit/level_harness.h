@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game folder in a temporary directory with level play over virtual time, for rules tests.
 #pragma once
 #include "app/services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Levels whose letters name US key positions: mapped through the active layout at every load.
 #include "level_harness.h"
 #include "platform/keyboard_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Little-endian integers appended to a byte string, for building WAV files in tests.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level data at the 32-bit limits: actor growth and sinking, tag placement, the checker and the
 // bitmap size check stay well defined (the sanitizer build turns any signed overflow into a fault).
 #include "design/check_report.h"

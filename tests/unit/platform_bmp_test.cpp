@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows bitmaps decoded without Qt: every depth and layout the game's pictures may use.
 #include <gtest/gtest.h>
 

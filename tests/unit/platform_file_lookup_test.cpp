@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding files without regard to letter case or slash direction, and reading them whole.
 #include <gtest/gtest.h>
 #include <unistd.h>

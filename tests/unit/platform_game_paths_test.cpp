@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of where the game finds its content and keeps the player's files, against real folders.
 #include "platform/game_paths.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG decoding: pictures that decode, and damaged files that fail with a clear error.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The login name comes from the user database, never from the environment.
 #include <gtest/gtest.h>
 #include <pwd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound in memory: decoding WAV files into PCM samples.
 #include <gtest/gtest.h>
 

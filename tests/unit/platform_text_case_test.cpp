@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Letter case of UTF-8 text, first characters and ASCII-only comparison.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of opening Player.ini at start-up and of the first profile.
 #include "profiles/player_store.h"
 

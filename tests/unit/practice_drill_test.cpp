@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice drills through level play in virtual time: letters drawn anew per wave, weighted
 // spawning with the focus key's share, runs stored as practice apart from Player.ini, and the
 // miss aimed at the only ready enemy recorded.

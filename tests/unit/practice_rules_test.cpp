@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice rules: chances, mastery by accuracy and speed together, the key set and its order,
 // reviews over days, the focus key.
 #include "platform/xkb_key_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Practice's tables in Progress.db: the key set and review dates, the target per profile, and
 // the chances read back from the shots, misses aimed at a key included.
 #include "practice/practice_store.h"

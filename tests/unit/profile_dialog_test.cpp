@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile dialog's rules and the main menu's START GAME and SOUND, on a real Player.ini.
 #include "profiles/profile_dialog.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which names the profile dialog accepts as profiles.
 #include "profiles/profile_names.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress recorder over level play in virtual time, against a real Progress.db in a
 // temporary folder: runs, shots, reaction times, the ways out and databases that refuse.
 #include "level_harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress screen's arithmetic: medians, accuracy per key over its last chances, the
 // weakest keys, streaks, the texts of the totals, time stamps and the keys the levels teach.
 #include "platform/xkb_key_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's generator: fixed seeds replay, clock re-seeds stir the state, and spawns that
 // re-seed within one frozen millisecond still draw place and side independently.
 #include "level_harness.h"

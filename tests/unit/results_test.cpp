@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Results of a finished level: percentage, best results, the table and the three ways on.
 #include "screens/results.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player over a sound server's stored sounds: storing once, cutting off, and falling back.
 #include <gtest/gtest.h>
 #include <sys/stat.h>

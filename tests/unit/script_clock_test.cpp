@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script on the 100 ms clock: step timing, waves and their end, level time, failures.
 #include "level_harness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Spawning and shooting: the ramp and target, the bookkeeping of actions, typed keys and results.
 #include "level_harness.h"
 #include "targets/letter_image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulator: the same seed gives the same output, and its runs agree with the game's rules
 // fed the same timed keys.
 #include "design/sim_batch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screens' language follows the locale variables in the C library's order, English otherwise.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Places whose key types nothing on the player's layout: which they are, what the player is
 // told at the level's start, and that no figure comes up there.
 #include "level/place_letters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Virtual time: order of firing, periods kept on re-enable, handlers that change timers.
 #include "platform/virtual_timer_service.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word waves in level play: practice hands level play a word-typing state, and typed letters go to
 // the figures' words; without it the letters of the places decide, as in every level.
 #include "design/simulation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word choice: reading word lists, the learner's keys only, real words first, made-up words after,
 // the focus key favoured, blocked words never, the locale's language and the word-wave rule.
 #include "platform/key_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Words per minute, word accuracy, ready time and letter-pair times, on a drill worked out by hand;
 // the simulated typists' word drills.
 #include "design/word_drill_sim.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // keyslinger-check: checks a game folder the way the game will read it.
 #include "design/level_check.h"
 #include "platform/xkb_key_tables.h"

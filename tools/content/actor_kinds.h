@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The actor kinds the game ships: their folders, characters and the keys levels use for them.
 #pragma once
 #include <array>

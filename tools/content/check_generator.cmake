@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the content generator twice into scratch folders: it must pass its own layout checks and
 # write byte-identical files both times.
 foreach(run a b)

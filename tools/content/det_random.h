@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small fixed-seed generator for the content tool, so every run draws the same content.
 #pragma once
 #include <cstdint>

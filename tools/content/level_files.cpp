@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level files: curriculum, Map.ini and Script.ini, and layout checks.
 #include "level_files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level files: keyboard curriculum, Map.ini and Script.ini text, and the layout checks.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level balance: how long actors stand, how busy the waves are, and what each difficulty changes.
 #include "level_tuning.h"
 

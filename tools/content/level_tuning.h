@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The balance numbers of every level: actor lives, waves and the three difficulty rows.
 #pragma once
 #include <string>

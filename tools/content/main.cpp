@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // keyslinger-content <repo root> [--preview <dir>]: writes every level, actor, sound and screen
 // picture of the game and the desktop icons under the root; with --preview also writes
 // inspection pictures to <dir>.

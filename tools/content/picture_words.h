@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words written into the screen pictures, one set per language the game speaks. A new
 // language adds its set here (and its .ts file under translations/).
 #pragma once

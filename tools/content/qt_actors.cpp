@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the actor figures from simple shapes: hats, heads, bandanas, coats and guns.
 #include "qt_actors.h"
 

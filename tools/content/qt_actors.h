@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Actor pictures (face, dead, active) and the Object.ini of every actor kind.
 #pragma once
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 24-bit Windows bitmap writer (written out by hand so the format never depends on a plugin).
 #include "qt_bmp_file.h"
 

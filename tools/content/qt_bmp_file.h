@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves pictures as 24-bit Windows bitmaps.
 #pragma once
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's icon: a shooting-gallery target over a brass letter plaque, as PNGs and an SVG.
 #pragma once
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the level folders: Map.jpg, Tag.bmp, Map.ini and Script.ini.
 #include "qt_levels.h"
 

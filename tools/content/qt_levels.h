@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the sixteen level folders under content/Maps.
 #pragma once
 #include <QString>

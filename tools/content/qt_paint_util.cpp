@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared drawing helpers.
 #include "qt_paint_util.h"
 

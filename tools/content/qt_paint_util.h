@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared drawing helpers: the common ink and palette, supersampled rendering, text with outline.
 #pragma once
 #include <QColor>

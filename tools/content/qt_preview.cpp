@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inspection pictures: every actor pose on one sheet, and each level with figures and tags.
 #include "qt_preview.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inspection pictures of the generated content (never written into the repository).
 #pragma once
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building blocks of the level backgrounds: skies, land, facades, openings, signs and props.
 #pragma once
 #include <QColor>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Dispatches a level number to its scene painter.
 #include "qt_scenes.h"
 

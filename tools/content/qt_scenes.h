@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sixteen level backgrounds with their places.
 #pragma once
 #include <QImage>

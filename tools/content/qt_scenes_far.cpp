@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The levels beyond the town: hotel, mine, canyon, ranch, river, ghost town, fort, showdown.
 #include <QLinearGradient>
 #include <QPainterPath>

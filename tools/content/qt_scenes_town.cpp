@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The town levels: main street, saloon, bank, sheriff's office, station, stables, store, church.
 #include <QPainterPath>
 

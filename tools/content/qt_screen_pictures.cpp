@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the screen pictures in the game's look: dark weathered wood, brass trim, dusk skies.
 #include "qt_screen_pictures.h"
 

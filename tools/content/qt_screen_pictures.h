@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures behind the game's screens (menu, profiles, results, pause, end, help) and their
 // resource list.
 #pragma once

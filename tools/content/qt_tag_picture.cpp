@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the wooden letter plaque.
 #include "qt_tag_picture.h"
 

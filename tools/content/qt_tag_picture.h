@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letter tag plaque shared by the places of a level.
 #pragma once
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recipes for every sound of the game: shots, ricochets, clicks, creaks, calls, glass and fanfare.
 #include "sound_recipes.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recipes for every sound of the game, rendered to WAV files.
 #pragma once
 #include <string>

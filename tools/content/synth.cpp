@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound synthesis building blocks.
 #include "synth.h"
 

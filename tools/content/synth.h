@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sound synthesis building blocks: oscillators, noise, envelopes, filters and loudness levelling.
 #pragma once
 #include <functional>

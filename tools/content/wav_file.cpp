@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mono 16-bit PCM WAV writer.
 #include "wav_file.h"
 

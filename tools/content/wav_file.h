@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes mono 16-bit PCM WAV files.
 #pragma once
 #include <string>

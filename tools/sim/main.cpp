@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // keyslinger-sim: plays levels headlessly in virtual time with a modelled typist.
 #include "design/practice_sim.h"
 #include "design/sim_batch.h"

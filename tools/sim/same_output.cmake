@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the simulator twice, with one job and with three, and fails unless the outputs are equal.
 foreach(jobs 1 3)
   execute_process(COMMAND ${SIM} ${GAME_DIR} --levels 1,5,9 --difficulty all --typist all --runs 3 --seed 11 --jobs ${jobs}

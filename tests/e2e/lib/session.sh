@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The common start of the end-to-end scripts: the tools a script needs, a scratch folder, a
 # display number of its own, and the cleanup that stops the game and the X server it started.
 # Scripts set game_pid and xvfb_pid when they start those; fail() may be redefined after sourcing.
