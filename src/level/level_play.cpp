@@ -328,7 +328,10 @@ void LevelPlay::DrawDrillLetters() {
 }
 
 std::string LevelPlay::PlacePosition(size_t i) const {
-  return i < placePositions_.size() ? placePositions_[i] : std::string();
+  // A place of a level whose letters name no US key is known by its letter, as its shots are.
+  if (i < placePositions_.size() && !placePositions_[i].empty()) return placePositions_[i];
+  if (drill_ || !mapStore_ || i >= places_.size()) return {};
+  return ToLowerUtf8(mapStore_->ReadString(places_[i].name, "letter", ""));
 }
 
 std::vector<const TbotImage*> LevelPlay::LiveActors() const {

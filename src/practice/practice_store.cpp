@@ -94,8 +94,6 @@ void PracticeStore::EnsureTables() {
        "CREATE TABLE IF NOT EXISTS practice_settings ("
        "  profile TEXT NOT NULL PRIMARY KEY COLLATE NOCASE,"
        "  target_ms INTEGER NOT NULL);");
-  // The records name a chance's key by its position where they know it.
-  positionColumn_ = HasShotColumn("position") ? "position" : "key";
   hasAimedAt_ = HasShotColumn("aimed_at");
   ready_ = true;
 }
@@ -159,19 +157,18 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
                                                              const std::vector<std::string>& positions,
                                                              int64_t targetMs) {
   EnsureTables();
-  const std::string& col = positionColumn_;
   // A key's newest chances are read backwards along its index, which stops at the window
   // however many older shots there are; misses aimed at it come from their own index.
   std::string sql =
       "SELECT id, hit, reaction_ms FROM ("
       " SELECT s.id AS id, s.result = 'POINT' AS hit, s.reaction_ms AS reaction_ms FROM shots s"
       " JOIN runs r ON r.id = s.run_id"
-      " WHERE s." + col + " = ?1 AND r.profile = ?2 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
+      " WHERE (s.position = ?1 OR (s.position = '' AND s.key = ?1)) AND r.profile = ?2 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
       " ORDER BY s.id DESC LIMIT ?3)";
   if (hasAimedAt_) {
     sql += " UNION ALL SELECT id, 0, NULL FROM ("
            " SELECT s.id AS id FROM shots s JOIN runs r ON r.id = s.run_id"
-           " WHERE s.aimed_at = ?1 AND s.aimed_at <> '' AND s." + col + " <> ?1 AND r.profile = ?2 AND s.end_phase = 0"
+           " WHERE s.aimed_at = ?1 AND s.aimed_at <> '' AND (CASE WHEN s.position <> '' THEN s.position ELSE s.key END) <> ?1 AND r.profile = ?2 AND s.end_phase = 0"
            " AND s.result = 'MISS' ORDER BY s.id DESC LIMIT ?3)";
   }
   sql += " ORDER BY id DESC LIMIT ?3";
@@ -196,7 +193,8 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
 std::vector<PracticeChance> PracticeStore::RunChances(int64_t runId) {
   EnsureTables();
   const std::string aimed = hasAimedAt_ ? "aimed_at" : "''";
-  Query q(db_.Handle(), "SELECT result, " + positionColumn_ + ", " + aimed +
+  // A row's key is its position where the records know it, else its character.
+  Query q(db_.Handle(), "SELECT result, CASE WHEN position <> '' THEN position ELSE key END, " + aimed +
                             ", reaction_ms, end_phase FROM shots WHERE run_id = ?1 ORDER BY id");
   q.Bind(1, runId);
   std::vector<PracticeShot> shots;

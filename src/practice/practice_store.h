@@ -38,6 +38,5 @@ class PracticeStore {
 
   ProgressDatabase& db_;
   bool ready_ = false;
-  std::string positionColumn_ = "key";
   bool hasAimedAt_ = false;
 };

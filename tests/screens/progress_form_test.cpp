@@ -39,7 +39,7 @@ struct ProgressWorld : ScreenWorld {
     }
     runs[3].run = RunRecord{0, "Anna", 1, "easy", "2026-12-04T10:00:00Z", 60000, kOutcomeQuit, std::nullopt};
     auto shot = [](const char* key, const char* result, std::optional<int64_t> reaction) {
-      return ShotRecord{1000, result == std::string("LOST") ? "" : key, result, key, key, reaction, false, ""};
+      return ShotRecord{1000, result == std::string("LOST") ? "" : key, result, key, key, reaction, false, "", ""};
     };
     for (int i = 0; i < 20; ++i) runs[0].shots.push_back(shot("f", "POINT", 400 + i));
     for (int i = 0; i < 10; ++i) runs[1].shots.push_back(shot("j", "POINT", 900));
@@ -118,7 +118,7 @@ TEST(ProgressScreen, OnAGermanKeyboardTheKeysAreWhereThePlayersKeyboardHasThem) 
     std::vector<PendingRun> runs(1);
     runs[0].run = RunRecord{0, "Anna", 1, "easy", "2026-12-01T10:00:00Z", 60000, kOutcomeFinished,
                             RunResult{90, 20, 0, 0, true}};
-    for (int i = 0; i < 20; ++i) runs[0].shots.push_back(ShotRecord{1000, "z", "POINT", "z", "z", 500, false, ""});
+    for (int i = 0; i < 20; ++i) runs[0].shots.push_back(ShotRecord{1000, "z", "POINT", "z", "z", 500, false, "", ""});
     db.Write(runs);
   }
   FixedKeyboardLayout german(KeyTableForLayout("de"));
@@ -150,9 +150,9 @@ TEST(ProgressScreen, ShotsAtOneKeyOnTwoLayoutsAreOneKey) {
     for (PendingRun& run : runs) {
       run.run = RunRecord{0, "Anna", 1, "easy", "2026-12-01T10:00:00Z", 60000, kOutcomeQuit, std::nullopt};
     }
-    for (int i = 0; i < 10; ++i) runs[0].shots.push_back(ShotRecord{1000, ";", "POINT", ";", ";", 500, false, ";"});
+    for (int i = 0; i < 10; ++i) runs[0].shots.push_back(ShotRecord{1000, ";", "POINT", ";", ";", 500, false, ";", ""});
     for (int i = 0; i < 10; ++i) {
-      runs[1].shots.push_back(ShotRecord{1000, "\xc3\xb6", "MISS", "", "\xc3\xb6", std::nullopt, false, ";"});
+      runs[1].shots.push_back(ShotRecord{1000, "\xc3\xb6", "MISS", "", "\xc3\xb6", std::nullopt, false, ";", ""});
     }
     db.Write(runs);
   }
