@@ -24,7 +24,8 @@ e2e_start_game
 # Waits up to $2 seconds for window $1 to have geometry "X Y WIDTH HEIGHT" $3.
 wait_geometry() {
   local id=$1 limit=$2 want=$3
-  for _ in $(seq $((limit * 10))); do
+  local deadline=$((SECONDS + limit))
+  while ((SECONDS <= deadline)); do
     eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
     [[ "$X $Y $WIDTH $HEIGHT" == "$want" ]] && return 0
     sleep 0.1

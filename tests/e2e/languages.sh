@@ -42,19 +42,20 @@ play() {
   sleep 0.3
   xdotool key Return
   local gx gy
-  read -r _ gx gy < <(find_window 640 480 10) || fail "$name: the game screen did not show"
+  local game
+  read -r game gx gy < <(find_window 640 480 20) || fail "$name: the game screen did not show"
   wait_for_change "$gx" "$gy" 640 400 20 || fail "$name: no figure came up"
   shot "${name}_level"
   xdotool key Escape
-  read -r _ _ _ < <(find_window 218 211 10) || fail "$name: the pause screen did not show"
+  read -r _ _ _ < <(find_window 218 211 20) || fail "$name: the pause screen did not show"
   sleep 0.3
   shot "${name}_pause"
   xdotool key Escape
-  sleep 1
+  wait_focus "$game" 20 || fail "$name: the game screen did not take the keyboard back"
+  # The bandit lives far longer than the wave, which ends the level some 25 s after it began.
   xdotool key f
-  sleep 0.3
   xdotool key f
-  read -r _ _ _ < <(find_window 315 325 25) || fail "$name: the results screen did not show"
+  read -r _ _ _ < <(find_window 315 325 60) || fail "$name: the results screen did not show"
   sleep 0.3
   shot "${name}_results"
   kill "$game_pid" 2>/dev/null

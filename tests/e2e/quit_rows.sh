@@ -16,7 +16,8 @@ e2e_session quit
 
 # game_ends SECONDS: waits for the game to end, up to SECONDS.
 game_ends() {
-  for _ in $(seq $(($1 * 10))); do
+  local deadline=$((SECONDS + $1))
+  while ((SECONDS <= deadline)); do
     kill -0 "$game_pid" 2>/dev/null || { wait "$game_pid" 2>/dev/null; game_pid=; return 0; }
     sleep 0.1
   done

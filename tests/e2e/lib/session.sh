@@ -67,7 +67,8 @@ e2e_start_xvfb() {
 # waiting up to SECONDS for it.
 find_window() {
   local width=$1 height=$2 limit=$3 id geometry
-  for _ in $(seq $((limit * 10))); do
+  local deadline=$((SECONDS + limit))
+  while ((SECONDS <= deadline)); do
     for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
       geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
       eval "$geometry"
@@ -104,7 +105,8 @@ same_images() {
 # shot kept as NAME (a figure coming up, a counter that moved), up to SECONDS.
 wait_region_differs() {
   local name=$5 limit=$6
-  for _ in $(seq $((limit * 5))); do
+  local deadline=$((SECONDS + limit))
+  while ((SECONDS <= deadline)); do
     if region_shot "$1" "$2" "$3" "$4" now; then
       same_images "$work/$name.png" "$work/now.png" || return 0
     fi
@@ -125,7 +127,8 @@ wait_for_change() {
 # sends next reach it (a busy machine shows a window before it takes the focus).
 wait_focus() {
   local id=$1 limit=$2
-  for _ in $(seq $((limit * 10))); do
+  local deadline=$((SECONDS + limit))
+  while ((SECONDS <= deadline)); do
     [[ $(xdotool getwindowfocus -f 2>/dev/null) == "$id" ]] && return 0
     sleep 0.1
   done
@@ -136,7 +139,8 @@ wait_focus() {
 # extended regular expression PATTERN.
 wait_for_file_line() {
   local file=$1 pattern=$2 limit=$3
-  for _ in $(seq $((limit * 10))); do
+  local deadline=$((SECONDS + limit))
+  while ((SECONDS <= deadline)); do
     [[ -f $file ]] && tr -d '\r' <"$file" | grep -qE "$pattern" && return 0
     sleep 0.1
   done
