@@ -85,3 +85,8 @@ void TfmAbout::keyPressEvent(QKeyEvent* event) {
   }
   event->accept();
 }
+
+TfmAbout::~TfmAbout() {
+  delete keys_;
+  keys_ = nullptr;
+}

@@ -12,6 +12,9 @@ class TfmAbout : public QDialog {
   Q_OBJECT
  public:
   explicit TfmAbout(AppContext& app, QWidget* parent = nullptr);
+  // The key highlight goes first: the hiding that destroying a widget begins with must not call
+  // back into a link of a form that is already half gone.
+  ~TfmAbout() override;
 
   void ShowModal();
   LinkLabel* LbSite() const { return lbSite_; }

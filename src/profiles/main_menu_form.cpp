@@ -234,3 +234,8 @@ void TfmMain::keyPressEvent(QKeyEvent* event) {
       event->ignore();
   }
 }
+
+TfmMain::~TfmMain() {
+  delete keys_;
+  keys_ = nullptr;
+}

@@ -25,6 +25,9 @@ class TfmMain : public QWidget {
  public:
   // Creating the menu seeds the random generator and opens Player.ini (FormCreate).
   explicit TfmMain(AppContext& app, QWidget* parent = nullptr);
+  // The key highlight goes first: the hiding that destroying a widget begins with must not call
+  // back into a link of a form that is already half gone.
+  ~TfmMain() override;
 
   // Shows the menu, or refreshes it when it already shows; either way the level label is read
   // anew (FormShow).
