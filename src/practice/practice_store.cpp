@@ -3,59 +3,13 @@
 #include "practice/practice_store.h"
 
 #include "progress/progress_database.h"
+#include "progress/sqlite_statement.h"
 
 #include <sqlite3.h>
 
 #include <algorithm>
 
 namespace {
-
-class Query {
- public:
-  Query(sqlite3* db, const std::string& sql) : db_(db) {
-    if (!db) throw ProgressError("the progress records are not open");
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt_, nullptr) != SQLITE_OK) throw ProgressError(sqlite3_errmsg(db));
-  }
-  ~Query() { sqlite3_finalize(stmt_); }
-  Query(const Query&) = delete;
-  Query& operator=(const Query&) = delete;
-  Query& Bind(int i, const std::string& text) {
-    Check(sqlite3_bind_text(stmt_, i, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
-    return *this;
-  }
-  Query& Bind(int i, int64_t value) {
-    Check(sqlite3_bind_int64(stmt_, i, value));
-    return *this;
-  }
-  bool Step() {
-    const int rc = sqlite3_step(stmt_);
-    if (rc == SQLITE_ROW) return true;
-    if (rc == SQLITE_DONE) return false;
-    throw ProgressError(sqlite3_errmsg(db_));
-  }
-  void Run() {
-    while (Step()) {
-    }
-    Reset();
-  }
-  void Reset() {
-    sqlite3_reset(stmt_);
-    sqlite3_clear_bindings(stmt_);
-  }
-  int64_t Int(int c) const { return sqlite3_column_int64(stmt_, c); }
-  bool IsNull(int c) const { return sqlite3_column_type(stmt_, c) == SQLITE_NULL; }
-  std::string Text(int c) const {
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, c));
-    return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, c))) : std::string();
-  }
-
- private:
-  void Check(int rc) {
-    if (rc != SQLITE_OK) throw ProgressError(sqlite3_errmsg(db_));
-  }
-  sqlite3* db_;
-  sqlite3_stmt* stmt_ = nullptr;
-};
 
 void Exec(sqlite3* db, const char* sql) {
   char* error = nullptr;
@@ -71,7 +25,7 @@ void Exec(sqlite3* db, const char* sql) {
 PracticeStore::PracticeStore(ProgressDatabase& db) : db_(db) {}
 
 bool PracticeStore::HasShotColumn(const char* column) {
-  Query info(db_.Handle(), "PRAGMA table_info(shots)");
+  Statement info(db_.Handle(), "PRAGMA table_info(shots)");
   while (info.Step()) {
     if (info.Text(1) == column) return true;
   }
@@ -101,7 +55,7 @@ void PracticeStore::EnsureTables() {
 PracticeState PracticeStore::LoadState(const std::string& profile) {
   EnsureTables();
   PracticeState state;
-  Query q(db_.Handle(),
+  Statement q(db_.Handle(),
           "SELECT position, mastered, interval_days, due_day FROM practice_keys WHERE profile = ?1 ORDER BY seq");
   q.Bind(1, profile);
   while (q.Step()) {
@@ -120,9 +74,9 @@ void PracticeStore::SaveState(const std::string& profile, const PracticeState& s
   sqlite3* db = db_.Handle();
   Exec(db, "BEGIN IMMEDIATE");
   try {
-    Query erase(db, "DELETE FROM practice_keys WHERE profile = ?1");
+    Statement erase(db, "DELETE FROM practice_keys WHERE profile = ?1");
     erase.Bind(1, profile).Run();
-    Query insert(db,
+    Statement insert(db,
                  "INSERT INTO practice_keys (profile, position, seq, mastered, interval_days, due_day)"
                  " VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
     for (size_t i = 0; i < state.keys.size(); ++i) {
@@ -139,7 +93,7 @@ void PracticeStore::SaveState(const std::string& profile, const PracticeState& s
 
 int64_t PracticeStore::TargetMs(const std::string& profile) {
   EnsureTables();
-  Query q(db_.Handle(), "SELECT target_ms FROM practice_settings WHERE profile = ?1");
+  Statement q(db_.Handle(), "SELECT target_ms FROM practice_settings WHERE profile = ?1");
   q.Bind(1, profile);
   if (!q.Step()) return kDefaultTargetReactionMs;
   return AdjustTarget(q.Int(0), 0);
@@ -147,7 +101,7 @@ int64_t PracticeStore::TargetMs(const std::string& profile) {
 
 void PracticeStore::SetTargetMs(const std::string& profile, int64_t targetMs) {
   EnsureTables();
-  Query q(db_.Handle(),
+  Statement q(db_.Handle(),
           "INSERT INTO practice_settings (profile, target_ms) VALUES (?1, ?2)"
           " ON CONFLICT(profile) DO UPDATE SET target_ms = excluded.target_ms");
   q.Bind(1, profile).Bind(2, AdjustTarget(targetMs, 0)).Run();
@@ -172,7 +126,7 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
            " AND s.result = 'MISS' ORDER BY s.id DESC LIMIT ?3)";
   }
   sql += " ORDER BY id DESC LIMIT ?3";
-  Query q(db_.Handle(), sql);
+  Statement q(db_.Handle(), sql);
   std::map<std::string, KeyMastery> result;
   for (const std::string& position : positions) {
     q.Bind(1, position).Bind(2, profile).Bind(3, int64_t{kMasteryWindow});
@@ -194,7 +148,7 @@ std::vector<PracticeChance> PracticeStore::RunChances(int64_t runId) {
   EnsureTables();
   const std::string aimed = hasAimedAt_ ? "aimed_at" : "''";
   // A row's key is its position where the records know it, else its character.
-  Query q(db_.Handle(), "SELECT result, CASE WHEN position <> '' THEN position ELSE key END, " + aimed +
+  Statement q(db_.Handle(), "SELECT result, CASE WHEN position <> '' THEN position ELSE key END, " + aimed +
                             ", reaction_ms, end_phase FROM shots WHERE run_id = ?1 ORDER BY id");
   q.Bind(1, runId);
   std::vector<PracticeShot> shots;
@@ -213,7 +167,7 @@ std::vector<PracticeChance> PracticeStore::RunChances(int64_t runId) {
 
 int64_t PracticeStore::LatestRunId(const std::string& profile, int32_t level) {
   EnsureTables();
-  Query q(db_.Handle(), "SELECT coalesce(max(id), 0) FROM runs WHERE profile = ?1 AND level = ?2");
+  Statement q(db_.Handle(), "SELECT coalesce(max(id), 0) FROM runs WHERE profile = ?1 AND level = ?2");
   q.Bind(1, profile).Bind(2, int64_t{level});
   return q.Step() ? q.Int(0) : 0;
 }
