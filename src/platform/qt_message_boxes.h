@@ -9,8 +9,14 @@
 
 // A message the rules wrote in English, in the screens' language; unknown ones stay as written.
 QString TranslatedMessage(const std::string& text);
+// A notice the rules made from arguments, worded in the screens' language.
+QString NoticeText(const PlayerNotice& notice);
 
 class QtMessageBoxes : public MessageBoxes {
 public:
   void Show(const std::string& text) override;
+  void ShowNotice(const PlayerNotice& notice) override;
+
+private:
+  void ShowText(const QString& text);
 };

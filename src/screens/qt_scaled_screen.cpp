@@ -3,7 +3,9 @@
 // while the game fills the screen.
 #include "screens/qt_scaled_screen.h"
 
+#include <QDialog>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
@@ -13,6 +15,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/app_context.h"
 #include "level/game_form.h"
@@ -32,11 +35,13 @@ QWidget* ScaledScreen::Host() const { return proxy_ ? host_ : nullptr; }
 
 void ScaledScreen::Release() {
   if (!proxy_) return;
-  proxy_->setWidget(nullptr);
-  // The scene deletes the proxy with it; the form is a window of its own again.
-  scene_->removeItem(proxy_);
-  delete proxy_;
-  proxy_ = nullptr;
+  QGraphicsProxyWidget* proxy = std::exchange(proxy_, nullptr);
+  // The form is a window of its own again.
+  proxy->setWidget(nullptr);
+  scene_->removeItem(proxy);
+  // A click on one of the form's buttons that hides the form is still being delivered through
+  // the proxy: it goes once that delivery is over.
+  proxy->deleteLater();
 }
 
 void ScaledScreen::Place(int factor, QScreen* screen, bool modal) {
@@ -64,6 +69,8 @@ void ScaledScreen::Place(int factor, QScreen* screen, bool modal) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
   }
+  // Window lists and tests know the enlarged screen by the form's title.
+  host_->setWindowTitle(form_->windowTitle());
   form_->hide();
   form_->move(0, 0);
   proxy_ = scene_->addWidget(form_);
@@ -94,24 +101,47 @@ bool ScaledScreen::eventFilter(QObject* watched, QEvent* event) {
     host_->hide();
     Release();
   }
+  if (watched == form_ && event->type() == QEvent::Hide) emit FormHidden();
   if (watched == form_ && event->type() == QEvent::Show && proxy_) Activate();
   return false;
 }
 
-int FloatingScreenFactor(const AppContext& app, QScreen** screen) {
+int FloatingScreenFactor(const AppContext& app, QScreen** screen, bool afterLevel) {
   const TfmGame* game = app.screens.fmGame;
   QScreen* on = game && game->screen() ? game->screen() : QGuiApplication::primaryScreen();
   if (screen) *screen = on;
-  if (!game || !game->isVisible() || !game->FullScreen() || !on) return 1;
+  if (!game || (!afterLevel && !game->isVisible()) || !game->FullScreen() || !on) return 1;
   const QRect area = on->geometry();
   return WholeWorldFactor(area.width(), area.height());
 }
 
-void PlaceFloatingScreen(const AppContext& app, ScaledScreen& scaled, bool modal) {
+void PlaceFloatingScreen(const AppContext& app, ScaledScreen& scaled) {
   QScreen* screen = nullptr;
-  int factor = FloatingScreenFactor(app, &screen);
-  // A modal screen runs its own event loop, which does not yet end inside the enlarging window:
-  // the results and end screens stay at their own size until it does.
-  if (modal) factor = 1;
-  scaled.Place(factor, screen, modal);
+  const int factor = FloatingScreenFactor(app, &screen);
+  scaled.Place(factor, screen, false);
+}
+
+int ShowFloatingModal(const AppContext& app, ScaledScreen& scaled, QDialog& dialog, bool afterLevel) {
+  QScreen* screen = nullptr;
+  const int factor = FloatingScreenFactor(app, &screen, afterLevel);
+  if (factor == 1) {
+    scaled.Place(1, screen, true);
+    return dialog.exec();
+  }
+  // A modal dialog blocks input to every window but its own, and inside the enlarging window it
+  // has none: the window showing it would take no click or key, and its loop would never end.
+  // The enlarging window is the modal one instead, and a loop of our own waits for the dialog.
+  const bool wasModal = dialog.isModal();
+  dialog.setModal(false);
+  scaled.Place(factor, screen, true);
+  QEventLoop loop;
+  const QMetaObject::Connection finished = QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  const QMetaObject::Connection hidden = QObject::connect(&scaled, &ScaledScreen::FormHidden, &loop, &QEventLoop::quit);
+  dialog.setResult(0);
+  dialog.show();
+  if (dialog.isVisible()) loop.exec(QEventLoop::DialogExec);
+  QObject::disconnect(finished);
+  QObject::disconnect(hidden);
+  dialog.setModal(wasModal);
+  return dialog.result();
 }
