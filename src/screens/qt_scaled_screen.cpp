@@ -6,7 +6,9 @@
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
+#include <QCoreApplication>
 #include <QGraphicsProxyWidget>
+#include <QKeyEvent>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGuiApplication>
@@ -65,6 +67,7 @@ void ScaledScreen::Place(int factor, QScreen* screen, bool modal) {
     // Whole factors repeat the pictures' pixels: no smoothing, the text drawn at the larger size.
     view_->setRenderHint(QPainter::SmoothPixmapTransform, false);
     view_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view_->installEventFilter(this);
     auto* layout = new QVBoxLayout(host_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -95,6 +98,17 @@ void ScaledScreen::Activate() {
 }
 
 bool ScaledScreen::eventFilter(QObject* watched, QEvent* event) {
+  // The view and its scene take Tab and Shift+Tab for their own focus chain, which the form's
+  // highlight never sees: those keys go straight to the form.
+  if (watched == view_ && event->type() == QEvent::KeyPress && proxy_) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      QWidget* focus = form_->focusWidget();
+      QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(), key->count());
+      QCoreApplication::sendEvent(focus && form_->isAncestorOf(focus) ? focus : form_, &copy);
+      return true;
+    }
+  }
   // The enlarged window goes when the form hides, however its code hides it, and the form is
   // a window of its own again until it is placed anew.
   if (watched == form_ && event->type() == QEvent::Hide && proxy_) {
