@@ -174,6 +174,8 @@ TEST(Translations, EveryScreenShowsTheChosenLanguage) {
       {"fr", "JOUER", "niveau 16", "CONTINUER", "Points", "Difficile", "Aide", "Impossible d'écrire dans /x/Player.ini"},
       {"es", "JUGAR", "nivel 16", "SEGUIR", "Puntos", "Difícil", "Ayuda", "No se puede escribir en /x/Player.ini"},
   };
+  ASSERT_EQ(UiLanguageCode(), QStringLiteral("en"));
+  const QString englishKeys = TfmHelp::KeysText();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.language);
     LanguageScope scope(c.language);
@@ -190,6 +192,12 @@ TEST(Translations, EveryScreenShowsTheChosenLanguage) {
     EXPECT_EQ(screens.score.findChild<QTableWidget*>()->item(0, 2)->text(), QString::fromUtf8(c.hits));
     EXPECT_EQ(screens.player.findChild<QComboBox*>()->currentText(), QString::fromUtf8(c.hard));
     EXPECT_EQ(screens.help.windowTitle(), QString::fromUtf8(c.help));
+    // Help lists the keys in the language: every key named, in words of that language.
+    const QString keys = screens.help.KeysLabel()->text();
+    for (const char* key : {"Tab", "F1", "F11"}) EXPECT_TRUE(keys.contains(QLatin1String(key))) << key;
+    if (std::string(c.language) != "en") {
+      EXPECT_NE(keys, englishKeys);
+    }
     EXPECT_EQ(TranslatedMessage("Unable to write to /x/Player.ini"), QString::fromUtf8(c.writeError));
     screens.player.hide();
   }
