@@ -9,7 +9,8 @@
 
 // A message the rules wrote in English, in the screens' language; unknown ones stay as written.
 QString TranslatedMessage(const std::string& text);
-// A notice the rules made from arguments, worded in the screens' language.
+// A notice the rules made from arguments, worded in the screens' language. The box shows it in
+// the game's own look.
 QString NoticeText(const PlayerNotice& notice);
 
 class QtMessageBoxes : public MessageBoxes {
@@ -18,5 +19,7 @@ public:
   void ShowNotice(const PlayerNotice& notice) override;
 
 private:
-  void ShowText(const QString& text);
+  // gameLook: drawn as a board of the game rather than as the desktop's plain box.
+  void ShowText(const QString& text, bool gameLook);
+  void ShowNoticeBoard(const QString& text);
 };

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
@@ -262,9 +261,11 @@ TEST(Translations, NoticesMadeFromArgumentsShowInTheLanguage) {
     // What the player reads in the box.
     QString shown;
     WhenModal([&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
       ASSERT_NE(box, nullptr);
-      shown = box->text();
+      const auto* label = box->findChild<QLabel*>(QStringLiteral("notice_text"));
+      ASSERT_NE(label, nullptr);
+      shown = label->text();
       box->accept();
     });
     QtMessageBoxes boxes;
