@@ -3,15 +3,15 @@
 // while the game fills the screen.
 #include "screens/qt_scaled_screen.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QEventLoop>
-#include <QCoreApplication>
 #include <QGraphicsProxyWidget>
-#include <QKeyEvent>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
