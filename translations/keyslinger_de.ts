@@ -42,6 +42,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>On your keyboard layout the key for the letter %1 types nothing, so no figure comes up there.</source>
+        <translation>Auf deiner Tastatur schreibt die Taste für den Buchstaben %1 nichts. Deshalb taucht dort keine Figur auf.</translation>
+    </message>
+    <message>
+        <source>On your keyboard layout the keys for the letters %1 type nothing, so no figures come up there.</source>
+        <translation>Auf deiner Tastatur schreiben die Tasten für die Buchstaben %1 nichts. Deshalb tauchen dort keine Figuren auf.</translation>
+    </message>
+    <message>
+        <source>%1 was not a progress database and has been moved aside to %2</source>
+        <translation>%1 war keine Fortschrittsdatei. Sie wurde beiseitegelegt und heißt jetzt %2</translation>
+    </message>
 </context>
 <context>
     <name>TFirstStart</name>

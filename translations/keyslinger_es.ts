@@ -42,6 +42,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>On your keyboard layout the key for the letter %1 types nothing, so no figure comes up there.</source>
+        <translation>En tu teclado, la tecla de la letra %1 no escribe nada. Por eso allí no aparece ningún personaje.</translation>
+    </message>
+    <message>
+        <source>On your keyboard layout the keys for the letters %1 type nothing, so no figures come up there.</source>
+        <translation>En tu teclado, las teclas de las letras %1 no escriben nada. Por eso allí no aparece ningún personaje.</translation>
+    </message>
+    <message>
+        <source>%1 was not a progress database and has been moved aside to %2</source>
+        <translation>%1 no era un archivo de progreso. Se ha apartado con el nombre %2</translation>
+    </message>
 </context>
 <context>
     <name>TFirstStart</name>

@@ -42,6 +42,26 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>On your keyboard layout the key for the letter %1 types nothing, so no figure comes up there.</source>
+        <translation>Sur ton clavier, la touche de la lettre %1 n’écrit rien. Aucun personnage n’apparaît donc à cet endroit.</translation>
+    </message>
+    <message>
+        <source>On your keyboard layout the keys for the letters %1 type nothing, so no figures come up there.</source>
+        <translation>Sur ton clavier, les touches des lettres %1 n’écrivent rien. Aucun personnage n’apparaît donc à ces endroits.</translation>
+    </message>
+    <message>
+        <source>%1 was not a progress database and has been moved aside to %2</source>
+        <translation>%1 n’était pas un fichier de progrès. Il a été mis de côté sous le nom %2</translation>
+    </message>
 </context>
 <context>
     <name>TFirstStart</name>

@@ -210,7 +210,7 @@ void LevelPlay::TellUntypable(const KeyTable& layout) {
     keys.push_back(key);
     fresh.push_back(keyLetters_ ? (*keyLetters_)[place] : key);
   }
-  if (!fresh.empty()) services_.messages.Show(UntypableNotice(fresh));
+  if (!fresh.empty()) services_.messages.ShowNotice(UntypableNotice(fresh));
 }
 
 void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {

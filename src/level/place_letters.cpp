@@ -45,13 +45,8 @@ PlaceKeys ReadPlaceKeys(const IniStore& map, const std::vector<std::string>& pla
   return keys;
 }
 
-std::string UntypableNotice(const std::vector<std::string>& tags) {
-  std::string list;
-  for (size_t i = 0; i < tags.size(); ++i) {
-    if (i > 0) list += i + 1 == tags.size() ? " and " : ", ";
-    list += ToUpperUtf8(tags[i]);
-  }
-  const bool one = tags.size() == 1;
-  return std::string("On your keyboard layout ") + (one ? "the key for the letter " : "the keys for the letters ") +
-         list + (one ? " types nothing, so no figure comes up there." : " type nothing, so no figures come up there.");
+PlayerNotice UntypableNotice(const std::vector<std::string>& tags) {
+  PlayerNotice notice{PlayerNotice::Kind::UntypableKeys, {}};
+  for (const std::string& tag : tags) notice.args.push_back(ToUpperUtf8(tag));
+  return notice;
 }

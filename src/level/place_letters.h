@@ -2,6 +2,7 @@
 // The letters of a level's places as the player types them: as written, or by key position.
 #pragma once
 #include "platform/key_table.h"
+#include "platform/player_notice.h"
 
 #include <cstddef>
 #include <optional>
@@ -45,4 +46,4 @@ bool KeyTypesNoCharacter(const KeyTable& layout, std::string_view usKey);
 
 // What the player is told at the start of a level with places nobody can type: tags are the
 // letters the tags show, in place order.
-std::string UntypableNotice(const std::vector<std::string>& tags);
+PlayerNotice UntypableNotice(const std::vector<std::string>& tags);

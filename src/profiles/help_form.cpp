@@ -14,24 +14,32 @@
 
 namespace {
 constexpr int kSnapDistance = 10;
-}
+// The help page's own colours: its wooden frame and its parchment.
+const QColor kFrameWood{0x30, 0x21, 0x15};
+const QColor kParchment{0xEF, 0xDF, 0xB7};
+}  // namespace
 
 TfmHelp::TfmHelp(AppContext&, QWidget* parent) : QWidget(parent, Qt::Tool) {
   setWindowTitle(tr("Help"));
   // It may stay open beside the menu; closing the menu still ends the program.
   setAttribute(Qt::WA_QuitOnClose, false);
   auto* page = new PictureBox(ScreenPicture(QStringLiteral("help_page.png"), 382, 267), true, this);
+  // The key line continues the page's dark wooden frame, in the parchment's colour, with no
+  // gap between them: it reads as the bottom of the same board.
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kFrameWood);
+  palette.setColor(QPalette::WindowText, kParchment);
+  setPalette(palette);
+  setAutoFillBackground(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
   layout->addWidget(page, 1);
   keysText_ = new QLabel(KeysText(), this);
   keysText_->setFont(ArialFont(11, false));
   keysText_->setWordWrap(true);
-  keysText_->setContentsMargins(8, 6, 8, 8);
+  keysText_->setContentsMargins(12, 2, 12, 8);
   keysText_->setAutoFillBackground(true);
-  QPalette palette = keysText_->palette();
-  palette.setColor(QPalette::Window, look::kBlack);
-  palette.setColor(QPalette::WindowText, look::kWhite);
   keysText_->setPalette(palette);
   layout->addWidget(keysText_);
   resize(382, 267 + keysText_->heightForWidth(382));

@@ -210,7 +210,7 @@ bool ProgressRecorder::EnsureOpen() {
   // A file that was not ours has been put aside and a new one made: the player hears what
   // happened. That is no write failure, so a later one is still reported.
   if (!db_->MovedAsideTo().empty()) {
-    notice_ = db_->Path() + " was not a progress database and has been moved aside to " + db_->MovedAsideTo();
+    notice_ = PlayerNotice{PlayerNotice::Kind::ProgressMovedAside, {db_->Path(), db_->MovedAsideTo()}};
   }
   return true;
 }
@@ -246,10 +246,10 @@ bool ProgressRecorder::Flush() {
 }
 
 void ProgressRecorder::ShowNotice() {
-  if (notice_.empty() || flushing_) return;
-  const std::string notice = std::move(notice_);
-  notice_.clear();
-  if (!quiet_) messages_.Show(notice);
+  if (!notice_ || flushing_) return;
+  const PlayerNotice notice = std::move(*notice_);
+  notice_.reset();
+  if (!quiet_) messages_.ShowNotice(notice);
 }
 
 void ProgressRecorder::Report() {

@@ -3,11 +3,13 @@
 // writes them to Progress.db at each wave's end check and at the end of the run.
 #pragma once
 #include "level/level_listener.h"
+#include "platform/player_notice.h"
 #include "progress/progress_records.h"
 #include "progress/utc_time.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,7 +89,7 @@ class ProgressRecorder : public LevelPlayListener {
   bool paused_ = false;
   std::vector<int64_t> spawnedAt_;  // game time each place's actor appeared, by place
   ProgressFault openFault_ = ProgressFault::kNone;  // why the last open failed
-  std::string notice_;                              // a message still to show
+  std::optional<PlayerNotice> notice_;              // a message still to show
   bool reported_ = false;
   bool flushing_ = false;
   bool quiet_ = false;

@@ -53,7 +53,7 @@ TFmPause::TFmPause(AppContext& app, QWidget* parent)
 TFmPause::~TFmPause() = default;
 
 void TFmPause::ShowPause() {
-  PlaceFloatingScreen(app_, *scaled_, false);
+  PlaceFloatingScreen(app_, *scaled_);
   show();
   raise();
   activateWindow();

@@ -3,16 +3,21 @@
 // while the game fills the screen.
 #include "screens/qt_scaled_screen.h"
 
+#include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
+#include <QEventLoop>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/app_context.h"
 #include "level/game_form.h"
@@ -32,11 +37,13 @@ QWidget* ScaledScreen::Host() const { return proxy_ ? host_ : nullptr; }
 
 void ScaledScreen::Release() {
   if (!proxy_) return;
-  proxy_->setWidget(nullptr);
-  // The scene deletes the proxy with it; the form is a window of its own again.
-  scene_->removeItem(proxy_);
-  delete proxy_;
-  proxy_ = nullptr;
+  QGraphicsProxyWidget* proxy = std::exchange(proxy_, nullptr);
+  // The form is a window of its own again.
+  proxy->setWidget(nullptr);
+  scene_->removeItem(proxy);
+  // A click on one of the form's buttons that hides the form is still being delivered through
+  // the proxy: it goes once that delivery is over.
+  proxy->deleteLater();
 }
 
 void ScaledScreen::Place(int factor, QScreen* screen, bool modal) {
@@ -60,10 +67,13 @@ void ScaledScreen::Place(int factor, QScreen* screen, bool modal) {
     // Whole factors repeat the pictures' pixels: no smoothing, the text drawn at the larger size.
     view_->setRenderHint(QPainter::SmoothPixmapTransform, false);
     view_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    view_->installEventFilter(this);
     auto* layout = new QVBoxLayout(host_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
   }
+  // Window lists and tests know the enlarged screen by the form's title.
+  host_->setWindowTitle(form_->windowTitle());
   form_->hide();
   form_->move(0, 0);
   proxy_ = scene_->addWidget(form_);
@@ -88,30 +98,64 @@ void ScaledScreen::Activate() {
 }
 
 bool ScaledScreen::eventFilter(QObject* watched, QEvent* event) {
+  // The view and its scene take Tab and Shift+Tab for their own focus chain, which the form's
+  // highlight never sees: those keys go straight to the form.
+  if (watched == view_ && event->type() == QEvent::KeyPress && proxy_) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+      QWidget* focus = form_->focusWidget();
+      QKeyEvent copy(key->type(), key->key(), key->modifiers(), key->text(), key->isAutoRepeat(), key->count());
+      QCoreApplication::sendEvent(focus && form_->isAncestorOf(focus) ? focus : form_, &copy);
+      return true;
+    }
+  }
   // The enlarged window goes when the form hides, however its code hides it, and the form is
   // a window of its own again until it is placed anew.
   if (watched == form_ && event->type() == QEvent::Hide && proxy_) {
     host_->hide();
     Release();
   }
+  if (watched == form_ && event->type() == QEvent::Hide) emit FormHidden();
   if (watched == form_ && event->type() == QEvent::Show && proxy_) Activate();
   return false;
 }
 
-int FloatingScreenFactor(const AppContext& app, QScreen** screen) {
+int FloatingScreenFactor(const AppContext& app, QScreen** screen, bool afterLevel) {
   const TfmGame* game = app.screens.fmGame;
   QScreen* on = game && game->screen() ? game->screen() : QGuiApplication::primaryScreen();
   if (screen) *screen = on;
-  if (!game || !game->isVisible() || !game->FullScreen() || !on) return 1;
+  if (!game || (!afterLevel && !game->isVisible()) || !game->FullScreen() || !on) return 1;
   const QRect area = on->geometry();
   return WholeWorldFactor(area.width(), area.height());
 }
 
-void PlaceFloatingScreen(const AppContext& app, ScaledScreen& scaled, bool modal) {
+void PlaceFloatingScreen(const AppContext& app, ScaledScreen& scaled) {
   QScreen* screen = nullptr;
-  int factor = FloatingScreenFactor(app, &screen);
-  // A modal screen runs its own event loop, which does not yet end inside the enlarging window:
-  // the results and end screens stay at their own size until it does.
-  if (modal) factor = 1;
-  scaled.Place(factor, screen, modal);
+  const int factor = FloatingScreenFactor(app, &screen);
+  scaled.Place(factor, screen, false);
+}
+
+int ShowFloatingModal(const AppContext& app, ScaledScreen& scaled, QDialog& dialog, bool afterLevel) {
+  QScreen* screen = nullptr;
+  const int factor = FloatingScreenFactor(app, &screen, afterLevel);
+  if (factor == 1) {
+    scaled.Place(1, screen, true);
+    return dialog.exec();
+  }
+  // A modal dialog blocks input to every window but its own, and inside the enlarging window it
+  // has none: the window showing it would take no click or key, and its loop would never end.
+  // The enlarging window is the modal one instead, and a loop of our own waits for the dialog.
+  const bool wasModal = dialog.isModal();
+  dialog.setModal(false);
+  scaled.Place(factor, screen, true);
+  QEventLoop loop;
+  const QMetaObject::Connection finished = QObject::connect(&dialog, &QDialog::finished, &loop, &QEventLoop::quit);
+  const QMetaObject::Connection hidden = QObject::connect(&scaled, &ScaledScreen::FormHidden, &loop, &QEventLoop::quit);
+  dialog.setResult(0);
+  dialog.show();
+  if (dialog.isVisible()) loop.exec(QEventLoop::DialogExec);
+  QObject::disconnect(finished);
+  QObject::disconnect(hidden);
+  dialog.setModal(wasModal);
+  return dialog.result();
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <QObject>
 
+class QDialog;
 class QGraphicsProxyWidget;
 class QGraphicsScene;
 class QGraphicsView;
@@ -29,6 +30,10 @@ class ScaledScreen : public QObject {
   // so once it has hidden).
   QWidget* Host() const;
 
+ signals:
+  // The form has hidden, however its code hid it.
+  void FormHidden();
+
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -44,7 +49,11 @@ class ScaledScreen : public QObject {
 };
 
 // The factor a floating screen is drawn at now: the game world's whole factor on the game's
-// screen while the game shows full screen, else 1.
-int FloatingScreenFactor(const AppContext& app, QScreen** screen);
-// Places a floating screen by FloatingScreenFactor.
-void PlaceFloatingScreen(const AppContext& app, ScaledScreen& scaled, bool modal);
+// screen while the game shows full screen, else 1. With afterLevel the game may have just been
+// hidden (a screen shown once the level is left): its full-screen choice still counts.
+int FloatingScreenFactor(const AppContext& app, QScreen** screen, bool afterLevel = false);
+// Places a floating screen that is not modal by FloatingScreenFactor.
+void PlaceFloatingScreen(const AppContext& app, ScaledScreen& scaled);
+// Places a modal floating screen by FloatingScreenFactor, shows it and waits until it is done;
+// returns its result. scaled must be the dialog's own.
+int ShowFloatingModal(const AppContext& app, ScaledScreen& scaled, QDialog& dialog, bool afterLevel = false);

@@ -110,9 +110,8 @@ TFmScore::~TFmScore() = default;
 
 void TFmScore::ShowModal() {
   FormShow();
-  PlaceFloatingScreen(app_, *scaled_, true);
   closing_ = false;
-  exec();
+  ShowFloatingModal(app_, *scaled_, *this);
 }
 
 void TFmScore::FormShow() {

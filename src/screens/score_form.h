@@ -19,7 +19,8 @@ class TFmScore : public QDialog {
   ~TFmScore() override;
 
   // Works out and shows the results (the show handler), then runs modally until one of the three
-  // buttons closes the screen. Close requests from the window system are refused.
+  // buttons closes the screen, enlarged in full screen. Close requests from the window system
+  // are refused.
   void ShowModal();
   // The show handler alone: what ShowModal does before it waits.
   void FormShow();

@@ -25,12 +25,14 @@ TFmTheEnd::TFmTheEnd(AppContext& app, QWidget* parent)
   keys_ = new KeyHighlight(this);
   keys_->AddButton(closeArea_);
   scaled_ = new ScaledScreen(this);
+  // Enlarged, the form takes the keys only when it can hold the focus.
+  setFocusPolicy(Qt::StrongFocus);
 }
 
 void TFmTheEnd::ShowModal() {
   closing_ = false;
-  PlaceFloatingScreen(app_, *scaled_, true);
-  exec();
+  // Shown once the last level has been left: the game window has gone, its full screen counts.
+  ShowFloatingModal(app_, *scaled_, *this, true);
 }
 
 void TFmTheEnd::CloseAreaClick() {

@@ -14,10 +14,13 @@ class TFmTheEnd : public QDialog {
  public:
   explicit TFmTheEnd(AppContext& app, QWidget* parent = nullptr);
 
-  // Centred and modal until the close area is clicked.
+  // Centred and modal until the close area is clicked; in full screen enlarged like the other
+  // screens that float over the game.
   void ShowModal();
   TVtxSpdButton* CloseArea() const { return closeArea_; }
   PictureBox* Picture() const { return picture_; }
+  const KeyHighlight& Keys() const { return *keys_; }
+  const ScaledScreen& Scaled() const { return *scaled_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

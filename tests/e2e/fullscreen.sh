@@ -3,8 +3,8 @@
 # The game full screen on a 1920 by 1080 screen under Xvfb, without a window manager: F11 makes
 # the game window cover the screen with the level scaled in a black border, Escape shows the
 # pause screen centred over it at twice its size (the largest whole factor of 640 by 480 that
-# fits), a real key press still shoots, and the results come up twice their size too; the
-# choice is in Player.ini.
+# fits), a real key press still shoots, and the results come up twice their size too, centred,
+# and Tab and Space on them lead to the main menu; the choice is in Player.ini.
 # Usage: fullscreen.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb, xdotool or
 # ImageMagick.
 set -u
@@ -62,10 +62,21 @@ wait_focus "$game" 20 || fail "the game screen did not take the keyboard back"
 # and the stored hits stay 1 either way.
 xdotool key f
 xdotool key f
-read -r _ x y < <(find_window 315 325 60) || fail "the results screen did not show after the shot"
-[[ "$x $y" == "802 377" ]] || fail "the results screen is at $x,$y, not centred"
+read -r score x y < <(find_window 630 650 60) || fail "the results screen did not show at twice its size"
+[[ "$x $y" == "645 215" ]] || fail "the results screen is at $x,$y, not centred"
 wait_for_file_line "$work/Player.ini" '^1=' 20 || fail "no result stored for level 1"
 result=$(grep -E '^1=' "$work/Player.ini" | cut -d= -f2)
 IFS=: read -r _ hits _ _ <<<"$result"
 [[ $hits == 1 ]] || fail "the shot did not hit: stored result '$result'"
+wait_focus "$score" 20 || fail "the enlarged results screen did not take the keyboard"
+import -window root "$work/results.png"
+# Drawn pixel for pixel: the title board's picture repeats each pixel in 2 by 2 blocks.
+[[ $(pixel "$work/results.png" 655 225) == $(pixel "$work/results.png" 656 226) ]] ||
+  fail "the results screen is not drawn at a whole factor"
+# Tab reaches the screen's highlight through the enlarging window: the third stop is MAIN MENU.
+xdotool key Tab Tab Tab space
+read -r _ _ _ < <(find_window 305 361 20) || fail "Tab and Space on the enlarged results did not lead to the main menu"
+deadline=$((SECONDS + 20))
+while ((SECONDS <= deadline)) && find_window 630 650 0 >/dev/null; do sleep 0.1; done
+find_window 630 650 0 >/dev/null && fail "the enlarged results screen stayed after MAIN MENU"
 echo "full screen passed: result $result"

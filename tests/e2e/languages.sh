@@ -3,7 +3,8 @@
 # The real game under Xvfb speaks the desktop's language: started with LANG set to German,
 # French and Spanish (and with LANGUAGE overriding LANG), its help window carries the title in
 # that language, and the level, pause and results still play through; with
-# KEYSLINGER_SHOTS_DIR set, screenshots of the menu, help, level, pause and results are kept there.
+# KEYSLINGER_SHOTS_DIR set, screenshots of the menu, help, About, PROGRESS, level, pause and
+# results are kept there.
 # Usage: languages.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb, xdotool or
 # ImageMagick.
 set -u
@@ -38,7 +39,17 @@ play() {
   [[ -n $help ]] || fail "$name: no help window titled '$title'"
   sleep 0.3
   shot "${name}_help"
-  xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus "$menu"
+  # Help closes with Esc, so it leaves the menu in view for the next pictures.
+  xdotool windowactivate --sync "$help" 2>/dev/null || xdotool windowfocus "$help"
+  xdotool key Escape
+  # Without a window manager nobody hands the keyboard back to the menu: the script does.
+  back_to_menu() {
+    xdotool windowactivate --sync "$menu" 2>/dev/null || xdotool windowfocus "$menu"
+    wait_focus "$menu" 20 || fail "$name: the main menu did not take the keyboard back $1"
+  }
+  back_to_menu "from Help"
+  # The pointer leaves the menu, so the keys alone move its highlight.
+  xdotool mousemove 0 0
   sleep 0.3
   xdotool key Return
   local gx gy
@@ -63,6 +74,25 @@ play() {
   [[ -n $results ]] || fail "$name: the results screen did not show"
   sleep 0.3
   shot "${name}_results"
+  # MAIN MENU shows the menu anew with nothing lit: ABOUT is its fourth stop.
+  xdotool key Escape
+  read -r _ _ _ < <(find_window 305 361 20) || fail "$name: MAIN MENU did not show the menu"
+  back_to_menu "from the results"
+  xdotool key Down Down Down Down space
+  read -r _ _ _ < <(find_window 234 269 20) || fail "$name: About did not open by keys"
+  sleep 0.3
+  shot "${name}_about"
+  kill "$game_pid" 2>/dev/null
+  wait "$game_pid" 2>/dev/null
+  # A new start, a menu with nothing lit: PROGRESS is the fourth stop from the end.
+  (cd "$work" && exec env -u LC_ALL -u LC_MESSAGES LANG="$lang" LANGUAGE="$language" ./keyslinger >"$work/game.log" 2>&1) &
+  game_pid=$!
+  read -r menu _ _ < <(find_window 305 361 20) || fail "$name: the main menu did not show again"
+  back_to_menu "after a new start"
+  xdotool key Up Up Up Up space
+  read -r _ _ _ < <(find_window 640 480 20) || fail "$name: PROGRESS did not open by keys"
+  sleep 0.5
+  shot "${name}_progress"
   kill "$game_pid" 2>/dev/null
   wait "$game_pid" 2>/dev/null
   game_pid=""

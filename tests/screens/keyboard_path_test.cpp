@@ -71,6 +71,13 @@ struct KeyWorld : ScreenWorld {
     Press(menu.get(), *(keys.end() - 1));
     EXPECT_TRUE(ran);
   }
+  // Moves the menu's highlight down to button, from wherever it is (the pointer may have lit
+  // one), and presses it with Space; steps run inside the modal screen it opens.
+  void OpenWithSpaceOn(const QWidget* button, std::function<void()> steps) {
+    for (int i = 0; i < 10 && menu->Keys().Lit() != button; ++i) Press(menu.get(), Qt::Key_Down);
+    ASSERT_EQ(menu->Keys().Lit(), button);
+    OpenByKeys({Qt::Key_Space}, std::move(steps));
+  }
 
   std::unique_ptr<TFirstStart> firstStart;
   std::unique_ptr<TfmHelp> help;
@@ -281,6 +288,138 @@ TEST(KeyboardPath, FirstRunEnterWithNothingLitChoosesNothing) {
     EXPECT_FALSE(f.isVisible());
   });
   EXPECT_EQ(world.Read("Anna", "up"), "Easy");
+}
+
+// Types text into the focused control of a screen, key by key.
+void Type(QWidget* screen, const char* text) {
+  for (const char* c = text; *c; ++c) QTest::keyClick(screen->windowHandle(), *c);
+}
+
+// The profile dialog from the menu to its close, by keys alone: Tab and Shift+Tab visit the two
+// lists, the name field, the difficulty box and the three buttons, in that order and round
+// again; the lists and the box keep their arrows, the field its typing and Enter (ADD); Space
+// presses a lit button, Enter elsewhere and Escape are OK.
+TEST(KeyboardPath, ProfileDialogByKeysAlone) {
+  KeyWorld world("[Anna]\nlevels=3\ncurlevel=3\nup=easy\nfirststart=1\n"
+                 "[Bob]\nlevels=2\ncurlevel=1\nup=Normal\nfirststart=1\n[curplayer]\nname=Anna\n");
+  world.OpenWithSpaceOn(world.menu->BtnChangeProfile(), [&] {
+    TFmPlayer& d = *world.dialog;
+    ASSERT_TRUE(d.isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&d));
+    EXPECT_EQ(d.focusWidget(), d.MemoPlayer());
+    EXPECT_EQ(d.Keys().Lit(), nullptr);
+
+    // The arrows choose a profile in the players list.
+    Presses(&d, {Qt::Key_Down, Qt::Key_Down});
+    EXPECT_EQ(world.Read("curplayer", "name"), "Bob");
+    EXPECT_EQ(d.EdPlayer()->text(), "Bob");
+    EXPECT_EQ(d.MemoLevels()->count(), 2);
+    EXPECT_EQ(d.CBUp()->currentText(), "Normal");
+    EXPECT_EQ(world.menu->LbPlayer()->text(), "Bob");
+
+    // Tab: the levels list, whose arrows choose the level START GAME plays.
+    Press(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), d.MemoLevels());
+    Presses(&d, {Qt::Key_Down, Qt::Key_Down});
+    EXPECT_EQ(world.Read("Bob", "curlevel"), "2");
+    EXPECT_EQ(d.Lbcurlevel()->text(), "level2");
+
+    // Tab: the name field. A typed name and Enter add the profile, which starts on Easy.
+    Press(&d, Qt::Key_Tab);
+    ASSERT_EQ(d.focusWidget(), d.EdPlayer());
+    Press(&d, Qt::Key_A, Qt::ControlModifier);
+    Type(&d, "Cleo");
+    EXPECT_EQ(d.EdPlayer()->text(), "Cleo");
+    Press(&d, Qt::Key_Return);
+    EXPECT_TRUE(d.isVisible());
+    EXPECT_EQ(world.Read("curplayer", "name"), "Cleo");
+    EXPECT_EQ(world.Read("Cleo", "up"), "Easy");
+    EXPECT_EQ(d.MemoPlayer()->count(), 3);
+
+    // Tab: the difficulty box, whose arrows change the difficulty at once.
+    Press(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.focusWidget(), d.CBUp());
+    Press(&d, Qt::Key_Down);
+    EXPECT_EQ(d.CBUp()->currentText(), "Normal");
+    EXPECT_EQ(world.Read("Cleo", "up"), "Normal");
+    Press(&d, Qt::Key_Down);
+    EXPECT_EQ(world.Read("Cleo", "up"), "Hard");
+
+    // Tab lights the buttons in their look, one at a time; Shift+Tab goes back to the box and
+    // round to OK from the first stop.
+    Press(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.Keys().Lit(), d.BtnAdd());
+    EXPECT_TRUE(LooksLit(d.BtnAdd()));
+    Press(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.Keys().Lit(), d.BtnDelete());
+    EXPECT_FALSE(LooksLit(d.BtnAdd()));
+    Press(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.Keys().Lit(), d.BtnOk());
+    // The arrows move among the buttons too while one is lit.
+    Press(&d, Qt::Key_Left);
+    EXPECT_EQ(d.Keys().Lit(), d.BtnDelete());
+    Press(&d, Qt::Key_Backtab, Qt::ShiftModifier);
+    Press(&d, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(d.Keys().Lit(), nullptr);
+    EXPECT_FALSE(LooksLit(d.BtnAdd()));
+    EXPECT_EQ(d.focusWidget(), d.CBUp());
+    for (QWidget* back : {static_cast<QWidget*>(d.EdPlayer()), static_cast<QWidget*>(d.MemoLevels()),
+                          static_cast<QWidget*>(d.MemoPlayer())}) {
+      Press(&d, Qt::Key_Backtab, Qt::ShiftModifier);
+      EXPECT_EQ(d.focusWidget(), back);
+    }
+    Press(&d, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(d.Keys().Lit(), d.BtnOk());
+    Press(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.Keys().Lit(), nullptr);
+    EXPECT_EQ(d.focusWidget(), d.MemoPlayer());
+
+    // Choose Anna with the arrows, then DELETE her by Space: the first remaining profile, Bob,
+    // becomes current.
+    Press(&d, Qt::Key_Home);
+    EXPECT_EQ(world.Read("curplayer", "name"), "Anna");
+    for (int i = 0; i < 5; ++i) Press(&d, Qt::Key_Tab);
+    ASSERT_EQ(d.Keys().Lit(), d.BtnDelete());
+    Press(&d, Qt::Key_Space);
+    EXPECT_EQ(world.Read("Anna", "levels"), "<absent>");
+    EXPECT_EQ(world.Read("curplayer", "name"), "Bob");
+    EXPECT_EQ(d.MemoPlayer()->count(), 2);
+
+    // Space on a lit ADD adds the typed name. From DELETE, Tab goes to OK and round.
+    Presses(&d, {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab});
+    ASSERT_EQ(d.focusWidget(), d.EdPlayer());
+    Press(&d, Qt::Key_A, Qt::ControlModifier);
+    Type(&d, "Dora");
+    Presses(&d, {Qt::Key_Tab, Qt::Key_Tab});
+    ASSERT_EQ(d.Keys().Lit(), d.BtnAdd());
+    Press(&d, Qt::Key_Space);
+    EXPECT_EQ(world.Read("curplayer", "name"), "Dora");
+    EXPECT_TRUE(d.isVisible());
+    // Enter with a button lit is OK, whichever button it is.
+    Press(&d, Qt::Key_Tab);
+    EXPECT_EQ(d.Keys().Lit(), d.BtnDelete());
+    Press(&d, Qt::Key_Return);
+    EXPECT_FALSE(d.isVisible());
+  });
+  EXPECT_EQ(world.menu->LbPlayer()->text(), "Dora");
+  EXPECT_EQ(world.Read("Bob", "levels"), "2");
+
+  // Space on a lit OK closes the dialog, and Escape does from the name field.
+  for (const std::vector<Qt::Key>& keys : {std::vector<Qt::Key>{Qt::Key_Backtab, Qt::Key_Space},
+                                           std::vector<Qt::Key>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Escape}}) {
+    world.menu->hide();
+    world.menu->ShowMenu();
+    bool closed = false;
+    world.OpenWithSpaceOn(world.menu->BtnChangeProfile(), [&] {
+      TFmPlayer& d = *world.dialog;
+      EXPECT_EQ(d.Keys().Lit(), nullptr);
+      for (Qt::Key key : keys) Press(&d, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+      closed = !d.isVisible();
+      if (!closed) d.OkClick();
+    });
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(world.Read("curplayer", "name"), "Dora");
+  }
 }
 
 struct LevelWorld : ScreenWorld {

@@ -231,4 +231,34 @@ TEST(HelpWindow, SnapsToTheScreenEdgesAndComesToTheFrontWhenShownAgain) {
   EXPECT_EQ(world.help->frameGeometry().topLeft(), QPoint(area.left() + 40, area.top() + 60));
 }
 
+// The key line under the help page reads as the bottom of the page's wooden board: no light
+// edge between them, the frame's dark wood behind it and the parchment's colour for its text.
+TEST(HelpWindow, KeyLineContinuesThePagesFrame) {
+  MenuWorld world(kAnnaOnLevel3);
+  world.menu->lbHelpClick();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(world.help.get()));
+  const QLabel* keys = world.help->KeysLabel();
+  const QImage shot = world.help->grab().toImage();
+  const QRgb wood = qRgb(0x30, 0x21, 0x15);
+  // The band begins right under the page and is wood from edge to edge above its text.
+  EXPECT_EQ(keys->geometry().bottom(), shot.height() - 1);
+  for (int x = 0; x < shot.width(); ++x) {
+    EXPECT_EQ(shot.pixel(x, keys->y()) & 0xFFFFFF, wood & 0xFFFFFF) << x;
+    const QColor above(shot.pixel(x, keys->y() - 1));
+    EXPECT_LT(above.lightness(), 160) << "a light edge under the page at " << x;
+  }
+  // Its text is drawn in the parchment's light colour: warm light pixels, none white or grey.
+  int parchment = 0, neutral = 0;
+  for (int y = keys->y(); y < shot.height(); ++y) {
+    for (int x = 0; x < shot.width(); ++x) {
+      const QColor c(shot.pixel(x, y));
+      if (c.lightness() < 150) continue;
+      ++(c.red() - c.blue() > 40 ? parchment : neutral);
+    }
+  }
+  EXPECT_GT(parchment, 50);
+  EXPECT_EQ(neutral, 0);
+  world.help->close();
+}
+
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 
 #include "platform/qt_message_boxes.h"
@@ -37,6 +39,47 @@ TEST(QtMessageBoxes, ShowsTheTextUnderTheProgramTitleUntilOkIsPressed) {
   EXPECT_EQ(text, QString::fromUtf8("Unable to write to <Player.ini> — übel"));
   EXPECT_EQ(buttons, 1);
   EXPECT_TRUE(closedByOk);
+}
+
+// A notice about the game is drawn as a board of the game, without the desktop's frame, and
+// closes from the keyboard; a plain message keeps the desktop's look.
+TEST(QtMessageBoxes, NoticesWearTheGamesLookAndCloseByKeys) {
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space}) {
+    QtMessageBoxes messages;
+    bool frameless = false, seen = false, closedByKey = false;
+    QColor corner;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      const auto* label = box->findChild<QLabel*>(QStringLiteral("notice_text"));
+      seen = label && label->text() == EnglishNotice({PlayerNotice::Kind::UntypableKeys, {"Y"}}).c_str();
+      frameless = box->windowFlags().testFlag(Qt::FramelessWindowHint);
+      corner = box->grab().toImage().pixelColor(6, 6);
+      // The whole text is shown: wrapped within the board, not cut at its edge.
+      if (label) {
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << key;
+      }
+      QTest::keyClick(box->windowHandle(), key);
+      closedByKey = !box->isVisible();
+      if (!closedByKey) box->reject();
+    });
+    messages.ShowNotice({PlayerNotice::Kind::UntypableKeys, {"Y"}});
+    EXPECT_TRUE(closedByKey) << key;
+    EXPECT_TRUE(seen) << key;
+    EXPECT_TRUE(frameless) << key;
+    EXPECT_EQ(corner, QColor(0x30, 0x21, 0x15)) << key;
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << key;
+  }
+  QtMessageBoxes messages;
+  bool framed = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    framed = !box->windowFlags().testFlag(Qt::FramelessWindowHint);
+    box->accept();
+  });
+  messages.Show("Error");
+  EXPECT_TRUE(framed);
 }
 
 }  // namespace

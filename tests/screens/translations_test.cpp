@@ -4,6 +4,7 @@
 // one thing, and English stays as it is written in the code.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
@@ -172,6 +173,8 @@ TEST(Translations, EveryScreenShowsTheChosenLanguage) {
       {"fr", "JOUER", "niveau 16", "CONTINUER", "Points", "Difficile", "Aide", "Impossible d'écrire dans /x/Player.ini"},
       {"es", "JUGAR", "nivel 16", "SEGUIR", "Puntos", "Difícil", "Ayuda", "No se puede escribir en /x/Player.ini"},
   };
+  ASSERT_EQ(UiLanguageCode(), QStringLiteral("en"));
+  const QString englishKeys = TfmHelp::KeysText();
   for (const auto& c : cases) {
     SCOPED_TRACE(c.language);
     LanguageScope scope(c.language);
@@ -188,6 +191,12 @@ TEST(Translations, EveryScreenShowsTheChosenLanguage) {
     EXPECT_EQ(screens.score.findChild<QTableWidget*>()->item(0, 2)->text(), QString::fromUtf8(c.hits));
     EXPECT_EQ(screens.player.findChild<QComboBox*>()->currentText(), QString::fromUtf8(c.hard));
     EXPECT_EQ(screens.help.windowTitle(), QString::fromUtf8(c.help));
+    // Help lists the keys in the language: every key named, in words of that language.
+    const QString keys = screens.help.KeysLabel()->text();
+    for (const char* key : {"Tab", "F1", "F11"}) EXPECT_TRUE(keys.contains(QLatin1String(key))) << key;
+    if (std::string(c.language) != "en") {
+      EXPECT_NE(keys, englishKeys);
+    }
     EXPECT_EQ(TranslatedMessage("Unable to write to /x/Player.ini"), QString::fromUtf8(c.writeError));
     screens.player.hide();
   }
@@ -210,6 +219,59 @@ TEST(Translations, EnglishIsTheTextAsWritten) {
   EXPECT_EQ(TranslatedMessage("Error in Clock"), QStringLiteral("Fehler im Spielablauf"));
   // A message without a translation is shown as the rules wrote it.
   EXPECT_EQ(TranslatedMessage("Map.ini has no [Map] section"), QStringLiteral("Map.ini has no [Map] section"));
+}
+
+// Messages the rules make from arguments are worded in the player's language around those
+// arguments, and in English exactly as the rules word them; the message box shows that wording.
+TEST(Translations, NoticesMadeFromArgumentsShowInTheLanguage) {
+  const PlayerNotice oneKey{PlayerNotice::Kind::UntypableKeys, {";"}};
+  const PlayerNotice threeKeys{PlayerNotice::Kind::UntypableKeys, {"Y", "I", "O"}};
+  const PlayerNotice movedAside{PlayerNotice::Kind::ProgressMovedAside, {"/p/Progress.db", "/p/Progress.db.corrupt-1"}};
+  const struct {
+    const char* language;
+    const char* oneKey;
+    const char* threeKeys;
+    const char* movedAside;
+  } cases[] = {
+      {"en", "On your keyboard layout the key for the letter ; types nothing, so no figure comes up there.",
+       "On your keyboard layout the keys for the letters Y, I and O type nothing, so no figures come up there.",
+       "/p/Progress.db was not a progress database and has been moved aside to /p/Progress.db.corrupt-1"},
+      {"de", "Auf deiner Tastatur schreibt die Taste für den Buchstaben ; nichts. Deshalb taucht dort keine Figur auf.",
+       "Auf deiner Tastatur schreiben die Tasten für die Buchstaben Y, I und O nichts. Deshalb tauchen dort keine "
+       "Figuren auf.",
+       "/p/Progress.db war keine Fortschrittsdatei. Sie wurde beiseitegelegt und heißt jetzt /p/Progress.db.corrupt-1"},
+      {"fr", "Sur ton clavier, la touche de la lettre ; n’écrit rien. Aucun personnage n’apparaît donc à cet endroit.",
+       "Sur ton clavier, les touches des lettres Y, I et O n’écrivent rien. Aucun personnage n’apparaît donc à ces "
+       "endroits.",
+       "/p/Progress.db n’était pas un fichier de progrès. Il a été mis de côté sous le nom /p/Progress.db.corrupt-1"},
+      {"es", "En tu teclado, la tecla de la letra ; no escribe nada. Por eso allí no aparece ningún personaje.",
+       "En tu teclado, las teclas de las letras Y, I y O no escriben nada. Por eso allí no aparece ningún personaje.",
+       "/p/Progress.db no era un archivo de progreso. Se ha apartado con el nombre /p/Progress.db.corrupt-1"},
+  };
+  EXPECT_EQ(NoticeText(oneKey).toStdString(), EnglishNotice(oneKey));
+  EXPECT_EQ(NoticeText(threeKeys).toStdString(), EnglishNotice(threeKeys));
+  EXPECT_EQ(NoticeText(movedAside).toStdString(), EnglishNotice(movedAside));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.language);
+    LanguageScope scope(c.language);
+    ASSERT_TRUE(scope.ok);
+    EXPECT_EQ(NoticeText(oneKey), QString::fromUtf8(c.oneKey));
+    EXPECT_EQ(NoticeText(threeKeys), QString::fromUtf8(c.threeKeys));
+    EXPECT_EQ(NoticeText(movedAside), QString::fromUtf8(c.movedAside));
+    // What the player reads in the box.
+    QString shown;
+    WhenModal([&] {
+      auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      const auto* label = box->findChild<QLabel*>(QStringLiteral("notice_text"));
+      ASSERT_NE(label, nullptr);
+      shown = label->text();
+      box->accept();
+    });
+    QtMessageBoxes boxes;
+    boxes.ShowNotice(threeKeys);
+    EXPECT_EQ(shown, QString::fromUtf8(c.threeKeys));
+  }
 }
 
 TEST(Translations, EveryTextFitsItsPlaceInEveryLanguage) {

@@ -458,6 +458,9 @@ TEST(ProgressRecording, AFileMovedAsideIsToldAndALaterWriteFailureIsStillReporte
   EXPECT_EQ(b.messages.shown,
             (std::vector<std::string>{db + " was not a progress database and has been moved aside to " + db + ".corrupt-1",
                                       "Unable to write to " + db}));
+  // Handed over as its kind and the two names, for the screens to word.
+  EXPECT_EQ(b.messages.notices,
+            (std::vector<PlayerNotice>{{PlayerNotice::Kind::ProgressMovedAside, {db, db + ".corrupt-1"}}}));
 }
 
 struct FileKind {

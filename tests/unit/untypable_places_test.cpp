@@ -36,10 +36,13 @@ TEST(UntypablePlaces, AreTheKeysThatTypeNoCharacterOnTheLayout) {
 }
 
 TEST(UntypablePlaces, TheNoticeNamesTheTagsLetters) {
-  EXPECT_EQ(UntypableNotice({";"}),
+  EXPECT_EQ(EnglishNotice(UntypableNotice({";"})),
             "On your keyboard layout the key for the letter ; types nothing, so no figure comes up there.");
-  EXPECT_EQ(UntypableNotice({"y", "i", "o"}),
+  EXPECT_EQ(EnglishNotice(UntypableNotice({"y", "i", "o"})),
             "On your keyboard layout the keys for the letters Y, I and O type nothing, so no figures come up there.");
+  EXPECT_EQ(EnglishNotice(UntypableNotice({"q", "b"})),
+            "On your keyboard layout the keys for the letters Q and B type nothing, so no figures come up there.");
+  EXPECT_EQ(UntypableNotice({"y", ";"}), (PlayerNotice{PlayerNotice::Kind::UntypableKeys, {"Y", ";"}}));
 }
 
 struct LayoutWorld {

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PlayerNotice in English.
+#include "platform/player_notice.h"
+
+namespace {
+// "A", "A and B", "A, B and C".
+std::string EnglishList(const std::vector<std::string>& items) {
+  std::string list;
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) list += i + 1 == items.size() ? " and " : ", ";
+    list += items[i];
+  }
+  return list;
+}
+
+const std::string& Arg(const PlayerNotice& notice, size_t index) {
+  static const std::string kNone;
+  return index < notice.args.size() ? notice.args[index] : kNone;
+}
+}  // namespace
+
+std::string EnglishNotice(const PlayerNotice& notice) {
+  switch (notice.kind) {
+    case PlayerNotice::Kind::UntypableKeys: {
+      const bool one = notice.args.size() == 1;
+      return std::string("On your keyboard layout ") + (one ? "the key for the letter " : "the keys for the letters ") +
+             EnglishList(notice.args) +
+             (one ? " types nothing, so no figure comes up there." : " type nothing, so no figures come up there.");
+    }
+    case PlayerNotice::Kind::ProgressMovedAside:
+      return Arg(notice, 0) + " was not a progress database and has been moved aside to " + Arg(notice, 1);
+  }
+  return {};
+}

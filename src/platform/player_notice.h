@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PlayerNotice: a message the rules make from arguments, handed over as its kind and arguments
+// and worded where it is shown, in the player's language.
+#pragma once
+#include <string>
+#include <vector>
+
+struct PlayerNotice {
+  enum class Kind {
+    // Places of a level whose keys type nothing on the player's layout. args: the letters their
+    // tags show, upper case, in place order (at least one).
+    UntypableKeys,
+    // A file that was no progress database was renamed and a new one made. args: the file, the
+    // name it was given.
+    ProgressMovedAside,
+  };
+  Kind kind;
+  std::vector<std::string> args;
+
+  bool operator==(const PlayerNotice&) const = default;
+};
+
+// The notice in English, as the game has always worded it.
+std::string EnglishNotice(const PlayerNotice& notice);
