@@ -19,9 +19,12 @@ TEST(QtMessageBoxes, ShowsTheTextUnderTheProgramTitleUntilOkIsPressed) {
   QString text;
   int buttons = -1;
   bool closedByOk = false;
-  QTimer::singleShot(100, [&] {
+  // Looks for the box until it is up, however long a busy machine takes to show it.
+  QTimer finder;
+  QObject::connect(&finder, &QTimer::timeout, [&] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) return;
+    finder.stop();
     title = box->windowTitle();
     text = box->text();
     buttons = static_cast<int>(box->buttons().size());
@@ -30,10 +33,15 @@ TEST(QtMessageBoxes, ShowsTheTextUnderTheProgramTitleUntilOkIsPressed) {
       ok->click();
     }
   });
-  // Should the box not be found above, it is closed anyway so that the test ends and fails.
-  QTimer::singleShot(5000, [] {
+  finder.start(10);
+  // Should the box never be found above, it is closed anyway so that the test ends and fails.
+  // The guard lives only as long as this test, so it cannot close a later test's box.
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [] {
     if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
   });
+  guard.start(60000);
   messages.Show("Unable to write to <Player.ini> — übel");
   EXPECT_EQ(title, QString("Keyslinger v.1.0"));
   EXPECT_EQ(text, QString::fromUtf8("Unable to write to <Player.ini> — übel"));
