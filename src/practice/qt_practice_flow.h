@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PracticeFlow: the way through practice across the screens: from PROGRESS to the drill's card,
+// the drill on the game screen, its results, and on to another drill or the main menu.
+#pragma once
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+struct AppContext;
+struct LevelCounters;
+class PracticeSession;
+class ScaledScreen;
+class QWidget;
+
+class PracticeFlow : public QObject {
+  Q_OBJECT
+ public:
+  explicit PracticeFlow(AppContext& app);
+  ~PracticeFlow() override;
+
+  // Composes the next drill of the current profile and shows its card over the game screen.
+  // False, with the reason shown to the player, when no drill can be made.
+  bool Begin();
+  // The card's ways on: the drill, or back to PROGRESS (the main menu's ShowProgress).
+  void StartDrill();
+  void BackToProgress();
+  // The card's + and -: the target reaction 50 ms slower (steps > 0) or faster.
+  void ChangeTarget(int steps);
+  // The results' ways on: the next drill's card, or the main menu.
+  void PractiseAgain();
+  void ToMainMenu();
+
+  // The session of the drill on the card or just played; null before the first.
+  PracticeSession* Session() const { return session_.get(); }
+  // The folder the drills' scripts are written to (a temporary folder of this run of the program).
+  std::string ScriptFolder() const;
+  // How the card gets back to PROGRESS: set by the main menu, which shows that screen.
+  std::function<void()> showProgress;
+
+  // Shows a practice screen over the game: enlarged by the game's whole factor in full screen,
+  // and taking all input until it hides, without an event loop of its own.
+  static void ShowOverGame(const AppContext& app, QWidget* form, ScaledScreen& scaled);
+
+ private:
+  void DrillFinished(const LevelCounters& counters);
+  bool Compose();
+
+  AppContext& app_;
+  QTemporaryDir scriptDir_;
+  std::unique_ptr<PracticeSession> session_;
+};
