@@ -54,7 +54,7 @@ bool PracticeFlow::Compose() {
   setup.scriptPath = ScriptFolder() + "/Drill.ini";
   if (app_.services.keyboard) setup.layout = app_.services.keyboard->ActiveTable();
   // The player's own calendar days.
-  setup.today = [] { return LocalDayOf(QDateTime::currentMSecsSinceEpoch()); };
+  setup.today = today ? today : [] { return LocalDayOf(QDateTime::currentMSecsSinceEpoch()); };
   setup.lastLevel = app_.shared.lastLevel;
   auto session = std::make_unique<PracticeSession>(std::move(setup), app_.services.random);
   try {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QTemporaryDir>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -39,6 +40,8 @@ class PracticeFlow : public QObject {
   std::string ScriptFolder() const;
   // How the card gets back to PROGRESS: set by the main menu, which shows that screen.
   std::function<void()> showProgress;
+  // The player's local day now; the real calendar unless set (tests set their own).
+  std::function<int64_t()> today;
 
   // Shows a practice screen over the game: enlarged by the game's whole factor in full screen,
   // and taking all input until it hides, without an event loop of its own.
