@@ -44,6 +44,7 @@ e2e_start_game
 
 read -r menu _ _ < <(find_window 305 361 20) || fail "the main menu did not show"
 wait_focus "$menu" 20 || fail "the main menu did not take the keyboard"
+xdotool mousemove 0 0                                   # no button lit by the pointer
 xdotool key Up Up Up Up space                          # PROGRESS, lit from the keyboard
 read -r progress _ _ < <(find_window 640 480 20) || fail "PROGRESS did not show"
 wait_focus "$progress" 20 || fail "PROGRESS did not take the keyboard"

@@ -13,6 +13,7 @@
 
 #include "game_folder_world.h"
 #include "level/level_play.h"
+#include "platform/keyboard_layout.h"
 #include "practice/practice_card_form.h"
 #include "practice/practice_results_form.h"
 #include "practice/practice_session.h"
@@ -153,6 +154,28 @@ TEST(PracticeCard, ShowsTheFocusAndNewKeyWithItsFingerTheDueKeysAndEachKeysMaste
   EXPECT_EQ(card.grab().toImage().pixelColor(k.left() + 3, k.top() + 3).rgb(),
             FingerColour(Finger::RightMiddle).rgb());
   EXPECT_TRUE(world.messages.shown.empty());
+}
+
+// A keyboard whose j types what f types and whose k is a dead key: both are left out of the set,
+// and the card names them; the small keyboard names f by what it types.
+TEST(PracticeCard, SaysWhichKeysThisKeyboardLeavesOut) {
+  PracticeWorld world;
+  world.Seed();
+  KeyTable table;
+  table.Set("f", {KeyTyped::Kind::Character, "\xc3\xb6", "odiaeresis"});
+  table.Set("j", {KeyTyped::Kind::Character, "\xc3\xb6", "odiaeresis"});
+  table.Set("k", {KeyTyped::Kind::DeadKey, "", "dead_acute"});
+  FixedKeyboardLayout layout(table);
+  world.services.keyboard = &layout;
+  ASSERT_TRUE(world.flow->Begin());
+  const PracticeCardView* view = world.card->View();
+  ASSERT_NE(view, nullptr);
+  ASSERT_EQ(view->keys.size(), 1u);
+  EXPECT_EQ(view->keys[0].position, "f");
+  EXPECT_EQ(view->keys[0].typed, "\xc3\xb6");
+  EXPECT_EQ(world.card->LeftOutText(), "Left out on this keyboard: j k");
+  EXPECT_EQ(world.card->DueText(), "\xc3\xb6");  // f, due today, by what it types
+  world.services.keyboard = nullptr;
 }
 
 TEST(PracticeCard, PlusAndMinusChangeTheStoredTargetBy50Ms) {
