@@ -84,7 +84,8 @@ keys=$(sqlite3 "$db" "SELECT group_concat(position, ' ') FROM (SELECT position F
 [[ $keys == "f" ]] || fail "the key set stored: '$keys'"
 
 xdotool key Escape                                     # MAIN MENU
-read -r _ _ _ < <(find_window 305 361 20) || fail "the main menu did not come back"
+read -r menu _ _ < <(find_window 305 361 20) || fail "the main menu did not come back"
+wait_focus "$menu" 20 || fail "the main menu did not take the keyboard back"
 wait_window_gone 560 420 20 || fail "the results stayed after Escape"
 cmp -s "$work/Player.ini" "$work/Player.ini.before" || {
   diff "$work/Player.ini.before" "$work/Player.ini"

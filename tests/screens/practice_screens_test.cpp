@@ -23,6 +23,7 @@
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
 #include "screens/hover_button_widget.h"
+#include "screens/pause_form.h"
 
 namespace {
 constexpr int64_t kToday = 20400;
@@ -296,6 +297,44 @@ TEST(PracticeResults, EnterPractisesAgainFromANewCard) {
   EXPECT_TRUE(world.level->LevelLoaded());
   EXPECT_NE(world.level->Drill(), nullptr);
   (void)first;
+}
+
+// The pause screen over a drill: RESTART starts it afresh, MAIN MENU leaves it; the runs are
+// stored as restarted and quit, curlevel is not read, and Player.ini keeps every byte.
+TEST(PracticeDrill, PauseRestartsAndLeavesTheDrillWithoutTouchingPlayerIni) {
+  PracticeWorld world;
+  world.Seed();
+  world.shared.playerStore->WriteString("Anna", "curlevel", "7");  // no such level: never read here
+  const std::string before = FileText(world.dir + "/Player.ini");
+  TFmPause pause(world.app);
+  ASSERT_TRUE(world.flow->Begin());
+  Press(world.card.get(), Qt::Key_Return);
+  world.timers.Advance(5000);
+  EXPECT_FALSE(world.card->isVisible());
+  world.level->FormKeyDown(true);
+  EXPECT_TRUE(world.host.pauseShowing);
+  pause.RestartClick();
+  EXPECT_TRUE(world.level->LevelLoaded());
+  EXPECT_EQ(world.level->CurrentLevelName(), "Practice");
+  world.timers.Advance(5000);
+  world.level->FormKeyDown(true);
+  pause.MainMenuClick();
+  EXPECT_FALSE(world.level->LevelLoaded());
+  EXPECT_TRUE(world.host.mainMenuShowing);
+  EXPECT_FALSE(world.results->isVisible());
+  ProgressDatabase db(world.DbPath());
+  db.Open();
+  sqlite3_stmt* q = nullptr;
+  ASSERT_EQ(sqlite3_prepare_v2(db.Handle(),
+                               "SELECT group_concat(level || ':' || outcome, ' ') FROM (SELECT level, outcome FROM runs "
+                               "WHERE level = 0 ORDER BY id)",
+                               -1, &q, nullptr),
+            SQLITE_OK);
+  ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
+  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)), "0:restarted 0:quit");
+  sqlite3_finalize(q);
+  EXPECT_EQ(FileText(world.dir + "/Player.ini"), before);
+  EXPECT_TRUE(world.messages.shown.empty());
 }
 
 }  // namespace
