@@ -18,6 +18,8 @@
 #include "screens/qt_scaled_screen.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 
@@ -25,7 +27,7 @@ PracticeFlow::PracticeFlow(AppContext& app) : app_(app) {}
 
 PracticeFlow::~PracticeFlow() = default;
 
-std::string PracticeFlow::ScriptFolder() const { return scriptDir_.path().toStdString(); }
+std::string PracticeFlow::ScriptFolder() const { return scriptDir_ ? scriptDir_->path().toStdString() : std::string(); }
 
 void PracticeFlow::ShowOverGame(const AppContext& app, QWidget* form, ScaledScreen& scaled) {
   QScreen* screen = nullptr;
@@ -42,9 +44,13 @@ void PracticeFlow::ShowOverGame(const AppContext& app, QWidget* form, ScaledScre
 }
 
 bool PracticeFlow::Compose() {
-  if (!scriptDir_.isValid()) {
-    app_.services.messages.Show("Unable to write to " + scriptDir_.path().toStdString());
-    return false;
+  if (!scriptDir_) {
+    scriptDir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/keyslinger-drill-XXXXXX"));
+    if (!scriptDir_->isValid()) {
+      scriptDir_.reset();
+      app_.services.messages.Show("Unable to write to " + QDir::tempPath().toStdString());
+      return false;
+    }
   }
   PracticeSetup setup;
   setup.appDir = app_.shared.appDir;
@@ -64,6 +70,7 @@ bool PracticeFlow::Compose() {
     return false;
   }
   session->Drill()->onFinished = [this](const LevelCounters& counters) { DrillFinished(counters); };
+  retired_ = std::move(session_);
   session_ = std::move(session);
   return true;
 }
@@ -82,6 +89,7 @@ void PracticeFlow::StartDrill() {
   ShowGameScreen(app_);
   app_.level->ResetCounters();
   app_.level->StartDrill(kPracticeRunName, *session_->Drill());
+  retired_.reset();
   // A drill that cannot be loaded leaves nothing to play: back to the menu.
   if (!app_.level->LevelLoaded()) ToMainMenu();
 }

@@ -3,7 +3,6 @@
 // the drill on the game screen, its results, and on to another drill or the main menu.
 #pragma once
 #include <QObject>
-#include <QTemporaryDir>
 
 #include <cstdint>
 #include <functional>
@@ -13,6 +12,7 @@
 struct AppContext;
 struct LevelCounters;
 class PracticeSession;
+class QTemporaryDir;
 class ScaledScreen;
 class QWidget;
 
@@ -36,7 +36,8 @@ class PracticeFlow : public QObject {
 
   // The session of the drill on the card or just played; null before the first.
   PracticeSession* Session() const { return session_.get(); }
-  // The folder the drills' scripts are written to (a temporary folder of this run of the program).
+  // The folder the drills' scripts are written to: a temporary folder of this run of the
+  // program, made with the first drill and removed at exit; empty before.
   std::string ScriptFolder() const;
   // How the card gets back to PROGRESS: set by the main menu, which shows that screen.
   std::function<void()> showProgress;
@@ -52,6 +53,9 @@ class PracticeFlow : public QObject {
   bool Compose();
 
   AppContext& app_;
-  QTemporaryDir scriptDir_;
+  std::unique_ptr<QTemporaryDir> scriptDir_;
   std::unique_ptr<PracticeSession> session_;
+  // The session before the current one, kept until the new drill starts: level play still
+  // names its drill until then.
+  std::unique_ptr<PracticeSession> retired_;
 };

@@ -220,6 +220,12 @@ TEST(PracticeCard, EnterStartsTheDrillOnItsSceneWithTheSetsKeys) {
   EXPECT_EQ(world.level->CurrentLevelName(), "Practice");
   EXPECT_EQ(world.level->Drill(), world.flow->Session()->Drill());
   EXPECT_TRUE(world.recorder->RunOpen());
+  // The drill's script lies in a temporary folder of its own, not among the player's files.
+  const std::string folder = world.flow->ScriptFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_EQ(world.level->Drill()->ScriptPath(), folder + "/Drill.ini");
+  EXPECT_TRUE(std::filesystem::exists(folder + "/Drill.ini"));
+  EXPECT_NE(std::filesystem::canonical(folder).parent_path(), std::filesystem::canonical(world.dir));
   EXPECT_TRUE(world.messages.shown.empty());
 }
 
