@@ -20,6 +20,7 @@
 #include "practice/practice_store.h"
 #include "practice/qt_practice_drawing.h"
 #include "practice/qt_practice_flow.h"
+#include "screens/qt_key_highlight.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
 #include "screens/hover_button_widget.h"
@@ -196,6 +197,39 @@ TEST(PracticeCard, PlusAndMinusChangeTheStoredTargetBy50Ms) {
   EXPECT_EQ(world.StoredTarget(), 950);
   EXPECT_TRUE(card.isVisible());
   EXPECT_FALSE(world.level->LevelLoaded());
+}
+
+// Tab and the arrows light the card's buttons in turn and Space presses the lit one, as on the
+// other screens; the results' two buttons likewise.
+TEST(PracticeCard, TabAndSpaceReachEveryButton) {
+  PracticeWorld world;
+  world.Seed();
+  ASSERT_TRUE(world.flow->Begin());
+  TfmPracticeCard& card = *world.card;
+  Press(&card, Qt::Key_Tab);
+  EXPECT_EQ(card.Keys().Lit(), card.BtnStart());
+  Press(&card, Qt::Key_Tab);
+  EXPECT_EQ(card.Keys().Lit(), card.BtnFaster());
+  Press(&card, Qt::Key_Space, QStringLiteral(" "));
+  EXPECT_EQ(world.StoredTarget(), 950);
+  Press(&card, Qt::Key_Right);
+  EXPECT_EQ(card.Keys().Lit(), card.BtnSlower());
+  Press(&card, Qt::Key_Left);
+  Press(&card, Qt::Key_Left);
+  EXPECT_EQ(card.Keys().Lit(), card.BtnStart());
+  Press(&card, Qt::Key_Space, QStringLiteral(" "));
+  EXPECT_FALSE(card.isVisible());
+  ASSERT_TRUE(world.level->LevelLoaded());
+  world.PlayDrillOut();
+  TfmPracticeResults& results = *world.results;
+  Press(&results, Qt::Key_Tab);
+  EXPECT_EQ(results.Keys().Lit(), results.BtnMainMenu());
+  Press(&results, Qt::Key_Tab);
+  EXPECT_EQ(results.Keys().Lit(), results.BtnAgain());
+  Press(&results, Qt::Key_Tab);
+  Press(&results, Qt::Key_Space, QStringLiteral(" "));
+  EXPECT_FALSE(results.isVisible());
+  EXPECT_TRUE(world.host.mainMenuShowing);
 }
 
 TEST(PracticeCard, EscapeGoesBackToProgressWithoutARun) {
