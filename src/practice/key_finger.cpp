@@ -33,15 +33,24 @@ Finger FingerOf(const std::string& position) {
 
 const char* FingerName(Finger finger) {
   switch (finger) {
-    case Finger::LeftLittle: return "left little finger";
-    case Finger::LeftRing: return "left ring finger";
-    case Finger::LeftMiddle: return "left middle finger";
-    case Finger::LeftIndex: return "left index finger";
-    case Finger::RightIndex: return "right index finger";
-    case Finger::RightMiddle: return "right middle finger";
-    case Finger::RightRing: return "right ring finger";
-    case Finger::RightLittle: return "right little finger";
-    case Finger::None: break;
+    case Finger::LeftLittle:
+      return "left little finger";
+    case Finger::LeftRing:
+      return "left ring finger";
+    case Finger::LeftMiddle:
+      return "left middle finger";
+    case Finger::LeftIndex:
+      return "left index finger";
+    case Finger::RightIndex:
+      return "right index finger";
+    case Finger::RightMiddle:
+      return "right middle finger";
+    case Finger::RightRing:
+      return "right ring finger";
+    case Finger::RightLittle:
+      return "right little finger";
+    case Finger::None:
+      break;
   }
   return "";
 }

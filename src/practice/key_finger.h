@@ -5,7 +5,17 @@
 
 // From the left hand's little finger to the right hand's; None for a position no finger is
 // taught for (no key of the typing area).
-enum class Finger { LeftLittle, LeftRing, LeftMiddle, LeftIndex, RightIndex, RightMiddle, RightRing, RightLittle, None };
+enum class Finger {
+  LeftLittle,
+  LeftRing,
+  LeftMiddle,
+  LeftIndex,
+  RightIndex,
+  RightMiddle,
+  RightRing,
+  RightLittle,
+  None
+};
 
 inline constexpr int kFingerCount = 8;
 

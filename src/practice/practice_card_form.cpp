@@ -2,6 +2,11 @@
 // TfmPracticeCard: the card before a drill's first wave.
 #include "practice/practice_card_form.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
@@ -14,12 +19,6 @@
 #include "screens/qt_fonts.h"
 #include "screens/qt_key_highlight.h"
 #include "screens/qt_scaled_screen.h"
-
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QPainter>
-
-#include <algorithm>
 
 namespace {
 constexpr int kWidth = 560;
@@ -52,7 +51,8 @@ QRect BarCell(size_t i, size_t count) {
   const int cellWidth = kBarsArea.width() / kBarColumns;
   const int column = static_cast<int>(i) % kBarColumns;
   const int row = static_cast<int>(i) / kBarColumns;
-  return QRect(kBarsArea.left() + column * cellWidth, kBarsArea.top() + row * rowHeight, cellWidth - 8, rowHeight);
+  return QRect(kBarsArea.left() + column * cellWidth, kBarsArea.top() + row * rowHeight,
+               cellWidth - 8, rowHeight);
 }
 
 QRect BarOfCell(const QRect& cell) {
@@ -66,9 +66,12 @@ TfmPracticeCard::TfmPracticeCard(AppContext& app, QWidget* parent)
   setFixedSize(kWidth, kHeight);
   setWindowTitle(tr("Practice"));
   btnBack_ = MakeHoverButton(this, tr("BACK"), {24, 386, 120, 25}, {.fontPx = 16});
-  btnStart_ = MakeHoverButton(this, tr("START"), {416, 386, 120, 25}, {.fontPx = 16, .color = practice_look::kBrass});
-  btnSlower_ = MakeHoverButton(this, QStringLiteral("+"), {272, 356, 26, 24}, {.fontPx = 18, .color = practice_look::kBrass});
-  btnFaster_ = MakeHoverButton(this, QStringLiteral("\u2212"), {244, 356, 26, 24}, {.fontPx = 18, .color = practice_look::kBrass});
+  btnStart_ = MakeHoverButton(this, tr("START"), {416, 386, 120, 25},
+                              {.fontPx = 16, .color = practice_look::kBrass});
+  btnSlower_ = MakeHoverButton(this, QStringLiteral("+"), {272, 356, 26, 24},
+                               {.fontPx = 18, .color = practice_look::kBrass});
+  btnFaster_ = MakeHoverButton(this, QStringLiteral("\u2212"), {244, 356, 26, 24},
+                               {.fontPx = 18, .color = practice_look::kBrass});
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartClick(); });
   connect(btnBack_, &QAbstractButton::clicked, this, [this] { BackClick(); });
   connect(btnSlower_, &QAbstractButton::clicked, this, [this] { SlowerClick(); });
@@ -177,16 +180,18 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   if (focus) tile(kFocusTile, QString::fromStdString(focus->typed), look::kYellow);
   heading(QRect(104, 50, 200, 20), tr("New key"));
   const PracticeKeyView* newKey = view->Find(view->newKey);
-  if (newKey) tile(kNewTile, QString::fromStdString(newKey->typed), FingerColour(view->newKeyFinger));
+  if (newKey)
+    tile(kNewTile, QString::fromStdString(newKey->typed), FingerColour(view->newKeyFinger));
   p.setFont(ArialFont(12, false));
   p.setPen(practice_look::kParchment);
-  p.drawText(newKey ? kNewLine : kNewLine.adjusted(-60, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-             NewKeyText());
+  p.drawText(newKey ? kNewLine : kNewLine.adjusted(-60, 0, 0, 0),
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, NewKeyText());
 
   heading(QRect(kDueBox.left(), kDueBox.top() - 2, kDueBox.width(), 20), tr("Due for review"));
   p.setFont(ArialFont(16));
   p.setPen(practice_look::kParchment);
-  p.drawText(kDueBox.adjusted(0, 20, 0, -28), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, DueText());
+  p.drawText(kDueBox.adjusted(0, 20, 0, -28), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+             DueText());
 
   // The keyboard, the new key marked and its finger's zone shown in the legend beside it.
   std::vector<std::string> set;
@@ -201,7 +206,8 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
     p.setPen(Qt::NoPen);
     p.setBrush(FingerColour(finger));
     p.drawRect(QRect(line.left(), line.top() + 2, 9, 9));
-    p.setPen(finger == view->newKeyFinger && !view->newKey.empty() ? look::kWhite : practice_look::kParchment);
+    p.setPen(finger == view->newKeyFinger && !view->newKey.empty() ? look::kWhite
+                                                                   : practice_look::kParchment);
     p.drawText(line.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, FingerText(finger));
   }
   const QString leftOut = LeftOutText();
@@ -217,7 +223,8 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
     const QRect cell = BarCell(i, view->keys.size());
     p.setFont(ArialFont(std::min(14, cell.height())));
     p.setPen(key.position == view->focus ? look::kYellow : practice_look::kParchment);
-    p.drawText(QRect(cell.left(), cell.top(), 18, cell.height()), Qt::AlignCenter, QString::fromStdString(key.typed));
+    p.drawText(QRect(cell.left(), cell.top(), 18, cell.height()), Qt::AlignCenter,
+               QString::fromStdString(key.typed));
     PaintMasteryBar(p, BarOfCell(cell), key.mastery.score,
                     key.mastered ? practice_look::kMastered : practice_look::kLearning);
   }

@@ -2,6 +2,10 @@
 // TfmPracticeResults: the screen after a drill.
 #include "practice/practice_results_form.h"
 
+#include <QKeyEvent>
+#include <QPainter>
+#include <algorithm>
+
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
@@ -14,11 +18,6 @@
 #include "screens/qt_fonts.h"
 #include "screens/qt_key_highlight.h"
 #include "screens/qt_scaled_screen.h"
-
-#include <QKeyEvent>
-#include <QPainter>
-
-#include <algorithm>
 
 namespace {
 constexpr int kWidth = 560;
@@ -43,9 +42,10 @@ Row RowOf(size_t i, size_t count) {
   const int top = kKeysArea.top() + static_cast<int>(i % perColumn) * height;
   const int barHeight = std::max(4, std::min(10, height - 6));
   const int barTop = top + (height - barHeight) / 2;
-  return Row{QRect(left, top, 20, height), QRect(left + 24, barTop, kBarWidth, barHeight),
-             QRect(left + 24 + kBarWidth + 6, barTop, kBarWidth, barHeight),
-             QRect(left + 24 + 2 * kBarWidth + 14, top, columnWidth - 24 - 2 * kBarWidth - 18, height)};
+  return Row{
+      QRect(left, top, 20, height), QRect(left + 24, barTop, kBarWidth, barHeight),
+      QRect(left + 24 + kBarWidth + 6, barTop, kBarWidth, barHeight),
+      QRect(left + 24 + 2 * kBarWidth + 14, top, columnWidth - 24 - 2 * kBarWidth - 18, height)};
 }
 }  // namespace
 
@@ -135,9 +135,12 @@ QString TfmPracticeResults::ReviewsText() const {
     return names.join(QStringLiteral(" "));
   };
   QStringList parts;
-  if (!view->events.reviewsPassed.empty()) parts << tr("Reviews passed: %1").arg(typed(view->events.reviewsPassed));
-  if (!view->events.reviewsFailed.empty()) parts << tr("Reviews to practise again: %1").arg(typed(view->events.reviewsFailed));
-  if (!view->events.mastered.empty()) parts << tr("Mastered now: %1").arg(typed(view->events.mastered));
+  if (!view->events.reviewsPassed.empty())
+    parts << tr("Reviews passed: %1").arg(typed(view->events.reviewsPassed));
+  if (!view->events.reviewsFailed.empty())
+    parts << tr("Reviews to practise again: %1").arg(typed(view->events.reviewsFailed));
+  if (!view->events.mastered.empty())
+    parts << tr("Mastered now: %1").arg(typed(view->events.mastered));
   return parts.join(QStringLiteral("   "));
 }
 
@@ -158,17 +161,22 @@ void TfmPracticeResults::paintEvent(QPaintEvent*) {
   if (!view) return;
   p.setFont(ArialFont(13, false));
   p.setPen(practice_look::kParchment);
-  p.drawText(QRect(24, 44, 512, 18), Qt::AlignCenter, tr("Hits: %1   Misses: %2").arg(view->hits).arg(view->misses));
+  p.drawText(QRect(24, 44, 512, 18), Qt::AlignCenter,
+             tr("Hits: %1   Misses: %2").arg(view->hits).arg(view->misses));
 
   // The headings over each column of keys.
   p.setFont(ArialFont(10));
   p.setPen(practice_look::kBrass);
-  for (int c = 0; c < kColumns && static_cast<size_t>(c) < std::max<size_t>(view->keys.size(), 1); ++c) {
-    const Row head = RowOf(static_cast<size_t>(c) * ((view->keys.size() + kColumns - 1) / kColumns), view->keys.size());
-    p.drawText(QRect(head.before.left(), 66, kBarWidth, 14), Qt::AlignLeft | Qt::AlignVCenter, tr("before"));
-    p.drawText(QRect(head.after.left(), 66, kBarWidth, 14), Qt::AlignLeft | Qt::AlignVCenter, tr("after"));
-    p.drawText(QRect(head.review.left(), 66, head.review.width() + 4, 14), Qt::AlignLeft | Qt::AlignVCenter,
-               tr("next review"));
+  for (int c = 0; c < kColumns && static_cast<size_t>(c) < std::max<size_t>(view->keys.size(), 1);
+       ++c) {
+    const Row head = RowOf(static_cast<size_t>(c) * ((view->keys.size() + kColumns - 1) / kColumns),
+                           view->keys.size());
+    p.drawText(QRect(head.before.left(), 66, kBarWidth, 14), Qt::AlignLeft | Qt::AlignVCenter,
+               tr("before"));
+    p.drawText(QRect(head.after.left(), 66, kBarWidth, 14), Qt::AlignLeft | Qt::AlignVCenter,
+               tr("after"));
+    p.drawText(QRect(head.review.left(), 66, head.review.width() + 4, 14),
+               Qt::AlignLeft | Qt::AlignVCenter, tr("next review"));
   }
   for (size_t i = 0; i < view->keys.size(); ++i) {
     const PracticeResultKey& key = view->keys[i];
@@ -176,9 +184,11 @@ void TfmPracticeResults::paintEvent(QPaintEvent*) {
     p.setFont(ArialFont(std::min(14, row.letter.height())));
     p.setPen(practice_look::kParchment);
     p.drawText(row.letter, Qt::AlignCenter, QString::fromStdString(key.typed));
-    PaintMasteryBar(p, row.before, key.before, key.masteredBefore ? practice_look::kMastered.darker(150)
-                                                                    : practice_look::kLearning.darker(150));
-    PaintMasteryBar(p, row.after, key.after, key.masteredAfter ? practice_look::kMastered : practice_look::kLearning);
+    PaintMasteryBar(p, row.before, key.before,
+                    key.masteredBefore ? practice_look::kMastered.darker(150)
+                                       : practice_look::kLearning.darker(150));
+    PaintMasteryBar(p, row.after, key.after,
+                    key.masteredAfter ? practice_look::kMastered : practice_look::kLearning);
     p.setFont(ArialFont(std::min(11, row.review.height()), false));
     p.setPen(key.nextReviewDay ? practice_look::kParchment : practice_look::kDim);
     p.drawText(row.review, Qt::AlignLeft | Qt::AlignVCenter, ReviewText(key.position));

@@ -2,18 +2,20 @@
 // One learner's way through practice: the card before a drill and the results after it.
 #include "practice/practice_session.h"
 
+#include <algorithm>
+
 #include "practice/practice_store.h"
 #include "progress/progress_database.h"
 #include "targets/level_counters.h"
 
-#include <algorithm>
-
 const PracticeKeyView* PracticeCardView::Find(const std::string& position) const {
-  auto it = std::find_if(keys.begin(), keys.end(), [&](const PracticeKeyView& k) { return k.position == position; });
+  auto it = std::find_if(keys.begin(), keys.end(),
+                         [&](const PracticeKeyView& k) { return k.position == position; });
   return it == keys.end() ? nullptr : &*it;
 }
 
-PracticeSession::PracticeSession(PracticeSetup setup, Random& random) : setup_(std::move(setup)), random_(random) {}
+PracticeSession::PracticeSession(PracticeSetup setup, Random& random)
+    : setup_(std::move(setup)), random_(random) {}
 
 PracticeSession::~PracticeSession() = default;
 
@@ -36,7 +38,8 @@ std::string PracticeSession::Typed(const std::string& position) const {
   return typed.empty() ? position : typed;
 }
 
-void PracticeSession::FillCard(const PracticeState& state, const std::map<std::string, KeyMastery>& mastery) {
+void PracticeSession::FillCard(const PracticeState& state,
+                               const std::map<std::string, KeyMastery>& mastery) {
   const DrillPlan& plan = drill_->Plan();
   card_ = {};
   card_.targetMs = targetMs_;
@@ -64,17 +67,19 @@ const PracticeCardView& PracticeSession::Prepare() {
   Open();
   // The levels and the layout are read anew for every drill: a designer may have changed the
   // one and the player switched the other.
-  usable_ = UsableKeysOf(KeyIntroductions(setup_.appDir, setup_.lastLevel), setup_.layout ? &*setup_.layout : nullptr);
+  usable_ = UsableKeysOf(KeyIntroductions(setup_.appDir, setup_.lastLevel),
+                         setup_.layout ? &*setup_.layout : nullptr);
   day_ = setup_.today ? setup_.today() : 0;
   targetMs_ = store_->TargetMs(setup_.profile);
   PracticeState state = store_->LoadState(setup_.profile);
-  const std::map<std::string, KeyMastery> mastery = store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_);
+  const std::map<std::string, KeyMastery> mastery =
+      store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_);
   Settle(state, usable_, mastery, day_);
   store_->SaveState(setup_.profile, state);
   drill_.reset();
-  drill_ = std::make_unique<PracticeDrill>(ComposeDrill(setup_.appDir, state, usable_, mastery, day_, random_,
-                                                        setup_.lastLevel),
-                                           setup_.scriptPath);
+  drill_ = std::make_unique<PracticeDrill>(
+      ComposeDrill(setup_.appDir, state, usable_, mastery, day_, random_, setup_.lastLevel),
+      setup_.scriptPath);
   FillCard(state, mastery);
   return card_;
 }
@@ -96,14 +101,17 @@ const PracticeResultView& PracticeSession::Finish(const LevelCounters& counters)
   // The day the drill ends on is the day its reviews count for.
   day_ = setup_.today ? setup_.today() : day_;
   PracticeState state = store_->LoadState(setup_.profile);
-  const std::vector<PracticeChance> chances = store_->RunChances(store_->LatestRunId(setup_.profile, 0));
-  const std::map<std::string, KeyMastery> mastery = store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_);
+  const std::vector<PracticeChance> chances =
+      store_->RunChances(store_->LatestRunId(setup_.profile, 0));
+  const std::map<std::string, KeyMastery> mastery =
+      store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_);
   results_.events = AfterPractice(state, usable_, mastery, chances, day_, targetMs_);
   store_->SaveState(setup_.profile, state);
 
   for (const KeyProgress& progress : state.keys) {
-    const auto usableNow = std::find_if(usable_.keys.begin(), usable_.keys.end(),
-                                        [&](const KeyIntroduction& k) { return k.position == progress.position; });
+    const auto usableNow =
+        std::find_if(usable_.keys.begin(), usable_.keys.end(),
+                     [&](const KeyIntroduction& k) { return k.position == progress.position; });
     if (usableNow == usable_.keys.end()) continue;
     PracticeResultKey key;
     key.position = progress.position;
@@ -112,12 +120,13 @@ const PracticeResultView& PracticeSession::Finish(const LevelCounters& counters)
       key.before = before->mastery.score;
       key.masteredBefore = before->mastered;
     }
-    if (auto it = mastery.find(progress.position); it != mastery.end()) key.after = it->second.score;
+    if (auto it = mastery.find(progress.position); it != mastery.end())
+      key.after = it->second.score;
     key.masteredAfter = progress.mastered;
     if (progress.mastered) key.nextReviewDay = progress.dueDay;
-    key.chances = static_cast<int>(std::count_if(chances.begin(), chances.end(), [&](const PracticeChance& c) {
-      return c.position == progress.position;
-    }));
+    key.chances = static_cast<int>(
+        std::count_if(chances.begin(), chances.end(),
+                      [&](const PracticeChance& c) { return c.position == progress.position; }));
     results_.keys.push_back(std::move(key));
   }
   if (!results_.events.joined.empty()) {

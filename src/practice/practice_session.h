@@ -3,6 +3,13 @@
 // drill and says what its card shows; after the drill it applies the reviews and joins and says
 // what the results show. The screens draw these views and forward the player's choices.
 #pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "platform/key_table.h"
 #include "practice/drill.h"
 #include "practice/key_finger.h"
@@ -10,13 +17,6 @@
 #include "practice/key_schedule.h"
 #include "practice/local_day.h"
 #include "practice/mastery.h"
-
-#include <cstdint>
-#include <map>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
 class PracticeStore;
 class ProgressDatabase;
@@ -68,10 +68,10 @@ struct PracticeResultView {
 };
 
 struct PracticeSetup {
-  std::string appDir;      // game content, trailing slash
-  std::string dbPath;      // the profile's Progress.db
+  std::string appDir;  // game content, trailing slash
+  std::string dbPath;  // the profile's Progress.db
   std::string profile;
-  std::string scriptPath;  // where the drill's Script.ini is written; its folder must exist
+  std::string scriptPath;          // where the drill's Script.ini is written; its folder must exist
   std::optional<KeyTable> layout;  // the player's layout; none: every key types its US character
   DayClock today;
   int lastLevel = 16;

@@ -2,15 +2,14 @@
 // What the practice card and the practice results draw alike.
 #include "practice/qt_practice_drawing.h"
 
+#include <QPainter>
+#include <algorithm>
+
 #include "platform/key_table.h"
 #include "platform/qt_translations.h"
 #include "practice/key_order.h"
 #include "progress/taught_keys.h"
 #include "screens/qt_fonts.h"
-
-#include <QPainter>
-
-#include <algorithm>
 
 namespace {
 // The fingers' names as the rules write them.
@@ -56,14 +55,20 @@ QColor FingerColour(Finger finger) {
   // Mirror-alike for the two hands, so a learner sees which fingers match.
   switch (finger) {
     case Finger::LeftLittle:
-    case Finger::RightLittle: return QColor(0xB0, 0x7C, 0xC8);
+    case Finger::RightLittle:
+      return QColor(0xB0, 0x7C, 0xC8);
     case Finger::LeftRing:
-    case Finger::RightRing: return QColor(0x5C, 0x9C, 0xD8);
+    case Finger::RightRing:
+      return QColor(0x5C, 0x9C, 0xD8);
     case Finger::LeftMiddle:
-    case Finger::RightMiddle: return QColor(0x5C, 0xB8, 0x7C);
-    case Finger::LeftIndex: return QColor(0xE0, 0xA8, 0x48);
-    case Finger::RightIndex: return QColor(0xE0, 0x80, 0x58);
-    case Finger::None: break;
+    case Finger::RightMiddle:
+      return QColor(0x5C, 0xB8, 0x7C);
+    case Finger::LeftIndex:
+      return QColor(0xE0, 0xA8, 0x48);
+    case Finger::RightIndex:
+      return QColor(0xE0, 0x80, 0x58);
+    case Finger::None:
+      break;
   }
   return QColor(0x70, 0x64, 0x58);
 }
@@ -71,7 +76,8 @@ QColor FingerColour(Finger finger) {
 QString FingerText(Finger finger) { return TranslatedText("TfmPracticeCard", FingerName(finger)); }
 
 QRect SmallKeyboard::KeyRect(int row, int column) const {
-  return QRect(area.left() + row * rowShift + column * (key + gap), area.top() + row * (key + gap), key, key);
+  return QRect(area.left() + row * rowShift + column * (key + gap), area.top() + row * (key + gap),
+               key, key);
 }
 
 QRect SmallKeyRect(const SmallKeyboard& board, const std::string& position) {
@@ -92,7 +98,8 @@ void PaintSmallKeyboard(QPainter& p, const SmallKeyboard& board, const KeyTable*
     for (size_t c = 0; c < rows[r].size(); ++c) {
       const std::string& position = rows[r][c];
       const QRect rect = board.KeyRect(static_cast<int>(r), static_cast<int>(c));
-      const bool inSet = std::find(setPositions.begin(), setPositions.end(), position) != setPositions.end();
+      const bool inSet =
+          std::find(setPositions.begin(), setPositions.end(), position) != setPositions.end();
       QColor fill = FingerColour(FingerOf(position));
       if (!inSet) fill = fill.darker(260);
       p.setPen(QPen(QColor(20, 12, 6), 1));
@@ -105,7 +112,8 @@ void PaintSmallKeyboard(QPainter& p, const SmallKeyboard& board, const KeyTable*
       }
       const std::string typed = TypedCharacter(position, layout);
       p.setPen(inSet ? look::kBlack : practice_look::kDim);
-      p.drawText(rect, Qt::AlignCenter, QString::fromStdString(typed.empty() ? std::string() : typed));
+      p.drawText(rect, Qt::AlignCenter,
+                 QString::fromStdString(typed.empty() ? std::string() : typed));
     }
   }
 }

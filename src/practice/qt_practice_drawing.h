@@ -2,15 +2,14 @@
 // What the practice card and the practice results draw alike: their board, mastery bars, the
 // small keyboard with its finger zones and the fingers' names.
 #pragma once
-#include "practice/key_finger.h"
-
 #include <QColor>
 #include <QRect>
 #include <QString>
-
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "practice/key_finger.h"
 
 class KeyTable;
 class QPainter;

@@ -2,6 +2,12 @@
 // PracticeFlow: the way through practice across the screens.
 #include "practice/qt_practice_flow.h"
 
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
 #include "app/app_context.h"
 #include "app/screen_calls.h"
 #include "app/services.h"
@@ -17,17 +23,13 @@
 #include "progress/progress_recorder.h"
 #include "screens/qt_scaled_screen.h"
 
-#include <QDateTime>
-#include <QDir>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QWidget>
-
 PracticeFlow::PracticeFlow(AppContext& app) : app_(app) {}
 
 PracticeFlow::~PracticeFlow() = default;
 
-std::string PracticeFlow::ScriptFolder() const { return scriptDir_ ? scriptDir_->path().toStdString() : std::string(); }
+std::string PracticeFlow::ScriptFolder() const {
+  return scriptDir_ ? scriptDir_->path().toStdString() : std::string();
+}
 
 void PracticeFlow::ShowOverGame(const AppContext& app, QWidget* form, ScaledScreen& scaled) {
   QScreen* screen = nullptr;
@@ -45,7 +47,8 @@ void PracticeFlow::ShowOverGame(const AppContext& app, QWidget* form, ScaledScre
 
 bool PracticeFlow::Compose() {
   if (!scriptDir_) {
-    scriptDir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/keyslinger-drill-XXXXXX"));
+    scriptDir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                 QStringLiteral("/keyslinger-drill-XXXXXX"));
     if (!scriptDir_->isValid()) {
       scriptDir_.reset();
       app_.services.messages.Show("Unable to write to " + QDir::tempPath().toStdString());

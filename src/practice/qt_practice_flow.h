@@ -3,7 +3,6 @@
 // the drill on the game screen, its results, and on to another drill or the main menu.
 #pragma once
 #include <QObject>
-
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -2,14 +2,14 @@
 // The practice card and the practice results on a seeded Progress.db: what they show, their
 // keys (Enter, Esc, + and -), the drill played between them in virtual time, and what it
 // stores: a practice run, the reviews and joins applied, Player.ini untouched.
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
 #include <QCoreApplication>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "game_folder_world.h"
 #include "level/level_play.h"
@@ -20,15 +20,16 @@
 #include "practice/practice_store.h"
 #include "practice/qt_practice_drawing.h"
 #include "practice/qt_practice_flow.h"
-#include "screens/qt_key_highlight.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
 #include "screens/hover_button_widget.h"
 #include "screens/pause_form.h"
+#include "screens/qt_key_highlight.h"
 
 namespace {
 constexpr int64_t kToday = 20400;
-constexpr const char* kPlayerIni = "[curplayer]\nname=Anna\nsound=0\n[Anna]\ncurlevel=2\nlevels=2\nfirststart=1\n";
+constexpr const char* kPlayerIni =
+    "[curplayer]\nname=Anna\nsound=0\n[Anna]\ncurlevel=2\nlevels=2\nfirststart=1\n";
 
 std::string FileText(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -38,7 +39,8 @@ std::string FileText(const std::string& path) {
 }
 
 // The test game with a second level that brings the k key; Anna has mastered f and j (30 quick
-// hits each) and is learning k (17 hits of 20: a bar half full); f is due for review today, j in five days.
+// hits each) and is learning k (17 hits of 20: a bar half full); f is due for review today, j in
+// five days.
 struct PracticeWorld : GameFolderWorld<> {
   PracticeWorld() : GameFolderWorld("anna") {
     std::ofstream(dir + "/Player.ini", std::ios::binary) << kPlayerIni;
@@ -51,7 +53,8 @@ struct PracticeWorld : GameFolderWorld<> {
     shared.lastLevel = 2;
     level = std::make_unique<LevelPlay>(services, shared, host);
     app.level = level.get();
-    recorder = std::make_unique<ProgressRecorder>(shared, timers, messages, [] { return kToday * 86400000; });
+    recorder = std::make_unique<ProgressRecorder>(shared, timers, messages,
+                                                  [] { return kToday * 86400000; });
     shared.progress = recorder.get();
     level->listener = recorder.get();
     flow = std::make_unique<PracticeFlow>(app);
@@ -77,8 +80,14 @@ struct PracticeWorld : GameFolderWorld<> {
     db.Open();
     std::vector<PendingRun> runs(2);
     for (int i = 0; i < 2; ++i) {
-      runs[i].run = RunRecord{0, "anna", i + 1, "easy", "2025-11-0" + std::to_string(i + 1) + "T10:00:00Z", 60000,
-                              kOutcomeFinished, RunResult{80, 30, 0, 0, true}};
+      runs[i].run = RunRecord{0,
+                              "anna",
+                              i + 1,
+                              "easy",
+                              "2025-11-0" + std::to_string(i + 1) + "T10:00:00Z",
+                              60000,
+                              kOutcomeFinished,
+                              RunResult{80, 30, 0, 0, true}};
     }
     auto shot = [](const char* key, const char* result, std::optional<int64_t> reaction) {
       return ShotRecord{1000, key, result, key, key, reaction, false, key, ""};
@@ -259,7 +268,8 @@ TEST(PracticeCard, EnterStartsTheDrillOnItsSceneWithTheSetsKeys) {
   ASSERT_FALSE(folder.empty());
   EXPECT_EQ(world.level->Drill()->ScriptPath(), folder + "/Drill.ini");
   EXPECT_TRUE(std::filesystem::exists(folder + "/Drill.ini"));
-  EXPECT_NE(std::filesystem::canonical(folder).parent_path(), std::filesystem::canonical(world.dir));
+  EXPECT_NE(std::filesystem::canonical(folder).parent_path(),
+            std::filesystem::canonical(world.dir));
   EXPECT_TRUE(world.messages.shown.empty());
 }
 
@@ -287,7 +297,8 @@ TEST(PracticeResults, AfterTheDrillShowBeforeAndAfterAppliedReviewsAndAPracticeR
   EXPECT_EQ(results.ReviewText("j"), QString::fromStdString(DayText(kToday + 5)));
   EXPECT_TRUE(results.JoinedText().isEmpty());
   EXPECT_TRUE(results.WordsPerMinuteText().isEmpty());
-  EXPECT_EQ(RightEndOf(results, results.BeforeBarRect("f")).rgb(), practice_look::kMastered.darker(150).rgb());
+  EXPECT_EQ(RightEndOf(results, results.BeforeBarRect("f")).rgb(),
+            practice_look::kMastered.darker(150).rgb());
   EXPECT_NE(RightEndOf(results, results.AfterBarRect("f")).rgb(), practice_look::kLearning.rgb());
 
   // The review is stored, and the run as a finished practice run.
@@ -299,9 +310,10 @@ TEST(PracticeResults, AfterTheDrillShowBeforeAndAfterAppliedReviewsAndAPracticeR
     ASSERT_NE(state.Find("f"), nullptr);
     EXPECT_FALSE(state.Find("f")->mastered);
     sqlite3_stmt* q = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db.Handle(), "SELECT level, outcome FROM runs ORDER BY id DESC LIMIT 1", -1, &q,
-                                 nullptr),
-              SQLITE_OK);
+    ASSERT_EQ(
+        sqlite3_prepare_v2(db.Handle(), "SELECT level, outcome FROM runs ORDER BY id DESC LIMIT 1",
+                           -1, &q, nullptr),
+        SQLITE_OK);
     ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
     EXPECT_EQ(sqlite3_column_int(q, 0), 0);
     EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 1)), "finished");
@@ -365,11 +377,13 @@ TEST(PracticeDrill, PauseRestartsAndLeavesTheDrillWithoutTouchingPlayerIni) {
   ProgressDatabase db(world.DbPath());
   db.Open();
   sqlite3_stmt* q = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(db.Handle(),
-                               "SELECT group_concat(level || ':' || outcome, ' ') FROM (SELECT level, outcome FROM runs "
-                               "WHERE level = 0 ORDER BY id)",
-                               -1, &q, nullptr),
-            SQLITE_OK);
+  ASSERT_EQ(
+      sqlite3_prepare_v2(
+          db.Handle(),
+          "SELECT group_concat(level || ':' || outcome, ' ') FROM (SELECT level, outcome FROM runs "
+          "WHERE level = 0 ORDER BY id)",
+          -1, &q, nullptr),
+      SQLITE_OK);
   ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
   EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)), "0:restarted 0:quit");
   sqlite3_finalize(q);

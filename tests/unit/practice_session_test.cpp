@@ -4,16 +4,16 @@
 // brings, with a fixed calendar day.
 #include "practice/practice_session.h"
 
-#include "platform/random.h"
-#include "practice/practice_store.h"
-#include "progress/progress_database.h"
-#include "targets/level_counters.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "platform/random.h"
+#include "practice/practice_store.h"
+#include "progress/progress_database.h"
+#include "targets/level_counters.h"
 
 namespace {
 constexpr int64_t kToday = 20400;
@@ -31,7 +31,8 @@ struct SessionWorld {
   SessionWorld() {
     char pattern[] = "/tmp/keyslinger-session-XXXXXX";
     dir = mkdtemp(pattern);
-    std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
+    std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir,
+                          std::filesystem::copy_options::recursive);
     for (const auto& [level, letter] : {std::pair{"Level2", "k"}, std::pair{"Level3", "d"}}) {
       const std::string to = dir + "/Maps/" + level;
       std::filesystem::copy(dir + "/Maps/Level1", to);
@@ -43,7 +44,13 @@ struct SessionWorld {
     db = std::make_unique<ProgressDatabase>(dir + "/Progress.db");
     db->Open();
     std::vector<PendingRun> runs(1);
-    runs[0].run = RunRecord{0, "Ann", 1, "easy", "2025-11-01T10:00:00Z", 60000, kOutcomeFinished,
+    runs[0].run = RunRecord{0,
+                            "Ann",
+                            1,
+                            "easy",
+                            "2025-11-01T10:00:00Z",
+                            60000,
+                            kOutcomeFinished,
                             RunResult{80, 60, 0, 0, true}};
     for (int i = 0; i < 30; ++i) runs[0].shots.push_back(Shot("f", "POINT", 500));
     for (int i = 0; i < 30; ++i) runs[0].shots.push_back(Shot("j", "POINT", 500));
@@ -60,7 +67,9 @@ struct SessionWorld {
 
   static ShotRecord Shot(const char* key, const char* result, int64_t reaction) {
     const bool hit = std::string(result) == "POINT";
-    return ShotRecord{1000, key, result, key, key, hit ? std::optional<int64_t>(reaction) : std::nullopt, false, key, ""};
+    return ShotRecord{1000,  key, result,
+                      key,   key, hit ? std::optional<int64_t>(reaction) : std::nullopt,
+                      false, key, ""};
   }
   PracticeSetup Setup() {
     PracticeSetup setup;
@@ -75,7 +84,13 @@ struct SessionWorld {
   // A finished practice run with these shots, as the recorder stores one.
   void StoreDrill(std::vector<ShotRecord> shots) {
     std::vector<PendingRun> runs(1);
-    runs[0].run = RunRecord{0, "Ann", 0, "easy", "2025-11-02T10:00:00Z", 70000, kOutcomeFinished,
+    runs[0].run = RunRecord{0,
+                            "Ann",
+                            0,
+                            "easy",
+                            "2025-11-02T10:00:00Z",
+                            70000,
+                            kOutcomeFinished,
                             RunResult{70, 20, 0, 0, true}};
     runs[0].shots.assign(shots.begin(), shots.end());
     db->Write(runs);
