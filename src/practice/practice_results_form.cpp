@@ -36,7 +36,7 @@ struct Row {
 
 Row RowOf(size_t i, size_t count) {
   const size_t perColumn = std::max<size_t>(1, (count + kColumns - 1) / kColumns);
-  const int height = std::min(20, kKeysArea.height() / static_cast<int>(perColumn));
+  const int height = std::min(24, kKeysArea.height() / static_cast<int>(perColumn));
   const int columnWidth = kKeysArea.width() / kColumns;
   const int left = kKeysArea.left() + static_cast<int>(i / perColumn) * columnWidth;
   const int top = kKeysArea.top() + static_cast<int>(i % perColumn) * height;
@@ -181,7 +181,7 @@ void TfmPracticeResults::paintEvent(QPaintEvent*) {
   for (size_t i = 0; i < view->keys.size(); ++i) {
     const PracticeResultKey& key = view->keys[i];
     const Row row = RowOf(i, view->keys.size());
-    p.setFont(ArialFont(std::min(14, row.letter.height())));
+    p.setFont(ArialFont(std::min(16, row.letter.height())));
     p.setPen(practice_look::kParchment);
     p.drawText(row.letter, Qt::AlignCenter, QString::fromStdString(key.typed));
     PaintMasteryBar(p, row.before, key.before,
