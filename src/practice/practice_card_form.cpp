@@ -235,6 +235,9 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
 
 void TfmPracticeCard::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
+    case Qt::Key_F11:
+      if (!event->isAutoRepeat()) PracticeFlow::ToggleFullScreen(app_, this, *scaled_);
+      return;
     case Qt::Key_Escape:
       btnBack_->click();
       return;

@@ -204,6 +204,9 @@ void TfmPracticeResults::paintEvent(QPaintEvent*) {
 
 void TfmPracticeResults::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
+    case Qt::Key_F11:
+      if (!event->isAutoRepeat()) PracticeFlow::ToggleFullScreen(app_, this, *scaled_);
+      return;
     case Qt::Key_Escape:
       btnMainMenu_->click();
       return;

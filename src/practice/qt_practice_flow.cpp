@@ -12,6 +12,7 @@
 #include "app/screen_calls.h"
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "level/game_form.h"
 #include "level/level_play.h"
 #include "platform/game_error.h"
 #include "platform/keyboard_layout.h"
@@ -43,6 +44,19 @@ void PracticeFlow::ShowOverGame(const AppContext& app, QWidget* form, ScaledScre
   form->activateWindow();
   form->setFocus();
   scaled.Activate();
+}
+
+void PracticeFlow::ToggleFullScreen(const AppContext& app, QWidget* form, ScaledScreen& scaled) {
+  TfmGame* game = app.screens.fmGame;
+  if (!game || !game->isVisible()) return;
+  game->ToggleFullScreen();
+  // The enlarged window the key came through is replaced: not while its event is delivered.
+  // Hidden first, the screen is a window of its own again and shows anew where it is placed.
+  QTimer::singleShot(0, form, [&app, form, &scaled] {
+    if (!form->isVisible()) return;
+    form->hide();
+    ShowOverGame(app, form, scaled);
+  });
 }
 
 bool PracticeFlow::Compose() {

@@ -46,6 +46,9 @@ class PracticeFlow : public QObject {
   // Shows a practice screen over the game: enlarged by the game's whole factor in full screen,
   // and taking all input until it hides, without an event loop of its own.
   static void ShowOverGame(const AppContext& app, QWidget* form, ScaledScreen& scaled);
+  // The full-screen key on a practice screen: the game screen switches (and stores the choice)
+  // and the screen is placed anew over it, once the key's event is done with the screen.
+  static void ToggleFullScreen(const AppContext& app, QWidget* form, ScaledScreen& scaled);
 
  private:
   void DrillFinished(const LevelCounters& counters);

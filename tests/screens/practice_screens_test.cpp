@@ -6,12 +6,16 @@
 #include <sqlite3.h>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "game_folder_world.h"
+#include "level/game_form.h"
 #include "level/level_play.h"
 #include "platform/keyboard_layout.h"
 #include "practice/practice_card_form.h"
@@ -25,6 +29,7 @@
 #include "screens/hover_button_widget.h"
 #include "screens/pause_form.h"
 #include "screens/qt_key_highlight.h"
+#include "screens/qt_scaled_screen.h"
 
 namespace {
 constexpr int64_t kToday = 20400;
@@ -389,6 +394,47 @@ TEST(PracticeDrill, PauseRestartsAndLeavesTheDrillWithoutTouchingPlayerIni) {
   sqlite3_finalize(q);
   EXPECT_EQ(FileText(world.dir + "/Player.ini"), before);
   EXPECT_TRUE(world.messages.shown.empty());
+}
+
+// Over the full-screen game on a 1920 by 1080 screen (the screens_full_hd test) the card is drawn
+// at the world's factor; F11 on it switches the game screen, stores the choice, and the card
+// follows at the new factor with the keys still its own.
+TEST(FullHdFloatingScreens, PracticeCardFollowsTheGameInAndOutOfFullScreen) {
+  if (QGuiApplication::primaryScreen()->geometry() != QRect(0, 0, 1920, 1080))
+    GTEST_SKIP() << "needs the 1920 by 1080 offscreen screen";
+  PracticeWorld world;
+  world.Seed();
+  TfmGame game(world.app, world.host);
+  world.app.screens.fmGame = &game;
+  game.SetFullScreen(true);
+  game.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&game));
+  ASSERT_TRUE(world.flow->Begin());
+  TfmPracticeCard& card = *world.card;
+  ASSERT_NE(card.Scaled().Host(), nullptr);
+  EXPECT_EQ(card.Scaled().Factor(), 2);
+  EXPECT_EQ(card.Scaled().Host()->size(), QSize(1120, 840));
+  Press(&card, Qt::Key_F11);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(game.FullScreen());
+  EXPECT_EQ(card.Scaled().Factor(), 1);
+  EXPECT_EQ(card.Scaled().Host(), nullptr);
+  // A window of its own again, and shown as one: not merely marked visible from its enlarged days.
+  ASSERT_NE(card.windowHandle(), nullptr);
+  EXPECT_TRUE(card.windowHandle()->isVisible());
+  EXPECT_NE(FileText(world.dir + "/Player.ini").find("fullscreen=0"), std::string::npos);
+  Press(&card, Qt::Key_F11);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(game.FullScreen());
+  EXPECT_EQ(card.Scaled().Factor(), 2);
+  ASSERT_NE(card.Scaled().Host(), nullptr);
+  EXPECT_TRUE(card.isVisible());
+  EXPECT_NE(FileText(world.dir + "/Player.ini").find("fullscreen=1"), std::string::npos);
+  Press(&card, Qt::Key_Plus, QStringLiteral("+"));
+  EXPECT_EQ(card.TargetText(), "Target reaction: 1050 ms");
+  card.hide();
+  game.hide();
+  world.app.screens.fmGame = nullptr;
 }
 
 }  // namespace
