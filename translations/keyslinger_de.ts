@@ -278,6 +278,144 @@
     </message>
 </context>
 <context>
+    <name>TfmPracticeCard</name>
+    <message>
+        <source>Practice</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>LOS</translation>
+    </message>
+    <message>
+        <source>Target reaction: %1 ms</source>
+        <translation>Zielzeit: %1 ms</translation>
+    </message>
+    <message>
+        <source>No new key this time</source>
+        <translation>Diesmal keine neue Taste</translation>
+    </message>
+    <message>
+        <source>Finger: %1</source>
+        <translation>Finger: %1</translation>
+    </message>
+    <message>
+        <source>Left out on this keyboard: %1</source>
+        <translation>Auf dieser Tastatur weggelassen: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Focus key</source>
+        <translation>Fokustaste</translation>
+    </message>
+    <message>
+        <source>New key</source>
+        <translation>Neue Taste</translation>
+    </message>
+    <message>
+        <source>Due for review</source>
+        <translation>Zum Wiederholen</translation>
+    </message>
+    <message>
+        <source>Your keys: mastery</source>
+        <translation>Deine Tasten: wie gut du sie kannst</translation>
+    </message>
+    <message>
+        <source>left little finger</source>
+        <translation>linker kleiner Finger</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>linker Ringfinger</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>linker Mittelfinger</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>linker Zeigefinger</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>rechter Zeigefinger</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>rechter Mittelfinger</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>rechter Ringfinger</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>rechter kleiner Finger</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPracticeResults</name>
+    <message>
+        <source>Practice results</source>
+        <translation>Übungsergebnis</translation>
+    </message>
+    <message>
+        <source>MAIN MENU</source>
+        <translation>HAUPTMENÜ</translation>
+    </message>
+    <message>
+        <source>PRACTISE AGAIN</source>
+        <translation>NOCHMAL ÜBEN</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>wird geübt</translation>
+    </message>
+    <message>
+        <source>New key %1 joins your keys. Finger: %2</source>
+        <translation>Neue Taste %1 kommt dazu. Finger: %2</translation>
+    </message>
+    <message>
+        <source>Reviews passed: %1</source>
+        <translation>Wiederholung geschafft: %1</translation>
+    </message>
+    <message>
+        <source>Reviews to practise again: %1</source>
+        <translation>Nochmal üben: %1</translation>
+    </message>
+    <message>
+        <source>Mastered now: %1</source>
+        <translation>Jetzt gekonnt: %1</translation>
+    </message>
+    <message>
+        <source>Words per minute: %1</source>
+        <translation>Wörter pro Minute: %1</translation>
+    </message>
+    <message>
+        <source>Hits: %1   Misses: %2</source>
+        <translation>Treffer: %1   Fehler: %2</translation>
+    </message>
+    <message>
+        <source>before</source>
+        <translation>vorher</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation>nachher</translation>
+    </message>
+    <message>
+        <source>next review</source>
+        <translation>nächste Wiederholung</translation>
+    </message>
+</context>
+<context>
     <name>TfmProgress</name>
     <message>
         <source>Progress</source>
@@ -370,6 +508,14 @@
     <message>
         <source>Cannot read all of Progress.db.</source>
         <translation>Progress.db lässt sich nicht ganz lesen.</translation>
+    </message>
+    <message>
+        <source>PRACTICE</source>
+        <translation>ÜBEN</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>Übung</translation>
     </message>
 </context>
 </TS>

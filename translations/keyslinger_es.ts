@@ -278,6 +278,144 @@
     </message>
 </context>
 <context>
+    <name>TfmPracticeCard</name>
+    <message>
+        <source>Practice</source>
+        <translation>Práctica</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>VOLVER</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>EMPEZAR</translation>
+    </message>
+    <message>
+        <source>Target reaction: %1 ms</source>
+        <translation>Tiempo objetivo: %1 ms</translation>
+    </message>
+    <message>
+        <source>No new key this time</source>
+        <translation>Esta vez no hay tecla nueva</translation>
+    </message>
+    <message>
+        <source>Finger: %1</source>
+        <translation>Dedo: %1</translation>
+    </message>
+    <message>
+        <source>Left out on this keyboard: %1</source>
+        <translation>Omitidas en este teclado: %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>Focus key</source>
+        <translation>Tecla clave</translation>
+    </message>
+    <message>
+        <source>New key</source>
+        <translation>Tecla nueva</translation>
+    </message>
+    <message>
+        <source>Due for review</source>
+        <translation>Para repasar</translation>
+    </message>
+    <message>
+        <source>Your keys: mastery</source>
+        <translation>Tus teclas: dominio</translation>
+    </message>
+    <message>
+        <source>left little finger</source>
+        <translation>meñique izquierdo</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>anular izquierdo</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>corazón izquierdo</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>índice izquierdo</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>índice derecho</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>corazón derecho</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>anular derecho</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>meñique derecho</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPracticeResults</name>
+    <message>
+        <source>Practice results</source>
+        <translation>Resultados de la práctica</translation>
+    </message>
+    <message>
+        <source>MAIN MENU</source>
+        <translation>MENÚ</translation>
+    </message>
+    <message>
+        <source>PRACTISE AGAIN</source>
+        <translation>OTRA VEZ</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>aprendiendo</translation>
+    </message>
+    <message>
+        <source>New key %1 joins your keys. Finger: %2</source>
+        <translation>La tecla %1 se une a tus teclas. Dedo: %2</translation>
+    </message>
+    <message>
+        <source>Reviews passed: %1</source>
+        <translation>Repasos superados: %1</translation>
+    </message>
+    <message>
+        <source>Reviews to practise again: %1</source>
+        <translation>Para practicar otra vez: %1</translation>
+    </message>
+    <message>
+        <source>Mastered now: %1</source>
+        <translation>Dominadas ahora: %1</translation>
+    </message>
+    <message>
+        <source>Words per minute: %1</source>
+        <translation>Palabras por minuto: %1</translation>
+    </message>
+    <message>
+        <source>Hits: %1   Misses: %2</source>
+        <translation>Aciertos: %1   Fallos: %2</translation>
+    </message>
+    <message>
+        <source>before</source>
+        <translation>antes</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation>después</translation>
+    </message>
+    <message>
+        <source>next review</source>
+        <translation>próximo repaso</translation>
+    </message>
+</context>
+<context>
     <name>TfmProgress</name>
     <message>
         <source>Progress</source>
@@ -370,6 +508,14 @@
     <message>
         <source>Cannot read all of Progress.db.</source>
         <translation>No se puede leer todo Progress.db.</translation>
+    </message>
+    <message>
+        <source>PRACTICE</source>
+        <translation>PRACTICAR</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>práctica</translation>
     </message>
 </context>
 </TS>

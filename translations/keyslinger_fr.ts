@@ -278,6 +278,144 @@
     </message>
 </context>
 <context>
+    <name>TfmPracticeCard</name>
+    <message>
+        <source>Practice</source>
+        <translation>Entraînement</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>RETOUR</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>COMMENCER</translation>
+    </message>
+    <message>
+        <source>Target reaction: %1 ms</source>
+        <translation>Temps visé : %1 ms</translation>
+    </message>
+    <message>
+        <source>No new key this time</source>
+        <translation>Pas de nouvelle touche cette fois</translation>
+    </message>
+    <message>
+        <source>Finger: %1</source>
+        <translation>Doigt : %1</translation>
+    </message>
+    <message>
+        <source>Left out on this keyboard: %1</source>
+        <translation>Laissées de côté sur ce clavier : %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Focus key</source>
+        <translation>Touche clé</translation>
+    </message>
+    <message>
+        <source>New key</source>
+        <translation>Nouvelle touche</translation>
+    </message>
+    <message>
+        <source>Due for review</source>
+        <translation>À revoir</translation>
+    </message>
+    <message>
+        <source>Your keys: mastery</source>
+        <translation>Tes touches : maîtrise</translation>
+    </message>
+    <message>
+        <source>left little finger</source>
+        <translation>auriculaire gauche</translation>
+    </message>
+    <message>
+        <source>left ring finger</source>
+        <translation>annulaire gauche</translation>
+    </message>
+    <message>
+        <source>left middle finger</source>
+        <translation>majeur gauche</translation>
+    </message>
+    <message>
+        <source>left index finger</source>
+        <translation>index gauche</translation>
+    </message>
+    <message>
+        <source>right index finger</source>
+        <translation>index droit</translation>
+    </message>
+    <message>
+        <source>right middle finger</source>
+        <translation>majeur droit</translation>
+    </message>
+    <message>
+        <source>right ring finger</source>
+        <translation>annulaire droit</translation>
+    </message>
+    <message>
+        <source>right little finger</source>
+        <translation>auriculaire droit</translation>
+    </message>
+</context>
+<context>
+    <name>TfmPracticeResults</name>
+    <message>
+        <source>Practice results</source>
+        <translation>Résultats de l&apos;entraînement</translation>
+    </message>
+    <message>
+        <source>MAIN MENU</source>
+        <translation>MENU</translation>
+    </message>
+    <message>
+        <source>PRACTISE AGAIN</source>
+        <translation>ENCORE</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <translation>en cours</translation>
+    </message>
+    <message>
+        <source>New key %1 joins your keys. Finger: %2</source>
+        <translation>La touche %1 rejoint tes touches. Doigt : %2</translation>
+    </message>
+    <message>
+        <source>Reviews passed: %1</source>
+        <translation>Révisions réussies : %1</translation>
+    </message>
+    <message>
+        <source>Reviews to practise again: %1</source>
+        <translation>À retravailler : %1</translation>
+    </message>
+    <message>
+        <source>Mastered now: %1</source>
+        <translation>Maîtrisées maintenant : %1</translation>
+    </message>
+    <message>
+        <source>Words per minute: %1</source>
+        <translation>Mots par minute : %1</translation>
+    </message>
+    <message>
+        <source>Hits: %1   Misses: %2</source>
+        <translation>Touchés : %1   Ratés : %2</translation>
+    </message>
+    <message>
+        <source>before</source>
+        <translation>avant</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation>après</translation>
+    </message>
+    <message>
+        <source>next review</source>
+        <translation>prochaine révision</translation>
+    </message>
+</context>
+<context>
     <name>TfmProgress</name>
     <message>
         <source>Progress</source>
@@ -370,6 +508,14 @@
     <message>
         <source>Cannot read all of Progress.db.</source>
         <translation>Impossible de lire tout Progress.db.</translation>
+    </message>
+    <message>
+        <source>PRACTICE</source>
+        <translation>S&apos;ENTRAÎNER</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>entraînement</translation>
     </message>
 </context>
 </TS>

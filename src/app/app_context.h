@@ -13,6 +13,9 @@ class TfmAbout;
 class TFirstStart;
 class TfmHelp;
 class TfmProgress;
+class TfmPracticeCard;
+class TfmPracticeResults;
+class PracticeFlow;
 class Shell;
 struct SharedState;
 struct Services;
@@ -28,6 +31,8 @@ struct Screens {
   TFirstStart* FirstStart = nullptr;
   TfmHelp* fmHelp = nullptr;
   TfmProgress* fmProgress = nullptr;
+  TfmPracticeCard* fmPracticeCard = nullptr;
+  TfmPracticeResults* fmPracticeResults = nullptr;
 };
 
 struct AppContext {
@@ -36,4 +41,5 @@ struct AppContext {
   Shell& shell;               // opens web pages
   LevelPlay* level = nullptr; // set when the game screen is created
   Screens screens;
+  PracticeFlow* practice = nullptr;  // the way through practice; set with the screens
 };

@@ -14,6 +14,9 @@
 #include "platform/player_files_copy.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_translations.h"
+#include "practice/practice_card_form.h"
+#include "practice/practice_results_form.h"
+#include "practice/qt_practice_flow.h"
 #include "profiles/about_form.h"
 #include "profiles/first_start_form.h"
 #include "profiles/help_form.h"
@@ -101,6 +104,13 @@ int RunKeyslinger(int argc, char* argv[]) {
   auto firstStart = CreateScreen(screens.FirstStart, context);
   auto fmHelp = CreateScreen(screens.fmHelp, context);
   auto fmProgress = CreateScreen(screens.fmProgress, context);
+  auto fmPracticeCard = CreateScreen(screens.fmPracticeCard, context);
+  auto fmPracticeResults = CreateScreen(screens.fmPracticeResults, context);
+  PracticeFlow practice(context);
+  context.practice = &practice;
+  practice.showProgress = [&context] {
+    if (context.screens.fmMain) context.screens.fmMain->OpenProgress();
+  };
 
   // The main menu is the main window: closing it ends the program, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);

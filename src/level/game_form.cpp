@@ -213,7 +213,8 @@ void TfmGame::paintEvent(QPaintEvent* event) {
   const double factor = box.Factor() * devicePixelRatioF();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, !WholeNumber(factor));
 
-  if (dirty.intersects(kLabelStrip)) DrawLabels(painter);
+  // The labels are a level's: between practice drills the screen lies dark under the card.
+  if (level_->LevelLoaded() && dirty.intersects(kLabelStrip)) DrawLabels(painter);
   DrawTags(painter, dirty);
   DrawActors(painter, dirty);
   // Pictures no level holds any longer are let go.

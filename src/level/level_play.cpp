@@ -112,7 +112,8 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
     difficulty = shared_.playerStore->ReadString(shared_.currentPlayer, "up", "");
     if (difficulty.empty()) {
       difficulty = "easy";
-      shared_.playerStore->WriteString(shared_.currentPlayer, "up", "easy");
+      // A drill never writes Player.ini: the profile's first level stores the choice.
+      if (!drill_) shared_.playerStore->WriteString(shared_.currentPlayer, "up", "easy");
     }
   } else {
     difficulty = "easy";

@@ -25,6 +25,7 @@
 #include "profiles/main_menu.h"
 #include "profiles/player_form.h"
 #include "profiles/player_store.h"
+#include "practice/qt_practice_flow.h"
 #include "progress/progress_form.h"
 #include "screens/hover_button_widget.h"
 #include "screens/link_label_widget.h"
@@ -204,7 +205,13 @@ void TfmMain::AboutClick() {
 
 void TfmMain::ProgressClick() {
   PlayButtonSound(app_.shared, app_.services);
-  if (app_.screens.fmProgress) app_.screens.fmProgress->ShowModal();
+  OpenProgress();
+}
+
+void TfmMain::OpenProgress() {
+  if (!app_.screens.fmProgress) return;
+  app_.screens.fmProgress->ShowModal();
+  if (app_.screens.fmProgress->PracticeChosen() && app_.practice) app_.practice->Begin();
 }
 
 void TfmMain::ExitClick() {

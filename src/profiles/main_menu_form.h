@@ -42,6 +42,8 @@ class TfmMain : public QWidget {
   void SoundClick();
   void AboutClick();
   void ProgressClick();
+  // Shows PROGRESS; practice begins when the player chose it there.
+  void OpenProgress();
   void ExitClick();
   void lbSiteClick();
   void lbHelpClick();

@@ -349,7 +349,7 @@ ProgressData ProgressDatabase::Load(const std::string& profile) {
     // of failing the whole query with an overflow.
     Statement totals(db_,
                      "SELECT total(max(duration_ms, 0)), count(*),"
-                     " count(DISTINCT CASE WHEN outcome = 'finished' AND passed = 1 THEN level END)"
+                     " count(DISTINCT CASE WHEN outcome = 'finished' AND passed = 1 AND level <> 0 THEN level END)"
                      " FROM runs WHERE profile = ?1");
     totals.Bind(1, profile);
     if (totals.Step()) {

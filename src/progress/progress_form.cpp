@@ -37,7 +37,7 @@ const QRect kPractiseBox{432, 56, 192, 176};
 const QRect kChartBox{16, 250, 440, 180};
 const QRect kPlotArea{52, 282, 392, 124};
 const QRect kTotalsBox{472, 250, 152, 180};
-const QRect kFaultLine{16, 444, 536, 25};  // beside OK: why records are missing
+const QRect kFaultLine{16, 444, 400, 25};  // beside PRACTICE and OK: why records are missing
 
 const QColor kBoard{38, 24, 14, 215};
 const QColor kBrass{0xD9, 0xA9, 0x4B};
@@ -45,6 +45,7 @@ const QColor kParchment{0xF0, 0xE2, 0xC0};
 const QColor kDim{0x9A, 0x8A, 0x70};
 const QColor kUnrated{0x8C, 0x8C, 0x8C};
 const QColor kUntaught{0x4A, 0x3C, 0x30};
+const QColor kPracticeColour{0x78, 0xB8, 0xE8};  // practice runs on the chart
 
 void Board(QPainter& p, const QRect& r, const QString& title) {
   p.setPen(QPen(kBrass, 1));
@@ -104,6 +105,12 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
   btnPrevious_ = MakeHoverButton(this, QStringLiteral("<"), {150, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
   btnNext_ = MakeHoverButton(this, QStringLiteral(">"), {272, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
   btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {560, 444, 64, 25}, {.fontPx = 16});
+  btnPractice_ = MakeHoverButton(this, tr("PRACTICE"), {424, 444, 128, 25}, {.fontPx = 16, .color = kBrass});
+  connect(btnPractice_, &QAbstractButton::clicked, this, [this] {
+    PlayButtonSound(app_.shared, app_.services);
+    practiceChosen_ = true;
+    accept();
+  });
   connect(btnPrevious_, &QAbstractButton::clicked, this,
           [this] { SetLevelFilter(NextLevelFilter(view_.levelFilter, -1, app_.shared.lastLevel)); });
   connect(btnNext_, &QAbstractButton::clicked, this,
@@ -114,11 +121,12 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
   });
   // Left and Right choose the chart's level; the other arrows and Tab move the highlight.
   keys_ = new KeyHighlight(this, KeyHighlight::Arrows::UpDown);
-  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnOk_}) keys_->AddButton(b);
+  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnPractice_, btnOk_}) keys_->AddButton(b);
   setFocusPolicy(Qt::StrongFocus);
 }
 
 void TfmProgress::ShowModal() {
+  practiceChosen_ = false;
   FormShow();
   CentreOnScreen(this);
   exec();
@@ -304,17 +312,31 @@ void TfmProgress::PaintChart(QPainter& p) {
     const int percent = std::clamp(points[i].percent, 0, 100);
     return QPointF(x, plot.bottom() - plot.height() * percent / 100.0);
   };
+  // The line joins the levels' runs; practice runs stand apart on it as diamonds.
   QPainterPath line;
+  bool started = false;
   for (size_t i = 0; i < points.size(); ++i) {
-    if (i == 0) line.moveTo(pointAt(i));
+    if (points[i].level == 0) continue;
+    if (!started) line.moveTo(pointAt(i));
     else line.lineTo(pointAt(i));
+    started = true;
   }
   p.setPen(QPen(QColor(0xF0, 0xE2, 0xC0, 150), 1.2));
   p.setBrush(Qt::NoBrush);
   p.drawPath(line);
   const double radius = points.size() > 120 ? 1.6 : 2.8;
   // Passed runs are filled dots, failed ones rings: the shape tells them apart without colour.
+  bool anyPractice = false;
   for (size_t i = 0; i < points.size(); ++i) {
+    if (points[i].level == 0) {
+      anyPractice = true;
+      const QPointF c = pointAt(i);
+      const double d = radius + 1;
+      p.setPen(Qt::NoPen);
+      p.setBrush(kPracticeColour);
+      p.drawPolygon(QPolygonF({c + QPointF(0, -d), c + QPointF(d, 0), c + QPointF(0, d), c + QPointF(-d, 0)}));
+      continue;
+    }
     if (points[i].passed) {
       p.setPen(Qt::NoPen);
       p.setBrush(AccuracyColor(100));
@@ -325,6 +347,11 @@ void TfmProgress::PaintChart(QPainter& p) {
     p.drawEllipse(pointAt(i), radius, radius);
   }
   p.setFont(ArialFont(10, false));
+  if (anyPractice) {
+    p.setPen(kPracticeColour);
+    p.drawText(QRect(plot.left() + 4, plot.top() - 2, 200, 14), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("\u25C6 ") + tr("practice"));
+  }
   p.setPen(kDim);
   p.drawText(QRect(plot.left(), plot.bottom() + 4, 120, 14), Qt::AlignLeft | Qt::AlignVCenter,
              Text(DayOf(points.front().startedAt)));
@@ -363,9 +390,11 @@ void TfmProgress::PaintTotals(QPainter& p) {
 void TfmProgress::keyPressEvent(QKeyEvent* event) {
   switch (event->key()) {
     case Qt::Key_Escape:
+      btnOk_->click();
+      return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      btnOk_->click();
+      btnPractice_->click();
       return;
     case Qt::Key_Left:
       btnPrevious_->click();

@@ -33,6 +33,9 @@ class TfmProgress : public QDialog {
   QRect KeyRect(const std::string& key) const;
   static QColor AccuracyColor(int percent);
   TVtxSpdButton* BtnOk() const { return btnOk_; }
+  TVtxSpdButton* BtnPractice() const { return btnPractice_; }
+  // Whether the screen was left by PRACTICE (Enter): the caller then begins practice.
+  bool PracticeChosen() const { return practiceChosen_; }
   const KeyHighlight& Keys() const { return *keys_; }
 
  protected:
@@ -52,6 +55,8 @@ class TfmProgress : public QDialog {
   std::vector<std::string> taught_;
   ProgressView view_;
   TVtxSpdButton* btnOk_ = nullptr;
+  TVtxSpdButton* btnPractice_ = nullptr;
+  bool practiceChosen_ = false;
   TVtxSpdButton* btnPrevious_ = nullptr;
   TVtxSpdButton* btnNext_ = nullptr;
   KeyHighlight* keys_ = nullptr;

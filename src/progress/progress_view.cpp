@@ -71,7 +71,11 @@ ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::s
   view.playedText = PlayedTimeText(data.playedMs);
   view.runsText = std::to_string(data.runs);
   view.levelsPassedText = std::to_string(data.levelsPassed);
-  view.bestStreakText = std::to_string(BestStreak(data.finished));
+  // A streak is of levels passed in a row: drills (level 0) neither extend nor break it.
+  std::vector<FinishedRun> levelRuns;
+  std::copy_if(data.finished.begin(), data.finished.end(), std::back_inserter(levelRuns),
+               [](const FinishedRun& run) { return run.level != 0; });
+  view.bestStreakText = std::to_string(BestStreak(levelRuns));
   view.faultText = FaultText(data.fault);
   return view;
 }

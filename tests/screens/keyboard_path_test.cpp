@@ -230,7 +230,7 @@ TEST(KeyboardPath, AboutOpensFromTheMenuAndClosesWithEnterEscapeOrSpaceOnOk) {
   }
 }
 
-TEST(KeyboardPath, ProgressKeepsLeftAndRightForTheChartAndTabReachesOk) {
+TEST(KeyboardPath, ProgressKeepsLeftAndRightForTheChartAndTabReachesPracticeAndOk) {
   KeyWorld world(kAnna);
   world.OpenByKeys({Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space}, [&] {
     TfmProgress& p = *world.progress;
@@ -245,6 +245,8 @@ TEST(KeyboardPath, ProgressKeepsLeftAndRightForTheChartAndTabReachesOk) {
     Press(&p, Qt::Key_Down);  // ">"
     Press(&p, Qt::Key_Left);  // still the chart's
     EXPECT_EQ(p.View().levelFilter, 16);
+    Press(&p, Qt::Key_Tab);
+    EXPECT_EQ(p.Keys().Lit(), p.BtnPractice());
     Press(&p, Qt::Key_Tab);
     EXPECT_EQ(p.Keys().Lit(), p.BtnOk());
     Press(&p, Qt::Key_Space);

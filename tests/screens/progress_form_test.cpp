@@ -81,7 +81,7 @@ TEST(ProgressScreen, ColoursTheTaughtKeysByAccuracyAndListsTheWeakOnes) {
   EXPECT_TRUE(world.messages.shown.empty());
 }
 
-TEST(ProgressScreen, ArrowsChooseTheChartsLevelAndEscapeOrEnterClose) {
+TEST(ProgressScreen, ArrowsChooseTheChartsLevelEscapeClosesAndEnterChoosesPractice) {
   ProgressWorld world;
   world.Seed();
   TfmProgress screen(world.app);
@@ -103,6 +103,7 @@ TEST(ProgressScreen, ArrowsChooseTheChartsLevelAndEscapeOrEnterClose) {
     EXPECT_TRUE(checked);
     EXPECT_FALSE(screen.isVisible());
     EXPECT_EQ(screen.View().filterText, "Level 16");
+    EXPECT_EQ(screen.PracticeChosen(), closing == Qt::Key_Return);
   }
 }
 
@@ -164,6 +165,31 @@ TEST(ProgressScreen, ShotsAtOneKeyOnTwoLayoutsAreOneKey) {
   EXPECT_EQ(screen.View().practiseLines, std::vector<std::string>{"\xc3\xb6   50%   10 of 20   500 ms"});
   EXPECT_EQ(PixelInside(screen, "\xc3\xb6").rgb(), TfmProgress::AccuracyColor(50).rgb());
   EXPECT_TRUE(screen.KeyRect(";").isEmpty());
+}
+
+// Practice runs (level 0) are charted among all levels' runs but are no level: they count for
+// neither the levels passed nor the streak, and no level's chart shows them.
+TEST(ProgressScreen, PracticeRunsAreChartedApartFromTheLevels) {
+  ProgressWorld world;
+  world.Seed();
+  {
+    ProgressDatabase db(world.shared.PlayerDataDir() + kProgressFileName);
+    db.Open();
+    std::vector<PendingRun> runs(2);
+    for (int i = 0; i < 2; ++i)
+      runs[i].run = RunRecord{0, "Anna", 0, "easy", "2026-12-0" + std::to_string(5 + i) + "T10:00:00Z", 60000,
+                              kOutcomeFinished, RunResult{90, 20, 0, 0, true}};
+    db.Write(runs);
+  }
+  TfmProgress screen(world.app);
+  screen.FormShow();
+  EXPECT_EQ(screen.View().chart.size(), 5u);
+  EXPECT_EQ(screen.View().chart.back().level, 0);
+  EXPECT_EQ(screen.View().runsText, "6");
+  EXPECT_EQ(screen.View().levelsPassedText, "2");
+  EXPECT_EQ(screen.View().bestStreakText, "2");
+  screen.SetLevelFilter(1);
+  EXPECT_EQ(screen.View().chart.size(), 2u);
 }
 
 TEST(ProgressScreen, AnEmptyDatabaseShowsGreyKeysAndNoRuns) {

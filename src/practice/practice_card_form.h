@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// TfmPracticeCard: the card before a drill's first wave: the focus key, a key that has just
+// joined with the finger that types it, the keys due for review, keys left out on this
+// keyboard, each key's mastery, and the target reaction with + and -.
+#pragma once
+#include <QWidget>
+
+struct AppContext;
+struct PracticeCardView;
+class KeyHighlight;
+class ScaledScreen;
+class TVtxSpdButton;
+
+class TfmPracticeCard : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TfmPracticeCard(AppContext& app, QWidget* parent = nullptr);
+  ~TfmPracticeCard() override;
+
+  // Shows the card of the drill the practice flow has composed, over the game screen.
+  void ShowCard();
+
+  void StartClick();
+  void BackClick();
+  void SlowerClick();
+  void FasterClick();
+
+  // What the card draws; null while no drill is composed.
+  const PracticeCardView* View() const;
+  // Where the bar of a key's mastery is drawn; empty for a key not on the card.
+  QRect BarRect(const std::string& position) const;
+  // Where the small keyboard draws a position.
+  QRect KeyboardKeyRect(const std::string& position) const;
+  // The texts of the card, as drawn: the target line, the new key's line, the left-out notice.
+  QString TargetText() const;
+  QString NewKeyText() const;
+  QString LeftOutText() const;
+  QString DueText() const;
+
+  TVtxSpdButton* BtnStart() const { return btnStart_; }
+  TVtxSpdButton* BtnBack() const { return btnBack_; }
+  TVtxSpdButton* BtnSlower() const { return btnSlower_; }
+  TVtxSpdButton* BtnFaster() const { return btnFaster_; }
+  const KeyHighlight& Keys() const { return *keys_; }
+  const ScaledScreen& Scaled() const { return *scaled_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  AppContext& app_;
+  TVtxSpdButton* btnStart_ = nullptr;
+  TVtxSpdButton* btnBack_ = nullptr;
+  TVtxSpdButton* btnSlower_ = nullptr;
+  TVtxSpdButton* btnFaster_ = nullptr;
+  KeyHighlight* keys_ = nullptr;
+  ScaledScreen* scaled_ = nullptr;
+};

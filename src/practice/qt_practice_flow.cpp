@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PracticeFlow: the way through practice across the screens.
+#include "practice/qt_practice_flow.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include "app/app_context.h"
+#include "app/screen_calls.h"
+#include "app/services.h"
+#include "app/shared_state.h"
+#include "level/game_form.h"
+#include "level/level_play.h"
+#include "platform/game_error.h"
+#include "platform/keyboard_layout.h"
+#include "practice/practice_card_form.h"
+#include "practice/practice_results_form.h"
+#include "practice/practice_session.h"
+#include "profiles/main_menu_form.h"
+#include "progress/progress_database.h"
+#include "progress/progress_recorder.h"
+#include "screens/qt_scaled_screen.h"
+
+PracticeFlow::PracticeFlow(AppContext& app) : app_(app) {}
+
+PracticeFlow::~PracticeFlow() = default;
+
+std::string PracticeFlow::ScriptFolder() const {
+  return scriptDir_ ? scriptDir_->path().toStdString() : std::string();
+}
+
+void PracticeFlow::ShowOverGame(const AppContext& app, QWidget* form, ScaledScreen& scaled) {
+  QScreen* screen = nullptr;
+  const int factor = FloatingScreenFactor(app, &screen);
+  // No event loop of its own: a modal loop does not end inside the enlarging window. Window
+  // modality keeps the game screen's keys and clicks away all the same.
+  form->setWindowModality(factor == 1 ? Qt::ApplicationModal : Qt::NonModal);
+  scaled.Place(factor, screen, true);
+  form->show();
+  form->raise();
+  form->activateWindow();
+  form->setFocus();
+  scaled.Activate();
+}
+
+void PracticeFlow::ToggleFullScreen(const AppContext& app, QWidget* form, ScaledScreen& scaled) {
+  TfmGame* game = app.screens.fmGame;
+  if (!game || !game->isVisible()) return;
+  game->ToggleFullScreen();
+  // The enlarged window the key came through is replaced: not while its event is delivered.
+  // Hidden first, the screen is a window of its own again and shows anew where it is placed.
+  QTimer::singleShot(0, form, [&app, form, &scaled] {
+    if (!form->isVisible()) return;
+    form->hide();
+    ShowOverGame(app, form, scaled);
+  });
+}
+
+bool PracticeFlow::Compose() {
+  if (!scriptDir_) {
+    scriptDir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() +
+                                                 QStringLiteral("/keyslinger-drill-XXXXXX"));
+    if (!scriptDir_->isValid()) {
+      scriptDir_.reset();
+      app_.services.messages.Show("Unable to write to " + QDir::tempPath().toStdString());
+      return false;
+    }
+  }
+  PracticeSetup setup;
+  setup.appDir = app_.shared.appDir;
+  setup.dbPath = app_.shared.progress ? app_.shared.progress->DatabasePath()
+                                      : app_.shared.PlayerDataDir() + kProgressFileName;
+  setup.profile = app_.shared.currentPlayer;
+  setup.scriptPath = ScriptFolder() + "/Drill.ini";
+  if (app_.services.keyboard) setup.layout = app_.services.keyboard->ActiveTable();
+  // The player's own calendar days.
+  setup.today = today ? today : [] { return LocalDayOf(QDateTime::currentMSecsSinceEpoch()); };
+  setup.lastLevel = app_.shared.lastLevel;
+  auto session = std::make_unique<PracticeSession>(std::move(setup), app_.services.random);
+  try {
+    session->Prepare();
+  } catch (const std::exception& e) {
+    app_.services.messages.Show(e.what());
+    return false;
+  }
+  session->Drill()->onFinished = [this](const LevelCounters& counters) { DrillFinished(counters); };
+  retired_ = std::move(session_);
+  session_ = std::move(session);
+  return true;
+}
+
+bool PracticeFlow::Begin() {
+  if (!Compose()) return false;
+  ShowGameScreen(app_);
+  if (app_.screens.fmMain) app_.screens.fmMain->hide();
+  if (app_.screens.fmPracticeCard) app_.screens.fmPracticeCard->ShowCard();
+  return true;
+}
+
+void PracticeFlow::StartDrill() {
+  if (!session_ || !session_->Drill()) return;
+  if (app_.screens.fmPracticeCard) app_.screens.fmPracticeCard->hide();
+  ShowGameScreen(app_);
+  app_.level->ResetCounters();
+  app_.level->StartDrill(kPracticeRunName, *session_->Drill());
+  retired_.reset();
+  // A drill that cannot be loaded leaves nothing to play: back to the menu.
+  if (!app_.level->LevelLoaded()) ToMainMenu();
+}
+
+void PracticeFlow::BackToProgress() {
+  if (app_.screens.fmPracticeCard) app_.screens.fmPracticeCard->hide();
+  HideGameScreen(app_);
+  if (app_.screens.fmMain) app_.screens.fmMain->ShowMenu();
+  // PROGRESS waits in a loop of its own: it starts once the key that led here is done.
+  if (showProgress) QTimer::singleShot(0, this, [this] { showProgress(); });
+}
+
+void PracticeFlow::ChangeTarget(int steps) {
+  if (!session_) return;
+  try {
+    session_->ChangeTarget(steps);
+  } catch (const std::exception& e) {
+    app_.services.messages.Show(e.what());
+  }
+}
+
+void PracticeFlow::DrillFinished(const LevelCounters& counters) {
+  // The run is stored by now: the recorder writes it as the script runs out, before this.
+  try {
+    session_->Finish(counters);
+  } catch (const std::exception& e) {
+    app_.services.messages.Show(e.what());
+  }
+  if (app_.screens.fmPracticeResults) app_.screens.fmPracticeResults->ShowResults();
+}
+
+void PracticeFlow::PractiseAgain() {
+  if (app_.screens.fmPracticeResults) app_.screens.fmPracticeResults->hide();
+  app_.level->CloseLevel();
+  if (!Begin()) ToMainMenu();
+}
+
+void PracticeFlow::ToMainMenu() {
+  if (app_.screens.fmPracticeResults) app_.screens.fmPracticeResults->hide();
+  if (app_.screens.fmPracticeCard) app_.screens.fmPracticeCard->hide();
+  app_.level->QuitToMenu();
+}
