@@ -277,13 +277,15 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
     Exec("BEGIN IMMEDIATE");
     Statement insertRun(db_,
                         "INSERT INTO runs (profile, level, difficulty, started_at, duration_ms, outcome,"
-                        " percent, hits, misses, civilians, passed) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)");
+                        " percent, hits, misses, civilians, passed, word_ready_ms)"
+                        " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12)");
     Statement updateRun(db_,
                         "UPDATE runs SET duration_ms=?2, outcome=?3, percent=?4, hits=?5, misses=?6,"
-                        " civilians=?7, passed=?8 WHERE id=?1");
+                        " civilians=?7, passed=?8, word_ready_ms=?9 WHERE id=?1");
     Statement insertShot(db_,
                          "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
-                         " end_phase, position, aimed_at) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10)");
+                         " end_phase, position, aimed_at, word, word_pos, word_len)"
+                         " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13)");
     for (const PendingRun& pending : runs) {
       const RunRecord& run = pending.run;
       int64_t id = run.id;
@@ -291,18 +293,21 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
         insertRun.Bind(1, run.profile).Bind(2, int64_t{run.level}).Bind(3, run.difficulty);
         insertRun.Bind(4, run.startedAt).Bind(5, run.durationMs).Bind(6, run.outcome);
         BindResult(insertRun, 7, run.result);
+        insertRun.Bind(12, run.wordReadyMs);
         insertRun.Run();
         id = sqlite3_last_insert_rowid(db_);
       } else {
         updateRun.Bind(1, id).Bind(2, run.durationMs).Bind(3, run.outcome);
         BindResult(updateRun, 4, run.result);
+        updateRun.Bind(9, run.wordReadyMs);
         updateRun.Run();
       }
       ids.push_back(id);
       for (const ShotRecord& shot : pending.shots) {
         insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
         insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
-        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Bind(10, shot.aimedAt).Run();
+        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Bind(10, shot.aimedAt);
+        insertShot.Bind(11, shot.word).Bind(12, shot.wordPos).Bind(13, int64_t{shot.wordLen}).Run();
       }
     }
     Exec("COMMIT");
