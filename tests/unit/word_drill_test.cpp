@@ -10,7 +10,9 @@
 #include "practice/word_list.h"
 #include "practice/word_typing.h"
 #include "practice/words_speed.h"
+#include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
+#include "progress/progress_schema.h"
 #include "targets/letter_image.h"
 
 #include <gtest/gtest.h>
@@ -328,4 +330,59 @@ TEST(WordPlaques, StandNearTheirTagInsideTheWorldAndClearOfEachOther) {
   }
   // Far out of the world (a level may place a tag anywhere), still inside.
   EXPECT_TRUE(PlacePlaque({INT32_MAX - 10, INT32_MIN, 28, 24}, 96, 24, standing, 640, 480).Inside(640, 480));
+}
+
+TEST(WordRecordsSchema, AVersionThreeFileGainsTheWordColumnsAndAFileThatClaimsFourWithoutThemIsRefused) {
+  char pattern[] = "/tmp/keyslinger-words-XXXXXX";
+  const std::string dir = mkdtemp(pattern);
+  const auto makeFile = [](const std::string& path, int claimed) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    for (int v = 1; v <= 3; ++v) ASSERT_EQ(sqlite3_exec(db, ProgressMigration(v).c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    const std::string rows =
+        "PRAGMA user_version=" + std::to_string(claimed) +
+        ";INSERT INTO runs (id, profile, level, difficulty, started_at, duration_ms, outcome)"
+        " VALUES (1, 'Ann', 3, 'easy', '2026-01-01T00:00:00Z', 5000, 'finished');"
+        "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, position) VALUES (1, 10, 'f', 'POINT', 'f', 'f', 'f');";
+    ASSERT_EQ(sqlite3_exec(db, rows.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+  };
+  const std::string three = dir + "/three.db";
+  makeFile(three, 3);
+  {
+    ProgressDatabase db(three);
+    db.Open();
+    // The old rows read as letter waves; new runs store their words.
+    std::vector<PendingRun> runs(1);
+    runs[0].run.profile = "Ann";
+    runs[0].run.startedAt = "2026-01-02T00:00:00Z";
+    runs[0].run.wordReadyMs = 4200;
+    ShotRecord shot;
+    shot.result = "LETTER";
+    shot.word = 3;
+    shot.wordPos = 1;
+    runs[0].shots.push_back(shot);
+    shot.result = "POINT";
+    shot.wordPos = 2;
+    shot.wordLen = 3;
+    runs[0].shots.push_back(shot);
+    db.Write(runs);
+  }
+  EXPECT_EQ(One(three, "PRAGMA user_version"), "4");
+  EXPECT_EQ(One(three, "SELECT group_concat(word_ready_ms, ' ') FROM runs ORDER BY id"), "0 4200");
+  EXPECT_EQ(One(three, "SELECT group_concat(ifnull(word, 'n') || ':' || ifnull(word_pos, 'n') || ':' || word_len, ' ')"
+                       " FROM shots ORDER BY id"),
+            "n:n:0 3:1:0 3:2:3");
+
+  const std::string claims = dir + "/claims.db";
+  makeFile(claims, 4);
+  ProgressDatabase refused(claims);
+  try {
+    refused.Open();
+    ADD_FAILURE() << "a file of version 4 without the word columns was opened";
+  } catch (const ProgressError& e) {
+    EXPECT_EQ(e.Fault(), ProgressFault::kMissingParts);
+  }
+  EXPECT_EQ(One(claims, "SELECT count(*) FROM runs"), "1");
+  std::filesystem::remove_all(dir);
 }
