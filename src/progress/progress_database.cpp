@@ -363,7 +363,34 @@ ProgressData ProgressDatabase::Load(const std::string& profile) {
       data.levelsPassed = totals.Int(2);
     }
   });
+  part([&] { LoadWords(profile, data); });
   return data;
+}
+
+void ProgressDatabase::LoadWords(const std::string& profile, ProgressData& data) {
+  // Words per minute and word accuracy as docs/words.md recomputes them, per practice run.
+  Statement speeds(db_,
+                   "SELECT r.started_at,"
+                   " (SUM(CASE WHEN s.result = 'POINT' THEN s.word_len + 1 ELSE 0 END) / 5.0)"
+                   "   / (r.word_ready_ms / 60000.0),"
+                   " 1.0 * SUM(s.result <> 'MISS') / COUNT(*)"
+                   " FROM runs r JOIN shots s ON s.run_id = r.id"
+                   " WHERE r.profile = ?1 AND r.level = 0 AND s.word IS NOT NULL AND r.word_ready_ms > 0"
+                   " GROUP BY r.id ORDER BY r.started_at, r.id");
+  speeds.Bind(1, profile);
+  while (speeds.Step()) data.wordRuns.push_back(WordRun{speeds.Text(0), speeds.Double(1), speeds.Double(2)});
+  // A letter and the next word-wave row of its run, when that is the same word's next letter.
+  Statement pairs(db_,
+                  "WITH recent AS (SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0"
+                  "  ORDER BY id DESC LIMIT ?2)"
+                  " SELECT a.position, b.position, b.game_ms - a.game_ms"
+                  " FROM recent JOIN shots a ON a.run_id = recent.id JOIN shots b ON b.run_id = a.run_id"
+                  "  AND b.id = (SELECT MIN(c.id) FROM shots c WHERE c.run_id = a.run_id AND c.id > a.id"
+                  "              AND c.word IS NOT NULL)"
+                  " WHERE a.word_pos IS NOT NULL AND b.word = a.word AND b.word_pos = a.word_pos + 1"
+                  "  AND a.position <> '' AND b.position <> ''");
+  pairs.Bind(1, profile).Bind(2, int64_t{kWordRunsForPairs});
+  while (pairs.Step()) data.pairTimes.push_back(PairSample{pairs.Text(0), pairs.Text(1), pairs.Int(2)});
 }
 
 void ProgressDatabase::LoadChances(const std::string& profile, std::vector<KeyChance>& chances) {

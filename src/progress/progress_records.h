@@ -78,6 +78,20 @@ struct FinishedRun {
   bool passed = false;
 };
 
+// A practice run with word waves, for the words-per-minute chart, oldest first.
+struct WordRun {
+  std::string startedAt;
+  double wordsPerMinute = 0;
+  double accuracy = 0;  // 0 to 1
+};
+
+// One letter-pair time: from one letter of a word to the next, by key position.
+struct PairSample {
+  std::string from;
+  std::string to;
+  int64_t ms = 0;
+};
+
 // Why records could not be read, or written: nothing, the file cannot be reached just now (or a
 // part of it could not be read), it is no file of ours, a newer game made it, or our tables or
 // columns are missing from it.
@@ -92,7 +106,11 @@ struct ProgressData {
   int64_t playedMs = 0;              // every run's playing time
   int64_t runs = 0;                  // every run, whatever its outcome
   int64_t levelsPassed = 0;          // distinct levels with a passed run
+  std::vector<WordRun> wordRuns;     // oldest first
+  // The letter-pair times of the newest kWordRunsForPairs runs with word waves.
+  std::vector<PairSample> pairTimes;
   ProgressFault fault = ProgressFault::kNone;  // what kept some or all of this from being read
 };
 
 inline constexpr int kChancesPerKey = 200;
+inline constexpr int kWordRunsForPairs = 50;
