@@ -7,6 +7,7 @@
 #include "level/word_plaques.h"
 #include "level_harness.h"
 #include "practice/drill.h"
+#include "practice/drill_words.h"
 #include "practice/word_list.h"
 #include "practice/word_typing.h"
 #include "practice/words_speed.h"
@@ -385,4 +386,39 @@ TEST(WordRecordsSchema, AVersionThreeFileGainsTheWordColumnsAndAFileThatClaimsFo
   }
   EXPECT_EQ(One(claims, "SELECT count(*) FROM runs"), "1");
   std::filesystem::remove_all(dir);
+}
+
+TEST(WordDrill, TheDrillsWordsFavourTheSlowPairsOfTheRecords) {
+  LevelHarness h;
+  WriteScene(h);
+  WordSource source;
+  source.list = WordList::FromText(kWords);
+  // h to a has enough samples to be named; f to l, slower, has too few.
+  std::vector<PairSample> times;
+  for (int i = 0; i < 6; ++i) times.push_back({"h", "a", 600});
+  for (int i = 0; i < 4; ++i) times.push_back({"f", "l", 2000});
+  const auto slow = SlowPairKeys(times);
+  ASSERT_EQ(slow.size(), 1u);
+  EXPECT_EQ(slow[0], (std::pair<std::string, std::string>{"h", "a"}));
+
+  // Words holding "ha" (half, hall, hash...) come up far more often with the records than without.
+  auto share = [&](const std::vector<PairSample>& records) {
+    PracticeDrill drill(SixteenKeys(h), h.dir + "/share.ini");
+    EnableDrillWords(drill, source, std::nullopt, records);
+    Random random(5);
+    int with = 0;
+    int all = 0;
+    for (int wave = 0; wave < 200; ++wave) {
+      drill.BeginWave(1, random);
+      for (int i = 0; i < 5; ++i) {
+        const DrillWord word = drill.WordFor({}, random);
+        with += word.text.find("ha") != std::string::npos;
+        ++all;
+      }
+    }
+    return static_cast<double>(with) / all;
+  };
+  const double favoured = share(times);
+  const double plain = share({});
+  EXPECT_GT(favoured, 1.5 * plain) << favoured << " against " << plain;
 }
