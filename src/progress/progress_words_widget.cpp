@@ -14,7 +14,7 @@ namespace {
 // The page lies at (0, kTop) of the 640 by 480 screen.
 constexpr int kTop = 70;
 const QRect kChartBox{16, 8, 400, 360};
-const QRect kPlot{56, 48, 344, 264};
+const QRect kPlot{56, 48, 344, 240};
 const QRect kPairsBox{432, 8, 192, 360};
 
 // The progress screen's boards and colours.
@@ -64,6 +64,14 @@ void ProgressWordsPage::paintEvent(QPaintEvent*) {
 
 void ProgressWordsPage::PaintChart(QPainter& p) {
   Board(p, kChartBox, tr("Words per minute"));
+  const std::vector<WordChartPoint>& points = view_.chart;
+  if (points.empty()) {
+    p.setFont(ArialFont(12, false));
+    p.setPen(kParchment);
+    p.drawText(kPlot.adjusted(10, 0, -10, -kPlot.height() / 2), Qt::AlignCenter | Qt::TextWordWrap,
+               tr("No practice with words yet. Words come once you practise enough keys."));
+    return;
+  }
   const int top = std::max(view_.chartTop, 10);
   const int step = top <= 40 ? 5 : 10 * ((top + 49) / 50);
   p.setFont(ArialFont(9, false));
@@ -73,14 +81,6 @@ void ProgressWordsPage::PaintChart(QPainter& p) {
     p.drawLine(kPlot.left(), y, kPlot.right(), y);
     p.setPen(kDim);
     p.drawText(QRect(kPlot.left() - 34, y - 7, 30, 14), Qt::AlignRight | Qt::AlignVCenter, QString::number(wpm));
-  }
-  const std::vector<WordChartPoint>& points = view_.chart;
-  if (points.empty()) {
-    p.setFont(ArialFont(12, false));
-    p.setPen(kParchment);
-    p.drawText(kPlot.adjusted(10, 0, -10, -kPlot.height() / 2), Qt::AlignCenter | Qt::TextWordWrap,
-               tr("No practice with words yet. Words come once you practise enough keys."));
-    return;
   }
   QPainterPath line;
   for (size_t i = 0; i < points.size(); ++i) {
@@ -106,8 +106,9 @@ void ProgressWordsPage::PaintChart(QPainter& p) {
   const WordChartPoint& last = points.back();
   p.setFont(ArialFont(12, false));
   p.setPen(kParchment);
-  p.drawText(QRect(kChartBox.left() + 12, kChartBox.bottom() - 30, kChartBox.width() - 24, 22),
-             Qt::AlignLeft | Qt::AlignVCenter,
+  // Two lines' room: some languages say it at length.
+  p.drawText(QRect(kChartBox.left() + 12, kPlot.bottom() + 24, kChartBox.width() - 24, 40),
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
              tr("Last drill: %1 words per minute, %2% of letters right")
                  .arg(QString::number(last.wordsPerMinute, 'f', 1))
                  .arg(last.accuracyPercent));
