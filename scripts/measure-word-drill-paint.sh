@@ -11,9 +11,10 @@ Usage: scripts/measure-word-drill-paint.sh [BUILD_DIR] [--runs N] [--shots FOLDE
   --shots FOLDER   also save the screen at two moments of each size into FOLDER, to look at
 Each 50 ms tick of the drill's clock is followed by a full repaint of the screen (every repaint
 of the game is at most that), timed alone. Printed per size: the slowest repaint, the 99th
-percentile and the median in ms. The goal is under 4 ms for every repaint at 1920 by 1080; on a
-busy machine the slowest repaints include the waits of a shared processor, so take the median
-run and compare with the plain full-repaint benchmark printed last.
+percentile and the median, in ms of the wall clock (*_ms) and of the processor time the repaint
+used (*_cpu_ms). The goal is under 4 ms for every repaint at 1920 by 1080. On a busy machine the
+wall clock includes waits for a processor another program holds; the processor time does not.
+The plain full-repaint benchmark is printed last for comparison.
 USAGE
 }
 set -eu
@@ -40,7 +41,7 @@ for run in $(seq 1 "$runs"); do
   "$bench" --benchmark_filter='WordDrillRepaints' --benchmark_format=console 2>/dev/null |
     awk -v run="$run" '/^WordDrill/ {
       line = "run " run ": " $1; sub(/\/iterations:1/, "", line)
-      for (i = 2; i <= NF; ++i) if ($i ~ /^(max_ms|p99_ms|median_ms|repaints)=/) line = line "  " $i
+      for (i = 2; i <= NF; ++i) if ($i ~ /^(max_|p99_|median_|repaints)/) line = line "  " $i
       print line }'
 done
 "$bench" --benchmark_filter='FullRepaintFullScreen1920x1080' 2>/dev/null | awk '/^FullRepaint/ { print "full repaint benchmark: " $1 " " $2 " " $3 }'
