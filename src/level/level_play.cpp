@@ -163,6 +163,7 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   drillPositions_.clear();
   drillWave_ = 0;
   wordWave_ = false;
+  TellWordsReady();
   placeWords_.clear();
   figureNumbers_.clear();
   if (drill_) {
