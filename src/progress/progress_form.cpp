@@ -119,7 +119,7 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
   connect(btnPage_, &QAbstractButton::clicked, this, [this] { ShowPage(page_ == 1 ? 2 : 1); });
   // Left and Right choose the chart's level; the other arrows and Tab move the highlight.
   keys_ = new KeyHighlight(this, KeyHighlight::Arrows::UpDown);
-  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnPage_, btnOk_}) keys_->AddButton(b);
+  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnOk_, btnPage_}) keys_->AddButton(b);
   setFocusPolicy(Qt::StrongFocus);
 }
 
