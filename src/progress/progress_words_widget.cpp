@@ -2,9 +2,11 @@
 // The progress screen's second page: words per minute per practice run and the pairs to practise.
 #include "progress/progress_words_widget.h"
 
+#include "platform/qt_translations.h"
 #include "progress/progress_view.h"
 #include "screens/qt_fonts.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -110,7 +112,7 @@ void ProgressWordsPage::PaintChart(QPainter& p) {
   p.drawText(QRect(kChartBox.left() + 12, kPlot.bottom() + 24, kChartBox.width() - 24, 40),
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
              tr("Last drill: %1 words per minute, %2% of letters right")
-                 .arg(QString::number(last.wordsPerMinute, 'f', 1))
+                 .arg(QLocale(UiLanguageCode()).toString(last.wordsPerMinute, 'f', 1))
                  .arg(last.accuracyPercent));
 }
 
