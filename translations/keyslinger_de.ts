@@ -64,6 +64,41 @@
     </message>
 </context>
 <context>
+    <name>ProgressWordsPage</name>
+    <message>
+        <source>Words per minute</source>
+        <translation>Wörter pro Minute</translation>
+    </message>
+    <message>
+        <source>No practice with words yet. Words come once you practise enough keys.</source>
+        <translation>Noch keine Übung mit Wörtern. Wörter kommen, sobald du genug Tasten übst.</translation>
+    </message>
+    <message>
+        <source>1 drill</source>
+        <translation>1 Übung</translation>
+    </message>
+    <message>
+        <source>%1 drills</source>
+        <translation>%1 Übungen</translation>
+    </message>
+    <message>
+        <source>Last drill: %1 words per minute, %2% of letters right</source>
+        <translation>Letzte Übung: %1 Wörter pro Minute, %2 % der Buchstaben richtig</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Diese Paare üben</translation>
+    </message>
+    <message>
+        <source>Type more words to find the letter pairs that slow you down.</source>
+        <translation>Tippe mehr Wörter, dann finden wir die Buchstabenpaare, die dich bremsen.</translation>
+    </message>
+    <message>
+        <source>%1 ms, typed %2 times</source>
+        <translation>%1 ms, %2-mal getippt</translation>
+    </message>
+</context>
+<context>
     <name>TFirstStart</name>
     <message>
         <source>Level of Difficulty</source>
@@ -516,6 +551,12 @@
     <message>
         <source>practice</source>
         <translation>Übung</translation>
+        <source>Words ▸</source>
+        <translation>Wörter ▸</translation>
+    </message>
+    <message>
+        <source>◂ Keys</source>
+        <translation>◂ Tasten</translation>
     </message>
 </context>
 </TS>

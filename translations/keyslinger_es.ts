@@ -64,6 +64,41 @@
     </message>
 </context>
 <context>
+    <name>ProgressWordsPage</name>
+    <message>
+        <source>Words per minute</source>
+        <translation>Palabras por minuto</translation>
+    </message>
+    <message>
+        <source>No practice with words yet. Words come once you practise enough keys.</source>
+        <translation>Todavía no has practicado con palabras. Las palabras llegan cuando practiques bastantes teclas.</translation>
+    </message>
+    <message>
+        <source>1 drill</source>
+        <translation>1 práctica</translation>
+    </message>
+    <message>
+        <source>%1 drills</source>
+        <translation>%1 prácticas</translation>
+    </message>
+    <message>
+        <source>Last drill: %1 words per minute, %2% of letters right</source>
+        <translation>Última práctica: %1 palabras por minuto, %2 % de letras bien</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Pares para practicar</translation>
+    </message>
+    <message>
+        <source>Type more words to find the letter pairs that slow you down.</source>
+        <translation>Escribe más palabras para encontrar los pares de letras que te frenan.</translation>
+    </message>
+    <message>
+        <source>%1 ms, typed %2 times</source>
+        <translation>%1 ms, escrito %2 veces</translation>
+    </message>
+</context>
+<context>
     <name>TFirstStart</name>
     <message>
         <source>Level of Difficulty</source>
@@ -516,6 +551,12 @@
     <message>
         <source>practice</source>
         <translation>práctica</translation>
+        <source>Words ▸</source>
+        <translation>Palabras ▸</translation>
+    </message>
+    <message>
+        <source>◂ Keys</source>
+        <translation>◂ Teclas</translation>
     </message>
 </context>
 </TS>

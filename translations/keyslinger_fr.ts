@@ -64,6 +64,41 @@
     </message>
 </context>
 <context>
+    <name>ProgressWordsPage</name>
+    <message>
+        <source>Words per minute</source>
+        <translation>Mots par minute</translation>
+    </message>
+    <message>
+        <source>No practice with words yet. Words come once you practise enough keys.</source>
+        <translation>Pas encore d’exercice avec des mots. Les mots arrivent quand tu t’entraînes sur assez de touches.</translation>
+    </message>
+    <message>
+        <source>1 drill</source>
+        <translation>1 exercice</translation>
+    </message>
+    <message>
+        <source>%1 drills</source>
+        <translation>%1 exercices</translation>
+    </message>
+    <message>
+        <source>Last drill: %1 words per minute, %2% of letters right</source>
+        <translation>Dernier exercice : %1 mots par minute, %2 % des lettres justes</translation>
+    </message>
+    <message>
+        <source>Pairs to practise</source>
+        <translation>Paires à travailler</translation>
+    </message>
+    <message>
+        <source>Type more words to find the letter pairs that slow you down.</source>
+        <translation>Tape plus de mots pour trouver les paires de lettres qui te ralentissent.</translation>
+    </message>
+    <message>
+        <source>%1 ms, typed %2 times</source>
+        <translation>%1 ms, tapée %2 fois</translation>
+    </message>
+</context>
+<context>
     <name>TFirstStart</name>
     <message>
         <source>Level of Difficulty</source>
@@ -516,6 +551,12 @@
     <message>
         <source>practice</source>
         <translation>entraînement</translation>
+        <source>Words ▸</source>
+        <translation>Mots ▸</translation>
+    </message>
+    <message>
+        <source>◂ Keys</source>
+        <translation>◂ Touches</translation>
     </message>
 </context>
 </TS>

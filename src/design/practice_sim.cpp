@@ -4,6 +4,10 @@
 
 #include "design/sim_batch.h"
 #include "design/sim_records.h"
+#include "design/typist.h"
+#include "design/word_sample.h"
+#include "practice/words_choice.h"
+#include "practice/words_wave_rule.h"
 #include "practice/drill.h"
 #include "practice/key_order.h"
 #include "practice/key_schedule.h"
@@ -169,7 +173,37 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
   return result;
 }
 
-std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<std::string>& weak) {
+PracticeWordSpeeds MeasurePracticeWordSpeeds(const PracticeSimResult& result, const WordList& list,
+                                            WordLanguage language, int runs, uint64_t seed) {
+  PracticeWordSpeeds speeds;
+  speeds.keys = result.goalKeys;
+  auto keysFor = [](const std::vector<std::string>& keys) {
+    WordKeys word;
+    word.keys = keys;
+    word.focus = keys.empty() ? std::string() : keys.front();
+    word.typed = TypedAsUs(keys);
+    return word;
+  };
+  {
+    const WordChooser goal(list, language, keysFor(speeds.keys));
+    if (WordWaveShare(speeds.keys.size(), goal.RealWordCount(), goal.HasVowel()) <= 0) {
+      speeds.keys.clear();
+      for (const char* k = "asdfjklghtyrueiw"; *k; ++k) speeds.keys.emplace_back(1, *k);
+    }
+  }
+  WordChooser chooser(list, language, keysFor(speeds.keys));
+  std::vector<TypistProfile> typists;
+  for (const char* name : {"novice", "average", "skilled"}) {
+    if (const std::optional<TypistProfile> typist = FindTypist(name)) typists.push_back(*typist);
+  }
+  for (const TypistWordSpeed& speed : MeasureTypistWordSpeed(typists, chooser, runs, seed)) {
+    speeds.wordsPerMinute.emplace_back(speed.typist, speed.medianWpm);
+  }
+  return speeds;
+}
+
+std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<std::string>& weak,
+                            const PracticeWordSpeeds* words) {
   std::string out = "{\"keys\": {";
   bool first = true;
   for (const auto& [key, rates] : result.keys) {
@@ -190,6 +224,16 @@ std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<s
          ", \"days\": " + std::to_string(result.days) + ", \"target_ms\": " + std::to_string(result.targetMs) +
          ", \"weak\": [";
   for (size_t i = 0; i < weak.size(); ++i) out += (i ? ", \"" : "\"") + weak[i] + "\"";
-  out += "]}\n";
+  out += "]";
+  if (words) {
+    std::string keys;
+    for (const std::string& key : words->keys) keys += key == "\"" || key == "\\" ? "\\" + key : key;
+    out += ", \"word_keys\": \"" + keys + "\", \"words_per_minute\": {";
+    for (size_t i = 0; i < words->wordsPerMinute.size(); ++i) {
+      out += (i ? ", \"" : "\"") + words->wordsPerMinute[i].first + "\": " + Number(words->wordsPerMinute[i].second);
+    }
+    out += "}";
+  }
+  out += "}\n";
   return out;
 }

@@ -4,6 +4,8 @@
 #pragma once
 #include "design/learning_typist.h"
 #include "design/simulation.h"
+#include "practice/word_list.h"
+#include "practice/words_language.h"
 
 #include <cstdint>
 #include <map>
@@ -40,4 +42,15 @@ struct PracticeSimResult {
 
 PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& gameDir, const PracticeSimOptions& options);
 
-std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<std::string>& weak);
+// The typists' words per minute in word drills of a key set, for the practice figures.
+struct PracticeWordSpeeds {
+  std::vector<std::string> keys;  // US key positions, the first the focus key
+  std::vector<std::pair<std::string, double>> wordsPerMinute;  // by typist
+};
+// Word drills of the goal keys when word waves come for them (a vowel and enough real words of
+// list), else of the sixteen letters asdfjklghtyrueiw; runs one-minute drills per typist.
+PracticeWordSpeeds MeasurePracticeWordSpeeds(const PracticeSimResult& result, const WordList& list,
+                                            WordLanguage language, int runs, uint64_t seed);
+
+std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<std::string>& weak,
+                            const PracticeWordSpeeds* words = nullptr);

@@ -68,6 +68,8 @@ const QRect kWorld(0, 0, LevelPlay::kScreenWidth, LevelPlay::kScreenHeight);
 const QRect kLabelStrip(0, 400, LevelPlay::kScreenWidth, 80);
 const QRect kTimeBox(271, 424, 98, 56);
 const QRect kTickerBox(16, 400, 105, 73);
+// The ends of a tag's picture kept as they are when it is stretched into a plaque.
+constexpr int kPlaqueCap = 8;
 }  // namespace
 
 struct TfmGame::CachedPicture {
@@ -256,6 +258,10 @@ void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
     if (!tag || !tag->Visible || !tag->Picture) continue;
     const QRect box = WorldRect(tag->Left, tag->Top, tag->Width(), tag->Height());
     if (!dirty.intersects(box)) continue;
+    if (tag->HasWord()) {
+      DrawPlaque(painter, *tag, box);
+      continue;
+    }
     painter.drawPixmap(box.topLeft(), Pixmap(tag->Picture, false));
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
@@ -266,6 +272,40 @@ void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
                      QString::fromStdString(tag->Letter));
     painter.restore();
   }
+}
+
+void TfmGame::DrawPlaque(QPainter& painter, const TletterImage& tag, const QRect& box) {
+  // The tag's picture stretched to the word: its ends as they are, its middle drawn out.
+  const QPixmap& picture = Pixmap(tag.Picture, false);
+  const int w = picture.width();
+  const int h = picture.height();
+  const int cap = std::min(kPlaqueCap, w / 3);
+  painter.drawPixmap(QRect(box.left(), box.top(), cap, box.height()), picture, QRect(0, 0, cap, h));
+  painter.drawPixmap(QRect(box.left() + cap, box.top(), box.width() - 2 * cap, box.height()), picture,
+                     QRect(cap, 0, w - 2 * cap, h));
+  painter.drawPixmap(QRect(box.right() + 1 - cap, box.top(), cap, box.height()), picture, QRect(w - cap, 0, cap, h));
+
+  // The letters typed so far in the highlight colour, underlined; the rest as a tag's letter.
+  painter.save();
+  painter.setClipRect(box, Qt::IntersectClip);
+  const QString word = QString::fromStdString(tag.Letter);
+  const QString typed = word.left(static_cast<int>(std::min<size_t>(tag.Typed, static_cast<size_t>(word.size()))));
+  const QString rest = word.mid(typed.size());
+  QFont font = ArialFont(TletterImage::PixelSize(tag.Lsize));
+  const QPoint at = box.topLeft() + QPoint(tag.TextX, tag.TextY);
+  int x = at.x();
+  if (!typed.isEmpty()) {
+    QFont marked = font;
+    marked.setUnderline(true);
+    painter.setFont(marked);
+    painter.setPen(ToQColor(tag.LHLColor));
+    painter.drawText(QRect(QPoint(x, at.y()), QSize(4096, 4096)), Qt::AlignLeft | Qt::AlignTop, typed);
+    x += QFontMetrics(font).horizontalAdvance(typed);
+  }
+  painter.setFont(font);
+  painter.setPen(ToQColor(tag.LColor));
+  painter.drawText(QRect(QPoint(x, at.y()), QSize(4096, 4096)), Qt::AlignLeft | Qt::AlignTop, rest);
+  painter.restore();
 }
 
 void TfmGame::DrawActors(QPainter& painter, const QRect& dirty) {

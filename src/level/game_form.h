@@ -13,6 +13,7 @@
 
 struct AppContext;
 class LevelPlay;
+class TletterImage;
 struct Image;
 
 class TfmGame : public QWidget {
@@ -51,6 +52,8 @@ private:
   void DrawLabels(QPainter& painter);
   void DrawTags(QPainter& painter, const QRect& dirty);
   void DrawActors(QPainter& painter, const QRect& dirty);
+  // A tag that carries a word: its picture stretched to the plaque, the typed letters marked.
+  void DrawPlaque(QPainter& painter, const TletterImage& tag, const QRect& box);
   // Whether a world point lies on a visible label (they lie over the map and take no clicks).
   bool OnLabel(const QPoint& world) const;
   QRect TimeTextRect() const;

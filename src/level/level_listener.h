@@ -8,6 +8,19 @@
 
 struct LevelCounters;
 
+// One letter typed in a word wave of a drill.
+struct WordShot {
+  std::string typed;     // the character typed
+  std::string result;    // "LETTER" (picked or continued a word), "POINT", "CIVILIAN" (completed it) or "MISS"
+  int place = -1;        // the place of the figure it went to; -1 for a miss while nothing was locked
+  int figure = -1;       // that figure's number in the run (the spawn count when it came up), or -1
+  std::string letter;    // the word's letter it typed; empty for a miss
+  std::string position;  // that letter's key position; for a miss the pressed key's (may be empty)
+  int wordPos = -1;      // the letter's index in the word; -1 for a miss
+  int wordLen = 0;       // for the letter that completed the word: the word's letters; else 0
+  bool counted = true;   // false for a miss in a wave's end phase
+};
+
 class LevelPlayListener {
  public:
   virtual ~LevelPlayListener() = default;
@@ -28,6 +41,16 @@ class LevelPlayListener {
   // An enemy at place acted without being shot (the counters booked it as lost). letter is the
   // character the player had to type there; position the US key the place's letter names, or empty.
   virtual void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) = 0;
+  // A letter typed in a word wave. By default a completed word or a miss is told as any other
+  // resolved character; a letter that only picked or continued a word is not.
+  virtual void WordLetterResolved(const WordShot& shot) {
+    if (shot.result != "LETTER") {
+      CharacterResolved(shot.typed, shot.result, shot.place, shot.letter, shot.counted, shot.position);
+    }
+  }
+  // In a word wave: whether at least one word now stands ready to be typed (told at each change,
+  // and false when a word wave ends).
+  virtual void WordsReadyChanged(bool /*anyReady*/) {}
   virtual void WaveEndChecked() = 0;
   virtual void PauseChanged(bool paused) = 0;
   // The script is exhausted; the results screen is about to show these counters.

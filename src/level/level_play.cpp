@@ -68,7 +68,10 @@ void LevelPlay::Trace(const std::string& text) {
 }
 
 void LevelPlay::StartLevel(const std::string& name) {
+  // A drill's word typing is the drill's: a level after it types letters.
+  if (drill_) wordTyping_ = nullptr;
   drill_ = nullptr;
+  wordWave_ = false;
   BeginLevel(name);
 }
 
@@ -159,7 +162,13 @@ void LevelPlay::LoadLevelOrThrow(const std::string& name) {
   placePositions_ = std::move(placeKeys.positions);
   untypable_ = std::move(placeKeys.untypable);
   drillPositions_.clear();
+  drillWave_ = 0;
+  wordWave_ = false;
+  TellWordsReady();
+  placeWords_.clear();
+  figureNumbers_.clear();
   if (drill_) {
+    wordTyping_ = nullptr;
     drillTable_ = services_.keyboard ? services_.keyboard->ActiveTable() : std::nullopt;
     drillPositions_ = drill_->DrawPositions(places_.size(), services_.random);
     drillPositions_.resize(places_.size());
@@ -239,6 +248,8 @@ void LevelPlay::CreateLetterTags(const std::string& bitmapPath) {
                         : WrapAdd(WrapAdd(mapStore_->ReadInteger(place.name, "y", 0),
                                           mapStore_->ReadInteger(place.name, "h", 0)),
                                   3);
+    raw->HomeLeft = raw->Left;
+    raw->HomeTop = raw->Top;
     raw->Visible = !drill_ || !raw->Letter.empty();
   }
   // A tag redraws itself only from here on, once it has its place.
@@ -275,6 +286,11 @@ void LevelPlay::CloseLevel() {
   placePositions_.clear();
   untypable_.clear();
   drillPositions_.clear();
+  if (drill_) wordTyping_ = nullptr;
+  wordWave_ = false;
+  TellWordsReady();
+  placeWords_.clear();
+  figureNumbers_.clear();
   pendingSteps_.clear();
   templates_.clear();
   letterTags_.clear();
@@ -321,6 +337,8 @@ void LevelPlay::DrawDrillLetters() {
     const std::string letter = drillTable_ ? drillTable_->MapLetter(position) : position;
     (*keyLetters_)[i] = letter;
     TletterImage* tag = letterTags_[i].tag.get();
+    host_.Invalidate({tag->Left, tag->Top, tag->Width(), tag->Height()});
+    tag->ClearWord();
     tag->Letter = letter;
     tag->Prepare(services_.pictures, services_.text);
     tag->Visible = !letter.empty();

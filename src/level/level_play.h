@@ -2,6 +2,7 @@
 // Level play: the game screen's rules. Loads a level, runs its script on the 100 ms clock,
 // spawns actors, resolves typed characters, keeps the counters and pauses.
 #pragma once
+#include "level/drill_source.h"
 #include "level/level_play_host.h"
 #include "platform/key_table.h"
 #include "platform/image.h"
@@ -165,6 +166,11 @@ public:
   // (WordTyping, its figures named by their place indices) instead of the places' letters; no
   // press is dropped for another key being down, only auto-repeats. Not owned; null in levels.
   void SetWordTyping(WordTyping* typing) { wordTyping_ = typing; }
+  WordTyping* Typing() const { return wordTyping_; }
+  // In a drill: whether the running wave carries words, and the word of the figure at a place
+  // (null when it has none).
+  bool InWordWave() const { return wordWave_; }
+  const DrillWord* WordAt(size_t place) const;
 
 private:
   void InitGameState();
@@ -184,8 +190,17 @@ private:
   std::string LevelDir(const std::string& name) const;
   void InvalidateAll();
   void Trace(const std::string& text);
-  bool WordKeyPress(bool isEscape, const std::string& text, bool autoRepeat);
-  void ResolveWordCharacter(const std::string& typed);
+  bool WordKeyPress(bool isEscape, const std::string& text, const std::string& position, bool autoRepeat);
+  void ResolveWordCharacter(const std::string& typed, const std::string& position);
+  // Word waves of a drill: the wave that starts now asks the drill whether it carries words; a
+  // figure coming up in one gets its word and plaque; figures that can no longer be shot leave
+  // the word typing and their plaques go.
+  void BeginDrillWave();
+  void GiveFigureWord(size_t place, const TbotImage& actor);
+  void PruneWordFigures();
+  void HideWordPlaque(size_t place);
+  void MarkTypedLetters();
+  void TellWordsReady();
   // The letter of place i that typing is compared with.
   std::string_view PlaceLetter(size_t i, const IniDocument* map) const;
   // Tells the player about places nobody can type on their layout, once per program run for
@@ -228,6 +243,11 @@ private:
   DrillSource* drill_ = nullptr;
   std::vector<std::string> drillPositions_;
   std::optional<KeyTable> drillTable_;
+  size_t drillWave_ = 0;
+  bool wordWave_ = false;
+  bool wordsReady_ = false;
+  std::vector<DrillWord> placeWords_;    // by place: the word of its figure in a word wave
+  std::vector<int32_t> figureNumbers_;  // by place: its figure's spawn count
   std::vector<Template> templates_;
   std::vector<LetterTagEntry> letterTags_;
   std::list<std::unique_ptr<TbotImage>> liveActors_;

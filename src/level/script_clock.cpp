@@ -96,7 +96,10 @@ int32_t LevelPlay::ExecuteStep(int32_t command, const std::string& param1, const
   if (stepWait_ < 0) {
     stepWait_ = IntegerOrThrow(param1, "the wave's duration");
     // A drill's letters are drawn anew as each wave starts; the last wave left no figure standing.
-    if (drill_) DrawDrillLetters();
+    if (drill_) {
+      DrawDrillLetters();
+      BeginDrillWave();
+    }
   } else {
     stepWait_ = WrapAdd(stepWait_, -kClockMs);
   }
@@ -104,6 +107,7 @@ int32_t LevelPlay::ExecuteStep(int32_t command, const std::string& param1, const
   // ends there all the same.
   if (stepWait_ <= 0) {
     const int32_t wait = WaveEndCheck();
+    PruneWordFigures();
     if (listener) listener->WaveEndChecked();
     return wait;
   }

@@ -74,6 +74,7 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
       place.actor = nullptr;
     }
   }
+  PruneWordFigures();
   if (endPhase_) return;
 
   // A place nobody can type on the player's layout gets no figure: it could only be lost.
@@ -132,6 +133,7 @@ void LevelPlay::WaveTick(const std::vector<std::string>& fields) {
   PlaySound(ladder);
   Trace("spawn " + source.folder + " at " + place.name);
   if (onSpawn) onSpawn(static_cast<size_t>(placeIndex), *actor);
+  if (wordWave_) GiveFigureWord(static_cast<size_t>(placeIndex), *actor);
   if (listener) listener->ActorSpawned(static_cast<size_t>(placeIndex));
   actor->Appear(actor->Side);
 }

@@ -2,6 +2,8 @@
 // A practice drill: a shipped scene, the drill's script, letters per wave and weighted spawning.
 #include "practice/drill.h"
 
+#include "practice/words_wave_rule.h"
+
 #include "platform/game_error.h"
 #include "platform/random.h"
 #include "platform/text_case.h"
@@ -155,4 +157,55 @@ void PracticeDrill::Finished(const LevelCounters& counters) {
   finished_ = true;
   counters_ = counters;
   if (onFinished) onFinished(counters);
+}
+
+WordKeys DrillWordKeys(const DrillPlan& plan, std::map<std::string, std::string> typed,
+                       std::vector<std::pair<std::string, std::string>> slowPairs) {
+  WordKeys keys;
+  keys.keys = plan.keys;
+  keys.focus = plan.focus;
+  keys.review = plan.due;
+  keys.slowPairs = std::move(slowPairs);
+  keys.typed = std::move(typed);
+  return keys;
+}
+
+void PracticeDrill::EnableWords(const WordList& list, WordLanguage language, WordKeys keys) {
+  const size_t keyCount = plan_.keys.size();
+  chooser_ = std::make_unique<WordChooser>(list, language, std::move(keys));
+  wordShare_ = WordWaveShare(keyCount, chooser_->RealWordCount(), chooser_->HasVowel());
+}
+
+bool PracticeDrill::BeginWave(size_t waveIndex, Random& random) {
+  typing_.Clear();
+  waveWords_.clear();
+  wordWave_ = chooser_ && IsWordWave(waveIndex, wordShare_);
+  if (wordWave_) {
+    const std::vector<ChosenWord> words = chooser_->Choose(kWaveWords, random);
+    waveWords_.assign(words.begin(), words.end());
+  }
+  return wordWave_;
+}
+
+DrillWord PracticeDrill::WordFor(const std::vector<std::string>& standing, Random& random) {
+  if (!chooser_) return {};
+  if (waveWords_.empty()) {
+    const std::vector<ChosenWord> words = chooser_->Choose(kWaveWords, random);
+    waveWords_.assign(words.begin(), words.end());
+  }
+  if (waveWords_.empty()) return {};
+  // A word whose first letter no standing word has is typed without a second thought about
+  // which figure it picks; the wave's next such word is taken when there is one.
+  auto firstOf = [](const std::string& text) {
+    const std::optional<std::u32string> letters = DecodeUtf8(text);
+    return letters && !letters->empty() ? letters->front() : U'\0';
+  };
+  auto pick = std::find_if(waveWords_.begin(), waveWords_.end(), [&](const ChosenWord& word) {
+    return std::none_of(standing.begin(), standing.end(),
+                        [&](const std::string& other) { return firstOf(other) == firstOf(word.text); });
+  });
+  if (pick == waveWords_.end()) pick = waveWords_.begin();
+  DrillWord word{pick->text, pick->keys};
+  waveWords_.erase(pick);
+  return word;
 }

@@ -4,12 +4,17 @@
 #pragma once
 #include "level/drill_source.h"
 #include "practice/key_schedule.h"
+#include "practice/word_typing.h"
+#include "practice/words_choice.h"
 #include "targets/level_counters.h"
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class Random;
@@ -19,6 +24,9 @@ inline constexpr int kDrillWaves = 5;
 inline constexpr int32_t kDrillWaveMs = 12000;
 inline constexpr int32_t kDrillDumpTimeMs = 300;
 inline constexpr int32_t kDrillDumpIntervalMs = 100;
+// Words chosen at a time for a word wave: more than its figures usually need, so the word that
+// comes up next can have a first letter no standing word has.
+inline constexpr size_t kWaveWords = 10;
 
 // How often a figure comes up at a key, relative to a mastered key; the focus key besides gets
 // at least a third of all figures whenever its place is free.
@@ -49,6 +57,11 @@ DrillPlan ComposeDrill(const std::string& appDir, const PracticeState& state, co
                        const std::map<std::string, KeyMastery>& mastery, int64_t today, Random& random,
                        int lastLevel = 16);
 
+// The learner's keys for the words of a drill: the plan's set, focus key and keys due for review,
+// what each key types on the active layout, and the slow letter pairs read from the records.
+WordKeys DrillWordKeys(const DrillPlan& plan, std::map<std::string, std::string> typed,
+                       std::vector<std::pair<std::string, std::string>> slowPairs = {});
+
 class PracticeDrill : public DrillSource {
  public:
   // Writes the plan's script to scriptPath (its folder must exist).
@@ -60,6 +73,17 @@ class PracticeDrill : public DrillSource {
   size_t ChoosePlace(const std::vector<size_t>& candidates, const std::vector<std::string>& positions,
                      Random& random) override;
   void Finished(const LevelCounters& counters) override;
+  bool BeginWave(size_t waveIndex, Random& random) override;
+  DrillWord WordFor(const std::vector<std::string>& standing, Random& random) override;
+  WordTyping* Typing() override { return chooser_ ? &typing_ : nullptr; }
+
+  // Lets the drill's waves carry words, as many as the wave rule gives the key set: words from
+  // list (which must outlive the drill) in language for keys. Without it every wave has letters.
+  void EnableWords(const WordList& list, WordLanguage language, WordKeys keys);
+  // The share of waves that carry words (0 without words).
+  double WordShare() const { return wordShare_; }
+  // Whether the running wave carries words.
+  bool InWordWave() const { return wordWave_; }
 
   const DrillPlan& Plan() const { return plan_; }
   int Weight(const std::string& position) const;
@@ -76,4 +100,10 @@ class PracticeDrill : public DrillSource {
   int totalSpawns_ = 0;
   bool finished_ = false;
   LevelCounters counters_;
+  // Word waves.
+  std::unique_ptr<WordChooser> chooser_;
+  double wordShare_ = 0;
+  bool wordWave_ = false;
+  std::deque<ChosenWord> waveWords_;
+  WordTyping typing_;
 };

@@ -277,13 +277,15 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
     Exec("BEGIN IMMEDIATE");
     Statement insertRun(db_,
                         "INSERT INTO runs (profile, level, difficulty, started_at, duration_ms, outcome,"
-                        " percent, hits, misses, civilians, passed) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)");
+                        " percent, hits, misses, civilians, passed, word_ready_ms)"
+                        " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12)");
     Statement updateRun(db_,
                         "UPDATE runs SET duration_ms=?2, outcome=?3, percent=?4, hits=?5, misses=?6,"
-                        " civilians=?7, passed=?8 WHERE id=?1");
+                        " civilians=?7, passed=?8, word_ready_ms=?9 WHERE id=?1");
     Statement insertShot(db_,
                          "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
-                         " end_phase, position, aimed_at) VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10)");
+                         " end_phase, position, aimed_at, word, word_pos, word_len)"
+                         " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13)");
     for (const PendingRun& pending : runs) {
       const RunRecord& run = pending.run;
       int64_t id = run.id;
@@ -291,18 +293,21 @@ void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
         insertRun.Bind(1, run.profile).Bind(2, int64_t{run.level}).Bind(3, run.difficulty);
         insertRun.Bind(4, run.startedAt).Bind(5, run.durationMs).Bind(6, run.outcome);
         BindResult(insertRun, 7, run.result);
+        insertRun.Bind(12, run.wordReadyMs);
         insertRun.Run();
         id = sqlite3_last_insert_rowid(db_);
       } else {
         updateRun.Bind(1, id).Bind(2, run.durationMs).Bind(3, run.outcome);
         BindResult(updateRun, 4, run.result);
+        updateRun.Bind(9, run.wordReadyMs);
         updateRun.Run();
       }
       ids.push_back(id);
       for (const ShotRecord& shot : pending.shots) {
         insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
         insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
-        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Bind(10, shot.aimedAt).Run();
+        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Bind(10, shot.aimedAt);
+        insertShot.Bind(11, shot.word).Bind(12, shot.wordPos).Bind(13, int64_t{shot.wordLen}).Run();
       }
     }
     Exec("COMMIT");
@@ -358,7 +363,34 @@ ProgressData ProgressDatabase::Load(const std::string& profile) {
       data.levelsPassed = totals.Int(2);
     }
   });
+  part([&] { LoadWords(profile, data); });
   return data;
+}
+
+void ProgressDatabase::LoadWords(const std::string& profile, ProgressData& data) {
+  // Words per minute and word accuracy as docs/words.md recomputes them, per practice run.
+  Statement speeds(db_,
+                   "SELECT r.started_at,"
+                   " (SUM(CASE WHEN s.result = 'POINT' THEN s.word_len + 1 ELSE 0 END) / 5.0)"
+                   "   / (r.word_ready_ms / 60000.0),"
+                   " 1.0 * SUM(s.result <> 'MISS') / COUNT(*)"
+                   " FROM runs r JOIN shots s ON s.run_id = r.id"
+                   " WHERE r.profile = ?1 AND r.level = 0 AND s.word IS NOT NULL AND r.word_ready_ms > 0"
+                   " GROUP BY r.id ORDER BY r.started_at, r.id");
+  speeds.Bind(1, profile);
+  while (speeds.Step()) data.wordRuns.push_back(WordRun{speeds.Text(0), speeds.Double(1), speeds.Double(2)});
+  // A letter and the next word-wave row of its run, when that is the same word's next letter.
+  Statement pairs(db_,
+                  "WITH recent AS (SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0"
+                  "  ORDER BY id DESC LIMIT ?2)"
+                  " SELECT a.position, b.position, b.game_ms - a.game_ms"
+                  " FROM recent JOIN shots a ON a.run_id = recent.id JOIN shots b ON b.run_id = a.run_id"
+                  "  AND b.id = (SELECT MIN(c.id) FROM shots c WHERE c.run_id = a.run_id AND c.id > a.id"
+                  "              AND c.word IS NOT NULL)"
+                  " WHERE a.word_pos IS NOT NULL AND b.word = a.word AND b.word_pos = a.word_pos + 1"
+                  "  AND a.position <> '' AND b.position <> ''");
+  pairs.Bind(1, profile).Bind(2, int64_t{kWordRunsForPairs});
+  while (pairs.Step()) data.pairTimes.push_back(PairSample{pairs.Text(0), pairs.Text(1), pairs.Int(2)});
 }
 
 void ProgressDatabase::LoadChances(const std::string& profile, std::vector<KeyChance>& chances) {

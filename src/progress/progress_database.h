@@ -78,6 +78,7 @@ class ProgressDatabase {
   int64_t CheckOwnership();
   void Migrate(int64_t version);
   void LoadChances(const std::string& profile, std::vector<KeyChance>& chances);
+  void LoadWords(const std::string& profile, ProgressData& data);
   void Exec(const char* sql);
   [[noreturn]] void Fail(const std::string& what);
 

@@ -18,6 +18,7 @@
 #include "profiles/button_sound.h"
 #include "progress/accuracy_scale.h"
 #include "progress/progress_recorder.h"
+#include "progress/progress_words_widget.h"
 #include "progress/taught_keys.h"
 #include "screens/hover_button_widget.h"
 #include "screens/qt_fonts.h"
@@ -119,9 +120,13 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
     PlayButtonSound(app_.shared, app_.services);
     accept();
   });
+  wordsPage_ = new ProgressWordsPage(this);
+  wordsPage_->hide();
+  btnPage_ = MakeHoverButton(this, tr("Words ▸"), {516, 14, 108, 22}, {.fontPx = 14, .color = kBrass});
+  connect(btnPage_, &QAbstractButton::clicked, this, [this] { ShowPage(page_ == 1 ? 2 : 1); });
   // Left and Right choose the chart's level; the other arrows and Tab move the highlight.
   keys_ = new KeyHighlight(this, KeyHighlight::Arrows::UpDown);
-  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnPractice_, btnOk_}) keys_->AddButton(b);
+  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnPractice_, btnOk_, btnPage_}) keys_->AddButton(b);
   setFocusPolicy(Qt::StrongFocus);
 }
 
@@ -139,7 +144,18 @@ void TfmProgress::FormShow() {
   layout_ = app_.services.keyboard ? app_.services.keyboard->ActiveTable() : std::nullopt;
   taught_ = TaughtKeys(app_.shared.appDir, app_.shared.lastLevel, layout_ ? &*layout_ : nullptr);
   data_ = app_.shared.progress ? app_.shared.progress->Load(app_.shared.currentPlayer) : ProgressData{};
+  wordsPage_->SetView(MakeProgressWordsView(data_, layout_ ? &*layout_ : nullptr));
   SetLevelFilter(0);
+  ShowPage(1);
+}
+
+void TfmProgress::ShowPage(int page) {
+  page_ = page == 2 ? 2 : 1;
+  wordsPage_->setVisible(page_ == 2);
+  btnPrevious_->setVisible(page_ == 1);
+  btnNext_->setVisible(page_ == 1);
+  btnPage_->setText(page_ == 1 ? tr("Words ▸") : tr("◂ Keys"));
+  update();
 }
 
 void TfmProgress::SetLevelFilter(int32_t level) {
@@ -177,10 +193,13 @@ void TfmProgress::paintEvent(QPaintEvent*) {
   p.setPen(look::kSilver);
   p.drawText(QRect(16, 48, 400, 22), Qt::AlignLeft | Qt::AlignVCenter,
              tr("Drifter: %1").arg(Text(app_.shared.currentPlayer)));
-  PaintKeyboard(p);
-  PaintPractise(p);
-  PaintChart(p);
-  PaintTotals(p);
+  // The words page draws itself over the background.
+  if (page_ == 1) {
+    PaintKeyboard(p);
+    PaintPractise(p);
+    PaintChart(p);
+    PaintTotals(p);
+  }
   if (!view_.faultText.empty()) {
     p.setFont(ArialFont(12));
     p.setPen(look::kYellow);
@@ -397,10 +416,16 @@ void TfmProgress::keyPressEvent(QKeyEvent* event) {
       btnPractice_->click();
       return;
     case Qt::Key_Left:
-      btnPrevious_->click();
+      if (page_ == 1) btnPrevious_->click();
       return;
     case Qt::Key_Right:
-      btnNext_->click();
+      if (page_ == 1) btnNext_->click();
+      return;
+    case Qt::Key_PageDown:
+      ShowPage(2);
+      return;
+    case Qt::Key_PageUp:
+      ShowPage(1);
       return;
     default:
       event->ignore();

@@ -14,6 +14,7 @@
 
 struct AppContext;
 class KeyHighlight;
+class ProgressWordsPage;
 class TVtxSpdButton;
 
 class TfmProgress : public QDialog {
@@ -37,6 +38,11 @@ class TfmProgress : public QDialog {
   // Whether the screen was left by PRACTICE (Enter): the caller then begins practice.
   bool PracticeChosen() const { return practiceChosen_; }
   const KeyHighlight& Keys() const { return *keys_; }
+  // The screen's pages: 1 the keys and runs, 2 the words (Page Down and Page Up turn them).
+  void ShowPage(int page);
+  int Page() const { return page_; }
+  ProgressWordsPage* WordsPage() const { return wordsPage_; }
+  TVtxSpdButton* BtnPage() const { return btnPage_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -60,4 +66,7 @@ class TfmProgress : public QDialog {
   TVtxSpdButton* btnPrevious_ = nullptr;
   TVtxSpdButton* btnNext_ = nullptr;
   KeyHighlight* keys_ = nullptr;
+  ProgressWordsPage* wordsPage_ = nullptr;
+  TVtxSpdButton* btnPage_ = nullptr;
+  int page_ = 1;
 };

@@ -75,6 +75,9 @@ void ProgressRecorder::LevelStarted(const std::string& levelName, const std::str
   pausedMs_ = 0;
   paused_ = false;
   spawnedAt_.clear();
+  wordRecords_.clear();
+  wordReady_ = WordReadyClock();
+  wordsReadyNow_ = false;
   // The file is opened (and made, the first time) while the level loads, not in the middle of
   // a wave; a failure here is reported at the first write.
   EnsureOpen();
@@ -123,9 +126,50 @@ void ProgressRecorder::EnemyLost(size_t, const std::string& letter, const std::s
   Append(std::move(shot));
 }
 
+void ProgressRecorder::WordLetterResolved(const WordShot& word) {
+  if (!runOpen_) return;
+  ShotRecord shot;
+  shot.gameMs = GameMs();
+  shot.typed = word.typed;
+  shot.result = word.result;
+  shot.letter = word.letter;
+  shot.endPhase = !word.counted;
+  shot.key = word.result == "MISS" ? ToLowerUtf8(word.typed) : ToLowerUtf8(word.letter);
+  shot.position = word.position;
+  shot.word = word.figure;
+  if (word.wordPos >= 0) shot.wordPos = word.wordPos;
+  shot.wordLen = word.wordLen;
+  // A word's time from its figure's coming up measures the word, not a key: no reaction is kept.
+  WordKeyRecord record;
+  record.atMs = shot.gameMs;
+  record.key = word.position;
+  record.continued = word.result != "MISS";
+  record.figure = word.figure;
+  record.position = word.wordPos >= 0 ? static_cast<size_t>(word.wordPos) : 0;
+  record.completedLetters = word.wordLen > 0 ? static_cast<size_t>(word.wordLen) : 0;
+  record.enemy = word.result == "POINT";
+  wordRecords_.push_back(std::move(record));
+  Append(std::move(shot));
+}
+
+void ProgressRecorder::WordsReadyChanged(bool anyReady) {
+  if (!runOpen_) return;
+  wordsReadyNow_ = anyReady;
+  wordReady_.Update(GameMs(), anyReady, false);
+  pending_.back().run.wordReadyMs = wordReady_.ReadyMs();
+}
+
+int64_t ProgressRecorder::WordReadyMs() const {
+  // The clock counts up to its last update; an open run's ready time goes on to now.
+  WordReadyClock clock = wordReady_;
+  if (runOpen_) clock.Update(GameMs(), wordsReadyNow_, false);
+  return clock.ReadyMs();
+}
+
 void ProgressRecorder::WaveEndChecked() {
   if (!runOpen_) return;
   pending_.back().run.durationMs = GameMs();
+  pending_.back().run.wordReadyMs = WordReadyMs();
   Flush();
 }
 
@@ -167,6 +211,9 @@ void ProgressRecorder::LevelLeft(bool restarted) {
 void ProgressRecorder::CloseRun(const char* outcome) {
   RunRecord& run = pending_.back().run;
   run.durationMs = GameMs();
+  run.wordReadyMs = WordReadyMs();
+  wordReady_.Update(run.durationMs, false, false);
+  wordsReadyNow_ = false;
   run.outcome = outcome;
   runOpen_ = false;
   paused_ = false;

@@ -4,6 +4,7 @@
 #pragma once
 #include "level/level_listener.h"
 #include "platform/player_notice.h"
+#include "practice/words_speed.h"
 #include "progress/progress_records.h"
 #include "progress/utc_time.h"
 
@@ -40,6 +41,8 @@ class ProgressRecorder : public LevelPlayListener {
                          const std::string& letter, bool counted, const std::string& position = {}) override;
   void MissAimedAt(size_t place, const std::string& position) override;
   void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) override;
+  void WordLetterResolved(const WordShot& shot) override;
+  void WordsReadyChanged(bool anyReady) override;
   void WaveEndChecked() override;
   void PauseChanged(bool paused) override;
   void LevelFinished(const LevelCounters& counters) override;
@@ -60,6 +63,11 @@ class ProgressRecorder : public LevelPlayListener {
   bool RunOpen() const { return runOpen_; }
   // Playing time of the open run so far.
   int64_t GameMs() const;
+  // The letters typed in the word waves of the last run started (open or closed), and its time
+  // with a word ready to be typed: what words per minute and word accuracy are worked out from.
+  const std::vector<WordKeyRecord>& WordRecords() const { return wordRecords_; }
+  int64_t WordReadyMs() const;
+  WordSpeed LastWordSpeed() const { return MeasureWordSpeed(wordRecords_, WordReadyMs()); }
 
  private:
   void CloseRun(const char* outcome);
@@ -88,6 +96,9 @@ class ProgressRecorder : public LevelPlayListener {
   int64_t pauseStartNow_ = 0;
   bool paused_ = false;
   std::vector<int64_t> spawnedAt_;  // game time each place's actor appeared, by place
+  std::vector<WordKeyRecord> wordRecords_;
+  WordReadyClock wordReady_;
+  bool wordsReadyNow_ = false;
   ProgressFault openFault_ = ProgressFault::kNone;  // why the last open failed
   std::optional<PlayerNotice> notice_;              // a message still to show
   bool reported_ = false;

@@ -12,6 +12,8 @@ inline constexpr const char* kOutcomeFinished = "finished";
 inline constexpr const char* kOutcomeRestarted = "restarted";
 inline constexpr const char* kOutcomeQuit = "quit";
 inline constexpr const char* kResultLost = "LOST";
+// In a word wave: a letter that picked or continued a word without completing it.
+inline constexpr const char* kResultLetter = "LETTER";
 
 // The results screen's numbers of a finished run.
 struct RunResult {
@@ -31,6 +33,7 @@ struct RunRecord {
   int64_t durationMs = 0;
   std::string outcome = kOutcomePlaying;
   std::optional<RunResult> result;  // only for a finished run
+  int64_t wordReadyMs = 0;  // word-wave time with a word ready to be typed, pauses left out
 };
 
 struct ShotRecord {
@@ -43,6 +46,12 @@ struct ShotRecord {
   bool endPhase = false;              // a miss after the wave's time, which the counters ignore
   std::string position;  // the key's US key name ("y", ";"); empty when it is not known
   std::string aimedAt;  // a counted miss while exactly one enemy stood ready: that enemy's key position
+  // Word waves only (all unset in letter waves): the figure the key went to (its spawn count in
+  // the run; -1 for a miss with nothing locked), the letter's index in its word (unset for a
+  // miss) and, for the letter that completed the word, the word's letters (else 0).
+  std::optional<int64_t> word = std::nullopt;
+  std::optional<int64_t> wordPos = std::nullopt;
+  int32_t wordLen = 0;
 };
 
 // A run with the shots not yet written. A deque, as the recorder gives up the oldest shots
@@ -69,6 +78,20 @@ struct FinishedRun {
   bool passed = false;
 };
 
+// A practice run with word waves, for the words-per-minute chart, oldest first.
+struct WordRun {
+  std::string startedAt;
+  double wordsPerMinute = 0;
+  double accuracy = 0;  // 0 to 1
+};
+
+// One letter-pair time: from one letter of a word to the next, by key position.
+struct PairSample {
+  std::string from;
+  std::string to;
+  int64_t ms = 0;
+};
+
 // Why records could not be read, or written: nothing, the file cannot be reached just now (or a
 // part of it could not be read), it is no file of ours, a newer game made it, or our tables or
 // columns are missing from it.
@@ -83,7 +106,11 @@ struct ProgressData {
   int64_t playedMs = 0;              // every run's playing time
   int64_t runs = 0;                  // every run, whatever its outcome
   int64_t levelsPassed = 0;          // distinct levels with a passed run
+  std::vector<WordRun> wordRuns;     // oldest first
+  // The letter-pair times of the newest kWordRunsForPairs runs with word waves.
+  std::vector<PairSample> pairTimes;
   ProgressFault fault = ProgressFault::kNone;  // what kept some or all of this from being read
 };
 
 inline constexpr int kChancesPerKey = 200;
+inline constexpr int kWordRunsForPairs = 50;

@@ -60,6 +60,16 @@ const char* const kVersion3 =
     "ALTER TABLE shots ADD COLUMN aimed_at TEXT NOT NULL DEFAULT '';"
     "CREATE INDEX shots_aimed ON shots(aimed_at, id) WHERE aimed_at <> '';";
 
+// 4: words typed in practice's word waves. A run's ready time (word-wave time with a word ready
+// to be typed, pauses left out); per shot in a word wave the figure the key went to (its spawn
+// count in the run, -1 for a miss with nothing locked), the letter's index in the word (NULL for
+// a miss) and, for the letter that completed a word, the word's length.
+const char* const kVersion4 =
+    "ALTER TABLE runs ADD COLUMN word_ready_ms INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE shots ADD COLUMN word INTEGER;"
+    "ALTER TABLE shots ADD COLUMN word_pos INTEGER;"
+    "ALTER TABLE shots ADD COLUMN word_len INTEGER NOT NULL DEFAULT 0;";
+
 }  // namespace
 
 std::string ProgressMigration(int toVersion) {
@@ -70,6 +80,8 @@ std::string ProgressMigration(int toVersion) {
       return Version2();
     case 3:
       return kVersion3;
+    case 4:
+      return kVersion4;
     default:
       return {};
   }

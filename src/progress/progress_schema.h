@@ -3,7 +3,7 @@
 #pragma once
 #include <string>
 
-inline constexpr int kProgressSchemaVersion = 3;
+inline constexpr int kProgressSchemaVersion = 4;
 
 // The SQL that brings the schema from version toVersion - 1 to toVersion (1 to
 // kProgressSchemaVersion). New versions add a step and never change the old ones.

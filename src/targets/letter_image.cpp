@@ -40,6 +40,24 @@ void TletterImage::Prepare(PictureLoader& pictures, TextMeasurer& text) {
   if (changed_) changed_();
 }
 
+void TletterImage::ShowWord(const std::string& word, int textWidth, int textHeight, int left, int top) {
+  Letter = word;
+  Typed = 0;
+  PlaqueWidth = std::max(std::max(textWidth, 0) + 2 * kPlaqueMargin, Picture ? Picture->width : 1);
+  TextX = (PlaqueWidth - std::max(textWidth, 0)) / 2;
+  TextY = Ly != -1 ? Ly : Height() / 2 - textHeight / 2;
+  Left = left;
+  Top = top;
+  if (changed_) changed_();
+}
+
+void TletterImage::ClearWord() {
+  PlaqueWidth = 0;
+  Typed = 0;
+  Left = HomeLeft;
+  Top = HomeTop;
+}
+
 void TletterImage::StartBlink() { BlinkTimer->SetEnabled(true); }
 
 void TletterImage::StopBlink() {

@@ -6,7 +6,6 @@
 #include "app/shared_state.h"
 #include "level/level_listener.h"
 #include "platform/text_case.h"
-#include "practice/word_typing.h"
 #include "profiles/ini_store.h"
 #include "targets/bot_image.h"
 
@@ -25,7 +24,7 @@ std::string_view LevelPlay::PlaceLetter(size_t i, const IniDocument* map) const 
 
 bool LevelPlay::KeyPress(bool isEscape, const std::string& text, const std::string& position,
                          bool autoRepeat) {
-  if (wordTyping_) return WordKeyPress(isEscape, text, autoRepeat);
+  if (wordTyping_) return WordKeyPress(isEscape, text, position, autoRepeat);
   if (ClockEnabled()) {
     // While a key is down every further key-down is dropped, its repeats included.
     if (keyHeld_) return true;
@@ -89,41 +88,6 @@ void LevelPlay::ResolveCharacter(const std::string& typed, const std::string& po
     return;
   }
   resolve("MISS", -1);
-}
-
-bool LevelPlay::WordKeyPress(bool isEscape, const std::string& text, bool autoRepeat) {
-  // Typists roll over from key to key: only a held key's repeats are dropped.
-  if (ClockEnabled() && autoRepeat) return true;
-  FormKeyDown(isEscape);
-  if (ClockEnabled() && !text.empty()) ResolveWordCharacter(text);
-  return false;
-}
-
-void LevelPlay::ResolveWordCharacter(const std::string& typed) {
-  std::lock_guard<std::recursive_mutex> lock(inputLock_);
-  // Figures that can no longer be shot leave first, so a lock on one of them ends.
-  for (int figure : wordTyping_->Figures()) {
-    const auto place = static_cast<size_t>(figure);
-    const TbotImage* actor = figure >= 0 && place < places_.size() ? places_[place].actor : nullptr;
-    if (!actor || actor->Dump || actor->Deadly || actor->Deathing || actor->Activity) wordTyping_->FigureGone(figure);
-  }
-  const std::string first = FirstCharacterUtf8(typed);
-  const WordKeyOutcome outcome = wordTyping_->KeyPress(typed, false);
-  if (outcome.result == WordKeyResult::Miss) {
-    ApplyResult("MISS");
-    if (listener) listener->CharacterResolved(first, "MISS", -1, "", !endPhase_);
-    return;
-  }
-  if (outcome.result != WordKeyResult::Completed) return;
-  hitPlace_ = outcome.figure;
-  TbotImage* actor = places_[static_cast<size_t>(hitPlace_)].actor;
-  const char* result = outcome.enemy ? "POINT" : "CIVILIAN";
-  ApplyResult(result);
-  if (listener) listener->CharacterResolved(first, result, hitPlace_, first, true);
-  if (shared_.soundOn) {
-    services_.sound.Play(shared_.appDir + "sounds/wood" + std::to_string(services_.random.Between(1, 3)));
-  }
-  actor->Hit();
 }
 
 void LevelPlay::ApplyResult(const std::string& name) {

@@ -58,7 +58,8 @@ BENCHMARK(FullRepaintWindow640x480)->Unit(benchmark::kMillisecond)->MinTime(1.0)
 }  // namespace
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Offscreen unless told otherwise (a look under a display: QT_QPA_PLATFORM=xcb).
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

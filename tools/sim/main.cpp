@@ -62,7 +62,8 @@ const char* const kUsage =
     "                        player would, and prints chances per minute per key and the minutes\n"
     "                        each way took\n"
     "  --weak K,...          key positions the typist is weak on (slower, more slips, late presses)\n"
-    "  --json                practice's figures as one JSON object\n"
+    "  --json                practice's figures as one JSON object, with the words per minute of\n"
+    "                        each typist in word drills of the keys of levels 1 to 4\n"
     "  --help                this text\n"
     "Built-in typists:\n";
 
@@ -235,7 +236,11 @@ int main(int argc, char** argv) {
     try {
       const PracticeSimResult result = SimulatePractice(simulator, gameDir, options);
       if (json) {
-        std::cout << PracticeSimJson(result, weak);
+        // The typists' words per minute in word drills of the learnt keys, English words.
+        const WordSource source = LoadWordSource(WordLanguage::English);
+        const PracticeWordSpeeds words =
+            MeasurePracticeWordSpeeds(result, source.list, source.language, runsGiven ? request.runs : 20, request.seed);
+        std::cout << PracticeSimJson(result, weak, &words);
       } else {
         std::printf("%-6s %8s %22s %20s\n", "key", "level", "practice chances/min", "level chances/min");
         for (const auto& [key, rates] : result.keys) {
