@@ -549,14 +549,16 @@
         <translation>ÜBEN</translation>
     </message>
     <message>
-        <source>practice</source>
-        <translation>Übung</translation>
         <source>Words ▸</source>
         <translation>Wörter ▸</translation>
     </message>
     <message>
         <source>◂ Keys</source>
         <translation>◂ Tasten</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>Übung</translation>
     </message>
 </context>
 </TS>

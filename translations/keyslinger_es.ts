@@ -549,14 +549,16 @@
         <translation>PRACTICAR</translation>
     </message>
     <message>
-        <source>practice</source>
-        <translation>práctica</translation>
         <source>Words ▸</source>
         <translation>Palabras ▸</translation>
     </message>
     <message>
         <source>◂ Keys</source>
         <translation>◂ Teclas</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>práctica</translation>
     </message>
 </context>
 </TS>

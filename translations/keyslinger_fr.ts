@@ -549,14 +549,16 @@
         <translation>S&apos;ENTRAÎNER</translation>
     </message>
     <message>
-        <source>practice</source>
-        <translation>entraînement</translation>
         <source>Words ▸</source>
         <translation>Mots ▸</translation>
     </message>
     <message>
         <source>◂ Keys</source>
         <translation>◂ Touches</translation>
+    </message>
+    <message>
+        <source>practice</source>
+        <translation>entraînement</translation>
     </message>
 </context>
 </TS>
