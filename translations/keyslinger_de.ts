@@ -351,5 +351,9 @@
         <source>Cannot read all of Progress.db.</source>
         <translation>Progress.db lässt sich nicht ganz lesen.</translation>
     </message>
+    <message>
+        <source>Updating your progress records…</source>
+        <translation>Deine Fortschritte werden gerade auf den neuen Stand gebracht…</translation>
+    </message>
 </context>
 </TS>

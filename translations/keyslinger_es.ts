@@ -351,5 +351,9 @@
         <source>Cannot read all of Progress.db.</source>
         <translation>No se puede leer todo Progress.db.</translation>
     </message>
+    <message>
+        <source>Updating your progress records…</source>
+        <translation>Estamos actualizando tus progresos…</translation>
+    </message>
 </context>
 </TS>

@@ -351,5 +351,9 @@
         <source>Cannot read all of Progress.db.</source>
         <translation>Impossible de lire tout Progress.db.</translation>
     </message>
+    <message>
+        <source>Updating your progress records…</source>
+        <translation>Mise à jour de tes progrès en cours…</translation>
+    </message>
 </context>
 </TS>

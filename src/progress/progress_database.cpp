@@ -189,6 +189,21 @@ void ProgressDatabase::Open() {
   }
 }
 
+std::optional<int64_t> ProgressDatabase::SchemaVersionOf(const std::string& path) {
+  sqlite3* db = nullptr;
+  std::optional<int64_t> version;
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+    try {
+      Statement query(db, "PRAGMA user_version");
+      if (query.Step()) version = query.Int(0);
+    } catch (const ProgressError&) {
+      version.reset();
+    }
+  }
+  sqlite3_close(db);
+  return version;
+}
+
 void ProgressDatabase::OpenOrThrow() {
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
   if (sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr) != SQLITE_OK) Fail("cannot open " + path_);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -62,7 +63,8 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 [[maybe_unused]] constexpr const char* kFaultLines[] = {
     QT_TRANSLATE_NOOP("TfmProgress", "Cannot read Progress.db: a newer version of the game made it."),
     QT_TRANSLATE_NOOP("TfmProgress", "Cannot read Progress.db: part of it is missing."),
-    QT_TRANSLATE_NOOP("TfmProgress", "Cannot read all of Progress.db.")};
+    QT_TRANSLATE_NOOP("TfmProgress", "Cannot read all of Progress.db."),
+    QT_TRANSLATE_NOOP("TfmProgress", "Updating your progress records…")};
 
 // The screen's planks and brass frame, drawn here while the generated picture is not built in.
 QPixmap PaintedBackground() {
@@ -132,6 +134,12 @@ void TfmProgress::FormShow() {
   taught_ = TaughtKeys(app_.shared.appDir, app_.shared.lastLevel, layout_ ? &*layout_ : nullptr);
   data_ = app_.shared.progress ? app_.shared.progress->Load(app_.shared.currentPlayer) : ProgressData{};
   SetLevelFilter(0);
+  // Records being brought up to date on their worker are read again once they are.
+  if (data_.fault == ProgressFault::kUpdating) {
+    QTimer::singleShot(250, this, [this] {
+      if (isVisible()) FormShow();
+    });
+  }
 }
 
 void TfmProgress::SetLevelFilter(int32_t level) {
