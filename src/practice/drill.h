@@ -19,14 +19,18 @@ inline constexpr int kDrillWaves = 5;
 inline constexpr int32_t kDrillWaveMs = 12000;
 inline constexpr int32_t kDrillDumpTimeMs = 300;
 inline constexpr int32_t kDrillDumpIntervalMs = 100;
+// Figures standing at once: in the first waves, then in the rest.
+inline constexpr int kDrillEarlyWaves = 2;
+inline constexpr int kDrillFiguresEarly = 2;
+inline constexpr int kDrillFiguresLater = 3;
 
 // How often a figure comes up at a key, relative to a mastered key; the focus key besides gets
 // at least a third of all figures whenever its place is free.
 inline constexpr int kWeightMastered = 1;
-inline constexpr int kWeightLearning = 2;
-inline constexpr int kWeightDue = 3;
-inline constexpr int kWeightNew = 3;
-inline constexpr int kWeightFocus = 4;
+inline constexpr int kWeightLearning = 8;
+inline constexpr int kWeightDue = 4;
+inline constexpr int kWeightNew = 8;
+inline constexpr int kWeightFocus = 8;
 
 struct DrillPlan {
   int sceneLevel = 0;
