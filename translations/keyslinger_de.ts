@@ -353,7 +353,7 @@
     </message>
     <message>
         <source>Updating your progress records…</source>
-        <translation>Deine Fortschritte werden gerade auf den neuen Stand gebracht…</translation>
+        <translation>Deine Fortschritte werden aktualisiert…</translation>
     </message>
 </context>
 </TS>
