@@ -53,11 +53,12 @@ protected:
     std::filesystem::remove_all(folder_);
   }
   std::string DbPath() const { return folder_ + "/" + kProgressFileName; }
-  // A file of the first schema: one finished run of the tester with hits at f and a miss at j.
+  // A file of the first schema, in WAL mode as the game keeps it: one finished run of the
+  // tester with hits at f and a miss at j.
   void MakeVersion1File() {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(DbPath().c_str(), &db), SQLITE_OK);
-    const std::string sql = ProgressMigration(1) +
+    const std::string sql = "PRAGMA journal_mode=WAL;" + ProgressMigration(1) +
                             "PRAGMA user_version=1;"
                             "INSERT INTO runs VALUES (1,'Tester',1,'easy','2026-01-01T00:00:00Z',60000,'finished',80,2,1,0,1);"
                             "INSERT INTO shots VALUES (1,1,100,'f','POINT','f','f',400,0);"
