@@ -12,10 +12,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Run-time needs no linked library shows: the fonts the screens use. The X11 platform plugin and
-# the media backends come with libqt6gui6 and libqt6multimedia6, which the shared-library scan
-# above already lists (with their versions) because the game links both.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# Run-time needs no linked library shows: the fonts the screens use, and libpulse0, which the game
+# opens when the first sound plays instead of linking it (the shared-library scan above cannot
+# see it). The X11 platform plugin comes with libqt6gui6, which the scan lists with its version.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libpulse0")
 # Word lists for the word drills, read from /usr/share/dict at run time; without them the drills
 # fall back to made-up words from a built-in English letter-pair table.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wamerican, wngerman, wfrench, wspanish")

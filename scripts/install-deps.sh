@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-l10n-tools
+  qt6-base-dev qt6-qpa-plugins qt6-l10n-tools
   libjpeg62-turbo-dev libsqlite3-dev sqlite3 fonts-liberation
   libgtest-dev libgmock-dev libbenchmark-dev
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev xkb-data libpulse-dev

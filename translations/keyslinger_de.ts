@@ -560,5 +560,9 @@
         <source>practice</source>
         <translation>Übung</translation>
     </message>
+    <message>
+        <source>Updating your progress records…</source>
+        <translation>Deine Fortschritte werden aktualisiert…</translation>
+    </message>
 </context>
 </TS>

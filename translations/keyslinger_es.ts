@@ -560,5 +560,9 @@
         <source>practice</source>
         <translation>práctica</translation>
     </message>
+    <message>
+        <source>Updating your progress records…</source>
+        <translation>Estamos actualizando tus progresos…</translation>
+    </message>
 </context>
 </TS>

@@ -560,5 +560,9 @@
         <source>practice</source>
         <translation>entraînement</translation>
     </message>
+    <message>
+        <source>Updating your progress records…</source>
+        <translation>Mise à jour de tes progrès en cours…</translation>
+    </message>
 </context>
 </TS>

@@ -89,6 +89,10 @@ int RunKeyslinger(int argc, char* argv[]) {
                                            platform.services.messages,
                                            [] { return QDateTime::currentMSecsSinceEpoch(); });
   shared.progress = &*progress;
+  // Records of an older game are brought up to date beside the running game, once the menu is up.
+  QTimer::singleShot(0, &app, [&progress] {
+    if (progress) progress->UpdateInBackground();
+  });
 
   // The nine screens, once each, in this order; the main menu's creation opens Player.ini.
   Screens& screens = context.screens;

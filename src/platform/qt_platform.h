@@ -2,16 +2,19 @@
 // The real platform services of the running game, gathered for the application to hand down.
 #pragma once
 #include "app/services.h"
+#include "platform/qt_alert_player.h"
 #include "platform/qt_keyboard_layout.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_pulse_sample_server.h"
 #include "platform/qt_picture_loader.h"
 #include "platform/qt_shell.h"
-#include "platform/qt_sound_player.h"
 #include "platform/qt_text_measurer.h"
 #include "platform/qt_timer_service.h"
 #include "platform/random.h"
 #include "platform/sample_cache_player.h"
+
+// Tells, on standard error, why the game goes on without sound.
+void SaySoundTrouble(const std::string& why);
 
 // Made after the QApplication and destroyed before it. Not copyable: services refers to members.
 struct QtPlatform {
@@ -20,10 +23,11 @@ struct QtPlatform {
   QtPlatform& operator=(const QtPlatform&) = delete;
 
   QtTimerService timers;
-  // Sounds go to the sound server's sample cache; without a server, through Qt Multimedia.
-  QtSoundPlayer qtSound;
+  // Sounds go to the sound server's sample cache; without a server the game is silent but for
+  // the alert of a missing file. Why the server was given up is said once, on standard error.
+  QtAlertPlayer alertSound;
   QtPulseSampleServer soundServer;
-  SampleCachePlayer sound{soundServer, qtSound};
+  SampleCachePlayer sound{soundServer, alertSound, SaySoundTrouble};
   QtPictureLoader pictures;
   QtTextMeasurer text;
   QtMessageBoxes messages;

@@ -3,25 +3,28 @@
 #pragma once
 #include <chrono>
 #include <functional>
+#include <memory>
 
 #include "platform/sample_server.h"
 
+class PulseLibrary;
 struct pa_threaded_mainloop;
 struct pa_context;
 
 class QtPulseSampleServer : public SampleServer {
 public:
-  // Connecting, and each upload, wait at most this long for the server.
+  // Connecting, and each upload, wait at most this long for the server at a time.
   static constexpr std::chrono::milliseconds kWaitLimit{1500};
 
-  QtPulseSampleServer() = default;
+  QtPulseSampleServer();
   ~QtPulseSampleServer() override;
   QtPulseSampleServer(const QtPulseSampleServer&) = delete;
   QtPulseSampleServer& operator=(const QtPulseSampleServer&) = delete;
 
-  bool Connect() override;
+  // Opens libpulse on the first call: without it there is no server.
+  ServerAnswer Connect() override;
   bool Alive() const override;
-  bool Upload(const std::string& name, const PcmSound& sound) override;
+  ServerAnswer Upload(const std::string& name, const PcmSound& sound) override;
   void Remove(const std::string& name) override;
   uint64_t Play(const std::string& name) override;
   void Cut(uint64_t ticket) override;
@@ -30,9 +33,14 @@ private:
   struct Started;
   // With the loop locked: waits until done() holds or kWaitLimit passed; true if done() held.
   bool WaitLocked(const std::function<bool()>& done);
+  // With the loop locked: kGone unless the connection is still ready.
+  ServerAnswer LostOr(ServerAnswer answer) const;
   static void OnStarted(pa_context* context, uint32_t index, void* data);
+  static void Wake(void* server);
   void Disconnect();
 
+  std::unique_ptr<PulseLibrary> pa_;
+  bool opened_ = false;  // the library was looked for
   pa_threaded_mainloop* loop_ = nullptr;
   pa_context* context_ = nullptr;
   // Guarded by the loop's lock: the ticket of the last sound asked for, the server's index for

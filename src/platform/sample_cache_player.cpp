@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <utility>
 
 #include "platform/file_lookup.h"
 #include "platform/sound_file.h"
@@ -38,8 +39,9 @@ std::string ServerName(const std::string& path, const FileStamp& stamp) {
 
 }  // namespace
 
-SampleCachePlayer::SampleCachePlayer(SampleServer& server, SoundPlayer& fallback)
-    : server_(server), fallback_(fallback) {}
+SampleCachePlayer::SampleCachePlayer(SampleServer& server, SoundPlayer& fallback,
+                                     std::function<void(const std::string&)> say)
+    : server_(server), fallback_(fallback), say_(std::move(say)) {}
 
 SampleCachePlayer::~SampleCachePlayer() {
   if (!useServer_ || !connected_) return;
@@ -54,13 +56,28 @@ void SampleCachePlayer::CutPlaying() {
   playing_.reset();
 }
 
+void SampleCachePlayer::GiveUp(const std::string& why) {
+  useServer_ = false;
+  playing_.reset();
+  if (say_) say_(why);
+}
+
 void SampleCachePlayer::Play(const std::string& path) {
   if (useServer_ && !connected_) {
-    // Reached on the first sound only: start-up does not touch the audio system.
-    connected_ = true;
-    useServer_ = server_.Connect();
+    // Reached on the first sounds only: start-up does not touch the audio system. A server
+    // still busy connecting is asked again at the next sound.
+    switch (server_.Connect()) {
+      case ServerAnswer::kDone:
+        connected_ = true;
+        break;
+      case ServerAnswer::kNotNow:
+        break;
+      case ServerAnswer::kGone:
+        GiveUp("no sound server could be reached");
+        break;
+    }
   }
-  if (useServer_ && !server_.Alive()) useServer_ = false;
+  if (useServer_ && connected_ && !server_.Alive()) GiveUp("the sound server went away");
   if (!useServer_) {
     fallback_.Play(path);
     return;
@@ -73,11 +90,13 @@ void SampleCachePlayer::Play(const std::string& path) {
     fallback_.Play(path);
     return;
   }
+  // Still connecting: this sound is skipped.
+  if (!connected_) return;
   const auto name = Store(*file);
   if (!name) {
-    // Refused by the server: it has gone or is broken, so the fallback plays from now on.
-    useServer_ = false;
-    fallback_.Play(*file);
+    // Not taken in time: skipped, and sent again when it is next played. Only a server that
+    // went away hands this sound, and every later one, to the fallback.
+    if (!useServer_) fallback_.Play(*file);
     return;
   }
   if (name->empty()) {
@@ -105,7 +124,15 @@ std::optional<std::string> SampleCachePlayer::Store(const std::string& file) {
     if (const auto decoded = DecodeWav(*bytes); decoded && decoded->Frames() > 0) {
       name = ServerName(file, *stamp);
       ++uploads_;
-      if (!server_.Upload(name, *decoded)) return std::nullopt;
+      switch (server_.Upload(name, *decoded)) {
+        case ServerAnswer::kDone:
+          break;
+        case ServerAnswer::kNotNow:
+          return std::nullopt;
+        case ServerAnswer::kGone:
+          GiveUp("the sound server went away");
+          return std::nullopt;
+      }
     }
   }
   stored_.push_front({file, stamp->size, stamp->modified, name});

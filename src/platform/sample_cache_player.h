@@ -3,6 +3,7 @@
 // takes over when there is no server.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <list>
 #include <optional>
 #include <string>
@@ -15,18 +16,22 @@ public:
   // Sounds kept stored at most; the game's own use a few dozen.
   static constexpr size_t kStoredSounds = 64;
 
-  // server and fallback must outlive the player. fallback plays when no server is reachable,
-  // for files this player cannot decode, and for missing files (it plays the alert then).
-  SampleCachePlayer(SampleServer& server, SoundPlayer& fallback);
+  // server and fallback must outlive the player. fallback plays when no server is reachable or
+  // the server has gone, for files this player cannot decode, and for missing files (it plays
+  // the alert then). say hears, once, why the server was given up.
+  SampleCachePlayer(SampleServer& server, SoundPlayer& fallback,
+                    std::function<void(const std::string&)> say = {});
   ~SampleCachePlayer() override;
   SampleCachePlayer(const SampleCachePlayer&) = delete;
   SampleCachePlayer& operator=(const SampleCachePlayer&) = delete;
 
   void Play(const std::string& path) override;
 
-  // False once the server was found missing or gone: every sound goes to the fallback then.
+  // False once the server was found missing or gone: every sound goes to the fallback then. A
+  // server that is only slow keeps its place: the sound it did not take in time is skipped and
+  // sent again when it is next played.
   bool UsesServer() const { return useServer_; }
-  // How many times a file was read, decoded and stored (a stored sound is only played).
+  // How many times a file was read, decoded and sent to be stored (a stored sound is only played).
   int Uploads() const { return uploads_; }
 
 private:
@@ -38,12 +43,14 @@ private:
   };
 
   // The server's name for the file's sound, stored now if it is not yet; empty if this player
-  // cannot decode it; nothing if the server refused it.
+  // cannot decode it; nothing if the server did not take it (it is sent again next time).
   std::optional<std::string> Store(const std::string& file);
   void CutPlaying();
+  void GiveUp(const std::string& why);
 
   SampleServer& server_;
   SoundPlayer& fallback_;
+  std::function<void(const std::string&)> say_;
   bool connected_ = false;
   bool useServer_ = true;
   std::optional<uint64_t> playing_;

@@ -37,9 +37,9 @@ std::string DrillScript(const std::string& sceneScriptPath) {
     text += "[Actor" + std::to_string(++n) + "]\ncommand=1\nparam1=" + scene.ReadString(step, "param1", "") +
             "\nparam2=" + scene.ReadString(step, "param2", "") + "\n";
   }
-  // Two figures at once, then three: a key comes up again soon after it was shot.
+  // A few figures at once, then more: a key comes up again soon after it was shot.
   for (int wave = 0; wave < kDrillWaves; ++wave) {
-    const int target = wave < 2 ? 2 : 3;
+    const int target = wave < kDrillEarlyWaves ? kDrillFiguresEarly : kDrillFiguresLater;
     text += "[Wave" + std::to_string(wave + 1) + "]\ncommand=2\nparam1=" + std::to_string(kDrillWaveMs) +
             "\nparam2=" + std::to_string(kDrillDumpTimeMs) + ":" + std::to_string(kDrillDumpIntervalMs) + ":" +
             std::to_string(target) + "\n";

@@ -27,14 +27,18 @@ inline constexpr int32_t kDrillDumpIntervalMs = 100;
 // Words chosen at a time for a word wave: more than its figures usually need, so the word that
 // comes up next can have a first letter no standing word has.
 inline constexpr size_t kWaveWords = 10;
+// Figures standing at once: in the first waves, then in the rest.
+inline constexpr int kDrillEarlyWaves = 2;
+inline constexpr int kDrillFiguresEarly = 2;
+inline constexpr int kDrillFiguresLater = 3;
 
 // How often a figure comes up at a key, relative to a mastered key; the focus key besides gets
 // at least a third of all figures whenever its place is free.
 inline constexpr int kWeightMastered = 1;
-inline constexpr int kWeightLearning = 2;
-inline constexpr int kWeightDue = 3;
-inline constexpr int kWeightNew = 3;
-inline constexpr int kWeightFocus = 4;
+inline constexpr int kWeightLearning = 8;
+inline constexpr int kWeightDue = 4;
+inline constexpr int kWeightNew = 8;
+inline constexpr int kWeightFocus = 8;
 
 struct DrillPlan {
   int sceneLevel = 0;

@@ -111,36 +111,82 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
                                                              const std::vector<std::string>& positions,
                                                              int64_t targetMs) {
   EnsureTables();
-  // A key's newest chances are read backwards along its index, which stops at the window
-  // however many older shots there are; misses aimed at it come from their own index.
-  std::string sql =
-      "SELECT id, hit, reaction_ms FROM ("
-      " SELECT s.id AS id, s.result = 'POINT' AS hit, s.reaction_ms AS reaction_ms FROM shots s"
-      " JOIN runs r ON r.id = s.run_id"
-      " WHERE (s.position = ?1 OR (s.position = '' AND s.key = ?1)) AND r.profile = ?2 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
-      " ORDER BY s.id DESC LIMIT ?3)";
-  if (hasAimedAt_) {
-    sql += " UNION ALL SELECT id, 0, NULL FROM ("
-           " SELECT s.id AS id FROM shots s JOIN runs r ON r.id = s.run_id"
-           " WHERE s.aimed_at = ?1 AND s.aimed_at <> '' AND (CASE WHEN s.position <> '' THEN s.position ELSE s.key END) <> ?1 AND r.profile = ?2 AND s.end_phase = 0"
-           " AND s.result = 'MISS' ORDER BY s.id DESC LIMIT ?3)";
-  }
-  sql += " ORDER BY id DESC LIMIT ?3";
-  Statement q(db_.Handle(), sql);
-  std::map<std::string, KeyMastery> result;
-  for (const std::string& position : positions) {
-    q.Bind(1, position).Bind(2, profile).Bind(3, int64_t{kMasteryWindow});
-    std::vector<PracticeChance> newestFirst;
-    while (q.Step()) {
-      PracticeChance chance;
-      chance.position = position;
-      chance.hit = q.Int(1) != 0;
-      if (!q.IsNull(2)) chance.reactionMs = q.Int(2);
-      newestFirst.push_back(std::move(chance));
+  const size_t window = static_cast<size_t>(kMasteryWindow);
+  std::map<std::string, std::vector<PracticeChance>> newestFirst;
+  for (const std::string& position : positions) newestFirst[position];
+  const auto add = [&](const std::string& position, bool hit, std::optional<int64_t> reactionMs) {
+    const auto it = newestFirst.find(position);
+    if (it == newestFirst.end() || it->second.size() >= window) return;
+    PracticeChance chance;
+    chance.position = position;
+    chance.hit = hit;
+    chance.reactionMs = reactionMs;
+    it->second.push_back(std::move(chance));
+  };
+
+  // One sweep of the profile's newest chances, along its runs, fills the window of every key
+  // it plays often; a history shorter than the sweep is read whole by it.
+  const std::string aimed = hasAimedAt_ ? "s.aimed_at" : "''";
+  Statement sweep(db_.Handle(),
+                  "SELECT CASE WHEN s.position <> '' THEN s.position ELSE s.key END, s.result, s.reaction_ms, " +
+                      aimed +
+                      " FROM shots s JOIN runs r ON r.id = s.run_id"
+                      " WHERE r.profile = ?1 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
+                      " ORDER BY r.id DESC, s.id DESC LIMIT ?2");
+  sweep.Bind(1, profile).Bind(2, kMasteryChancesSwept);
+  int64_t swept = 0;
+  while (sweep.Step()) {
+    ++swept;
+    const std::string own = sweep.Text(0);
+    const bool hit = sweep.Text(1) == "POINT";
+    add(own, hit, hit && !sweep.IsNull(2) ? std::optional<int64_t>(sweep.Int(2)) : std::nullopt);
+    // A miss typed on another key while this one held the only enemy ready counts here too.
+    if (!hit && sweep.Text(1) == "MISS") {
+      const std::string aimedAt = sweep.Text(3);
+      if (!aimedAt.empty() && aimedAt != own) add(aimedAt, false, std::nullopt);
     }
-    q.Reset();
-    result.emplace(position, MasteryOf(position, newestFirst, targetMs));
   }
+
+  if (swept >= kMasteryChancesSwept) {
+    // A long history: a key the sweep left short is read on its own, backwards along its
+    // index, which stops at the window however many older shots there are. Each branch walks
+    // one index in id order; misses aimed at the key come from their own index.
+    std::string sql =
+        "SELECT id, hit, reaction_ms FROM ("
+        " SELECT s.id AS id, s.result = 'POINT' AS hit, s.reaction_ms AS reaction_ms FROM shots s"
+        " JOIN runs r ON r.id = s.run_id"
+        " WHERE s.position = ?1 AND r.profile = ?2 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
+        " ORDER BY s.id DESC LIMIT ?3)"
+        " UNION ALL SELECT id, hit, reaction_ms FROM ("
+        " SELECT s.id AS id, s.result = 'POINT' AS hit, s.reaction_ms AS reaction_ms FROM shots s"
+        " JOIN runs r ON r.id = s.run_id"
+        " WHERE s.key = ?1 AND s.position = '' AND r.profile = ?2 AND s.end_phase = 0"
+        " AND s.result IN ('POINT', 'MISS', 'LOST')"
+        " ORDER BY s.id DESC LIMIT ?3)";
+    if (hasAimedAt_) {
+      sql += " UNION ALL SELECT id, 0, NULL FROM ("
+             " SELECT s.id AS id FROM shots s JOIN runs r ON r.id = s.run_id"
+             " WHERE s.aimed_at = ?1 AND s.aimed_at <> '' AND (CASE WHEN s.position <> '' THEN s.position ELSE s.key END) <> ?1 AND r.profile = ?2 AND s.end_phase = 0"
+             " AND s.result = 'MISS' ORDER BY s.id DESC LIMIT ?3)";
+    }
+    sql += " ORDER BY id DESC LIMIT ?3";
+    Statement q(db_.Handle(), sql);
+    for (auto& [position, chances] : newestFirst) {
+      if (chances.size() >= window) continue;
+      chances.clear();
+      q.Bind(1, position).Bind(2, profile).Bind(3, int64_t{kMasteryWindow});
+      while (q.Step()) {
+        PracticeChance chance;
+        chance.position = position;
+        chance.hit = q.Int(1) != 0;
+        if (!q.IsNull(2)) chance.reactionMs = q.Int(2);
+        chances.push_back(std::move(chance));
+      }
+      q.Reset();
+    }
+  }
+  std::map<std::string, KeyMastery> result;
+  for (const auto& [position, chances] : newestFirst) result.emplace(position, MasteryOf(position, chances, targetMs));
   return result;
 }
 

@@ -13,6 +13,10 @@
 
 class ProgressDatabase;
 
+// Mastery reads a profile's newest chances in one sweep of at most this many rows; only a key
+// the sweep leaves short of its window is read on its own.
+inline constexpr int64_t kMasteryChancesSwept = 4000;
+
 // Works on the open connection of a ProgressDatabase; throws ProgressError when the file
 // cannot be read or written.
 class PracticeStore {

@@ -28,13 +28,16 @@ constexpr int kBusyTimeoutMs = 10;
 // back to this, so sessions that end without a clean close do not leave it growing.
 constexpr int64_t kJournalLimitBytes = 1 << 20;
 
-// Indexes the load needs. They change no table, so they are made on every open (a file made
-// before one was added gets it) rather than by a new schema version.
+// Indexes the load and practice need. They change no table, so they are made on every open (a
+// file made before one was added gets it) rather than by a new schema version. shots_unplaced
+// holds only the rows without a position (older records), so a key's newest of those are found
+// without walking the rows that have one.
 constexpr const char* kIndexes =
     "CREATE INDEX IF NOT EXISTS runs_profile ON runs(profile);"
     "CREATE INDEX IF NOT EXISTS shots_run ON shots(run_id);"
     "CREATE INDEX IF NOT EXISTS shots_key ON shots(key, id);"
-    "CREATE INDEX IF NOT EXISTS shots_position ON shots(position, id);";
+    "CREATE INDEX IF NOT EXISTS shots_position ON shots(position, id);"
+    "CREATE INDEX IF NOT EXISTS shots_unplaced ON shots(key, id) WHERE position = '';";
 
 
 // The tables of a schema version and each one's columns, names in lower case.
@@ -184,6 +187,21 @@ void ProgressDatabase::Open() {
     movedAsideTo_ = MoveAside(path_);
     OpenOrThrow();
   }
+}
+
+std::optional<int64_t> ProgressDatabase::SchemaVersionOf(const std::string& path) {
+  sqlite3* db = nullptr;
+  std::optional<int64_t> version;
+  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+    try {
+      Statement query(db, "PRAGMA user_version");
+      if (query.Step()) version = query.Int(0);
+    } catch (const ProgressError&) {
+      version.reset();
+    }
+  }
+  sqlite3_close(db);
+  return version;
 }
 
 void ProgressDatabase::OpenOrThrow() {

@@ -5,6 +5,7 @@
 #include "progress/progress_records.h"
 #include "progress/progress_schema.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -36,6 +37,10 @@ class ProgressDatabase {
   ~ProgressDatabase();
   ProgressDatabase(const ProgressDatabase&) = delete;
   ProgressDatabase& operator=(const ProgressDatabase&) = delete;
+
+  // The schema version written in the file at path, read without changing it; nothing when
+  // the file is missing or cannot be read as a database.
+  static std::optional<int64_t> SchemaVersionOf(const std::string& path);
 
   const std::string& Path() const { return path_; }
   bool IsOpen() const { return db_ != nullptr; }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegularExpression>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -64,7 +65,8 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 [[maybe_unused]] constexpr const char* kFaultLines[] = {
     QT_TRANSLATE_NOOP("TfmProgress", "Cannot read Progress.db: a newer version of the game made it."),
     QT_TRANSLATE_NOOP("TfmProgress", "Cannot read Progress.db: part of it is missing."),
-    QT_TRANSLATE_NOOP("TfmProgress", "Cannot read all of Progress.db.")};
+    QT_TRANSLATE_NOOP("TfmProgress", "Cannot read all of Progress.db."),
+    QT_TRANSLATE_NOOP("TfmProgress", "Updating your progress records…")};
 
 // The screen's planks and brass frame, drawn here while the generated picture is not built in.
 QPixmap PaintedBackground() {
@@ -146,6 +148,16 @@ void TfmProgress::FormShow() {
   data_ = app_.shared.progress ? app_.shared.progress->Load(app_.shared.currentPlayer) : ProgressData{};
   wordsPage_->SetView(MakeProgressWordsView(data_, layout_ ? &*layout_ : nullptr));
   SetLevelFilter(0);
+  // Records being brought up to date on their worker are read again once they are, on the
+  // page the player is looking at.
+  if (data_.fault == ProgressFault::kUpdating) {
+    QTimer::singleShot(250, this, [this] {
+      if (!isVisible()) return;
+      const int page = page_;
+      FormShow();
+      ShowPage(page);
+    });
+  }
   ShowPage(1);
 }
 

@@ -39,6 +39,8 @@ ProgressRecorder::ProgressRecorder(SharedState& shared, TimerService& timers, Me
 
 ProgressRecorder::~ProgressRecorder() {
   quiet_ = true;
+  // An update under way is let finish: what is buffered is written into the updated file.
+  WaitForUpdate();
   // The last chance for what is buffered: a lock another program holds a moment is waited for.
   if (db_) db_->SetLockWaitMs(kExitLockWaitMs);
   if (runOpen_) {
@@ -46,6 +48,41 @@ ProgressRecorder::~ProgressRecorder() {
   } else {
     Flush();
   }
+}
+
+void ProgressRecorder::UpdateInBackground(std::function<void()> beforeUpdate) {
+  if (update_) return;
+  const std::string path = shared_.PlayerDataDir() + kProgressFileName;
+  const auto version = ProgressDatabase::SchemaVersionOf(path);
+  if (!version || *version < 1 || *version >= kProgressSchemaVersion) return;
+  // The connection the game uses is opened only after the update: until then it would wait
+  // for the update's lock on the game's thread.
+  db_.reset();
+  update_ = std::make_unique<Update>();
+  Update* update = update_.get();
+  update->worker = std::thread([update, path, beforeUpdate = std::move(beforeUpdate)] {
+    if (beforeUpdate) beforeUpdate();
+    try {
+      ProgressDatabase db(path);
+      db.Open();
+    } catch (const ProgressError&) {
+      // The game's own opening afterwards meets the same trouble and reports it.
+    }
+    update->done = true;
+  });
+}
+
+bool ProgressRecorder::Updating() {
+  if (!update_) return false;
+  if (!update_->done) return true;
+  WaitForUpdate();
+  return false;
+}
+
+void ProgressRecorder::WaitForUpdate() {
+  if (!update_) return;
+  update_->worker.join();
+  update_.reset();
 }
 
 std::string ProgressRecorder::DatabasePath() const {
@@ -239,6 +276,10 @@ void ProgressRecorder::Bound() {
 }
 
 bool ProgressRecorder::EnsureOpen() {
+  if (Updating()) {
+    openFault_ = ProgressFault::kUpdating;
+    return false;
+  }
   const std::string wanted = shared_.PlayerDataDir() + kProgressFileName;
   if (!db_ || dbRequestedPath_ != wanted) {
     db_ = std::make_unique<ProgressDatabase>(wanted);
@@ -276,6 +317,8 @@ bool ProgressRecorder::OnDatabase(Work&& work) {
 bool ProgressRecorder::Flush() {
   if (flushing_) return false;
   if (pending_.empty()) return true;
+  // Kept until the update is done, which is no failure to report.
+  if (Updating()) return false;
   flushing_ = true;
   const bool written = OnDatabase([&] { db_->Write(pending_); });
   if (written) {
@@ -322,6 +365,7 @@ ProgressData ProgressRecorder::Load(const std::string& profile) {
 }
 
 void ProgressRecorder::DeleteProfile(const std::string& profile) {
+  WaitForUpdate();
   // Buffered runs of the profile go too; an open run is never the deleted profile's, as the
   // dialog is reached from the menu only.
   const size_t keep = runOpen_ ? 1 : 0;

@@ -8,10 +8,13 @@
 #include "progress/progress_records.h"
 #include "progress/utc_time.h"
 
+#include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 class MessageBoxes;
@@ -47,6 +50,15 @@ class ProgressRecorder : public LevelPlayListener {
   void PauseChanged(bool paused) override;
   void LevelFinished(const LevelCounters& counters) override;
   void LevelLeft(bool restarted) override;
+
+  // Brings a Progress.db of an older schema up to date on a worker thread: a file of a million
+  // shots takes seconds, and the window stays responsive meanwhile. While it runs, rows stay
+  // buffered without a report (they are written once it is done), Load answers kUpdating, and
+  // deleting a profile waits for it. A file that is missing, current or not ours is left to the
+  // usual opening on the game's thread. beforeUpdate runs on the worker first (tests hold it).
+  void UpdateInBackground(std::function<void()> beforeUpdate = {});
+  // True while the update runs; the first call after it ended joins the worker.
+  bool Updating();
 
   // Writes what is buffered. True when everything is stored. A failure is reported once per
   // run of the program ("Unable to write to <path>") and the rows stay buffered for the next try:
@@ -104,4 +116,11 @@ class ProgressRecorder : public LevelPlayListener {
   bool reported_ = false;
   bool flushing_ = false;
   bool quiet_ = false;
+  // The schema update on its worker, while one was started and not yet joined.
+  struct Update {
+    std::atomic<bool> done{false};
+    std::thread worker;
+  };
+  std::unique_ptr<Update> update_;
+  void WaitForUpdate();
 };

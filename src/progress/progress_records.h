@@ -95,7 +95,7 @@ struct PairSample {
 // Why records could not be read, or written: nothing, the file cannot be reached just now (or a
 // part of it could not be read), it is no file of ours, a newer game made it, or our tables or
 // columns are missing from it.
-enum class ProgressFault { kNone, kUnavailable, kNotOurs, kNewerSchema, kMissingParts };
+enum class ProgressFault { kNone, kUnavailable, kNotOurs, kNewerSchema, kMissingParts, kUpdating };
 
 // What the progress screen shows of one profile.
 struct ProgressData {

@@ -26,6 +26,8 @@ std::string FaultText(ProgressFault fault) {
       return "Cannot read Progress.db: a newer version of the game made it.";
     case ProgressFault::kMissingParts:
       return "Cannot read Progress.db: part of it is missing.";
+    case ProgressFault::kUpdating:
+      return "Updating your progress records…";
     case ProgressFault::kNotOurs:
     case ProgressFault::kUnavailable:
       break;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player over a sound server's stored sounds: storing once, cutting off, and falling back.
+// The player over a sound server's stored sounds: storing once, cutting off, skipping what a slow
+// server did not take, and falling back when the server has gone.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -38,19 +41,21 @@ std::string Wav(const std::vector<int16_t>& values, uint16_t tag = 1, uint16_t b
   return file + body;
 }
 
-// A server keeping its sounds in memory; a ticket sounds from Play until it is cut.
+// A server keeping its sounds in memory; a ticket sounds from Play until it is cut. Connecting
+// and uploading answer from their queues while these last, then kDone; kGone also ends the
+// connection, as a real server's end does.
 class FakeServer : public SampleServer {
 public:
-  bool Connect() override {
+  ServerAnswer Connect() override {
     ++connects;
-    return reachable;
+    return Next(connectAnswers);
   }
   bool Alive() const override { return alive; }
-  bool Upload(const std::string& name, const PcmSound& sound) override {
+  ServerAnswer Upload(const std::string& name, const PcmSound& sound) override {
     uploads.push_back(name);
-    if (refuse) return false;
-    stored[name] = sound.samples;
-    return true;
+    const ServerAnswer answer = Next(uploadAnswers);
+    if (answer == ServerAnswer::kDone) stored[name] = sound.samples;
+    return answer;
   }
   void Remove(const std::string& name) override {
     ASSERT_EQ(stored.count(name), 1u) << "removed a sound never stored: " << name;
@@ -64,9 +69,17 @@ public:
   }
   void Cut(uint64_t ticket) override { sounding.erase(ticket); }
 
-  bool reachable = true;
+  ServerAnswer Next(std::deque<ServerAnswer>& answers) {
+    if (answers.empty()) return ServerAnswer::kDone;
+    const ServerAnswer answer = answers.front();
+    answers.pop_front();
+    if (answer == ServerAnswer::kGone) alive = false;
+    return answer;
+  }
+
+  std::deque<ServerAnswer> connectAnswers;
+  std::deque<ServerAnswer> uploadAnswers;
   bool alive = true;
-  bool refuse = false;
   int connects = 0;
   std::vector<std::string> uploads;
   std::map<std::string, std::vector<int16_t>> stored;
@@ -158,33 +171,88 @@ TEST_F(SampleCachePlayerTest, MissingAndUndecodableFilesCutTheSoundAndGoToTheFal
   EXPECT_TRUE(player.UsesServer());
 }
 
-TEST_F(SampleCachePlayerTest, WithoutAWorkingServerTheFallbackPlaysEverything) {
+TEST_F(SampleCachePlayerTest, WithoutAWorkingServerTheFallbackPlaysEverythingAndThatIsSaidOnce) {
   const std::string ric = Write("ric1.wav", Wav({1, 2}));
+  using enum ServerAnswer;
   const struct {
     const char* what;
-    bool reachable, alive, refuse;
+    std::deque<ServerAnswer> connect, upload;
+    bool alive;
     size_t uploads;  // tries before the server was given up
-  } cases[] = {{"no server", false, true, false, 0},
-               {"server gone", true, false, false, 0},
-               {"upload refused", true, true, true, 1}};
+  } cases[] = {{"no server", {kGone}, {}, true, 0},
+               {"slow to connect, then refused", {kNotNow, kGone}, {}, true, 0},
+               {"server gone", {}, {}, false, 0},
+               {"connection ended during the upload", {}, {kGone}, true, 1}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     FakeServer server;
-    server.reachable = c.reachable;
+    server.connectAnswers = c.connect;
+    server.uploadAnswers = c.upload;
     server.alive = c.alive;
-    server.refuse = c.refuse;
     RecordingSoundPlayer fallback;
-    SampleCachePlayer player(server, fallback);
-    for (int i = 0; i < 3; ++i) player.Play(At("sounds/ric1.wav"));
-    player.Play(At("sounds/missing"));
-    EXPECT_EQ(fallback.played, (std::vector<std::string>{c.refuse ? ric : At("sounds/ric1.wav"),
-                                                          At("sounds/ric1.wav"), At("sounds/ric1.wav"),
-                                                          At("sounds/missing")}));
-    EXPECT_EQ(server.connects, 1);  // asked once, not on every sound
-    EXPECT_EQ(server.uploads.size(), c.uploads);
-    EXPECT_TRUE(server.heard.empty());
-    EXPECT_FALSE(player.UsesServer());
+    std::vector<std::string> said;
+    {
+      SampleCachePlayer player(server, fallback, [&](const std::string& why) { said.push_back(why); });
+      // A sound skipped while the server was still connecting is not handed on.
+      const bool skippedFirst = c.connect.size() > 1;
+      for (int i = 0; i < 4; ++i) player.Play(At("sounds/ric1.wav"));
+      player.Play(At("sounds/missing"));
+      std::vector<std::string> expected = {c.uploads ? ric : At("sounds/ric1.wav"), At("sounds/ric1.wav"),
+                                           At("sounds/ric1.wav"), At("sounds/ric1.wav"), At("sounds/missing")};
+      if (skippedFirst) expected.erase(expected.begin());
+      EXPECT_EQ(fallback.played, expected);
+      EXPECT_EQ(server.connects, static_cast<int>(std::max<size_t>(c.connect.size(), 1)));
+      EXPECT_EQ(server.uploads.size(), c.uploads);
+      EXPECT_TRUE(server.heard.empty());
+      EXPECT_FALSE(player.UsesServer());
+    }
+    // Said once, however many sounds came after; nothing was left to forget on the server.
+    EXPECT_EQ(said.size(), 1u);
+    EXPECT_TRUE(server.stored.empty());
   }
+}
+
+TEST_F(SampleCachePlayerTest, ASlowServerSkipsTheSoundAndTakesItAtItsNextPlay) {
+  Write("ric1.wav", Wav({1, 2}));
+  Write("wood1.wav", Wav({3, 4}));
+  using enum ServerAnswer;
+  server_.connectAnswers = {kNotNow};
+  server_.uploadAnswers = {kNotNow, kNotNow};
+  std::vector<std::string> said;
+  SampleCachePlayer player(server_, fallback_, [&](const std::string& why) { said.push_back(why); });
+  // Still connecting: skipped, and the connection is waited for again at the next sound.
+  player.Play(At("sounds/ric1"));
+  EXPECT_TRUE(server_.uploads.empty());
+  // Connected, but the upload came too late, twice: skipped each time.
+  player.Play(At("sounds/ric1"));
+  player.Play(At("sounds/ric1"));
+  EXPECT_TRUE(server_.heard.empty());
+  // The server takes it now: stored once and played, and stored sounds are only played after.
+  player.Play(At("sounds/ric1"));
+  player.Play(At("sounds/wood1"));
+  player.Play(At("sounds/ric1"));
+  EXPECT_EQ(server_.heard, (std::vector<std::vector<int16_t>>{{1, 2}, {3, 4}, {1, 2}}));
+  EXPECT_EQ(server_.connects, 2);
+  EXPECT_EQ(server_.uploads.size(), 4u);
+  EXPECT_EQ(server_.stored.size(), 2u);
+  // The slow server was never given up: nothing went to the fallback, nothing was said.
+  EXPECT_TRUE(fallback_.played.empty());
+  EXPECT_TRUE(said.empty());
+  EXPECT_TRUE(player.UsesServer());
+}
+
+TEST_F(SampleCachePlayerTest, AServerThatGoesMidGameHandsTheRestToTheFallback) {
+  const std::string ric = Write("ric1.wav", Wav({1, 2}));
+  int said = 0;
+  SampleCachePlayer player(server_, fallback_, [&](const std::string&) { ++said; });
+  player.Play(ric);
+  ASSERT_EQ(server_.heard.size(), 1u);
+  server_.alive = false;
+  for (int i = 0; i < 50; ++i) player.Play(ric);
+  EXPECT_EQ(fallback_.played, std::vector<std::string>(50, ric));
+  EXPECT_EQ(server_.heard.size(), 1u);
+  EXPECT_EQ(said, 1);
+  EXPECT_FALSE(player.UsesServer());
 }
 
 TEST_F(SampleCachePlayerTest, StoredSoundsAreBoundedAndForgottenWhenThePlayerGoes) {
