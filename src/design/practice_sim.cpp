@@ -117,6 +117,26 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
         if (std::find(plan.keys.begin(), plan.keys.end(), c.position) != plan.keys.end()) ++practiceChances[c.position];
       }
       mastery = store.LoadMastery(kProfile, positions, target);
+      if (options.verbose) {
+        int total = 0;
+        for (const auto& [k, n] : drill.Spawns()) total += n;
+        std::string line = "drill " + std::to_string(result.drills) + " day " + std::to_string(day - kFirstDay) + " " +
+                           Number(run.playingMs / 1000.0) + " s set " + std::to_string(plan.keys.size()) + " places " +
+                           std::to_string(plan.placeCount) + " focus " + plan.focus + " runner-up " + plan.runnerUp + " new " + plan.newKey +
+                           " due " + std::to_string(plan.due.size()) + " figures " + std::to_string(total) +
+                           " chances " + std::to_string(chances.size()) + ":";
+        for (const std::string& k : options.weak) {
+          int n = 0;
+          for (const PracticeChance& c : chances) n += c.position == k;
+          const auto sp = drill.Spawns().find(k);
+          const KeyMastery& m = mastery[k];
+          line += " " + k + " fig " + std::to_string(sp == drill.Spawns().end() ? 0 : sp->second) + " ch " +
+                  std::to_string(n) + " w" + std::to_string(drill.Weight(k)) + (m.mastered ? " M " : " - ") +
+                  std::to_string(m.hits) + "/" + std::to_string(m.chances) + "@" +
+                  std::to_string(m.medianReactionMs.value_or(-1));
+        }
+        std::fprintf(stderr, "%s\n", line.c_str());
+      }
       AfterPractice(state, usable, mastery, chances, day, target);
       store.SaveState(kProfile, state);
       if (result.practiceMinutes < 0 && AllMastered(store, result.goalKeys, target)) {
@@ -158,11 +178,21 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       playedMs += run.playingMs;
       levelMinutes[level] += run.playingMs / 60000.0;
       for (const PracticeChance& c : store.RunChances(store.LatestRunId(kProfile, level))) ++levelChances[level][c.position];
+      if (options.verbose) {
+        std::string line = "level " + std::to_string(level) + " " + Number(run.playingMs / 1000.0) + " s " +
+                           std::to_string(run.percent) + "%:";
+        for (const auto& [k, m] : store.LoadMastery(kProfile, result.goalKeys, target)) {
+          line += " " + k + (m.mastered ? "+" : "-") + std::to_string(m.hits) + "/" + std::to_string(m.chances) + "@" +
+                  std::to_string(m.medianReactionMs.value_or(-1));
+        }
+        std::fprintf(stderr, "%s\n", line.c_str());
+      }
       if (result.levelMinutes < 0 && AllMastered(store, result.goalKeys, target)) {
         result.levelMinutes = playedMs / 60000.0;
         break;
       }
-      if (run.finished && Passed(run.percent) && level < 16) ++level;
+      // After a pass the next level; after the last one the levels again from Level1.
+      if (run.finished && Passed(run.percent)) level = level < 16 ? level + 1 : 1;
     }
     for (auto& [key, rates] : result.keys) {
       const int l = rates.introducedBy;

@@ -21,6 +21,7 @@ struct PracticeSimOptions {
   int masteredLevels = 2;    // the typist starts with these levels' keys mastered
   int goalLevels = 4;        // the keys to master: those of the first goalLevels levels
   LearningModel model;
+  bool verbose = false;  // a line per drill and per level run on stderr
 };
 
 struct KeyRates {

@@ -10,7 +10,9 @@
 #include "profiles/ini_store.h"
 
 #include <algorithm>
+#include <climits>
 #include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -27,6 +29,23 @@ int PlaceCountOf(const IniStore& map) {
 }
 
 }  // namespace
+
+std::string WeakestAfter(const std::vector<std::string>& keys, const std::string& skip,
+                         const std::map<std::string, KeyMastery>& mastery) {
+  // Ordered weakest first: not meeting the gate, lower score, fewer chances, more misses, slower.
+  auto rank = [&](const std::string& key) {
+    const auto it = mastery.find(key);
+    const KeyMastery m = it == mastery.end() ? KeyMastery{} : it->second;
+    return std::make_tuple(m.mastered, m.score, m.chances, -(m.chances - m.hits),
+                           -m.medianReactionMs.value_or(INT64_MAX));
+  };
+  std::string weakest;
+  for (const std::string& key : keys) {
+    if (key == skip) continue;
+    if (weakest.empty() || rank(key) < rank(weakest)) weakest = key;
+  }
+  return weakest;
+}
 
 std::string DrillScript(const std::string& sceneScriptPath) {
   const IniStore scene(sceneScriptPath);
@@ -56,9 +75,13 @@ DrillPlan ComposeDrill(const std::string& appDir, const PracticeState& state, co
                                        [&](const KeyIntroduction& k) { return k.position == key.position; });
     if (!usableNow) continue;
     plan.keys.push_back(key.position);
-    if (key.mastered) plan.mastered.push_back(key.position);
+    // A key that slipped since it was mastered (its recent chances no longer meet the gate) is
+    // drilled as a key still being learnt until its records show it mastered again.
+    const auto recent = mastery.find(key.position);
+    if (key.mastered && (recent == mastery.end() || recent->second.mastered)) plan.mastered.push_back(key.position);
   }
   plan.focus = FocusKey(state, mastery, today);
+  plan.runnerUp = WeakestAfter(plan.keys, plan.focus, mastery);
   plan.newKey = NewKey(state, usable);
   plan.due = DueKeys(state, today);
 
@@ -93,6 +116,7 @@ PracticeDrill::PracticeDrill(DrillPlan plan, std::string scriptPath)
 int PracticeDrill::Weight(const std::string& position) const {
   if (position == plan_.focus) return kWeightFocus;
   if (position == plan_.newKey) return kWeightNew;
+  if (position == plan_.runnerUp) return kWeightLearning;
   if (Contains(plan_.due, position)) return kWeightDue;
   if (!Contains(plan_.mastered, position)) return kWeightLearning;
   return kWeightMastered;
@@ -101,7 +125,7 @@ int PracticeDrill::Weight(const std::string& position) const {
 std::vector<std::string> PracticeDrill::DrawPositions(size_t placeCount, Random& random) {
   std::vector<std::string> chosen;
   // The keys that need it most come first; the rest are drawn by weight, without repeats.
-  for (const std::string& key : {plan_.focus, plan_.newKey}) {
+  for (const std::string& key : {plan_.focus, plan_.runnerUp, plan_.newKey}) {
     if (!key.empty() && Contains(plan_.keys, key) && !Contains(chosen, key)) chosen.push_back(key);
   }
   for (const std::string& key : plan_.due) {
@@ -140,6 +164,12 @@ size_t PracticeDrill::ChoosePlace(const std::vector<size_t>& candidates, const s
   // The focus key is brought up whenever its place is free and it has had less than a third.
   for (size_t c = 0; c < candidates.size(); ++c) {
     if (keyAt(c) == plan_.focus && !plan_.focus.empty() && spawns_[plan_.focus] * 3 < totalSpawns_ + 1) pick = c;
+  }
+  // The runner-up likewise whenever it has had less than a quarter.
+  if (pick == candidates.size() && !plan_.runnerUp.empty() && spawns_[plan_.runnerUp] * 4 < totalSpawns_ + 1) {
+    for (size_t c = 0; c < candidates.size(); ++c) {
+      if (keyAt(c) == plan_.runnerUp) pick = c;
+    }
   }
   if (pick == candidates.size()) {
     int64_t total = 0;

@@ -33,7 +33,8 @@ inline constexpr int kDrillFiguresEarly = 2;
 inline constexpr int kDrillFiguresLater = 3;
 
 // How often a figure comes up at a key, relative to a mastered key; the focus key besides gets
-// at least a third of all figures whenever its place is free.
+// at least a third of all figures whenever its place is free, and the runner-up (the weakest key
+// after the focus) at least a quarter.
 inline constexpr int kWeightMastered = 1;
 inline constexpr int kWeightLearning = 8;
 inline constexpr int kWeightDue = 4;
@@ -46,11 +47,19 @@ struct DrillPlan {
   std::string scriptText;
   std::vector<std::string> keys;  // the set's keys, in joining order
   std::string focus;
+  std::string runnerUp;  // the weakest key after the focus (see WeakestAfter)
   std::string newKey;
   std::vector<std::string> due;
-  std::vector<std::string> mastered;
+  std::vector<std::string> mastered;  // stored as mastered and still meeting the gate in the records
   int placeCount = 0;
 };
+
+// The weakest key of keys other than skip: first a key whose records do not meet the gate (the
+// lowest score, then fewer chances), else the key with the most misses among its recent chances,
+// then the slowest median reaction; keys without records count as not mastered. Empty when no
+// other key is left.
+std::string WeakestAfter(const std::vector<std::string>& keys, const std::string& skip,
+                         const std::map<std::string, KeyMastery>& mastery);
 
 // The Script.ini of a drill over a scene: the scene's own actor definitions, then the drill's waves.
 std::string DrillScript(const std::string& sceneScriptPath);

@@ -129,7 +129,7 @@ int main(int argc, char** argv) {
   BatchRequest request;
   std::vector<std::string> difficulties = {"Normal"};
   std::vector<std::string> typistNames = {"average"};
-  bool csv = false, trace = false, speed = false, practice = false, json = false;
+  bool csv = false, trace = false, speed = false, practice = false, json = false, verbose = false;
   std::vector<std::string> weak;
   std::string recordDir;
   long long traceRun = 0, timeLimitS = 1200;
@@ -162,6 +162,8 @@ int main(int argc, char** argv) {
       speed = true;
     } else if (arg == "--practice") {
       practice = true;
+    } else if (arg == "--verbose") {
+      verbose = true;
     } else if (arg == "--json") {
       json = true;
     } else if (arg == "--record") {
@@ -232,6 +234,7 @@ int main(int argc, char** argv) {
     PracticeSimOptions options;
     options.weak = weak;
     options.seed = request.seed;
+    options.verbose = verbose;
     if (difficulties.size() == 1) options.difficulty = difficulties.front();
     try {
       const PracticeSimResult result = SimulatePractice(simulator, gameDir, options);
