@@ -36,8 +36,8 @@ std::string WeakestAfter(const std::vector<std::string>& keys, const std::string
   auto rank = [&](const std::string& key) {
     const auto it = mastery.find(key);
     const KeyMastery m = it == mastery.end() ? KeyMastery{} : it->second;
-    return std::make_tuple(m.mastered, m.score, m.chances, -(m.chances - m.hits),
-                           -m.medianReactionMs.value_or(INT64_MAX));
+    return std::make_tuple(m.mastered, m.score, m.chances, -m.medianReactionMs.value_or(INT64_MAX),
+                           -(m.chances - m.hits));
   };
   std::string weakest;
   for (const std::string& key : keys) {
@@ -165,8 +165,8 @@ size_t PracticeDrill::ChoosePlace(const std::vector<size_t>& candidates, const s
   for (size_t c = 0; c < candidates.size(); ++c) {
     if (keyAt(c) == plan_.focus && !plan_.focus.empty() && spawns_[plan_.focus] * 3 < totalSpawns_ + 1) pick = c;
   }
-  // The runner-up likewise whenever it has had less than a quarter.
-  if (pick == candidates.size() && !plan_.runnerUp.empty() && spawns_[plan_.runnerUp] * 4 < totalSpawns_ + 1) {
+  // The runner-up likewise: the two weakest keys share two thirds of the figures.
+  if (pick == candidates.size() && !plan_.runnerUp.empty() && spawns_[plan_.runnerUp] * 3 < totalSpawns_ + 1) {
     for (size_t c = 0; c < candidates.size(); ++c) {
       if (keyAt(c) == plan_.runnerUp) pick = c;
     }
