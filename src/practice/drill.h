@@ -30,7 +30,7 @@ inline constexpr size_t kWaveWords = 10;
 // Figures standing at once: in the first waves, then in the rest.
 inline constexpr int kDrillEarlyWaves = 2;
 inline constexpr int kDrillFiguresEarly = 2;
-inline constexpr int kDrillFiguresLater = 4;
+inline constexpr int kDrillFiguresLater = 3;
 
 // How often a figure comes up at a key, relative to a mastered key; the focus key besides gets
 // at least a third of all figures whenever its place is free, and so does the runner-up (the

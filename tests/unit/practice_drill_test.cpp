@@ -162,6 +162,80 @@ TEST(PracticeDrill, WeightedDrawOfKeysWhenTheSetOutnumbersThePlaces) {
   std::filesystem::remove_all(dir);
 }
 
+KeyMastery Recent(const std::string& key, int hits, int chances, int64_t medianMs, double score) {
+  KeyMastery m;
+  m.position = key;
+  m.hits = hits;
+  m.chances = chances;
+  m.medianReactionMs = medianMs;
+  m.score = score;
+  m.mastered = score >= 1.0;
+  return m;
+}
+
+TEST(PracticeDrill, TheRunnerUpIsTheWeakestKeyAfterTheFocus) {
+  std::map<std::string, KeyMastery> m;
+  m["a"] = Recent("a", 30, 30, 700, 1.0);
+  m["b"] = Recent("b", 29, 30, 700, 1.0);   // one miss more than a
+  m["c"] = Recent("c", 30, 30, 900, 1.0);   // slower than a and b
+  m["d"] = Recent("d", 20, 25, 1400, 0.4);  // not mastered
+  m["e"] = Recent("e", 25, 30, 1100, 0.6);  // not mastered, a higher score than d
+  // Keys not meeting the gate come first, the lowest score first; the focus is never its own runner-up.
+  EXPECT_EQ(WeakestAfter({"a", "b", "c", "d", "e"}, "x", m), "d");
+  EXPECT_EQ(WeakestAfter({"a", "b", "c", "d", "e"}, "d", m), "e");
+  // Among mastered keys the slowest, then the one with more misses.
+  EXPECT_EQ(WeakestAfter({"a", "b", "c"}, "x", m), "c");
+  EXPECT_EQ(WeakestAfter({"a", "b", "c"}, "c", m), "b");
+  // A key without records counts as not mastered.
+  EXPECT_EQ(WeakestAfter({"a", "b", "n"}, "x", m), "n");
+  EXPECT_EQ(WeakestAfter({"a"}, "a", m), "");
+}
+
+TEST(PracticeDrill, AKeyThatSlippedSinceMasteryIsDrilledAsOneStillBeingLearnt) {
+  LevelHarness h;
+  WriteScene(h);
+  PracticeState state;
+  for (const char* k : {"f", "d", "k", "j"}) state.keys.push_back({k, true, 1, 100});
+  state.keys.push_back({"s", false, 0, 0});
+  UsableKeys usable;
+  for (const char* k : {"f", "d", "k", "j", "s"}) usable.keys.push_back({k, 1});
+  std::map<std::string, KeyMastery> m;
+  for (const char* k : {"f", "d", "k"}) m[k] = Recent(k, 30, 30, 700, 1.0);
+  m["j"] = Recent("j", 26, 30, 800, 0.8);  // stored as mastered, its recent chances fall short
+  m["s"] = Recent("s", 10, 12, 1200, 0.3);
+  Random random(3);
+  const DrillPlan plan = ComposeDrill(h.dir + "/", state, usable, m, 50, random, 1);
+  EXPECT_EQ(plan.focus, "s");
+  EXPECT_EQ(plan.runnerUp, "j");
+  EXPECT_EQ(plan.mastered, (std::vector<std::string>{"f", "d", "k"}));
+  PracticeDrill drill(plan, h.dir + "/drill.ini");
+  EXPECT_EQ(drill.Weight("j"), kWeightLearning);
+  EXPECT_EQ(drill.Weight("f"), kWeightMastered);
+}
+
+TEST(PracticeDrill, TheTwoWeakestKeysEachGetAThirdOfTheFigures) {
+  std::map<std::string, int> total;
+  int all = 0;
+  for (uint64_t seed = 1; seed <= 12; ++seed) {
+    LevelHarness h;
+    h.random.Seed(seed);
+    WriteScene(h);
+    DrillPlan plan = FiveKeys(h);
+    plan.runnerUp = "j";  // mastered, yet the weakest after the focus
+    PracticeDrill drill(plan, h.dir + "/drill.ini");
+    PlayDrill(h, drill, [] {});
+    for (const auto& [key, n] : drill.Spawns()) {
+      total[key] += n;
+      all += n;
+    }
+  }
+  ASSERT_GT(all, 0);
+  EXPECT_GE(total["k"] * 3, all);
+  // The runner-up gives way to the focus when both places are free: allow a few figures.
+  EXPECT_GE(total["j"] * 10, all * 3);
+  EXPECT_GT(total["j"], total["d"] * 3);  // far above the other mastered key
+}
+
 namespace {
 std::string One(const std::string& path, const std::string& sql) {
   sqlite3* db = nullptr;
