@@ -62,6 +62,8 @@ const char* const kUsage =
     "                        player would, and prints chances per minute per key and the minutes\n"
     "                        each way took\n"
     "  --weak K,...          key positions the typist is weak on (slower, more slips, late presses)\n"
+    "  --verbose             a line per drill and per level run on stderr: the drill's keys,\n"
+    "                        figures and chances at the weak keys, and the keys' mastery\n"
     "  --json                practice's figures as one JSON object, with the words per minute of\n"
     "                        each typist in word drills of the keys of levels 1 to 4\n"
     "  --help                this text\n"
