@@ -16,6 +16,7 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <set>
@@ -56,6 +57,38 @@ std::string Number(double value) {
   return text;
 }
 
+
+std::string MasteryText(const std::map<std::string, KeyMastery>& mastery, const std::vector<std::string>& keys) {
+  std::string text;
+  for (const std::string& key : keys) {
+    const auto it = mastery.find(key);
+    const KeyMastery m = it == mastery.end() ? KeyMastery{} : it->second;
+    text += " " + key + (m.mastered ? " M " : " - ") + std::to_string(m.hits) + "/" + std::to_string(m.chances) + "@" +
+            (m.medianReactionMs ? std::to_string(*m.medianReactionMs) : std::string("-"));
+  }
+  return text;
+}
+
+// A drill in one line for --verbose: its keys, figures and chances, and per weak key the figures
+// and chances it got, its weight and its mastery after the drill.
+std::string DrillLine(int number, int64_t day, int64_t playingMs, const DrillPlan& plan, const PracticeDrill& drill,
+                      const std::vector<PracticeChance>& chances, const std::map<std::string, KeyMastery>& mastery,
+                      const std::vector<std::string>& weak) {
+  int figures = 0;
+  for (const auto& [key, n] : drill.Spawns()) figures += n;
+  std::string line = "drill " + std::to_string(number) + " day " + std::to_string(day) + " " +
+                     Number(playingMs / 1000.0) + " s, set " + std::to_string(plan.keys.size()) + ", places " +
+                     std::to_string(plan.placeCount) + ", focus " + plan.focus + ", runner-up " + plan.runnerUp +
+                     ", new " + plan.newKey + ", due " + std::to_string(plan.due.size()) + ", figures " +
+                     std::to_string(figures) + ", chances " + std::to_string(chances.size()) + ":";
+  for (const std::string& key : weak) {
+    const auto spawned = drill.Spawns().find(key);
+    const auto got = std::count_if(chances.begin(), chances.end(), [&](const PracticeChance& c) { return c.position == key; });
+    line += " " + key + " figures " + std::to_string(spawned == drill.Spawns().end() ? 0 : spawned->second) +
+            " chances " + std::to_string(got) + " weight " + std::to_string(drill.Weight(key)) + MasteryText(mastery, {key});
+  }
+  return line;
+}
 }  // namespace
 
 PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& gameDir, const PracticeSimOptions& options) {
@@ -117,26 +150,7 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
         if (std::find(plan.keys.begin(), plan.keys.end(), c.position) != plan.keys.end()) ++practiceChances[c.position];
       }
       mastery = store.LoadMastery(kProfile, positions, target);
-      if (options.verbose) {
-        int total = 0;
-        for (const auto& [k, n] : drill.Spawns()) total += n;
-        std::string line = "drill " + std::to_string(result.drills) + " day " + std::to_string(day - kFirstDay) + " " +
-                           Number(run.playingMs / 1000.0) + " s set " + std::to_string(plan.keys.size()) + " places " +
-                           std::to_string(plan.placeCount) + " focus " + plan.focus + " runner-up " + plan.runnerUp + " new " + plan.newKey +
-                           " due " + std::to_string(plan.due.size()) + " figures " + std::to_string(total) +
-                           " chances " + std::to_string(chances.size()) + ":";
-        for (const std::string& k : options.weak) {
-          int n = 0;
-          for (const PracticeChance& c : chances) n += c.position == k;
-          const auto sp = drill.Spawns().find(k);
-          const KeyMastery& m = mastery[k];
-          line += " " + k + " fig " + std::to_string(sp == drill.Spawns().end() ? 0 : sp->second) + " ch " +
-                  std::to_string(n) + " w" + std::to_string(drill.Weight(k)) + (m.mastered ? " M " : " - ") +
-                  std::to_string(m.hits) + "/" + std::to_string(m.chances) + "@" +
-                  std::to_string(m.medianReactionMs.value_or(-1));
-        }
-        std::fprintf(stderr, "%s\n", line.c_str());
-      }
+      if (options.verbose) std::fprintf(stderr, "%s\n", DrillLine(result.drills, day - kFirstDay, run.playingMs, plan, drill, chances, mastery, options.weak).c_str());
       AfterPractice(state, usable, mastery, chances, day, target);
       store.SaveState(kProfile, state);
       if (result.practiceMinutes < 0 && AllMastered(store, result.goalKeys, target)) {
@@ -179,13 +193,8 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       levelMinutes[level] += run.playingMs / 60000.0;
       for (const PracticeChance& c : store.RunChances(store.LatestRunId(kProfile, level))) ++levelChances[level][c.position];
       if (options.verbose) {
-        std::string line = "level " + std::to_string(level) + " " + Number(run.playingMs / 1000.0) + " s " +
-                           std::to_string(run.percent) + "%:";
-        for (const auto& [k, m] : store.LoadMastery(kProfile, result.goalKeys, target)) {
-          line += " " + k + (m.mastered ? "+" : "-") + std::to_string(m.hits) + "/" + std::to_string(m.chances) + "@" +
-                  std::to_string(m.medianReactionMs.value_or(-1));
-        }
-        std::fprintf(stderr, "%s\n", line.c_str());
+        std::fprintf(stderr, "level %d %s s %d%%:%s\n", level, Number(run.playingMs / 1000.0).c_str(), run.percent,
+                     MasteryText(store.LoadMastery(kProfile, result.goalKeys, target), result.goalKeys).c_str());
       }
       if (result.levelMinutes < 0 && AllMastered(store, result.goalKeys, target)) {
         result.levelMinutes = playedMs / 60000.0;

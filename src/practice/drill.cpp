@@ -10,7 +10,7 @@
 #include "profiles/ini_store.h"
 
 #include <algorithm>
-#include <climits>
+#include <cstdint>
 #include <fstream>
 #include <tuple>
 
@@ -32,7 +32,7 @@ int PlaceCountOf(const IniStore& map) {
 
 std::string WeakestAfter(const std::vector<std::string>& keys, const std::string& skip,
                          const std::map<std::string, KeyMastery>& mastery) {
-  // Ordered weakest first: not meeting the gate, lower score, fewer chances, more misses, slower.
+  // Ordered weakest first: not meeting the gate, lower score, fewer chances, slower, more misses.
   auto rank = [&](const std::string& key) {
     const auto it = mastery.find(key);
     const KeyMastery m = it == mastery.end() ? KeyMastery{} : it->second;
@@ -125,11 +125,12 @@ int PracticeDrill::Weight(const std::string& position) const {
 std::vector<std::string> PracticeDrill::DrawPositions(size_t placeCount, Random& random) {
   std::vector<std::string> chosen;
   // The keys that need it most come first; the rest are drawn by weight, without repeats.
-  for (const std::string& key : {plan_.focus, plan_.runnerUp, plan_.newKey}) {
+  // A due key comes before the runner-up: its review needs its chances in this drill.
+  std::vector<std::string> first = {plan_.focus, plan_.newKey};
+  first.insert(first.end(), plan_.due.begin(), plan_.due.end());
+  first.push_back(plan_.runnerUp);
+  for (const std::string& key : first) {
     if (!key.empty() && Contains(plan_.keys, key) && !Contains(chosen, key)) chosen.push_back(key);
-  }
-  for (const std::string& key : plan_.due) {
-    if (Contains(plan_.keys, key) && !Contains(chosen, key)) chosen.push_back(key);
   }
   std::vector<std::string> rest;
   for (const std::string& key : plan_.keys) {

@@ -55,8 +55,8 @@ struct DrillPlan {
 };
 
 // The weakest key of keys other than skip: first a key whose records do not meet the gate (the
-// lowest score, then fewer chances), else the key with the most misses among its recent chances,
-// then the slowest median reaction; keys without records count as not mastered. Empty when no
+// lowest score, then fewer chances), else the key with the slowest median reaction, then the most
+// misses among its recent chances; keys without records count as not mastered. Empty when no
 // other key is left.
 std::string WeakestAfter(const std::vector<std::string>& keys, const std::string& skip,
                          const std::map<std::string, KeyMastery>& mastery);
