@@ -32,8 +32,8 @@ const QRect kFingerLegend{376, 136, 160, 100};
 const QRect kBarsArea{24, 264, 512, 86};
 constexpr int kBarColumns = 6;
 const QRect kTargetLine{24, 356, 220, 24};
-// Beside the target: that the words are English, when the player's language has no word list here.
-const QRect kWordsNotice{252, 350, 284, 32};
+// Right of the target and its buttons: that the words are English, when the player's language has no word list here.
+const QRect kWordsNotice{304, 348, 232, 36};
 
 QString KeyList(const PracticeCardView& view, const std::vector<std::string>& positions) {
   QStringList typed;
@@ -241,7 +241,7 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   p.drawText(kTargetLine, Qt::AlignLeft | Qt::AlignVCenter, TargetText());
   const QString words = WordsNoticeText();
   if (!words.isEmpty()) {
-    p.setFont(ArialFont(10, false));
+    p.setFont(ArialFont(9, false));
     p.setPen(look::kYellow);
     p.drawText(kWordsNotice, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, words);
   }
