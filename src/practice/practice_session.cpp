@@ -84,7 +84,15 @@ const PracticeCardView& PracticeSession::Prepare() {
   drill_ = std::make_unique<PracticeDrill>(
       ComposeDrill(setup_.appDir, state, usable_, mastery, day_, random_, setup_.lastLevel),
       setup_.scriptPath);
-  if (setup_.words) EnableDrillWords(*drill_, *setup_.words, setup_.layout, db_->LoadPairTimes(setup_.profile));
+  if (setup_.words) {
+    std::vector<PairSample> pairTimes;
+    try {
+      pairTimes = db_->LoadPairTimes(setup_.profile);
+    } catch (const ProgressError&) {
+      // Words do without the slow pairs: the rest of the records could be read.
+    }
+    EnableDrillWords(*drill_, *setup_.words, setup_.layout, pairTimes);
+  }
   FillCard(state, mastery);
   return card_;
 }
