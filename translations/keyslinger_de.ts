@@ -394,6 +394,10 @@
         <source>right little finger</source>
         <translation>rechter kleiner Finger</translation>
     </message>
+    <message>
+        <source>No word list of your language is installed: the words are English.</source>
+        <translation>Für deine Sprache ist keine Wortliste installiert: Die Wörter sind Englisch.</translation>
+    </message>
 </context>
 <context>
     <name>TfmPracticeResults</name>
@@ -448,6 +452,10 @@
     <message>
         <source>next review</source>
         <translation>nächste Wiederholung</translation>
+    </message>
+    <message>
+        <source>Letters right in words: %1%</source>
+        <translation>Buchstaben richtig in Wörtern: %1 %</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,10 @@
         <source>right little finger</source>
         <translation>meñique derecho</translation>
     </message>
+    <message>
+        <source>No word list of your language is installed: the words are English.</source>
+        <translation>No hay ninguna lista de palabras de tu idioma instalada: las palabras están en inglés.</translation>
+    </message>
 </context>
 <context>
     <name>TfmPracticeResults</name>
@@ -448,6 +452,10 @@
     <message>
         <source>next review</source>
         <translation>próximo repaso</translation>
+    </message>
+    <message>
+        <source>Letters right in words: %1%</source>
+        <translation>Letras bien en las palabras: %1 %</translation>
     </message>
 </context>
 <context>

@@ -394,6 +394,10 @@
         <source>right little finger</source>
         <translation>auriculaire droit</translation>
     </message>
+    <message>
+        <source>No word list of your language is installed: the words are English.</source>
+        <translation>Aucune liste de mots de ta langue n’est installée : les mots sont en anglais.</translation>
+    </message>
 </context>
 <context>
     <name>TfmPracticeResults</name>
@@ -448,6 +452,10 @@
     <message>
         <source>next review</source>
         <translation>prochaine révision</translation>
+    </message>
+    <message>
+        <source>Letters right in words: %1%</source>
+        <translation>Lettres justes dans les mots : %1 %</translation>
     </message>
 </context>
 <context>

@@ -207,6 +207,13 @@ void PracticeDrill::EnableWords(const WordList& list, WordLanguage language, Wor
   wordShare_ = WordWaveShare(keyCount, chooser_->RealWordCount(), chooser_->HasVowel());
 }
 
+size_t PracticeDrill::WordWaveCount() const {
+  if (!chooser_) return 0;
+  size_t count = 0;
+  for (size_t wave = 0; wave < static_cast<size_t>(kDrillWaves); ++wave) count += IsWordWave(wave, wordShare_) ? 1 : 0;
+  return count;
+}
+
 bool PracticeDrill::BeginWave(size_t waveIndex, Random& random) {
   typing_.Clear();
   waveWords_.clear();
@@ -238,5 +245,6 @@ DrillWord PracticeDrill::WordFor(const std::vector<std::string>& standing, Rando
   if (pick == waveWords_.end()) pick = waveWords_.begin();
   DrillWord word{pick->text, pick->keys};
   waveWords_.erase(pick);
+  if (onWord) onWord(word);
   return word;
 }

@@ -97,6 +97,8 @@ class PracticeDrill : public DrillSource {
   double WordShare() const { return wordShare_; }
   // Whether the running wave carries words.
   bool InWordWave() const { return wordWave_; }
+  // How many of the drill's kDrillWaves waves carry words.
+  size_t WordWaveCount() const;
 
   const DrillPlan& Plan() const { return plan_; }
   int Weight(const std::string& position) const;
@@ -105,6 +107,8 @@ class PracticeDrill : public DrillSource {
   // Figures brought up per key so far.
   const std::map<std::string, int>& Spawns() const { return spawns_; }
   std::function<void(const LevelCounters&)> onFinished;
+  // Told of every word given to a figure, as it is given.
+  std::function<void(const DrillWord&)> onWord;
 
  private:
   DrillPlan plan_;

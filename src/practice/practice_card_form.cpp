@@ -32,6 +32,8 @@ const QRect kFingerLegend{376, 136, 160, 100};
 const QRect kBarsArea{24, 264, 512, 86};
 constexpr int kBarColumns = 6;
 const QRect kTargetLine{24, 356, 220, 24};
+// Right of the target and its buttons: that the words are English, when the player's language has no word list here.
+const QRect kWordsNotice{304, 348, 232, 36};
 
 QString KeyList(const PracticeCardView& view, const std::vector<std::string>& positions) {
   QStringList typed;
@@ -146,6 +148,12 @@ QString TfmPracticeCard::LeftOutText() const {
   return tr("Left out on this keyboard: %1").arg(keys.join(QStringLiteral(" ")));
 }
 
+QString TfmPracticeCard::WordsNoticeText() const {
+  const PracticeCardView* view = View();
+  if (!view || !view->englishWords) return {};
+  return tr("No word list of your language is installed: the words are English.");
+}
+
 QString TfmPracticeCard::DueText() const {
   const PracticeCardView* view = View();
   if (!view || view->due.empty()) return tr("none");
@@ -231,6 +239,12 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   p.setFont(ArialFont(13));
   p.setPen(practice_look::kParchment);
   p.drawText(kTargetLine, Qt::AlignLeft | Qt::AlignVCenter, TargetText());
+  const QString words = WordsNoticeText();
+  if (!words.isEmpty()) {
+    p.setFont(ArialFont(9, false));
+    p.setPen(look::kYellow);
+    p.drawText(kWordsNotice, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, words);
+  }
 }
 
 void TfmPracticeCard::keyPressEvent(QKeyEvent* event) {

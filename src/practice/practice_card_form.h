@@ -36,6 +36,8 @@ class TfmPracticeCard : public QWidget {
   QString NewKeyText() const;
   QString LeftOutText() const;
   QString DueText() const;
+  // Said when the drill's words are English because the player's language has no list here.
+  QString WordsNoticeText() const;
 
   TVtxSpdButton* BtnStart() const { return btnStart_; }
   TVtxSpdButton* BtnBack() const { return btnBack_; }

@@ -3,12 +3,14 @@
 #include "practice/practice_results_form.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
 #include "app/app_context.h"
 #include "app/services.h"
 #include "app/shared_state.h"
+#include "platform/qt_translations.h"
 #include "practice/local_day.h"
 #include "practice/practice_session.h"
 #include "practice/qt_practice_drawing.h"
@@ -27,8 +29,9 @@ constexpr int kColumns = 2;
 constexpr int kBarWidth = 64;
 const QRect kJoinedLine{24, 324, 512, 18};
 const QRect kReviewsLine{24, 344, 512, 18};
-// Words per minute of the drill's word waves go here once drills have them.
-const QRect kWordsPerMinuteLine{24, 364, 512, 18};
+// Words per minute and word accuracy of the drill's word waves, when it had any.
+const QRect kWordsPerMinuteLine{24, 364, 250, 18};
+const QRect kWordAccuracyLine{286, 364, 250, 18};
 
 struct Row {
   QRect letter, before, after, review;
@@ -147,7 +150,13 @@ QString TfmPracticeResults::ReviewsText() const {
 QString TfmPracticeResults::WordsPerMinuteText() const {
   const PracticeResultView* view = View();
   if (!view || !view->wordsPerMinute) return {};
-  return tr("Words per minute: %1").arg(*view->wordsPerMinute, 0, 'f', 1);
+  return tr("Words per minute: %1").arg(QLocale(UiLanguageCode()).toString(*view->wordsPerMinute, 'f', 1));
+}
+
+QString TfmPracticeResults::WordAccuracyText() const {
+  const PracticeResultView* view = View();
+  if (!view || !view->wordAccuracy) return {};
+  return tr("Letters right in words: %1%").arg(qRound(*view->wordAccuracy * 100));
 }
 
 void TfmPracticeResults::paintEvent(QPaintEvent*) {
@@ -200,6 +209,7 @@ void TfmPracticeResults::paintEvent(QPaintEvent*) {
   p.setPen(practice_look::kParchment);
   p.drawText(kReviewsLine, Qt::AlignLeft | Qt::AlignVCenter, ReviewsText());
   p.drawText(kWordsPerMinuteLine, Qt::AlignLeft | Qt::AlignVCenter, WordsPerMinuteText());
+  p.drawText(kWordAccuracyLine, Qt::AlignRight | Qt::AlignVCenter, WordAccuracyText());
 }
 
 void TfmPracticeResults::keyPressEvent(QKeyEvent* event) {

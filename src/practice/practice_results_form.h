@@ -33,6 +33,8 @@ class TfmPracticeResults : public QWidget {
   QString ReviewsText() const;
   // The line of words per minute, shown once drills carry word waves; empty while none is measured.
   QString WordsPerMinuteText() const;
+  // The word waves' accuracy beside it; empty when no letter was typed in a word wave.
+  QString WordAccuracyText() const;
 
   TVtxSpdButton* BtnAgain() const { return btnAgain_; }
   TVtxSpdButton* BtnMainMenu() const { return btnMainMenu_; }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "practice/drill_words.h"
 #include "practice/practice_store.h"
+#include "practice/words_source.h"
 #include "progress/progress_database.h"
 #include "targets/level_counters.h"
 
@@ -48,6 +50,8 @@ void PracticeSession::FillCard(const PracticeState& state,
   card_.newKeyFinger = plan.newKey.empty() ? Finger::None : FingerOf(plan.newKey);
   card_.due = plan.due;
   card_.leftOut = usable_.leftOut;
+  card_.wordWaves = drill_->WordWaveCount();
+  card_.englishWords = card_.wordWaves > 0 && setup_.words && setup_.words->englishInstead;
   for (const std::string& position : plan.keys) {
     PracticeKeyView key;
     key.position = position;
@@ -80,6 +84,15 @@ const PracticeCardView& PracticeSession::Prepare() {
   drill_ = std::make_unique<PracticeDrill>(
       ComposeDrill(setup_.appDir, state, usable_, mastery, day_, random_, setup_.lastLevel),
       setup_.scriptPath);
+  if (setup_.words) {
+    std::vector<PairSample> pairTimes;
+    try {
+      pairTimes = db_->LoadPairTimes(setup_.profile);
+    } catch (const ProgressError&) {
+      // Words do without the slow pairs: the rest of the records could be read.
+    }
+    EnableDrillWords(*drill_, *setup_.words, setup_.layout, pairTimes);
+  }
   FillCard(state, mastery);
   return card_;
 }
@@ -93,11 +106,16 @@ void PracticeSession::ChangeTarget(int steps) {
   FillCard(state, store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_));
 }
 
-const PracticeResultView& PracticeSession::Finish(const LevelCounters& counters) {
+const PracticeResultView& PracticeSession::Finish(const LevelCounters& counters,
+                                                  const std::optional<WordSpeed>& words) {
   Open();
   results_ = {};
   results_.hits = counters.Hits;
   results_.misses = counters.Misses;
+  if (words) {
+    results_.wordsPerMinute = words->wordsPerMinute;
+    if (words->lettersTyped > 0) results_.wordAccuracy = words->accuracy;
+  }
   // The day the drill ends on is the day its reviews count for.
   day_ = setup_.today ? setup_.today() : day_;
   PracticeState state = store_->LoadState(setup_.profile);

@@ -17,10 +17,12 @@
 #include "practice/key_schedule.h"
 #include "practice/local_day.h"
 #include "practice/mastery.h"
+#include "practice/words_speed.h"
 
 class PracticeStore;
 class ProgressDatabase;
 class Random;
+struct WordSource;
 
 // The name a drill's run has; its records carry level 0.
 inline constexpr const char* kPracticeRunName = "Practice";
@@ -42,6 +44,8 @@ struct PracticeCardView {
   std::vector<std::string> due;
   std::vector<LeftOutKey> leftOut;
   int64_t targetMs = kDefaultTargetReactionMs;
+  size_t wordWaves = 0;       // the drill's waves that carry words
+  bool englishWords = false;  // they carry English words: the locale's list is not installed
   const PracticeKeyView* Find(const std::string& position) const;
 };
 
@@ -65,6 +69,9 @@ struct PracticeResultView {
   int32_t misses = 0;
   // Word waves' words per minute, once a drill has word waves; the results show a line for it.
   std::optional<double> wordsPerMinute;
+  // Letters that picked or continued a word over all letters typed in word waves (0 to 1), once
+  // a letter was typed in one.
+  std::optional<double> wordAccuracy;
 };
 
 struct PracticeSetup {
@@ -75,6 +82,8 @@ struct PracticeSetup {
   std::optional<KeyTable> layout;  // the player's layout; none: every key types its US character
   DayClock today;
   int lastLevel = 16;
+  // Where the drills' words come from; it must outlive the session. None: letters only.
+  const WordSource* words = nullptr;
 };
 
 class PracticeSession {
@@ -94,8 +103,9 @@ class PracticeSession {
   // The composed drill; null before Prepare.
   PracticeDrill* Drill() const { return drill_.get(); }
   // After the drill's script has run out and its run is stored: applies the reviews of this
-  // drill and the keys that join. Throws ProgressError.
-  const PracticeResultView& Finish(const LevelCounters& counters);
+  // drill and the keys that join; words is what its word waves measured (nothing when the drill
+  // had none). Throws ProgressError.
+  const PracticeResultView& Finish(const LevelCounters& counters, const std::optional<WordSpeed>& words = std::nullopt);
   const PracticeResultView& Results() const { return results_; }
 
  private:

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 #include "app/app_context.h"
 #include "app/screen_calls.h"
@@ -19,6 +22,7 @@
 #include "practice/practice_card_form.h"
 #include "practice/practice_results_form.h"
 #include "practice/practice_session.h"
+#include "practice/words_source.h"
 #include "profiles/main_menu_form.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
@@ -79,6 +83,13 @@ bool PracticeFlow::Compose() {
   // The player's own calendar days.
   setup.today = today ? today : [] { return LocalDayOf(QDateTime::currentMSecsSinceEpoch()); };
   setup.lastLevel = app_.shared.lastLevel;
+  if (!words_) {
+    // A list takes tens of milliseconds to read: once, as the first drill is composed, not while
+    // the menu starts.
+    words_ = std::make_unique<WordSource>(
+        loadWords ? loadWords() : LoadWordSourceForLocale([](const char* name) { return std::getenv(name); }));
+  }
+  setup.words = words_.get();
   auto session = std::make_unique<PracticeSession>(std::move(setup), app_.services.random);
   try {
     session->Prepare();
@@ -87,6 +98,14 @@ bool PracticeFlow::Compose() {
     return false;
   }
   session->Drill()->onFinished = [this](const LevelCounters& counters) { DrillFinished(counters); };
+  // For the end-to-end tests, which must know what to type: each word given to a figure, as a
+  // line on stderr, when KEYSLINGER_E2E_WORDS=1.
+  if (const char* e2e = std::getenv("KEYSLINGER_E2E_WORDS"); e2e && std::strcmp(e2e, "1") == 0) {
+    session->Drill()->onWord = [](const DrillWord& word) {
+      std::fprintf(stderr, "keyslinger: word %s\n", word.text.c_str());
+      std::fflush(stderr);
+    };
+  }
   retired_ = std::move(session_);
   session_ = std::move(session);
   return true;
@@ -129,9 +148,16 @@ void PracticeFlow::ChangeTarget(int steps) {
 }
 
 void PracticeFlow::DrillFinished(const LevelCounters& counters) {
-  // The run is stored by now: the recorder writes it as the script runs out, before this.
+  // The run is stored by now: the recorder writes it as the script runs out, before this. It
+  // also measured the word waves, when the drill had any.
+  std::optional<WordSpeed> words;
+  const ProgressRecorder* recorder = app_.shared.progress;
+  if (recorder && session_->Drill() && session_->Drill()->WordWaveCount() > 0 &&
+      (recorder->WordReadyMs() > 0 || !recorder->WordRecords().empty())) {
+    words = recorder->LastWordSpeed();
+  }
   try {
-    session_->Finish(counters);
+    session_->Finish(counters, words);
   } catch (const std::exception& e) {
     app_.services.messages.Show(e.what());
   }

@@ -14,6 +14,7 @@ class PracticeSession;
 class QTemporaryDir;
 class ScaledScreen;
 class QWidget;
+struct WordSource;
 
 class PracticeFlow : public QObject {
   Q_OBJECT
@@ -42,6 +43,12 @@ class PracticeFlow : public QObject {
   std::function<void()> showProgress;
   // The player's local day now; the real calendar unless set (tests set their own).
   std::function<int64_t()> today;
+  // Reads the words of the drills, once per run of the program as the first drill is composed:
+  // the word list of the locale's language from the system's dictionaries unless set (tests set
+  // their own).
+  std::function<WordSource()> loadWords;
+  // The words of the drills; null before the first drill.
+  const WordSource* Words() const { return words_.get(); }
 
   // Shows a practice screen over the game: enlarged by the game's whole factor in full screen,
   // and taking all input until it hides, without an event loop of its own.
@@ -56,6 +63,8 @@ class PracticeFlow : public QObject {
 
   AppContext& app_;
   std::unique_ptr<QTemporaryDir> scriptDir_;
+  // Before the sessions: their drills hold on to its list.
+  std::unique_ptr<WordSource> words_;
   std::unique_ptr<PracticeSession> session_;
   // The session before the current one, kept until the new drill starts: level play still
   // names its drill until then.

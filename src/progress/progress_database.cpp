@@ -397,6 +397,12 @@ void ProgressDatabase::LoadWords(const std::string& profile, ProgressData& data)
                    " GROUP BY r.id ORDER BY r.started_at, r.id");
   speeds.Bind(1, profile);
   while (speeds.Step()) data.wordRuns.push_back(WordRun{speeds.Text(0), speeds.Double(1), speeds.Double(2)});
+  data.pairTimes = LoadPairTimes(profile);
+}
+
+std::vector<PairSample> ProgressDatabase::LoadPairTimes(const std::string& profile) {
+  if (!db_) throw ProgressError("not open: " + path_);
+  std::vector<PairSample> times;
   // A letter and the next word-wave row of its run, when that is the same word's next letter.
   Statement pairs(db_,
                   "WITH recent AS (SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0"
@@ -408,7 +414,8 @@ void ProgressDatabase::LoadWords(const std::string& profile, ProgressData& data)
                   " WHERE a.word_pos IS NOT NULL AND b.word = a.word AND b.word_pos = a.word_pos + 1"
                   "  AND a.position <> '' AND b.position <> ''");
   pairs.Bind(1, profile).Bind(2, int64_t{kWordRunsForPairs});
-  while (pairs.Step()) data.pairTimes.push_back(PairSample{pairs.Text(0), pairs.Text(1), pairs.Int(2)});
+  while (pairs.Step()) times.push_back(PairSample{pairs.Text(0), pairs.Text(1), pairs.Int(2)});
+  return times;
 }
 
 void ProgressDatabase::LoadChances(const std::string& profile, std::vector<KeyChance>& chances) {

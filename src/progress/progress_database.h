@@ -74,6 +74,9 @@ class ProgressDatabase {
   // A part that cannot be read is left empty and named in the result's fault; the others are
   // read. Each key's newest kChancesPerKey chances, for at most kMaxLoadedKeys keys.
   ProgressData Load(const std::string& profile);
+  // The letter-pair times of the profile's newest kWordRunsForPairs runs with word waves (what
+  // Load gives as pairTimes), for choosing the words of a drill. Throws ProgressError.
+  std::vector<PairSample> LoadPairTimes(const std::string& profile);
   // Removes the profile's runs and their shots.
   void DeleteProfile(const std::string& profile);
 
