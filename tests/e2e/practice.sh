@@ -24,21 +24,6 @@ printf '[curplayer]\r\nname=Tester\r\nsound=0\r\n[Tester]\r\nlevels=3\r\ncurleve
   >"$work/Player.ini"
 cp "$work/Player.ini" "$work/Player.ini.before"
 
-shot() {
-  [[ -n ${KEYSLINGER_SHOTS:-} ]] || return 0
-  mkdir -p "$KEYSLINGER_SHOTS" && import -window root "$KEYSLINGER_SHOTS/$1.png"
-}
-
-# Waits until no visible window has that client size.
-wait_window_gone() {
-  local deadline=$((SECONDS + $3))
-  while ((SECONDS <= deadline)); do
-    find_window "$1" "$2" 0 >/dev/null || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 e2e_start_xvfb 1280x1024x24
 e2e_start_game
 
@@ -52,7 +37,7 @@ xdotool key Return                                     # PRACTICE
 read -r card _ _ < <(find_window 560 420 20) || fail "the practice card did not show"
 wait_focus "$card" 20 || fail "the card did not take the keyboard"
 [[ $(xdotool getwindowname "$card") == "Practice — Keyslinger v.1.0" ]] || fail "the card's title is '$(xdotool getwindowname "$card")'"
-shot card
+keep_shot card
 xdotool key Return                                     # START
 wait_window_gone 560 420 20 || fail "the card stayed after Enter"
 read -r game x y < <(find_window 640 480 20) || fail "the game screen did not show"
@@ -72,7 +57,7 @@ done
 read -r results _ _ < <(find_window 560 420 240) || fail "the practice results did not show"
 wait_focus "$results" 20 || fail "the results did not take the keyboard"
 [[ $(xdotool getwindowname "$results") == "Practice results — Keyslinger v.1.0" ]] || fail "the results' title is '$(xdotool getwindowname "$results")'"
-shot results
+keep_shot results
 
 db=$work/Progress.db
 [[ -f $db ]] || fail "Progress.db was not written"

@@ -23,20 +23,6 @@ printf '[curplayer]\r\nname=Tester\r\nsound=0\r\n[Tester]\r\nlevels=5\r\ncurleve
 cp "$work/Player.ini" "$work/Player.ini.before"
 db=$work/Progress.db
 
-shot() {
-  [[ -n ${KEYSLINGER_SHOTS:-} ]] || return 0
-  mkdir -p "$KEYSLINGER_SHOTS" && import -window root "$KEYSLINGER_SHOTS/$1.png"
-}
-
-wait_window_gone() {
-  local deadline=$((SECONDS + $3))
-  while ((SECONDS <= deadline)); do
-    find_window "$1" "$2" 0 >/dev/null || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
 # The letters the keys of the first five levels type (places in Map.ini order); their US key
 # positions are the letters themselves.
 keys=""
@@ -80,7 +66,7 @@ sqlite3 -cmd ".timeout 10000" "$db" \
 xdotool key Return                                     # PRACTICE
 read -r card _ _ < <(find_window 560 420 20) || fail "the practice card did not show"
 wait_focus "$card" 20 || fail "the card did not take the keyboard"
-shot card
+keep_shot card
 xdotool key Return                                     # START
 wait_window_gone 560 420 20 || fail "the card stayed after Enter"
 read -r game _ _ < <(find_window 640 480 20) || fail "the game screen did not show"
@@ -96,7 +82,7 @@ while ((SECONDS <= deadline && typed < 6)); do
   find_window 560 420 0 >/dev/null && break          # the results are up
   mapfile -t words < <(tr -d '\r' <"$work/game.log" | sed -n 's/^keyslinger: word //p')
   if ((${#words[@]} > seen)); then
-    ((seen == 0)) && shot word-wave
+    ((seen == 0)) && keep_shot word-wave
     for ((; seen < ${#words[@]} && typed < 6; seen++)); do
       xdotool type --delay 60 "${words[seen]}"
       typed=$((typed + 1))
@@ -108,7 +94,7 @@ done
 
 read -r results _ _ < <(find_window 560 420 240) || fail "the practice results did not show"
 wait_focus "$results" 20 || fail "the results did not take the keyboard"
-shot results
+keep_shot results
 
 run=$(sqlite3 "$db" "SELECT profile, level, outcome, word_ready_ms > 0 FROM runs ORDER BY id")
 [[ $run == "Tester|0|finished|1" ]] || fail "the runs stored: '$run'"

@@ -123,6 +123,22 @@ wait_for_change() {
   wait_region_differs "$1" "$2" "$3" "$4" unchanged "$5"
 }
 
+# wait_window_gone WIDTH HEIGHT SECONDS: waits until no visible window has that client size.
+wait_window_gone() {
+  local deadline=$((SECONDS + $3))
+  while ((SECONDS <= deadline)); do
+    find_window "$1" "$2" 0 >/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# keep_shot NAME: with KEYSLINGER_SHOTS set to a folder, keeps the whole screen there as NAME.png.
+keep_shot() {
+  [[ -n ${KEYSLINGER_SHOTS:-} ]] || return 0
+  mkdir -p "$KEYSLINGER_SHOTS" && import -window root "$KEYSLINGER_SHOTS/$1.png"
+}
+
 # wait_focus ID SECONDS: waits until window ID has the keyboard focus, so that the keys a script
 # sends next reach it (a busy machine shows a window before it takes the focus).
 wait_focus() {
