@@ -32,12 +32,7 @@ std::string NeighbourKey(const std::string& position, Random& random) {
 LearningTypist::LearningTypist(TypistProfile base, LearningModel model, std::set<std::string> weak, uint64_t seed)
     : base_(std::move(base)), model_(model), weak_(std::move(weak)), random_(seed), draws_(random_) {}
 
-void LearningTypist::BeginRun() {
-  intents_.clear();
-  spawnAtPlace_.clear();
-  spawns_ = 0;
-  lastPressMs_ = -1;
-}
+void LearningTypist::BeginRun() { plan_.Clear(); }
 
 double LearningTypist::Left(const std::string& key) const {
   auto it = experience.find(key);
@@ -60,8 +55,7 @@ double LearningTypist::LateChance(const std::string& key) const {
 }
 
 void LearningTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place, const LevelPlay& play) {
-  const int32_t spawn = ++spawns_;
-  spawnAtPlace_[place] = spawn;
+  const int32_t spawn = plan_.Spawned(place);
   const std::string key = AimedPosition(play, place);
   // The same draws for every figure, so a civilian left alone does not shift later draws.
   const bool mistake = draws_.Chance(base_.civilianChance);
@@ -70,32 +64,20 @@ void LearningTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place
   if (actor.Character == kCivilian && !mistake) return;
   if (actor.Character != kCivilian) ++experience[key];
   if (late) return;  // it comes too late: the figure acts
-  const Intent intent{nowMs + reaction, place, spawn};
-  auto at = std::upper_bound(intents_.begin(), intents_.end(), intent,
-                             [](const Intent& a, const Intent& b) { return a.atMs < b.atMs; });
-  intents_.insert(at, intent);
+  plan_.Plan(nowMs + reaction, place, spawn);
 }
 
-int64_t LearningTypist::NextPressMs() const {
-  if (intents_.empty()) return -1;
-  const int64_t ready = lastPressMs_ < 0 ? 0 : lastPressMs_ + base_.minGapMs;
-  return std::max(intents_.front().atMs, ready);
-}
+int64_t LearningTypist::NextPressMs() const { return plan_.NextPressMs(base_.minGapMs); }
 
 std::string LearningTypist::Press(int64_t nowMs, const LevelPlay& play) {
-  if (intents_.empty()) return "";
-  const Intent intent = intents_.front();
-  intents_.erase(intents_.begin());
-  const auto& places = play.Places();
-  if (intent.place >= places.size() || spawnAtPlace_[intent.place] != intent.spawn) return "";
-  const TbotImage* actor = places[intent.place].actor;
-  if (!actor || !Shootable(*actor)) return "";
-  const std::string key = AimedPosition(play, intent.place);
+  const std::optional<size_t> place = plan_.TakeNext(play);
+  if (!place) return "";
+  const std::string key = AimedPosition(play, *place);
   if (key.empty()) return "";
-  lastPressMs_ = nowMs;
+  plan_.Pressed(nowMs);
   if (draws_.Chance(WrongChance(key))) {
     // The finger lands beside the key; the typist sees it and tries again.
-    intents_.insert(intents_.begin(), Intent{nowMs + std::max(base_.minGapMs, 1), intent.place, intent.spawn});
+    plan_.Retry(nowMs, base_.minGapMs);
     return NeighbourKey(key, random_);
   }
   return key;

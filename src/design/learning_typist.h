@@ -3,6 +3,7 @@
 // and better on every key the more chances it has had there. The model is documented in
 // docs/practice.md.
 #pragma once
+#include "design/press_plan.h"
 #include "design/simulation.h"
 #include "design/typist.h"
 
@@ -39,21 +40,13 @@ class LearningTypist : public KeySource {
   std::map<std::string, int> experience;
 
  private:
-  struct Intent {
-    int64_t atMs = 0;
-    size_t place = 0;
-    int32_t spawn = 0;
-  };
   double Left(const std::string& key) const;
   TypistProfile base_;
   LearningModel model_;
   std::set<std::string> weak_;
   Random random_;
   TypistDraws draws_;
-  std::vector<Intent> intents_;
-  std::map<size_t, int32_t> spawnAtPlace_;
-  int32_t spawns_ = 0;
-  int64_t lastPressMs_ = -1;
+  PressPlan plan_;
 };
 
 // The key position a player aims at to shoot at a place: the drill's key in a drill, else the

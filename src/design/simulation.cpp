@@ -92,40 +92,27 @@ ModelledTypist::ModelledTypist(TypistProfile profile, uint64_t seed)
     : profile_(std::move(profile)), random_(seed), draws_(random_) {}
 
 void ModelledTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place, const LevelPlay&) {
-  const int32_t spawn = ++spawns_;
-  spawnAtPlace_[place] = spawn;
+  const int32_t spawn = plan_.Spawned(place);
   // Every actor costs the same draws, so a civilian left alone does not shift later draws.
   const bool mistake = draws_.Chance(profile_.civilianChance);
   const int64_t reaction = draws_.LogNormalMs(profile_.reactionMedianMs, profile_.reactionSpread);
   if (actor.Character == kCivilian && !mistake) return;
-  const Intent intent{nowMs + reaction, place, spawn};
-  auto at = std::upper_bound(intents_.begin(), intents_.end(), intent,
-                             [](const Intent& a, const Intent& b) { return a.atMs < b.atMs; });
-  intents_.insert(at, intent);
+  plan_.Plan(nowMs + reaction, place, spawn);
 }
 
-int64_t ModelledTypist::NextPressMs() const {
-  if (intents_.empty()) return -1;
-  const int64_t ready = lastPressMs_ < 0 ? 0 : lastPressMs_ + profile_.minGapMs;
-  return std::max(intents_.front().atMs, ready);
-}
+int64_t ModelledTypist::NextPressMs() const { return plan_.NextPressMs(profile_.minGapMs); }
 
 std::string ModelledTypist::Press(int64_t nowMs, const LevelPlay& play) {
-  if (intents_.empty()) return "";
-  const Intent intent = intents_.front();
-  intents_.erase(intents_.begin());
-  const auto& places = play.Places();
-  if (intent.place >= places.size() || spawnAtPlace_[intent.place] != intent.spawn) return "";
-  const TbotImage* actor = places[intent.place].actor;
-  if (!actor || !Shootable(*actor)) return "";
-  const std::string letter = TypedLetterOf(play, intent.place);
+  const std::optional<size_t> place = plan_.TakeNext(play);
+  if (!place) return "";
+  const std::string letter = TypedLetterOf(play, *place);
   if (letter.empty()) return "";
-  lastPressMs_ = nowMs;
+  plan_.Pressed(nowMs);
   if (draws_.Chance(profile_.wrongKeyChance)) {
     // A neighbouring slip: some other letter; the typist notices and tries again.
     std::string wrong = letter;
     while (wrong == letter) wrong = std::string(1, static_cast<char>('a' + random_.Below(26)));
-    intents_.insert(intents_.begin(), Intent{nowMs + std::max(profile_.minGapMs, 1), intent.place, intent.spawn});
+    plan_.Retry(nowMs, profile_.minGapMs);
     return wrong;
   }
   return letter;

@@ -2,6 +2,7 @@
 // Headless play of one level in virtual time: the game's own level play, with a key source in
 // place of the keyboard.
 #pragma once
+#include "design/press_plan.h"
 #include "design/typist.h"
 #include "platform/picture_loader.h"
 #include "targets/level_counters.h"
@@ -57,18 +58,10 @@ public:
   std::string Press(int64_t nowMs, const LevelPlay& play) override;
 
 private:
-  struct Intent {
-    int64_t atMs = 0;
-    size_t place = 0;
-    int32_t spawn = 0;  // the spawn this press is meant for
-  };
   TypistProfile profile_;
   Random random_;
   TypistDraws draws_;
-  std::vector<Intent> intents_;  // by planned time, then by planning order
-  std::map<size_t, int32_t> spawnAtPlace_;
-  int32_t spawns_ = 0;
-  int64_t lastPressMs_ = -1;
+  PressPlan plan_;
 };
 
 // The character a player types to shoot at a place: the first character of its letter, lower-cased.
