@@ -138,7 +138,7 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       extras.progressDir = dir;
       extras.utcMs = day * kDayMs + dayMs;
       extras.drill = &drill;
-      const RunResult run = simulator.Run("Practice", options.difficulty,
+      const SimulatedRun run = simulator.Run("Practice", options.difficulty,
                                           RunSeed(options.seed, "practice", "", "", result.drills, "game"), typist, {}, extras);
       if (!run.finished) throw std::runtime_error("a drill did not finish: " + run.failure);
       ++result.drills;
@@ -185,7 +185,7 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       RunExtras extras;
       extras.progressDir = dir;
       extras.utcMs = kFirstDay * kDayMs + playedMs;
-      const RunResult run = simulator.Run("Level" + std::to_string(level), options.difficulty,
+      const SimulatedRun run = simulator.Run("Level" + std::to_string(level), options.difficulty,
                                           RunSeed(options.seed, "levels", "", "", result.levelRuns, "game"), typist, {},
                                           extras);
       ++result.levelRuns;

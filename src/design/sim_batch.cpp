@@ -73,7 +73,7 @@ std::vector<BatchRow> RunBatch(Simulator& simulator, const BatchRequest& request
     }
   }
   const size_t typistCount = request.typists.size();
-  std::vector<RunResult> results(rows.size() * static_cast<size_t>(std::max(request.runs, 0)));
+  std::vector<SimulatedRun> results(rows.size() * static_cast<size_t>(std::max(request.runs, 0)));
   std::atomic<size_t> next{0};
   auto work = [&] {
     for (size_t index = next++; index < results.size(); index = next++) {
@@ -98,7 +98,7 @@ std::vector<BatchRow> RunBatch(Simulator& simulator, const BatchRequest& request
     int64_t hits = 0, misses = 0, civilians = 0, acted = 0;
     int passed = 0;
     for (int run = 0; run < request.runs; ++run) {
-      const RunResult& result = results[r * static_cast<size_t>(request.runs) + static_cast<size_t>(run)];
+      const SimulatedRun& result = results[r * static_cast<size_t>(request.runs) + static_cast<size_t>(run)];
       row.gameMs += result.playingMs;
       if (!result.finished) {
         if (row.failure.empty()) row.failure = result.failure;

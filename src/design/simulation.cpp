@@ -160,9 +160,9 @@ std::string Simulator::PlayerIni(const std::string& difficulty) {
   return path;
 }
 
-RunResult Simulator::Run(const std::string& level, const std::string& difficulty, uint64_t gameSeed, KeySource& keys,
+SimulatedRun Simulator::Run(const std::string& level, const std::string& difficulty, uint64_t gameSeed, KeySource& keys,
                          const SimTrace& trace, const RunExtras& extras) {
-  RunResult result;
+  SimulatedRun result;
   VirtualTimerService timers;
   SilentSoundPlayer sound;
   FixedTextMeasurer text;

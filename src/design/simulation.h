@@ -69,7 +69,7 @@ std::string TypedLetterOf(const LevelPlay& play, size_t place);
 // True while the actor can be shot: not in its dump wait, finished, dying or acting.
 bool Shootable(const TbotImage& actor);
 
-struct RunResult {
+struct SimulatedRun {
   LevelCounters counters;
   int32_t percent = 0;
   int64_t playingMs = 0;  // game time from the start until the results (or until the run stopped)
@@ -112,7 +112,7 @@ public:
 
   // One run of level at difficulty; gameSeed seeds the game's generator. Safe to call from
   // several threads at once.
-  RunResult Run(const std::string& level, const std::string& difficulty, uint64_t gameSeed, KeySource& keys,
+  SimulatedRun Run(const std::string& level, const std::string& difficulty, uint64_t gameSeed, KeySource& keys,
                 const SimTrace& trace = {}, const RunExtras& extras = {});
 
   int64_t timeLimitMs = 20 * 60 * 1000;  // a level that has not ended by then is reported

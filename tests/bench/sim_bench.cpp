@@ -28,7 +28,7 @@ void SimulateShippedLevels(benchmark::State& state) {
     for (int level = 1; level <= 16; ++level) {
       ++seed;
       ModelledTypist keys(typist, seed);
-      const RunResult result =
+      const SimulatedRun result =
           simulator.Run("Level" + std::to_string(level), difficulties[seed % 3], seed, keys);
       if (!result.finished) {
         state.SkipWithError(result.failure.c_str());

@@ -74,7 +74,7 @@ TEST(Simulation, ScriptedKeysAgreeWithTheGamesRules) {
   WriteTestLevel(folder);
   Simulator simulator(folder.dir);
   ScriptedKeys scripted(keys);
-  const RunResult sim = simulator.Run("Level1", "Easy", 77, scripted);
+  const SimulatedRun sim = simulator.Run("Level1", "Easy", 77, scripted);
   ASSERT_TRUE(sim.finished) << sim.failure;
 
   const Played game = PlayInHarness(keys, 77);
@@ -94,7 +94,7 @@ TEST(Simulation, ModelledTypistsKeysReplayedInTheGameGiveTheSameResult) {
   for (const TypistProfile& typist : BuiltInTypists()) {
     ModelledTypist model(typist, 5);
     std::vector<TimedKey> pressed;
-    const RunResult sim = simulator.Run("Level1", "Easy", 99, model, [&](int64_t now, const std::string& event) {
+    const SimulatedRun sim = simulator.Run("Level1", "Easy", 99, model, [&](int64_t now, const std::string& event) {
       if (event.rfind("key ", 0) == 0) pressed.push_back({now, event.substr(4)});
     });
     ASSERT_TRUE(sim.finished) << sim.failure;
@@ -168,7 +168,7 @@ TEST(Simulation, TypistParametersShowInTheCounters) {
     LevelCounters sum;
     for (uint64_t seed = 1; seed <= 4; ++seed) {
       ModelledTypist keys(c.typist, seed);
-      const RunResult result = simulator.Run("Level1", "Easy", seed, keys);
+      const SimulatedRun result = simulator.Run("Level1", "Easy", seed, keys);
       ASSERT_TRUE(result.finished) << c.typist.name << ": " << result.failure;
       sum.Misses += result.counters.Misses;
       sum.Civilians += result.counters.Civilians;
@@ -190,7 +190,7 @@ TEST(Simulation, ALevelThatNeverEndsIsStoppedAndReported) {
   Simulator simulator(folder.dir);
   simulator.timeLimitMs = 30000;
   ScriptedKeys none({});
-  const RunResult result = simulator.Run("Level1", "Normal", 1, none);
+  const SimulatedRun result = simulator.Run("Level1", "Normal", 1, none);
   EXPECT_FALSE(result.finished);
   EXPECT_NE(result.failure.find("no results after 30 s"), std::string::npos) << result.failure;
 }
@@ -201,10 +201,10 @@ TEST(Simulation, FailuresOfTheGameAreReported) {
   folder.WriteLevel("Level3", MapIni("a:100:100:1:f"), WaveStep("w", "3000", "0:0:1"));
   Simulator simulator(folder.dir);
   ScriptedKeys none({});
-  const RunResult unloadable = simulator.Run("Level2", "Normal", 1, none);
+  const SimulatedRun unloadable = simulator.Run("Level2", "Normal", 1, none);
   EXPECT_FALSE(unloadable.finished);
   EXPECT_NE(unloadable.failure.find("Cannot load Level2"), std::string::npos) << unloadable.failure;
-  const RunResult stopped = simulator.Run("Level3", "Normal", 1, none);
+  const SimulatedRun stopped = simulator.Run("Level3", "Normal", 1, none);
   EXPECT_FALSE(stopped.finished);
   EXPECT_NE(stopped.failure.find("Error in Clock"), std::string::npos) << stopped.failure;
 }

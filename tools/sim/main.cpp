@@ -323,7 +323,7 @@ int main(int argc, char** argv) {
     const int run = static_cast<int>(traceRun);
     ModelledTypist keys(typist, RunSeed(request.seed, level, difficulty, typist.name, run, "typist"));
     std::cout << "# " << level << " " << difficulty << " " << typist.name << " run " << run << " seed " << request.seed << "\n";
-    const RunResult result =
+    const SimulatedRun result =
         simulator.Run(level, difficulty, RunSeed(request.seed, level, difficulty, typist.name, run, "game"), keys,
                       [](int64_t nowMs, const std::string& event) { std::cout << Seconds3(nowMs) << " s  " << event << "\n"; },
                       RunExtras{recordDir, 0, nullptr});
