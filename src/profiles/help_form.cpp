@@ -42,13 +42,25 @@ TfmHelp::TfmHelp(AppContext&, QWidget* parent) : QWidget(parent, Qt::Tool) {
   keysText_->setAutoFillBackground(true);
   keysText_->setPalette(palette);
   layout->addWidget(keysText_);
-  resize(382, 267 + keysText_->heightForWidth(382));
+  // The key line's height is measured when the page first shows: measuring loads its font.
+  resize(382, 267);
 }
 
 QString TfmHelp::KeysText() {
   return tr("Keys: the arrows or Tab choose a button, Space presses it. Enter goes on, Esc goes back "
             "or closes. F1 shows this help. In a level type the letters; Esc pauses, F11 switches "
             "full screen.");
+}
+
+void TfmHelp::FitKeyLine() {
+  if (keyLineFitted_) return;
+  keyLineFitted_ = true;
+  resize(382, 267 + keysText_->heightForWidth(382));
+}
+
+void TfmHelp::showEvent(QShowEvent* event) {
+  FitKeyLine();
+  QWidget::showEvent(event);
 }
 
 void TfmHelp::keyPressEvent(QKeyEvent* event) {
@@ -61,6 +73,7 @@ void TfmHelp::keyPressEvent(QKeyEvent* event) {
 
 void TfmHelp::ShowHelp() {
   if (!shownBefore_) {
+    FitKeyLine();
     CentreOnScreen(this);
     shownBefore_ = true;
   }

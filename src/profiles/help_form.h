@@ -20,9 +20,14 @@ class TfmHelp : public QWidget {
  protected:
   void moveEvent(QMoveEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
+  // Makes room under the page for the key line, measured once, at the first show.
+  void FitKeyLine();
+
   bool shownBefore_ = false;
+  bool keyLineFitted_ = false;
   bool snapping_ = false;
   QLabel* keysText_ = nullptr;
 };

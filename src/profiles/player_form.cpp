@@ -80,6 +80,13 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
 
   setFixedSize(273, 236);
   setModal(true);
+}
+
+void TFmPlayer::Build() {
+  // The controls are made when the dialog is first shown or asked for: measuring and laying out
+  // their texts loads fonts, which bringing up the main menu does not need.
+  if (built_) return;
+  built_ = true;
   auto* background =
       new PictureBox(ScreenPicture(QStringLiteral("player_background.png"), 273, 236), true, this);
   background->setGeometry(0, 0, 273, 236);
@@ -164,6 +171,19 @@ TFmPlayer::TFmPlayer(AppContext& app, QWidget* parent)
 
 TFmPlayer::~TFmPlayer() = default;
 
+TFmPlayer& TFmPlayer::Built() const {
+  // Making the controls changes nothing the dialog shows or decides: it may happen on any read.
+  auto& self = const_cast<TFmPlayer&>(*this);
+  self.Build();
+  return self;
+}
+
+void TFmPlayer::setVisible(bool visible) {
+  // Before the toolkit shows the children: controls made later would stay hidden.
+  if (visible) Build();
+  QDialog::setVisible(visible);
+}
+
 void TFmPlayer::ShowModal() {
   CentreOnScreen(this);
   exec();
@@ -195,11 +215,13 @@ void TFmPlayer::showEvent(QShowEvent* event) {
 }
 
 void TFmPlayer::AddClick() {
+  Build();
   rules_->Add(edPlayer_->text().toStdString());
   Render();
 }
 
 void TFmPlayer::DeleteClick() {
+  Build();
   rules_->Delete();
   Render();
 }
@@ -215,6 +237,7 @@ void TFmPlayer::done(int result) {
 }
 
 bool TFmPlayer::FormKeyDown(int key, QObject* focus) {
+  Build();
   const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
   if (key == Qt::Key_Escape || (enter && focus != edPlayer_)) {
     btnOk_->click();

@@ -27,16 +27,17 @@ class TFmPlayer : public QDialog {
   void OkClick();
 
   const ProfileDialog& Rules() const { return *rules_; }
-  QListWidget* MemoPlayer() const { return memoPlayer_; }
-  QListWidget* MemoLevels() const { return memoLevels_; }
-  QLineEdit* EdPlayer() const { return edPlayer_; }
-  QLabel* Lbcurlevel() const { return lbcurlevel_; }
-  QComboBox* CBUp() const { return cbUp_; }
-  TVtxSpdButton* BtnAdd() const { return btnAdd_; }
-  TVtxSpdButton* BtnDelete() const { return btnDelete_; }
-  TVtxSpdButton* BtnOk() const { return btnOk_; }
-  const KeyHighlight& Keys() const { return *keys_; }
+  QListWidget* MemoPlayer() const { return Built().memoPlayer_; }
+  QListWidget* MemoLevels() const { return Built().memoLevels_; }
+  QLineEdit* EdPlayer() const { return Built().edPlayer_; }
+  QLabel* Lbcurlevel() const { return Built().lbcurlevel_; }
+  QComboBox* CBUp() const { return Built().cbUp_; }
+  TVtxSpdButton* BtnAdd() const { return Built().btnAdd_; }
+  TVtxSpdButton* BtnDelete() const { return Built().btnDelete_; }
+  TVtxSpdButton* BtnOk() const { return Built().btnOk_; }
+  const KeyHighlight& Keys() const { return *Built().keys_; }
 
+  void setVisible(bool visible) override;
   // Every way of closing passes here, so the difficulty is written once on the way out.
   void done(int result) override;
 
@@ -46,11 +47,15 @@ class TFmPlayer : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Makes the controls, once.
+  void Build();
+  TFmPlayer& Built() const;
   void Render();
   bool FormKeyDown(int key, QObject* focus);
 
   AppContext& app_;
   std::unique_ptr<ProfileDialog> rules_;
+  bool built_ = false;
   bool rendering_ = false;
   bool mousePressOnPlayers_ = false;  // between a press on the players list and its pressed()
   int nameFieldSets_ = 0;  // the rules' name last put into the field; typing is kept otherwise  //

@@ -2,6 +2,7 @@
 // Fonts, colours and pictures shared by the small screens.
 #include "screens/qt_fonts.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -38,17 +39,77 @@ QString ScreenPictureName::Path() const {
   return QFile::exists(translated) ? translated : QStringLiteral(":/pictures/") + name;
 }
 
+namespace {
+// A reader of the picture in the format its name ends in, or by its contents where that fails.
+// Naming the format spares loading every image plugin of the toolkit to ask whether it knows
+// the file: the screens' pictures are PNG, which the toolkit reads itself.
+QImage ReadPicture(const QString& path, QSize* sizeOnly) {
+  const QByteArray suffix = path.section(QLatin1Char('.'), -1).toLower().toLatin1();
+  for (const bool byName : {true, false}) {
+    QImageReader reader(path, byName ? suffix : QByteArray());
+    reader.setAutoDetectImageFormat(!byName);
+    if (sizeOnly != nullptr) {
+      *sizeOnly = reader.size();
+      if (sizeOnly->isValid()) return {};
+    } else if (QImage image = reader.read(); !image.isNull()) {
+      return image;
+    }
+  }
+  return {};
+}
+}  // namespace
+
 QPixmap ScreenPictureName::Load() const {
-  QPixmap picture(Path());
-  if (!picture.isNull()) return picture;
+  const QImage image = ReadPicture(Path(), nullptr);
+  if (!image.isNull()) return QPixmap::fromImage(image);
   QPixmap fill(width, height);
   fill.fill(look::kMissingPicture);
   return fill;
 }
 
 QSize ScreenPictureName::Size() const {
-  const QSize size = QImageReader(Path()).size();
+  QSize size;
+  ReadPicture(Path(), &size);
   return size.isValid() ? size : QSize(width, height);
+}
+
+namespace {
+// Sizes its label to the text when the label next shows after Arm(), unless something gives the
+// label a size first. (Polishing would be no later: every widget is polished at the first turn of
+// the event loop, shown or not.)
+class SizeToTextWhenShown : public QObject {
+public:
+  explicit SizeToTextWhenShown(QLabel* label) : QObject(label), label_(label) {
+    label->installEventFilter(this);
+  }
+  void Arm() {
+    armed_ = true;
+    unsized_ = label_->size();
+  }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (armed_ && watched == label_ && event->type() == QEvent::Show) {
+      armed_ = false;
+      if (label_->size() == unsized_) label_->adjustSize();
+    }
+    return false;
+  }
+
+private:
+  QLabel* label_;
+  bool armed_ = false;
+  QSize unsized_;
+};
+}  // namespace
+
+void SizeLabelToText(QLabel* label) {
+  // Measuring text loads the font: a screen not on show needs none of its fonts until it shows.
+  if (label->window()->isVisible()) {
+    label->adjustSize();
+    return;
+  }
+  auto* sizer = label->findChild<SizeToTextWhenShown*>(QString(), Qt::FindDirectChildrenOnly);
+  if (sizer == nullptr) sizer = new SizeToTextWhenShown(label);
+  sizer->Arm();
 }
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,
@@ -59,7 +120,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const
   label->setAutoFillBackground(false);
   SetLabelColor(label, color);
   label->move(left, top);
-  label->adjustSize();
+  SizeLabelToText(label);
   return label;
 }
 
@@ -91,5 +152,5 @@ void SetLinkLook(QLabel* label, const QColor& color, bool underline) {
   font.setUnderline(underline);
   label->setFont(font);
   SetLabelColor(label, color);
-  label->adjustSize();
+  SizeLabelToText(label);
 }

@@ -43,7 +43,10 @@ struct ScreenPictureName {
 };
 ScreenPictureName ScreenPicture(const QString& name, int width, int height);
 
-// A label at (left, top) sized to its text, transparent over what lies below it.
+// Sizes a label to its text: now when its window shows, else when the label next shows (unless
+// something gives it a size in between).
+void SizeLabelToText(QLabel* label);
+// A label at (left, top) sized to its text (as SizeLabelToText does), transparent over what lies below it.
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,
                   const QColor& color);
 void SetLabelColor(QLabel* label, const QColor& color);

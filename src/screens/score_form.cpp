@@ -57,40 +57,9 @@ TFmScore::TFmScore(AppContext& app, QWidget* parent)
       new PictureBox(ScreenPicture(QStringLiteral("score_background.png"), 315, 325), true, this);
   background->setGeometry(0, 0, 315, 325);
 
-  QLabel* title = MakeLabel(this, tr("Score"), 127, 16, ArialFont(21), look::kWhite);
-  // Another language's title is centred where the English one's centre is, on the title board.
-  if (title->text() != QStringLiteral("Score")) {
-    const int centre = 127 + title->fontMetrics().horizontalAdvance(QStringLiteral("Score")) / 2;
-    title->move(centre - title->width() / 2, 16);
-  }
+  title_ = MakeLabel(this, tr("Score"), 127, 16, ArialFont(21), look::kWhite);
   lbLevel_ = MakeLabel(this, QString(), 136, 40, ArialFont(16), look::kWhite);
   label2_ = MakeLabel(this, QString(), 9, 56, ArialFont(16), look::kSilver);
-
-  scoreList_ = new QTableWidget(1, 5, this);
-  scoreList_->setGeometry(8, 88, 297, 137);
-  scoreList_->horizontalHeader()->hide();
-  scoreList_->verticalHeader()->hide();
-  scoreList_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-  scoreList_->verticalHeader()->setMinimumSectionSize(kRowHeight);
-  for (int c = 0; c < 5; ++c) scoreList_->setColumnWidth(c, kColumnWidths[c]);
-  scoreList_->setShowGrid(false);
-  scoreList_->setFrameShape(QFrame::NoFrame);
-  scoreList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  scoreList_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  scoreList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  scoreList_->setSelectionMode(QAbstractItemView::NoSelection);
-  scoreList_->setFocusPolicy(Qt::NoFocus);
-  scoreList_->setWordWrap(false);
-  scoreList_->setItemDelegate(new GridCellDelegate(scoreList_));
-  scoreList_->setFont(ArialFont(13));
-  QPalette palette = scoreList_->palette();
-  palette.setColor(QPalette::Base, look::kBlack);
-  palette.setColor(QPalette::Window, look::kBlack);
-  palette.setColor(QPalette::Text, look::kWhite);
-  scoreList_->setPalette(palette);
-  // The heading row is an ordinary first row, written once.
-  for (int c = 0; c < 5; ++c)
-    scoreList_->setItem(0, c, new QTableWidgetItem(TranslatedText("TFmScore", kResultHeadings[c])));
 
   lbNeeded_ = MakeLabel(this, tr("Take more 60%"), 8, 248, ArialFont(16), look::kRed);
 
@@ -117,6 +86,12 @@ void TFmScore::ShowModal() {
 void TFmScore::FormShow() {
   results_ = std::make_unique<Results>(app_.shared, app_.services, *app_.level);
   const ResultsView& view = results_->Show();
+  // Another language's title is centred where the English one's centre is, on the title board.
+  if (title_->text() != QStringLiteral("Score")) {
+    title_->adjustSize();
+    const int centre = 127 + title_->fontMetrics().horizontalAdvance(QStringLiteral("Score")) / 2;
+    title_->move(centre - title_->width() / 2, 16);
+  }
   lbLevel_->setText(TranslatedLevelText(view.levelName));
   lbLevel_->adjustSize();
   label2_->setText(QString::fromStdString(view.playerLine));
@@ -127,7 +102,41 @@ void TFmScore::FormShow() {
   if (!view.writeError.empty()) app_.services.messages.Show(view.writeError);
 }
 
+QTableWidget* TFmScore::ScoreList() {
+  // Made when first needed: a table measures its headings in the default font when it is made,
+  // and loading that font is no part of bringing up the main menu.
+  if (scoreList_ != nullptr) return scoreList_;
+  scoreList_ = new QTableWidget(1, 5, this);
+  scoreList_->setGeometry(8, 88, 297, 137);
+  scoreList_->horizontalHeader()->hide();
+  scoreList_->verticalHeader()->hide();
+  scoreList_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  scoreList_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+  for (int c = 0; c < 5; ++c) scoreList_->setColumnWidth(c, kColumnWidths[c]);
+  scoreList_->setShowGrid(false);
+  scoreList_->setFrameShape(QFrame::NoFrame);
+  scoreList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scoreList_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  scoreList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  scoreList_->setSelectionMode(QAbstractItemView::NoSelection);
+  scoreList_->setFocusPolicy(Qt::NoFocus);
+  scoreList_->setWordWrap(false);
+  scoreList_->setItemDelegate(new GridCellDelegate(scoreList_));
+  scoreList_->setFont(ArialFont(13));
+  QPalette palette = scoreList_->palette();
+  palette.setColor(QPalette::Base, look::kBlack);
+  palette.setColor(QPalette::Window, look::kBlack);
+  palette.setColor(QPalette::Text, look::kWhite);
+  scoreList_->setPalette(palette);
+  // The heading row is an ordinary first row, written once.
+  for (int c = 0; c < 5; ++c)
+    scoreList_->setItem(0, c, new QTableWidgetItem(TranslatedText("TFmScore", kResultHeadings[c])));
+  scoreList_->show();
+  return scoreList_;
+}
+
 void TFmScore::FillTable() {
+  ScoreList();
   const std::vector<ResultRow>& rows = results_->View().rows;
   scoreList_->setRowCount(static_cast<int>(rows.size()) + 1);
   for (size_t r = 0; r < rows.size(); ++r)

@@ -33,7 +33,8 @@ class TFmScore : public QDialog {
   TVtxSpdButton* BtnContinue() const { return btnContinue_; }
   TVtxSpdButton* BtnTryAgain() const { return btnTryAgain_; }
   TVtxSpdButton* BtnMainMenu() const { return btnMainMenu_; }
-  QTableWidget* ScoreList() const { return scoreList_; }
+  // The results table, made at its first use.
+  QTableWidget* ScoreList();
   QLabel* LbLevel() const { return lbLevel_; }
   QLabel* Label2() const { return label2_; }
   QLabel* LbNeeded() const { return lbNeeded_; }
@@ -56,6 +57,7 @@ class TFmScore : public QDialog {
   QLabel* label2_ = nullptr;
   QLabel* lbNeeded_ = nullptr;
   QTableWidget* scoreList_ = nullptr;
+  QLabel* title_ = nullptr;
   TVtxSpdButton* btnContinue_ = nullptr;
   TVtxSpdButton* btnTryAgain_ = nullptr;
   TVtxSpdButton* btnMainMenu_ = nullptr;
