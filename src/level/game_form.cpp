@@ -23,6 +23,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -86,10 +87,26 @@ TfmGame::TfmGame(AppContext& app, LevelPlayHost& host, QWidget* parent) : QWidge
   setAttribute(Qt::WA_QuitOnClose, false);
   setFocusPolicy(Qt::StrongFocus);
   level_ = std::make_unique<LevelPlay>(app.services, app.shared, host);
+  frame_ = new QTimer(this);
+  frame_->setSingleShot(true);
+  frame_->setTimerType(Qt::PreciseTimer);
+  frame_->setInterval(kFrameMs);
+  connect(frame_, &QTimer::timeout, this, [this] { ShowChanges(); });
   qApp->installEventFilter(this);
 }
 
-TfmGame::~TfmGame() { qApp->removeEventFilter(this); }
+void TfmGame::ShowChanges() {
+  frame_->stop();
+  if (changed_.isEmpty()) return;
+  update(changed_);
+  changed_ = QRegion();
+}
+
+TfmGame::~TfmGame() {
+  qApp->removeEventFilter(this);
+  // Level play reports its last changes while it goes: the screen's own state must still be there.
+  level_.reset();
+}
 
 void TfmGame::ShowScreen() {
   // A level start is where the stored choice takes effect; once showing, the screen stays as
@@ -136,11 +153,16 @@ Letterbox TfmGame::Box() const {
 void TfmGame::resizeEvent(QResizeEvent*) { update(); }
 
 QRect TfmGame::TimeTextRect() const {
+  // Measured once for each text the clock shows: every repaint under the labels asks.
+  const std::string& time = level_->Labels().time;
+  if (time == timeRectText_ && !timeRect_.isNull()) return timeRect_;
   const QFontMetrics metrics(ArialFont(48));
-  const int textWidth = metrics.horizontalAdvance(QString::fromStdString(level_->Labels().time));
+  const int textWidth = metrics.horizontalAdvance(QString::fromStdString(time));
   const int left = kTimeBox.left() + (kTimeBox.width() - textWidth) / 2;
   // A pixel around the text for the glyphs' overhang.
-  return QRect(left - 2, kTimeBox.top(), textWidth + 4, metrics.height()).united(kTimeBox);
+  timeRectText_ = time;
+  timeRect_ = QRect(left - 2, kTimeBox.top(), textWidth + 4, metrics.height()).united(kTimeBox);
+  return timeRect_;
 }
 
 void TfmGame::InvalidateWorld(const ScreenRect& rect) {
@@ -149,7 +171,10 @@ void TfmGame::InvalidateWorld(const ScreenRect& rect) {
   if (world.intersects(kTimeBox)) world = world.united(TimeTextRect()).united(timeDrawn_);
   world = world.intersected(kWorld);
   if (world.isEmpty()) return;
-  update(ToQRect(Box().ToSurface({world.x(), world.y(), world.width(), world.height()})));
+  // The figures' timers tick apart from one another; what changes within one frame is drawn
+  // in one repaint.
+  changed_ += ToQRect(Box().ToSurface({world.x(), world.y(), world.width(), world.height()}));
+  if (!frame_->isActive()) frame_->start();
 }
 
 const QPixmap& TfmGame::Pixmap(const std::shared_ptr<const Image>& image, bool colourKeyed) {
@@ -227,28 +252,23 @@ void TfmGame::paintEvent(QPaintEvent* event) {
 
 void TfmGame::DrawLabels(QPainter& painter) {
   const GameLabels& labels = level_->Labels();
+  // The counters start at their boxes' top left corners and are not cut at the boxes.
   const QFont small = ArialFont(13);
-  painter.setFont(small);
-  const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
   painter.setPen(kYellow);
-  painter.drawText(QRect(568, 408, 72, 16), flags, CounterText(labels.point));
+  texts_.Draw(painter, {568, 408}, CounterText(labels.point), small);
   painter.setPen(Qt::red);
-  painter.drawText(QRect(568, 432, 72, 16), flags, CounterText(labels.miss));
-  painter.drawText(QRect(568, 456, 72, 16), flags, CounterText(labels.civilian));
+  texts_.Draw(painter, {568, 432}, CounterText(labels.miss), small);
+  texts_.Draw(painter, {568, 456}, CounterText(labels.civilian), small);
 
   // The ticker label has a fixed size: lines beyond it are cut.
   painter.save();
   painter.setClipRect(kTickerBox, Qt::IntersectClip);
-  painter.setFont(ArialFont(16));
   painter.setPen(Qt::white);
-  painter.drawText(QRect(16, 400, 105, 200), Qt::AlignLeft | Qt::AlignTop,
-                   QString::fromStdString(level_->TickerCaption()));
+  texts_.Draw(painter, {16, 400}, QString::fromStdString(level_->TickerCaption()), ArialFont(16));
   painter.restore();
 
-  painter.setFont(ArialFont(48));
   painter.setPen(ToQColor(labels.timeColor));
-  painter.drawText(kTimeBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip,
-                   QString::fromStdString(labels.time));
+  texts_.DrawCentred(painter, kTimeBox, QString::fromStdString(labels.time), ArialFont(48));
   timeDrawn_ = TimeTextRect();
 }
 
@@ -265,11 +285,9 @@ void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
     painter.drawPixmap(box.topLeft(), Pixmap(tag->Picture, false));
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
-    painter.setFont(ArialFont(TletterImage::PixelSize(tag->Lsize)));
     painter.setPen(ToQColor(tag->FontColor));
-    const QPoint text = box.topLeft() + QPoint(tag->TextX, tag->TextY);
-    painter.drawText(QRect(text, QSize(4096, 4096)), Qt::AlignLeft | Qt::AlignTop,
-                     QString::fromStdString(tag->Letter));
+    texts_.Draw(painter, box.topLeft() + QPoint(tag->TextX, tag->TextY), QString::fromStdString(tag->Letter),
+                ArialFont(TletterImage::PixelSize(tag->Lsize)));
     painter.restore();
   }
 }
@@ -297,14 +315,12 @@ void TfmGame::DrawPlaque(QPainter& painter, const TletterImage& tag, const QRect
   if (!typed.isEmpty()) {
     QFont marked = font;
     marked.setUnderline(true);
-    painter.setFont(marked);
     painter.setPen(ToQColor(tag.LHLColor));
-    painter.drawText(QRect(QPoint(x, at.y()), QSize(4096, 4096)), Qt::AlignLeft | Qt::AlignTop, typed);
+    texts_.Draw(painter, {x, at.y()}, typed, marked);
     x += QFontMetrics(font).horizontalAdvance(typed);
   }
-  painter.setFont(font);
   painter.setPen(ToQColor(tag.LColor));
-  painter.drawText(QRect(QPoint(x, at.y()), QSize(4096, 4096)), Qt::AlignLeft | Qt::AlignTop, rest);
+  texts_.Draw(painter, {x, at.y()}, rest, font);
   painter.restore();
 }
 
@@ -366,6 +382,8 @@ bool TfmGame::eventFilter(QObject* watched, QEvent* event) {
     KeyboardLayout* keyboard = app_.services.keyboard;
     const std::string position = keyboard ? keyboard->KeyPosition(key->nativeScanCode()) : std::string();
     level_->KeyPress(game.escape, game.text, position, key->isAutoRepeat());
+    // What a key did shows at once.
+    ShowChanges();
     if (game.kind == GameKey::Kind::FullScreen && !key->isAutoRepeat()) ToggleFullScreen();
   } else if (!key->isAutoRepeat() && ReleaseReachesLevel(key->key(), key->modifiers(), key->nativeVirtualKey())) {
     level_->KeyRelease();

@@ -3,16 +3,20 @@
 #pragma once
 #include "level/letterbox.h"
 #include "level/level_play_host.h"
+#include "level/qt_laid_out_texts.h"
 
 #include <QPixmap>
 #include <QRect>
+#include <QRegion>
 #include <QWidget>
 
 #include <memory>
+#include <string>
 #include <unordered_map>
 
 struct AppContext;
 class LevelPlay;
+class QTimer;
 class TletterImage;
 struct Image;
 
@@ -32,8 +36,11 @@ public:
   bool FullScreen() const { return fullScreen_; }
   // The full-screen key: switches now and stores the choice.
   void ToggleFullScreen();
-  // Part of the 640 by 480 world must be drawn again.
+  // Part of the 640 by 480 world must be drawn again: it is, within a frame (kFrameMs), or at
+  // once after a key.
   void InvalidateWorld(const ScreenRect& rect);
+  // Whether changes wait for their frame to be drawn.
+  bool ChangesWaiting() const { return !changed_.isEmpty(); }
   // Where the world lies in the widget now.
   Letterbox Box() const;
 
@@ -57,6 +64,8 @@ private:
   // Whether a world point lies on a visible label (they lie over the map and take no clicks).
   bool OnLabel(const QPoint& world) const;
   QRect TimeTextRect() const;
+  // Asks for the repaint of what changed since the last one.
+  void ShowChanges();
 
   AppContext& app_;
   std::unique_ptr<LevelPlay> level_;
@@ -70,4 +79,11 @@ private:
   // What the time text covered when it was last drawn (world pixels): wider texts reach past
   // the label's box, and all of it must go when the text changes.
   QRect timeDrawn_;
+  mutable std::string timeRectText_;  // the time text TimeTextRect last measured
+  mutable QRect timeRect_;
+  LaidOutTexts texts_;
+  // Changes wait at most one frame to be drawn together.
+  static constexpr int kFrameMs = 25;
+  QTimer* frame_ = nullptr;
+  QRegion changed_;
 };

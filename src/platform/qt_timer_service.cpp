@@ -20,7 +20,7 @@ public:
   QtTimer(int intervalMs, std::function<void()> onTick)
       : timer_(new QTimer), state_(std::make_shared<TickState>()) {
     state_->onTick = std::move(onTick);
-    timer_->setTimerType(Qt::PreciseTimer);
+    timer_->setTimerType(Qt::CoarseTimer);
     timer_->setInterval(intervalMs < 0 ? 0 : intervalMs);
     QObject::connect(timer_, &QTimer::timeout, [state = state_] { Fire(state); });
   }

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QFontMetrics>
+#include <QHash>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLabel>
@@ -16,10 +17,19 @@
 #include "platform/qt_translations.h"
 
 QFont ArialFont(int pixelSize, bool bold, bool italic) {
+  // Kept once made: the game screen asks for its fonts at every repaint, and a copy of a font
+  // shares its data. Fonts belong to the thread of the screens alone.
+  static QHash<int, QFont> made;
+  const bool keep = pixelSize >= 0 && pixelSize <= 1 << 16;
+  const int key = keep ? pixelSize * 4 + (bold ? 2 : 0) + (italic ? 1 : 0) : 0;
+  if (keep) {
+    if (const auto it = made.constFind(key); it != made.constEnd()) return *it;
+  }
   QFont font(QStringLiteral("Arial"));
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   font.setItalic(italic);
+  if (keep && made.size() < 256) made.insert(key, font);
   return font;
 }
 
