@@ -229,11 +229,15 @@ void TfmGame::paintEvent(QPaintEvent* event) {
 
   // Everything else is drawn in world pixels through the letterbox transform: text at the
   // scaled size, pictures scaled by the painter.
-  const QRect bounds = event->rect();
-  int x0, y0, x1, y1;
-  box.ToWorld(bounds.left(), bounds.top(), x0, y0);
-  box.ToWorld(bounds.right() + 1, bounds.bottom() + 1, x1, y1);
-  const QRect dirty = QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1 + 1, y1 + 1)).intersected(kWorld);
+  // What is drawn again, in world pixels, rectangle by rectangle: one repaint may hold changes
+  // far apart, and what lies between them is not drawn.
+  QRegion dirty;
+  for (const QRect& bounds : event->region()) {
+    int x0, y0, x1, y1;
+    box.ToWorld(bounds.left(), bounds.top(), x0, y0);
+    box.ToWorld(bounds.right() + 1, bounds.bottom() + 1, x1, y1);
+    dirty += QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1 + 1, y1 + 1)).intersected(kWorld);
+  }
   painter.setClipRect(QRect(box.left, box.top, box.width, box.height), Qt::IntersectClip);
   painter.translate(box.left, box.top);
   painter.scale(box.Factor(), box.Factor());
@@ -272,7 +276,7 @@ void TfmGame::DrawLabels(QPainter& painter) {
   timeDrawn_ = TimeTextRect();
 }
 
-void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
+void TfmGame::DrawTags(QPainter& painter, const QRegion& dirty) {
   for (const LetterTagEntry& entry : level_->LetterTags()) {
     const TletterImage* tag = entry.tag.get();
     if (!tag || !tag->Visible || !tag->Picture) continue;
@@ -324,7 +328,7 @@ void TfmGame::DrawPlaque(QPainter& painter, const TletterImage& tag, const QRect
   painter.restore();
 }
 
-void TfmGame::DrawActors(QPainter& painter, const QRect& dirty) {
+void TfmGame::DrawActors(QPainter& painter, const QRegion& dirty) {
   for (const TbotImage* actor : level_->LiveActors()) {
     if (!actor->Visible || !actor->Shown || actor->Width <= 0 || actor->Height <= 0) continue;
     const QRect box = WorldRect(actor->Left, actor->Top, actor->Width, actor->Height);

@@ -57,8 +57,8 @@ private:
   const QPixmap& ScaledMap(const Letterbox& box, qreal dpr);
   void DrawMap(QPainter& painter, const Letterbox& box, const QRegion& region);
   void DrawLabels(QPainter& painter);
-  void DrawTags(QPainter& painter, const QRect& dirty);
-  void DrawActors(QPainter& painter, const QRect& dirty);
+  void DrawTags(QPainter& painter, const QRegion& dirty);
+  void DrawActors(QPainter& painter, const QRegion& dirty);
   // A tag that carries a word: its picture stretched to the plaque, the typed letters marked.
   void DrawPlaque(QPainter& painter, const TletterImage& tag, const QRect& box);
   // Whether a world point lies on a visible label (they lie over the map and take no clicks).
