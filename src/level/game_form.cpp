@@ -23,7 +23,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -87,20 +86,9 @@ TfmGame::TfmGame(AppContext& app, LevelPlayHost& host, QWidget* parent) : QWidge
   setAttribute(Qt::WA_QuitOnClose, false);
   setFocusPolicy(Qt::StrongFocus);
   level_ = std::make_unique<LevelPlay>(app.services, app.shared, host);
-  frame_ = new QTimer(this);
-  frame_->setSingleShot(true);
-  frame_->setTimerType(Qt::PreciseTimer);
-  frame_->setInterval(kFrameMs);
-  connect(frame_, &QTimer::timeout, this, [this] { ShowChanges(); });
   qApp->installEventFilter(this);
 }
 
-void TfmGame::ShowChanges() {
-  frame_->stop();
-  if (changed_.isEmpty()) return;
-  update(changed_);
-  changed_ = QRegion();
-}
 
 TfmGame::~TfmGame() {
   qApp->removeEventFilter(this);
@@ -171,10 +159,7 @@ void TfmGame::InvalidateWorld(const ScreenRect& rect) {
   if (world.intersects(kTimeBox)) world = world.united(TimeTextRect()).united(timeDrawn_);
   world = world.intersected(kWorld);
   if (world.isEmpty()) return;
-  // The figures' timers tick apart from one another; what changes within one frame is drawn
-  // in one repaint.
-  changed_ += ToQRect(Box().ToSurface({world.x(), world.y(), world.width(), world.height()}));
-  if (!frame_->isActive()) frame_->start();
+  update(ToQRect(Box().ToSurface({world.x(), world.y(), world.width(), world.height()})));
 }
 
 const QPixmap& TfmGame::Pixmap(const std::shared_ptr<const Image>& image, bool colourKeyed) {
@@ -386,8 +371,6 @@ bool TfmGame::eventFilter(QObject* watched, QEvent* event) {
     KeyboardLayout* keyboard = app_.services.keyboard;
     const std::string position = keyboard ? keyboard->KeyPosition(key->nativeScanCode()) : std::string();
     level_->KeyPress(game.escape, game.text, position, key->isAutoRepeat());
-    // What a key did shows at once.
-    ShowChanges();
     if (game.kind == GameKey::Kind::FullScreen && !key->isAutoRepeat()) ToggleFullScreen();
   } else if (!key->isAutoRepeat() && ReleaseReachesLevel(key->key(), key->modifiers(), key->nativeVirtualKey())) {
     level_->KeyRelease();

@@ -16,7 +16,6 @@
 
 struct AppContext;
 class LevelPlay;
-class QTimer;
 class TletterImage;
 struct Image;
 
@@ -36,11 +35,8 @@ public:
   bool FullScreen() const { return fullScreen_; }
   // The full-screen key: switches now and stores the choice.
   void ToggleFullScreen();
-  // Part of the 640 by 480 world must be drawn again: it is, within a frame (kFrameMs), or at
-  // once after a key.
+  // Part of the 640 by 480 world must be drawn again.
   void InvalidateWorld(const ScreenRect& rect);
-  // Whether changes wait for their frame to be drawn.
-  bool ChangesWaiting() const { return !changed_.isEmpty(); }
   // Where the world lies in the widget now.
   Letterbox Box() const;
 
@@ -64,8 +60,6 @@ private:
   // Whether a world point lies on a visible label (they lie over the map and take no clicks).
   bool OnLabel(const QPoint& world) const;
   QRect TimeTextRect() const;
-  // Asks for the repaint of what changed since the last one.
-  void ShowChanges();
 
   AppContext& app_;
   std::unique_ptr<LevelPlay> level_;
@@ -82,8 +76,4 @@ private:
   mutable std::string timeRectText_;  // the time text TimeTextRect last measured
   mutable QRect timeRect_;
   LaidOutTexts texts_;
-  // Changes wait at most one frame to be drawn together.
-  static constexpr int kFrameMs = 25;
-  QTimer* frame_ = nullptr;
-  QRegion changed_;
 };
