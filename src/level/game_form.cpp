@@ -89,7 +89,6 @@ TfmGame::TfmGame(AppContext& app, LevelPlayHost& host, QWidget* parent) : QWidge
   qApp->installEventFilter(this);
 }
 
-
 TfmGame::~TfmGame() {
   qApp->removeEventFilter(this);
   // Level play reports its last changes while it goes: the screen's own state must still be there.

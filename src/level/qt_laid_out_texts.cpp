@@ -34,12 +34,6 @@ int LaidOutTexts::Count() const {
   return count;
 }
 
-qreal LaidOutTexts::Width(const QString& text, const QFont& font) {
-  Kept& kept = LaidOut(text, font);
-  if (kept.width < 0) kept.width = QFontMetricsF(font).horizontalAdvance(text);
-  return kept.width;
-}
-
 void LaidOutTexts::Draw(QPainter& painter, const QPoint& topLeft, const QString& text, const QFont& font) {
   Kept& kept = LaidOut(text, font);
   painter.setFont(font);
@@ -47,7 +41,8 @@ void LaidOutTexts::Draw(QPainter& painter, const QPoint& topLeft, const QString&
 }
 
 void LaidOutTexts::DrawCentred(QPainter& painter, const QRect& box, const QString& text, const QFont& font) {
-  const qreal width = Width(text, font);
+  Kept& kept = LaidOut(text, font);
+  if (kept.width < 0) kept.width = QFontMetricsF(font).horizontalAdvance(text);
   painter.setFont(font);
-  painter.drawStaticText(QPointF(box.left() + (box.width() - width) / 2, box.top()), LaidOut(text, font).text);
+  painter.drawStaticText(QPointF(box.left() + (box.width() - kept.width) / 2, box.top()), kept.text);
 }

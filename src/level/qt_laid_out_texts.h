@@ -21,14 +21,12 @@ public:
   void Draw(QPainter& painter, const QPoint& topLeft, const QString& text, const QFont& font);
   // As drawText(box, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, text) with the font.
   void DrawCentred(QPainter& painter, const QRect& box, const QString& text, const QFont& font);
-  // The text's advance in the font, as QFontMetricsF gives it.
-  qreal Width(const QString& text, const QFont& font);
   int Count() const;
 
 private:
   struct Kept {
     QStaticText text;
-    qreal width = -1;  // measured when first asked for
+    qreal width = -1;  // the advance, measured at the first centring
   };
   Kept& LaidOut(const QString& text, const QFont& font);
 
