@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// When the program's timers are due, and which of them one wake-up of the program serves.
+#pragma once
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <set>
+#include <utility>
+#include <vector>
+
+// Every running timer may fire a little late, by at most its slack (a fifth of its period), and
+// never early. The program wakes at the earliest moment some timer's slack runs out and then
+// serves every timer already due, so timers that fall due close together share one wake-up
+// instead of waking the program one by one. A periodic timer keeps its phase: its next due time
+// is a whole number of periods after its start, however late a wake-up served it.
+class TimerSchedule {
+public:
+  using Id = uint64_t;
+
+  // A new timer, stopped. Intervals below 0 count as 0.
+  Id Add(int intervalMs);
+  void Remove(Id id);
+
+  // Starts a new period from nowMs; a running timer starts afresh.
+  void Start(Id id, int64_t nowMs);
+  void Stop(Id id);
+  bool Running(Id id) const;
+  // A running timer starts a new period from nowMs with the new interval.
+  void SetInterval(Id id, int intervalMs, int64_t nowMs);
+  int Interval(Id id) const;
+
+  // The moment the program must wake to serve every running timer within its slack; none when
+  // no timer runs.
+  std::optional<int64_t> NextWakeMs() const;
+  // The running timers due at nowMs, the earliest due first. Each moves on by one period, or
+  // past nowMs when wake-ups came so late that whole periods went by (those are not made up).
+  std::vector<Id> TakeDue(int64_t nowMs);
+
+  // How late a timer of this interval may fire.
+  static int64_t SlackMs(int intervalMs);
+
+private:
+  struct Entry {
+    int interval = 0;
+    bool running = false;
+    int64_t due = 0;
+  };
+  void Schedule(Id id, Entry& entry, int64_t due);
+  void Unschedule(Id id, Entry& entry);
+
+  std::map<Id, Entry> entries_;
+  // Running timers by the latest moment each may fire (due time plus slack).
+  std::set<std::pair<int64_t, Id>> deadlines_;
+  Id nextId_ = 1;
+};
