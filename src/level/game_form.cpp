@@ -192,9 +192,9 @@ const QPixmap& TfmGame::ScaledMap(const Letterbox& box, qreal dpr) {
   return scaledMap_;
 }
 
-void TfmGame::DrawMap(QPainter& painter, const Letterbox& box, const QRegion& region) {
+void TfmGame::DrawMap(QPainter& painter, const Letterbox& box, const QRect& area) {
   // The border and whatever the map leaves uncovered are black, so nothing earlier stays.
-  for (const QRect& r : region) painter.fillRect(r, Qt::black);
+  painter.fillRect(area, Qt::black);
   const ImagePtr& map = level_->MapPicture();
   if (!map || map->width <= 0 || map->height <= 0) return;
   if (box.num == box.den && devicePixelRatioF() == 1.0) {
@@ -207,31 +207,36 @@ void TfmGame::DrawMap(QPainter& painter, const Letterbox& box, const QRegion& re
 
 void TfmGame::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.setClipRegion(event->region());
   const Letterbox box = Box();
-  DrawMap(painter, box, event->region());
-
-  // Everything else is drawn in world pixels through the letterbox transform: text at the
-  // scaled size, pictures scaled by the painter.
-  // What is drawn again, in world pixels, rectangle by rectangle: one repaint may hold changes
-  // far apart, and what lies between them is not drawn.
-  QRegion dirty;
-  for (const QRect& bounds : event->region()) {
-    int x0, y0, x1, y1;
-    box.ToWorld(bounds.left(), bounds.top(), x0, y0);
-    box.ToWorld(bounds.right() + 1, bounds.bottom() + 1, x1, y1);
-    dirty += QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1 + 1, y1 + 1)).intersected(kWorld);
-  }
-  painter.setClipRect(QRect(box.left, box.top, box.width, box.height), Qt::IntersectClip);
-  painter.translate(box.left, box.top);
-  painter.scale(box.Factor(), box.Factor());
+  const QRect frame(box.left, box.top, box.width, box.height);
   const double factor = box.Factor() * devicePixelRatioF();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, !WholeNumber(factor));
+  // One repaint may hold changes far apart: each rectangle of it is drawn on its own, under a
+  // clip of that one rectangle. Under a plain rectangle the painter copies pictures line by
+  // line; under a clip of many it sends every line through its general path, which for tall
+  // areas hands the work to helper threads and wakes them at every repaint.
+  for (const QRect& area : event->region()) {
+    painter.resetTransform();
+    painter.setClipRect(area);
+    DrawMap(painter, box, area);
+    const QRect inFrame = area.intersected(frame);
+    if (inFrame.isEmpty()) continue;
 
-  // The labels are a level's: between practice drills the screen lies dark under the card.
-  if (level_->LevelLoaded() && dirty.intersects(kLabelStrip)) DrawLabels(painter);
-  DrawTags(painter, dirty);
-  DrawActors(painter, dirty);
+    // Everything else is drawn in world pixels through the letterbox transform: text at the
+    // scaled size, pictures scaled by the painter.
+    int x0, y0, x1, y1;
+    box.ToWorld(inFrame.left(), inFrame.top(), x0, y0);
+    box.ToWorld(inFrame.right() + 1, inFrame.bottom() + 1, x1, y1);
+    const QRect dirty = QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1 + 1, y1 + 1)).intersected(kWorld);
+    painter.setClipRect(inFrame);
+    painter.translate(box.left, box.top);
+    painter.scale(box.Factor(), box.Factor());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, !WholeNumber(factor));
+
+    // The labels are a level's: between practice drills the screen lies dark under the card.
+    if (level_->LevelLoaded() && dirty.intersects(kLabelStrip)) DrawLabels(painter);
+    DrawTags(painter, dirty);
+    DrawActors(painter, dirty);
+  }
   // Pictures no level holds any longer are let go.
   for (auto it = pictures_.begin(); it != pictures_.end();) {
     it = it->second->source.expired() ? pictures_.erase(it) : std::next(it);
@@ -260,7 +265,7 @@ void TfmGame::DrawLabels(QPainter& painter) {
   timeDrawn_ = TimeTextRect();
 }
 
-void TfmGame::DrawTags(QPainter& painter, const QRegion& dirty) {
+void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
   for (const LetterTagEntry& entry : level_->LetterTags()) {
     const TletterImage* tag = entry.tag.get();
     if (!tag || !tag->Visible || !tag->Picture) continue;
@@ -312,7 +317,7 @@ void TfmGame::DrawPlaque(QPainter& painter, const TletterImage& tag, const QRect
   painter.restore();
 }
 
-void TfmGame::DrawActors(QPainter& painter, const QRegion& dirty) {
+void TfmGame::DrawActors(QPainter& painter, const QRect& dirty) {
   for (const TbotImage* actor : level_->LiveActors()) {
     if (!actor->Visible || !actor->Shown || actor->Width <= 0 || actor->Height <= 0) continue;
     const QRect box = WorldRect(actor->Left, actor->Top, actor->Width, actor->Height);

@@ -51,10 +51,10 @@ private:
   struct CachedPicture;
   const QPixmap& Pixmap(const std::shared_ptr<const Image>& image, bool colourKeyed);
   const QPixmap& ScaledMap(const Letterbox& box, qreal dpr);
-  void DrawMap(QPainter& painter, const Letterbox& box, const QRegion& region);
+  void DrawMap(QPainter& painter, const Letterbox& box, const QRect& area);
   void DrawLabels(QPainter& painter);
-  void DrawTags(QPainter& painter, const QRegion& dirty);
-  void DrawActors(QPainter& painter, const QRegion& dirty);
+  void DrawTags(QPainter& painter, const QRect& dirty);
+  void DrawActors(QPainter& painter, const QRect& dirty);
   // A tag that carries a word: its picture stretched to the plaque, the typed letters marked.
   void DrawPlaque(QPainter& painter, const TletterImage& tag, const QRect& box);
   // Whether a world point lies on a visible label (they lie over the map and take no clicks).
