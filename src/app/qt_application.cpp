@@ -63,6 +63,11 @@ std::unique_ptr<Screen> CreateScreen(Screen*& slot, AppContext& context, Extra&.
 }  // namespace
 
 int RunKeyslinger(int argc, char* argv[]) {
+  // A level repaints small areas many times a second, mostly where it has just painted. Through
+  // shared memory the X connection makes a round trip before each such repaint (the X server
+  // must have read the last one); the few kilobytes of a repaint sent over the connection need
+  // none. A setting of the player's own is kept.
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationDisplayName(kApplicationTitle);

@@ -31,15 +31,16 @@ void LevelPlay::ClockTimer() {
       return;
     }
     const std::string step = pendingSteps_.front();
-    const int32_t command = scriptStore_->ReadInteger(step, "command", kNoCommand);
+    const IniStore::Snapshot script = scriptStore_->Read();
+    const int32_t command = script.ReadInteger(step, "command", kNoCommand);
     if (command == kNoCommand) {
       services_.messages.Show("Error");
       return;
     }
     {
       std::lock_guard<std::recursive_mutex> lock(stepLock_);
-      const std::string param2 = scriptStore_->ReadString(step, "param2", "");
-      const std::string param1 = scriptStore_->ReadString(step, "param1", "");
+      const std::string param2 = script.ReadString(step, "param2", "");
+      const std::string param1 = script.ReadString(step, "param1", "");
       stepWait_ = ExecuteStep(command, param1, param2);
     }
     if (stepWait_ < 0) {

@@ -55,11 +55,7 @@ std::optional<int64_t> TimerSchedule::NextWakeMs() const {
 
 std::vector<TimerSchedule::Id> TimerSchedule::TakeDue(int64_t nowMs) {
   std::vector<std::pair<int64_t, Id>> due;
-  for (const auto& [deadline, id] : deadlines_) {
-    const Entry& entry = entries_.at(id);
-    if (entry.due <= nowMs) due.emplace_back(entry.due, id);
-  }
-  std::sort(due.begin(), due.end());
+  for (auto it = dues_.begin(); it != dues_.end() && it->first <= nowMs; ++it) due.push_back(*it);
   std::vector<Id> ids;
   ids.reserve(due.size());
   for (const auto& [when, id] : due) {
@@ -79,10 +75,12 @@ void TimerSchedule::Schedule(Id id, Entry& entry, int64_t due) {
   entry.running = true;
   entry.due = due;
   deadlines_.emplace(due + SlackMs(entry.interval), id);
+  dues_.emplace(due, id);
 }
 
 void TimerSchedule::Unschedule(Id id, Entry& entry) {
   if (!entry.running) return;
   deadlines_.erase({entry.due + SlackMs(entry.interval), id});
+  dues_.erase({entry.due, id});
   entry.running = false;
 }

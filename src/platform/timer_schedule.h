@@ -2,9 +2,9 @@
 // When the program's timers are due, and which of them one wake-up of the program serves.
 #pragma once
 #include <cstdint>
-#include <map>
 #include <optional>
 #include <set>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -48,8 +48,9 @@ private:
   void Schedule(Id id, Entry& entry, int64_t due);
   void Unschedule(Id id, Entry& entry);
 
-  std::map<Id, Entry> entries_;
-  // Running timers by the latest moment each may fire (due time plus slack).
+  std::unordered_map<Id, Entry> entries_;
+  // Running timers by the latest moment each may fire (due time plus slack), and by due time.
   std::set<std::pair<int64_t, Id>> deadlines_;
+  std::set<std::pair<int64_t, Id>> dues_;
   Id nextId_ = 1;
 };

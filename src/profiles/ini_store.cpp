@@ -295,18 +295,29 @@ std::shared_ptr<const IniDocument> IniStore::Document() const {
   return parsed;
 }
 
-std::string IniStore::ReadString(std::string_view section, std::string_view key,
-                                 std::string_view fallback) const {
-  std::shared_ptr<const IniDocument> document = Document();
-  if (const IniEntry* entry = document->FindEntry(section, key)) return entry->value;
+IniStore::Snapshot IniStore::Read() const { return Snapshot(Document()); }
+
+std::string IniStore::Snapshot::ReadString(std::string_view section, std::string_view key,
+                                           std::string_view fallback) const {
+  if (const IniEntry* entry = document_->FindEntry(section, key)) return entry->value;
   // Trailing blanks of a default are dropped, as the platform's profile reader does.
   while (!fallback.empty() && fallback.back() == ' ') fallback.remove_suffix(1);
   return std::string(CutToMaxValue(fallback));
 }
 
+int32_t IniStore::Snapshot::ReadInteger(std::string_view section, std::string_view key,
+                                        int32_t fallback) const {
+  return IniIntegerOr(ReadString(section, key, ""), fallback);
+}
+
+std::string IniStore::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view fallback) const {
+  return Read().ReadString(section, key, fallback);
+}
+
 int32_t IniStore::ReadInteger(std::string_view section, std::string_view key,
                               int32_t fallback) const {
-  return IniIntegerOr(ReadString(section, key, ""), fallback);
+  return Read().ReadInteger(section, key, fallback);
 }
 
 bool IniStore::ReadBool(std::string_view section, std::string_view key, bool fallback) const {

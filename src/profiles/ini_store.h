@@ -24,6 +24,20 @@ public:
 
   const std::string& Path() const { return path_; }
 
+  // The file as one look at it found it: values that belong together (a script step's command
+  // and parameters) are read from it with one check of the file instead of one each.
+  class Snapshot {
+  public:
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
+    int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
+
+  private:
+    friend class IniStore;
+    explicit Snapshot(std::shared_ptr<const IniDocument> document) : document_(std::move(document)) {}
+    std::shared_ptr<const IniDocument> document_;
+  };
+  Snapshot Read() const;
+
   std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback) const;
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
   bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;

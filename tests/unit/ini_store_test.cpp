@@ -253,6 +253,22 @@ TEST_F(IniStoreTest, ChangesMadeByHandBetweenReadsAreSeen) {
   EXPECT_EQ(store.ReadInteger("s", "k", 0), 6);
 }
 
+TEST_F(IniStoreTest, ASnapshotKeepsTheValuesOfItsLookWhileTheStoreSeesLaterChanges) {
+  const std::string path = PathOf("step.ini");
+  WriteFile(path, "[w]\ncommand=2\nparam1=600 \n");
+  IniStore store(path);
+  const IniStore::Snapshot before = store.Read();
+  WriteFile(path, "[w]\ncommand=3\n");
+  EXPECT_EQ(before.ReadInteger("W", "COMMAND", 0), 2);
+  EXPECT_EQ(before.ReadString("w", "param1", "x"), "600");
+  // Defaults as the store reads them: trailing blanks dropped, numbers or the fallback.
+  EXPECT_EQ(before.ReadString("w", "param2", "a b  "), "a b");
+  EXPECT_EQ(before.ReadInteger("w", "param1", 9), 600);
+  EXPECT_EQ(before.ReadInteger("w", "absent", -1), -1);
+  EXPECT_EQ(store.Read().ReadInteger("w", "command", 0), 3);
+  EXPECT_EQ(store.Read().ReadString("w", "param1", "gone"), "gone");
+}
+
 TEST_F(IniStoreTest, AWriteReplacesTheFileAtomicallyAndKeepsItsPermissions) {
   const std::string path = PathOf("p.ini");
   WriteFile(path, "[s]\nk=old\n");
