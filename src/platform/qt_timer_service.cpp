@@ -37,6 +37,9 @@ public:
   }
 
   int64_t NowMs() const { return clock_.elapsed(); }
+  // The schedule's clock, rounded up: a Qt timer may fire within the millisecond before the
+  // moment it was armed for, and a timer's handler must find the time it was due as passed.
+  int64_t ScheduleNowMs() const { return (clock_.nsecsElapsed() + 999'999) / 1'000'000; }
 
   // Made through this, a hub left by its service and its last timer inside one of its own
   // wake-ups is deleted once the wake-up has returned.
@@ -69,13 +72,13 @@ public:
   }
 
   void Start(TimerSchedule::Id id) {
-    schedule_.Start(id, NowMs());
+    schedule_.Start(id, ScheduleNowMs());
     ArmIfSooner();
   }
   void Stop(TimerSchedule::Id id) { schedule_.Stop(id); }
   bool Running(TimerSchedule::Id id) const { return schedule_.Running(id); }
   void SetInterval(TimerSchedule::Id id, int intervalMs) {
-    schedule_.SetInterval(id, intervalMs, NowMs());
+    schedule_.SetInterval(id, intervalMs, ScheduleNowMs());
     ArmIfSooner();
   }
   int Interval(TimerSchedule::Id id) const { return schedule_.Interval(id); }
@@ -92,9 +95,7 @@ protected:
     const std::shared_ptr<QtTimerHub> keepAlive = shared_from_this();
     killTimer(armedId_);
     armedId_ = 0;
-    // The Qt timer may fire within its millisecond before the schedule's clock reaches it.
-    const int64_t now = (clock_.nsecsElapsed() + 999'999) / 1'000'000;
-    const std::vector<TimerSchedule::Id> due = schedule_.TakeDue(now);
+    const std::vector<TimerSchedule::Id> due = schedule_.TakeDue(ScheduleNowMs());
     // Armed again before any handler runs: a handler may open a modal screen, whose event loop
     // must go on serving the other timers.
     Arm();
@@ -129,7 +130,7 @@ private:
     armedId_ = 0;
     armedFor_ = next;
     if (!next) return;
-    const int64_t wait = std::max<int64_t>(*next - NowMs(), 0);
+    const int64_t wait = std::max<int64_t>(*next - ScheduleNowMs(), 0);
     armedId_ = startTimer(static_cast<int>(std::min<int64_t>(wait, INT32_MAX)), Qt::PreciseTimer);
   }
 

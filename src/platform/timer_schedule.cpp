@@ -20,7 +20,14 @@ void TimerSchedule::Remove(Id id) {
 void TimerSchedule::Start(Id id, int64_t nowMs) {
   const auto found = entries_.find(id);
   if (found == entries_.end()) return;
-  Schedule(id, found->second, nowMs + found->second.interval);
+  Entry& entry = found->second;
+  const int64_t slack = SlackMs(entry.interval);
+  int64_t from = nowMs;
+  if (entry.lastDue && nowMs >= *entry.lastDue && nowMs - *entry.lastDue <= slack) from = *entry.lastDue;
+  entry.lastDue.reset();
+  const int64_t ideal = from + entry.interval;
+  const int64_t due = OnABeat(id, entry, ideal);
+  Schedule(id, entry, due, slack - (due - ideal));
 }
 
 void TimerSchedule::Stop(Id id) {
@@ -36,10 +43,10 @@ bool TimerSchedule::Running(Id id) const {
 void TimerSchedule::SetInterval(Id id, int intervalMs, int64_t nowMs) {
   const auto found = entries_.find(id);
   if (found == entries_.end()) return;
-  // The deadline on record was worked out from the old interval's slack: drop it first.
   const bool running = found->second.running;
   Unschedule(id, found->second);
   found->second.interval = std::max(intervalMs, 0);
+  found->second.lastDue.reset();
   if (running) Start(id, nowMs);
 }
 
@@ -62,7 +69,8 @@ std::vector<TimerSchedule::Id> TimerSchedule::TakeDue(int64_t nowMs) {
     Entry& entry = entries_.at(id);
     int64_t next = when + entry.interval;
     if (next <= nowMs) next = nowMs + entry.interval;
-    Schedule(id, entry, next);
+    Schedule(id, entry, next, entry.slack);
+    entry.lastDue = when;
     ids.push_back(id);
   }
   return ids;
@@ -70,17 +78,37 @@ std::vector<TimerSchedule::Id> TimerSchedule::TakeDue(int64_t nowMs) {
 
 int64_t TimerSchedule::SlackMs(int intervalMs) { return std::max(intervalMs, 0) / 5; }
 
-void TimerSchedule::Schedule(Id id, Entry& entry, int64_t due) {
+int64_t TimerSchedule::OnABeat(Id id, const Entry& entry, int64_t ideal) const {
+  const int64_t slack = SlackMs(entry.interval);
+  if (entry.interval <= 0 || slack <= 0) return ideal;
+  int64_t best = slack + 1;
+  for (const auto& [due, otherId] : dues_) {
+    if (otherId == id) continue;
+    const int other = entries_.at(otherId).interval;
+    if (other <= 0) continue;
+    const int longer = std::max(entry.interval, other);
+    const int beat = std::min(entry.interval, other);
+    if (longer % beat != 0) continue;
+    // The other timer falls due at due + k * beat for every k; the first of those from ideal on.
+    const int64_t shift = ((due - ideal) % beat + beat) % beat;
+    best = std::min(best, shift);
+    if (best == 0) break;
+  }
+  return best <= slack ? ideal + best : ideal;
+}
+
+void TimerSchedule::Schedule(Id id, Entry& entry, int64_t due, int64_t slack) {
   Unschedule(id, entry);
   entry.running = true;
   entry.due = due;
-  deadlines_.emplace(due + SlackMs(entry.interval), id);
+  entry.slack = slack;
+  deadlines_.emplace(due + slack, id);
   dues_.emplace(due, id);
 }
 
 void TimerSchedule::Unschedule(Id id, Entry& entry) {
   if (!entry.running) return;
-  deadlines_.erase({entry.due + SlackMs(entry.interval), id});
+  deadlines_.erase({entry.due + entry.slack, id});
   dues_.erase({entry.due, id});
   entry.running = false;
 }

@@ -11,8 +11,16 @@
 // Every running timer may fire a little late, by at most its slack (a fifth of its period), and
 // never early. The program wakes at the earliest moment some timer's slack runs out and then
 // serves every timer already due, so timers that fall due close together share one wake-up
-// instead of waking the program one by one. A periodic timer keeps its phase: its next due time
-// is a whole number of periods after its start, however late a wake-up served it.
+// instead of waking the program one by one.
+//
+// Two rules keep them together and keep time right:
+// - A periodic timer keeps its phase: its next due time is a whole period after the last, however
+//   late a wake-up served it. A timer stopped and started again by its own handler as it fires
+//   (as the game's clock and blinking do) counts its new period from when it was due, not from
+//   the late moment it ran, so lateness never adds up.
+// - A timer started afresh takes the beat of a running timer whose period divides its own or is
+//   divided by it, when that beat comes within its slack: it then falls due together with that
+//   timer for as long as both run, and still never fires more than its slack after it would have.
 class TimerSchedule {
 public:
   using Id = uint64_t;
@@ -21,7 +29,8 @@ public:
   Id Add(int intervalMs);
   void Remove(Id id);
 
-  // Starts a new period from nowMs; a running timer starts afresh.
+  // Starts a new period from nowMs (see above for the two exceptions); a running timer starts
+  // afresh.
   void Start(Id id, int64_t nowMs);
   void Stop(Id id);
   bool Running(Id id) const;
@@ -44,8 +53,14 @@ private:
     int interval = 0;
     bool running = false;
     int64_t due = 0;
+    // What is left of the slack after the start moved the due time onto another timer's beat.
+    int64_t slack = 0;
+    // When the timer was last due as a wake-up served it, until it is started again.
+    std::optional<int64_t> lastDue;
   };
-  void Schedule(Id id, Entry& entry, int64_t due);
+  // The earliest due time from ideal on, within the slack, on the beat of a running timer.
+  int64_t OnABeat(Id id, const Entry& entry, int64_t ideal) const;
+  void Schedule(Id id, Entry& entry, int64_t due, int64_t slack);
   void Unschedule(Id id, Entry& entry);
 
   std::unordered_map<Id, Entry> entries_;

@@ -2,6 +2,7 @@
 // The timer schedule: shared wake-ups, never early, at most the slack late, phases kept.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -11,21 +12,89 @@ namespace {
 
 TEST(TimerSchedule, TimersDueCloseTogetherShareOneWakeUpEarliestFirst) {
   TimerSchedule schedule;
-  const auto late = schedule.Add(100);
-  const auto early = schedule.Add(100);
-  const auto apart = schedule.Add(100);
-  schedule.Start(late, 15);
-  schedule.Start(early, 0);
-  schedule.Start(apart, 30);
+  // Periods that do not divide one another, so each keeps the phase it was started with.
+  const auto later = schedule.Add(90);
+  const auto earliest = schedule.Add(100);
+  const auto apart = schedule.Add(70);
+  schedule.Start(later, 25);
+  schedule.Start(earliest, 0);
+  schedule.Start(apart, 60);
   // The earliest may be 20 ms late (a fifth of its period): by then the one due at 115 is due
   // too, the one due at 130 is not.
   ASSERT_EQ(schedule.NextWakeMs(), 120);
-  EXPECT_EQ(schedule.TakeDue(120), (std::vector<TimerSchedule::Id>{early, late}));
-  EXPECT_EQ(schedule.NextWakeMs(), 150);
-  EXPECT_EQ(schedule.TakeDue(150), std::vector<TimerSchedule::Id>{apart});
-  // Phases are kept: the next ones are due at 200 and 215, not 220.
-  EXPECT_EQ(schedule.NextWakeMs(), 220);
-  EXPECT_EQ(schedule.TakeDue(219), (std::vector<TimerSchedule::Id>{early, late}));
+  EXPECT_EQ(schedule.TakeDue(120), (std::vector<TimerSchedule::Id>{earliest, later}));
+  EXPECT_EQ(schedule.NextWakeMs(), 130 + 14);
+  EXPECT_EQ(schedule.TakeDue(144), std::vector<TimerSchedule::Id>{apart});
+  // Phases are kept: the next ones are due at 200, 200 and 205 (not 220 and 210), so the one of
+  // 70 ms, due at 200 and allowed until 214, serves all three.
+  EXPECT_EQ(schedule.NextWakeMs(), 214);
+  EXPECT_EQ(schedule.TakeDue(214), (std::vector<TimerSchedule::Id>{earliest, apart, later}));
+}
+
+TEST(TimerSchedule, ATimerStartedAfreshTakesTheBeatOfARunningOneWithinItsSlack) {
+  TimerSchedule schedule;
+  const auto clock = schedule.Add(100);
+  const auto life = schedule.Add(100);
+  const auto blink = schedule.Add(200);
+  const auto step = schedule.Add(55);
+  const auto late = schedule.Add(100);
+  schedule.Start(clock, 0);
+  // Due at 185 by itself; the clock's beat at 200 is within its 20 ms.
+  schedule.Start(life, 85);
+  EXPECT_EQ(schedule.TakeDue(120), std::vector<TimerSchedule::Id>{clock});
+  // Its slack is what the beat left of it: it may wait until 205, as it would have without it.
+  EXPECT_EQ(schedule.NextWakeMs(), 205);
+  EXPECT_TRUE(schedule.TakeDue(199).empty());
+  EXPECT_EQ(schedule.TakeDue(205), (std::vector<TimerSchedule::Id>{clock, life}));
+  // A period twice the clock's falls on every other beat: 400, not 390.
+  schedule.Start(blink, 190);
+  // No beat divides 55 ms; and 100 ms from 230 is 70 ms from the nearest beat.
+  schedule.Start(step, 190);
+  schedule.Start(late, 230);
+  std::vector<TimerSchedule::Id> fired;
+  std::vector<int64_t> at;
+  std::vector<int64_t> clockAt;
+  for (auto wake = schedule.NextWakeMs(); wake && *wake <= 420; wake = schedule.NextWakeMs()) {
+    for (const auto id : schedule.TakeDue(*wake)) {
+      if (id == clock) clockAt.push_back(*wake);
+      if (id == blink || id == step || id == late) {
+        fired.push_back(id);
+        at.push_back(*wake);
+      }
+    }
+  }
+  ASSERT_GE(fired.size(), 4u);
+  EXPECT_EQ(fired[0], step);
+  EXPECT_GE(at[0], 245);
+  EXPECT_EQ(fired[1], step);  // 55 ms on
+  EXPECT_EQ(fired[2], late);
+  EXPECT_GE(at[2], 330);
+  EXPECT_LE(at[2], 350);
+  ASSERT_EQ(std::count(fired.begin(), fired.end(), blink), 1);
+  const int64_t blinkAt = at[std::find(fired.begin(), fired.end(), blink) - fired.begin()];
+  EXPECT_GE(blinkAt, 400);
+  EXPECT_NE(std::find(clockAt.begin(), clockAt.end(), blinkAt), clockAt.end())
+      << "the blink at " << blinkAt << " did not share the clock's wake-up";
+}
+
+TEST(TimerSchedule, ATimerRestartedByItsOwnHandlerCountsFromWhenItWasDue) {
+  TimerSchedule schedule;
+  const auto clock = schedule.Add(100);
+  schedule.Start(clock, 0);
+  ASSERT_EQ(schedule.TakeDue(118), std::vector<TimerSchedule::Id>{clock});
+  // The handler stops the timer and starts it again as it runs, 18 ms late.
+  schedule.Stop(clock);
+  schedule.Start(clock, 119);
+  EXPECT_EQ(schedule.NextWakeMs(), 220) << "the lateness was added to the period";
+  ASSERT_EQ(schedule.TakeDue(219), std::vector<TimerSchedule::Id>{clock});
+  // A handler that held the program (a modal screen) starts a period from when it returns.
+  schedule.Stop(clock);
+  schedule.Start(clock, 260);
+  EXPECT_EQ(schedule.NextWakeMs(), 380);
+  // So does a start long after the last time it was due.
+  schedule.Stop(clock);
+  schedule.Start(clock, 400);
+  EXPECT_EQ(schedule.NextWakeMs(), 520);
 }
 
 TEST(TimerSchedule, AProgramWakingWhenToldServesEveryPeriodNeverEarlyAndWithinItsSlack) {
