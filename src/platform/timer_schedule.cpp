@@ -13,7 +13,7 @@ TimerSchedule::Id TimerSchedule::Add(int intervalMs) {
 void TimerSchedule::Remove(Id id) {
   const auto found = entries_.find(id);
   if (found == entries_.end()) return;
-  Unschedule(id, found->second);
+  Unschedule(found->second);
   entries_.erase(found);
 }
 
@@ -32,19 +32,19 @@ void TimerSchedule::Start(Id id, int64_t nowMs) {
 
 void TimerSchedule::Stop(Id id) {
   const auto found = entries_.find(id);
-  if (found != entries_.end()) Unschedule(id, found->second);
+  if (found != entries_.end()) Unschedule(found->second);
 }
 
 bool TimerSchedule::Running(Id id) const {
   const auto found = entries_.find(id);
-  return found != entries_.end() && found->second.running;
+  return found != entries_.end() && found->second.slot != kStopped;
 }
 
 void TimerSchedule::SetInterval(Id id, int intervalMs, int64_t nowMs) {
   const auto found = entries_.find(id);
   if (found == entries_.end()) return;
-  const bool running = found->second.running;
-  Unschedule(id, found->second);
+  const bool running = found->second.slot != kStopped;
+  Unschedule(found->second);
   found->second.interval = std::max(intervalMs, 0);
   found->second.lastDue.reset();
   if (running) Start(id, nowMs);
@@ -56,13 +56,19 @@ int TimerSchedule::Interval(Id id) const {
 }
 
 std::optional<int64_t> TimerSchedule::NextWakeMs() const {
-  if (deadlines_.empty()) return std::nullopt;
-  return deadlines_.begin()->first;
+  std::optional<int64_t> earliest;
+  for (const RunningTimer& timer : running_) {
+    if (!earliest || timer.deadline < *earliest) earliest = timer.deadline;
+  }
+  return earliest;
 }
 
 std::vector<TimerSchedule::Id> TimerSchedule::TakeDue(int64_t nowMs) {
   std::vector<std::pair<int64_t, Id>> due;
-  for (auto it = dues_.begin(); it != dues_.end() && it->first <= nowMs; ++it) due.push_back(*it);
+  for (const RunningTimer& timer : running_) {
+    if (timer.due <= nowMs) due.emplace_back(timer.due, timer.id);
+  }
+  std::sort(due.begin(), due.end());
   std::vector<Id> ids;
   ids.reserve(due.size());
   for (const auto& [when, id] : due) {
@@ -82,9 +88,10 @@ int64_t TimerSchedule::OnABeat(Id id, const Entry& entry, int64_t ideal) const {
   const int64_t slack = SlackMs(entry.interval);
   if (entry.interval <= 0 || slack <= 0) return ideal;
   int64_t best = slack + 1;
-  for (const auto& [due, otherId] : dues_) {
-    if (otherId == id) continue;
-    const int other = entries_.at(otherId).interval;
+  for (const RunningTimer& timer : running_) {
+    if (timer.id == id) continue;
+    const int64_t due = timer.due;
+    const int other = timer.interval;
     if (other <= 0) continue;
     const int longer = std::max(entry.interval, other);
     const int beat = std::min(entry.interval, other);
@@ -98,17 +105,23 @@ int64_t TimerSchedule::OnABeat(Id id, const Entry& entry, int64_t ideal) const {
 }
 
 void TimerSchedule::Schedule(Id id, Entry& entry, int64_t due, int64_t slack) {
-  Unschedule(id, entry);
-  entry.running = true;
-  entry.due = due;
   entry.slack = slack;
-  deadlines_.emplace(due + slack, id);
-  dues_.emplace(due, id);
+  const RunningTimer timer{id, entry.interval, due, due + slack};
+  if (entry.slot == kStopped) {
+    entry.slot = running_.size();
+    running_.push_back(timer);
+  } else {
+    running_[entry.slot] = timer;
+  }
 }
 
-void TimerSchedule::Unschedule(Id id, Entry& entry) {
-  if (!entry.running) return;
-  deadlines_.erase({entry.due + entry.slack, id});
-  dues_.erase({entry.due, id});
-  entry.running = false;
+void TimerSchedule::Unschedule(Entry& entry) {
+  if (entry.slot == kStopped) return;
+  // The last running timer takes the freed place.
+  if (entry.slot != running_.size() - 1) {
+    running_[entry.slot] = running_.back();
+    entries_.at(running_[entry.slot].id).slot = entry.slot;
+  }
+  running_.pop_back();
+  entry.slot = kStopped;
 }

@@ -3,7 +3,6 @@
 #pragma once
 #include <cstdint>
 #include <optional>
-#include <set>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -49,23 +48,30 @@ public:
   static int64_t SlackMs(int intervalMs);
 
 private:
+  static constexpr size_t kStopped = static_cast<size_t>(-1);
   struct Entry {
     int interval = 0;
-    bool running = false;
-    int64_t due = 0;
     // What is left of the slack after the start moved the due time onto another timer's beat.
     int64_t slack = 0;
     // When the timer was last due as a wake-up served it, until it is started again.
     std::optional<int64_t> lastDue;
+    // Where the timer stands in running_, or kStopped.
+    size_t slot = kStopped;
+  };
+  // A running timer. The game runs some dozens at most, so plain walks over them cost less
+  // than keeping them sorted.
+  struct RunningTimer {
+    Id id;
+    int interval;
+    int64_t due;
+    int64_t deadline;
   };
   // The earliest due time from ideal on, within the slack, on the beat of a running timer.
   int64_t OnABeat(Id id, const Entry& entry, int64_t ideal) const;
   void Schedule(Id id, Entry& entry, int64_t due, int64_t slack);
-  void Unschedule(Id id, Entry& entry);
+  void Unschedule(Entry& entry);
 
   std::unordered_map<Id, Entry> entries_;
-  // Running timers by the latest moment each may fire (due time plus slack), and by due time.
-  std::set<std::pair<int64_t, Id>> deadlines_;
-  std::set<std::pair<int64_t, Id>> dues_;
+  std::vector<RunningTimer> running_;
   Id nextId_ = 1;
 };

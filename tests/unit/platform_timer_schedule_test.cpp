@@ -194,4 +194,42 @@ TEST(TimerSchedule, AZeroIntervalTimerIsDueAtEveryWakeUpButOncePerWakeUp) {
   EXPECT_EQ(schedule.TakeDue(12), std::vector<TimerSchedule::Id>{id});
 }
 
+TEST(TimerSchedule, ManyStartsStopsAndRemovalsKeepEveryTimerWhereItWas) {
+  std::mt19937 random(11);
+  TimerSchedule schedule;
+  std::map<TimerSchedule::Id, bool> running;
+  const int intervals[] = {55, 100, 200, 400, 750};
+  int64_t now = 0;
+  for (int round = 0; round < 2000; ++round) {
+    now += std::uniform_int_distribution<int>(0, 30)(random);
+    const int op = std::uniform_int_distribution<int>(0, 9)(random);
+    if (op == 0 || running.empty()) {
+      running[schedule.Add(intervals[round % 5])] = false;
+      continue;
+    }
+    auto it = running.begin();
+    std::advance(it, std::uniform_int_distribution<size_t>(0, running.size() - 1)(random));
+    if (op <= 4) {
+      schedule.Start(it->first, now);
+      it->second = true;
+    } else if (op <= 7) {
+      schedule.Stop(it->first);
+      it->second = false;
+    } else if (op == 8) {
+      schedule.Remove(it->first);
+      running.erase(it);
+    } else {
+      for (const auto id : schedule.TakeDue(now)) ASSERT_TRUE(running.at(id));
+    }
+  }
+  std::vector<TimerSchedule::Id> expected;
+  for (const auto& [id, on] : running) {
+    EXPECT_EQ(schedule.Running(id), on);
+    if (on) expected.push_back(id);
+  }
+  std::vector<TimerSchedule::Id> due = schedule.TakeDue(now + 1000);
+  std::sort(due.begin(), due.end());
+  EXPECT_EQ(due, expected);
+}
+
 }  // namespace
