@@ -68,6 +68,9 @@ const QRect kWorld(0, 0, LevelPlay::kScreenWidth, LevelPlay::kScreenHeight);
 const QRect kLabelStrip(0, 400, LevelPlay::kScreenWidth, 80);
 const QRect kTimeBox(271, 424, 98, 56);
 const QRect kTickerBox(16, 400, 105, 73);
+// The counters' texts start at x 568 and run to the world's edge at most (a pixel to the left
+// for a glyph's overhang).
+const QRect kCounterArea(567, 400, LevelPlay::kScreenWidth - 567, 80);
 // The ends of a tag's picture kept as they are when it is stretched into a plaque.
 constexpr int kPlaqueCap = 8;
 }  // namespace
@@ -233,7 +236,7 @@ void TfmGame::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, !WholeNumber(factor));
 
     // The labels are a level's: between practice drills the screen lies dark under the card.
-    if (level_->LevelLoaded() && dirty.intersects(kLabelStrip)) DrawLabels(painter);
+    if (level_->LevelLoaded() && dirty.intersects(kLabelStrip)) DrawLabels(painter, dirty);
     DrawTags(painter, dirty);
     DrawActors(painter, dirty);
   }
@@ -243,26 +246,34 @@ void TfmGame::paintEvent(QPaintEvent* event) {
   }
 }
 
-void TfmGame::DrawLabels(QPainter& painter) {
+void TfmGame::DrawLabels(QPainter& painter, const QRect& dirty) {
   const GameLabels& labels = level_->Labels();
-  // The counters start at their boxes' top left corners and are not cut at the boxes.
-  const QFont small = ArialFont(13);
-  painter.setPen(kYellow);
-  texts_.Draw(painter, {568, 408}, CounterText(labels.point), small);
-  painter.setPen(Qt::red);
-  texts_.Draw(painter, {568, 432}, CounterText(labels.miss), small);
-  texts_.Draw(painter, {568, 456}, CounterText(labels.civilian), small);
+  // Each label is drawn only where it can have pixels: the counters right of their left edge,
+  // the ticker in its box, the time in its box or where its last text reached.
+  if (dirty.intersects(kCounterArea)) {
+    // The counters start at their boxes' top left corners and are not cut at the boxes.
+    const QFont small = ArialFont(13);
+    painter.setPen(kYellow);
+    texts_.Draw(painter, {568, 408}, CounterText(labels.point), small);
+    painter.setPen(Qt::red);
+    texts_.Draw(painter, {568, 432}, CounterText(labels.miss), small);
+    texts_.Draw(painter, {568, 456}, CounterText(labels.civilian), small);
+  }
 
-  // The ticker label has a fixed size: lines beyond it are cut.
-  painter.save();
-  painter.setClipRect(kTickerBox, Qt::IntersectClip);
-  painter.setPen(Qt::white);
-  texts_.Draw(painter, {16, 400}, QString::fromStdString(level_->TickerCaption()), ArialFont(16));
-  painter.restore();
+  if (dirty.intersects(kTickerBox)) {
+    // The ticker label has a fixed size: lines beyond it are cut.
+    painter.save();
+    painter.setClipRect(kTickerBox, Qt::IntersectClip);
+    painter.setPen(Qt::white);
+    texts_.Draw(painter, {16, 400}, QString::fromStdString(level_->TickerCaption()), ArialFont(16));
+    painter.restore();
+  }
 
-  painter.setPen(ToQColor(labels.timeColor));
-  texts_.DrawCentred(painter, kTimeBox, QString::fromStdString(labels.time), ArialFont(48));
-  timeDrawn_ = TimeTextRect();
+  if (dirty.intersects(TimeTextRect().united(timeDrawn_))) {
+    painter.setPen(ToQColor(labels.timeColor));
+    texts_.DrawCentred(painter, kTimeBox, QString::fromStdString(labels.time), ArialFont(48));
+    timeDrawn_ = TimeTextRect();
+  }
 }
 
 void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {

@@ -52,7 +52,7 @@ private:
   const QPixmap& Pixmap(const std::shared_ptr<const Image>& image, bool colourKeyed);
   const QPixmap& ScaledMap(const Letterbox& box, qreal dpr);
   void DrawMap(QPainter& painter, const Letterbox& box, const QRect& area);
-  void DrawLabels(QPainter& painter);
+  void DrawLabels(QPainter& painter, const QRect& dirty);
   void DrawTags(QPainter& painter, const QRect& dirty);
   void DrawActors(QPainter& painter, const QRect& dirty);
   // A tag that carries a word: its picture stretched to the plaque, the typed letters marked.
