@@ -13,6 +13,7 @@
 #include "platform/message_boxes.h"
 #include "platform/player_files_copy.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_toolkit_settings.h"
 #include "platform/qt_translations.h"
 #include "practice/practice_card_form.h"
 #include "practice/practice_results_form.h"
@@ -63,11 +64,7 @@ std::unique_ptr<Screen> CreateScreen(Screen*& slot, AppContext& context, Extra&.
 }  // namespace
 
 int RunKeyslinger(int argc, char* argv[]) {
-  // A level repaints small areas many times a second, mostly where it has just painted. Through
-  // shared memory the X connection makes a round trip before each such repaint (the X server
-  // must have read the last one); the few kilobytes of a repaint sent over the connection need
-  // none. A setting of the player's own is kept.
-  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+  ChooseToolkitSettingsForSteadyRepaints();
   QApplication app(argc, argv);
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationDisplayName(kApplicationTitle);
