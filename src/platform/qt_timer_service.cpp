@@ -91,7 +91,8 @@ protected:
       explicit Dispatching(int& d) : depth(d) { ++depth; }
       ~Dispatching() { --depth; }
     } dispatching(dispatching_);
-    // Let go of first, while still dispatching (so a last owner's deletion is deferred).
+    // Made after the depth count, so it goes first: should it be the last owner, the hub's
+    // deletion sees the wake-up still under way and is deferred.
     const std::shared_ptr<QtTimerHub> keepAlive = shared_from_this();
     killTimer(armedId_);
     armedId_ = 0;
