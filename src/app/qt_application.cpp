@@ -2,32 +2,33 @@
 // Builds the application: the platform services, the shared state and the nine screens.
 #include "app/qt_application.h"
 
-#include "app/app_context.h"
+#include "core/app_context.h"
 #include "app/qt_level_play_host.h"
 #include "app/qt_program_end.h"
-#include "app/shared_state.h"
-#include "level/game_form.h"
+#include "app/qt_screen_calls.h"
+#include "core/shared_state.h"
+#include "level/ui/game_form.h"
 #include "level/level_play.h"
 #include "platform/file_lookup.h"
 #include "platform/game_paths.h"
 #include "platform/message_boxes.h"
 #include "platform/player_files_copy.h"
-#include "platform/qt_platform.h"
-#include "platform/qt_toolkit_settings.h"
-#include "platform/qt_translations.h"
-#include "practice/practice_card_form.h"
-#include "practice/practice_results_form.h"
-#include "practice/qt_practice_flow.h"
-#include "profiles/about_form.h"
-#include "profiles/first_start_form.h"
-#include "profiles/help_form.h"
-#include "profiles/main_menu_form.h"
-#include "profiles/player_form.h"
-#include "progress/progress_form.h"
+#include "app/qt_platform.h"
+#include "platform/qt/qt_toolkit_settings.h"
+#include "platform/qt/qt_translations.h"
+#include "practice/ui/practice_card_form.h"
+#include "practice/ui/practice_results_form.h"
+#include "practice/ui/qt_practice_flow.h"
+#include "profiles/ui/about_form.h"
+#include "profiles/ui/first_start_form.h"
+#include "profiles/ui/help_form.h"
+#include "profiles/ui/main_menu_form.h"
+#include "profiles/ui/player_form.h"
+#include "progress/ui/progress_form.h"
 #include "progress/progress_recorder.h"
-#include "screens/pause_form.h"
-#include "screens/score_form.h"
-#include "screens/the_end_form.h"
+#include "screens/ui/pause_form.h"
+#include "screens/ui/score_form.h"
+#include "screens/ui/the_end_form.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -84,7 +85,7 @@ int RunKeyslinger(int argc, char* argv[]) {
   }
   shared.appDir = paths.contentDir;
   shared.dataDir = paths.playerDir;
-  AppContext context{shared, platform.services, platform.shell, nullptr, {}};
+  AppContext context{shared, platform.services, platform.shell, nullptr, {}, nullptr, {}};
   QtLevelPlayHost host(context);
   // Declared before the screens, so it outlives level play and writes a run left open at exit.
   std::optional<ProgressRecorder> progress(std::in_place, shared, platform.services.timers,
@@ -117,6 +118,7 @@ int RunKeyslinger(int argc, char* argv[]) {
   practice.showProgress = [&context] {
     if (context.screens.fmMain) context.screens.fmMain->OpenProgress();
   };
+  WireScreenCalls(context);
 
   // The main menu is the main window: closing it ends the program, whatever else is open.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -2,22 +2,21 @@
 // Level play's view of the screens: the game screen, the menu, the pause, results and end screens.
 #include "app/qt_level_play_host.h"
 
-#include "app/app_context.h"
-#include "app/screen_calls.h"
-#include "level/game_form.h"
+#include "core/app_context.h"
+#include "level/ui/game_form.h"
 #include "level/level_play.h"
-#include "profiles/main_menu_form.h"
-#include "screens/pause_form.h"
-#include "screens/score_form.h"
-#include "screens/the_end_form.h"
+#include "profiles/ui/main_menu_form.h"
+#include "screens/ui/pause_form.h"
+#include "screens/ui/score_form.h"
+#include "screens/ui/the_end_form.h"
 
 #include <QTimer>
 #include <algorithm>
 #include <cstdint>
 
-void QtLevelPlayHost::ShowGameScreen() { ::ShowGameScreen(app_); }
+void QtLevelPlayHost::ShowGameScreen() { app_.calls.ShowGameScreen(); }
 
-void QtLevelPlayHost::HideGameScreen() { ::HideGameScreen(app_); }
+void QtLevelPlayHost::HideGameScreen() { app_.calls.HideGameScreen(); }
 
 void QtLevelPlayHost::ShowMainMenu() {
   if (app_.screens.fmMain) app_.screens.fmMain->ShowMenu();

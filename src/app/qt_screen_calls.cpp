@@ -1,14 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Showing and hiding the game screen for the screens that do not know its class.
-#include "app/screen_calls.h"
+// The screen calls of the running game: how the screens of one room reach those of another.
+#include "app/qt_screen_calls.h"
 
-#include "app/app_context.h"
-#include "level/game_form.h"
+#include "core/app_context.h"
+#include "level/ui/game_form.h"
+#include "practice/ui/qt_practice_flow.h"
+#include "profiles/ui/main_menu_form.h"
 
-void ShowGameScreen(AppContext& app) {
-  if (app.screens.fmGame) app.screens.fmGame->ShowScreen();
-}
-
-void HideGameScreen(AppContext& app) {
-  if (app.screens.fmGame) app.screens.fmGame->hide();
+void WireScreenCalls(AppContext& app) {
+  Screens& screens = app.screens;
+  app.calls.showGameScreen = [&screens] {
+    if (screens.fmGame) screens.fmGame->ShowScreen();
+  };
+  app.calls.hideGameScreen = [&screens] {
+    if (screens.fmGame) screens.fmGame->hide();
+  };
+  app.calls.showMainMenu = [&screens] {
+    if (screens.fmMain) screens.fmMain->ShowMenu();
+  };
+  app.calls.hideMainMenu = [&screens] {
+    if (screens.fmMain) screens.fmMain->hide();
+  };
+  app.calls.beginPractice = [&app] {
+    if (app.practice) app.practice->Begin();
+  };
 }

@@ -5,7 +5,7 @@
 #include "design/check_files.h"
 #include "platform/file_lookup.h"
 #include "platform/text_case.h"
-#include "profiles/ini_document.h"
+#include "core/ini_document.h"
 
 #include <sys/stat.h>
 

@@ -5,12 +5,12 @@
 
 #include "design/actor_check.h"
 #include "design/check_files.h"
-#include "level/field_split.h"
+#include "core/field_split.h"
 #include "level/place_letters.h"
 #include "platform/file_lookup.h"
 #include "platform/text_case.h"
-#include "profiles/ini_document.h"
-#include "targets/level_counters.h"
+#include "core/ini_document.h"
+#include "core/level_counters.h"
 
 #include <sys/stat.h>
 

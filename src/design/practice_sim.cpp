@@ -6,13 +6,13 @@
 #include "design/sim_records.h"
 #include "design/typist.h"
 #include "design/word_sample.h"
-#include "practice/words_choice.h"
-#include "practice/words_wave_rule.h"
+#include "words/words_choice.h"
+#include "words/words_wave_rule.h"
 #include "practice/drill.h"
 #include "practice/key_order.h"
 #include "practice/key_schedule.h"
 #include "practice/practice_store.h"
-#include "screens/results.h"
+#include "core/result_arithmetic.h"
 
 #include <stdlib.h>
 

@@ -4,8 +4,8 @@
 #pragma once
 #include "design/learning_typist.h"
 #include "design/simulation.h"
-#include "practice/word_list.h"
-#include "practice/words_language.h"
+#include "words/word_list.h"
+#include "words/words_language.h"
 
 #include <cstdint>
 #include <map>

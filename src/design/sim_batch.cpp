@@ -2,7 +2,7 @@
 // Many simulated runs summed up per level, difficulty and typist; table and CSV output.
 #include "design/sim_batch.h"
 
-#include "screens/results.h"
+#include "core/result_arithmetic.h"
 
 #include <algorithm>
 #include <atomic>

@@ -2,14 +2,14 @@
 // Headless play of one level in virtual time with the game's own level play.
 #include "design/simulation.h"
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/drill_source.h"
 #include "level/level_play.h"
 #include "platform/file_picture_loader.h"
 #include "platform/text_case.h"
 #include "platform/virtual_timer_service.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 #include "design/sim_records.h"
 #include "level/level_listener.h"
 #include "screens/results.h"

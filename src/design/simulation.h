@@ -5,7 +5,7 @@
 #include "design/press_plan.h"
 #include "design/typist.h"
 #include "platform/picture_loader.h"
-#include "targets/level_counters.h"
+#include "core/level_counters.h"
 
 #include <cstdint>
 #include <functional>

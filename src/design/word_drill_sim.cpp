@@ -2,8 +2,8 @@
 // The headless word wave: figures with words, a modelled typist, the word-typing rules, the records.
 #include "design/word_drill_sim.h"
 
-#include "practice/word_typing.h"
-#include "practice/words_choice.h"
+#include "words/word_typing.h"
+#include "words/words_choice.h"
 
 #include <algorithm>
 #include <map>

@@ -3,7 +3,7 @@
 // them through the game's word-typing rules, and the records give its words per minute.
 #pragma once
 #include "design/typist.h"
-#include "practice/words_speed.h"
+#include "words/words_speed.h"
 
 #include <cstdint>
 #include <string>

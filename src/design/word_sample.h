@@ -3,7 +3,7 @@
 // plaques for it, and the typists' words per minute.
 #pragma once
 #include "design/typist.h"
-#include "practice/words_choice.h"
+#include "words/words_choice.h"
 
 #include <cstdint>
 #include <string>

@@ -2,17 +2,17 @@
 // Level play: set-up of the game screen's state, level loading and the ways out of a level.
 #include "level/level_play.h"
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/drill_source.h"
-#include "level/field_split.h"
+#include "core/field_split.h"
 #include "level/level_listener.h"
 #include "level/place_letters.h"
 #include "platform/game_error.h"
 #include "platform/keyboard_layout.h"
 #include "platform/write_refused.h"
 #include "platform/text_case.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
 

@@ -6,7 +6,7 @@
 #include "level/level_play_host.h"
 #include "platform/key_table.h"
 #include "platform/image.h"
-#include "targets/level_counters.h"
+#include "core/level_counters.h"
 #include "targets/score_ticker.h"
 
 #include <cstdint>

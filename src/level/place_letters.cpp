@@ -4,7 +4,7 @@
 
 #include "platform/keyboard_layout.h"
 #include "platform/text_case.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 LetterLayout ParseLetterLayout(std::string_view value) {
   if (value.empty()) return LetterLayout::AsWritten;

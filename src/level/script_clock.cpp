@@ -2,15 +2,15 @@
 // The script interpreter on the 100 ms clock: steps, waves and their end, the level time.
 #include "level/level_play.h"
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/drill_source.h"
-#include "level/field_split.h"
+#include "core/field_split.h"
 #include "level/level_listener.h"
 #include "platform/game_error.h"
 #include "platform/write_refused.h"
 #include "platform/timer_service.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 #include "targets/bot_image.h"
 
 #include <mutex>

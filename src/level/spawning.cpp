@@ -2,13 +2,13 @@
 // Actor templates from the Objects folders, and the waves that spawn live copies at free places.
 #include "level/level_play.h"
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/drill_source.h"
-#include "level/field_split.h"
+#include "core/field_split.h"
 #include "level/level_listener.h"
 #include "platform/game_error.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
 

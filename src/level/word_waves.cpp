@@ -3,15 +3,15 @@
 // letters go to the words, and what they did is told to the listener.
 #include "level/level_play.h"
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/drill_source.h"
 #include "level/level_listener.h"
 #include "level/word_plaques.h"
 #include "platform/text_case.h"
 #include "platform/text_measurer.h"
-#include "practice/word_list.h"
-#include "practice/word_typing.h"
+#include "words/word_list.h"
+#include "words/word_typing.h"
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
 

@@ -2,12 +2,12 @@
 // A practice drill: a shipped scene, the drill's script, letters per wave and weighted spawning.
 #include "practice/drill.h"
 
-#include "practice/words_wave_rule.h"
+#include "words/words_wave_rule.h"
 
 #include "platform/game_error.h"
 #include "platform/random.h"
 #include "platform/text_case.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 #include <algorithm>
 #include <cstdint>

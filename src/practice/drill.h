@@ -4,9 +4,9 @@
 #pragma once
 #include "level/drill_source.h"
 #include "practice/key_schedule.h"
-#include "practice/word_typing.h"
-#include "practice/words_choice.h"
-#include "targets/level_counters.h"
+#include "words/word_typing.h"
+#include "words/words_choice.h"
+#include "core/level_counters.h"
 
 #include <cstdint>
 #include <deque>

@@ -2,8 +2,8 @@
 // Giving a composed drill its words, for the player's language, layout and slow letter pairs.
 #include "practice/drill_words.h"
 
-#include "practice/words_choice.h"
-#include "practice/words_speed.h"
+#include "words/words_choice.h"
+#include "words/words_speed.h"
 
 std::vector<std::pair<std::string, std::string>> SlowPairKeys(const std::vector<PairSample>& pairTimes) {
   std::vector<LetterPairTime> times;

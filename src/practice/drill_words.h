@@ -4,7 +4,7 @@
 #pragma once
 #include "platform/key_table.h"
 #include "practice/drill.h"
-#include "practice/words_source.h"
+#include "words/words_source.h"
 #include "progress/progress_records.h"
 
 #include <optional>

@@ -4,7 +4,7 @@
 
 #include "platform/key_table.h"
 #include "platform/text_case.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 #include <algorithm>
 

@@ -6,9 +6,9 @@
 
 #include "practice/drill_words.h"
 #include "practice/practice_store.h"
-#include "practice/words_source.h"
+#include "words/words_source.h"
 #include "progress/progress_database.h"
-#include "targets/level_counters.h"
+#include "core/level_counters.h"
 
 const PracticeKeyView* PracticeCardView::Find(const std::string& position) const {
   auto it = std::find_if(keys.begin(), keys.end(),

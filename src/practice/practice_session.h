@@ -17,7 +17,7 @@
 #include "practice/key_schedule.h"
 #include "practice/local_day.h"
 #include "practice/mastery.h"
-#include "practice/words_speed.h"
+#include "words/words_speed.h"
 
 class PracticeStore;
 class ProgressDatabase;

@@ -2,12 +2,12 @@
 // The main menu's rules: START GAME, the SOUND switch and the level the menu shows.
 #include "profiles/main_menu.h"
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/level_play.h"
 #include "platform/game_error.h"
-#include "profiles/button_sound.h"
-#include "profiles/ini_store.h"
+#include "core/button_sound.h"
+#include "core/ini_store.h"
 
 namespace {
 constexpr int32_t kLastLevel = 16;

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "app/shared_state.h"
-#include "profiles/ini_store.h"
+#include "core/shared_state.h"
+#include "core/ini_store.h"
 
 void OpenPlayerStore(SharedState& shared, const std::string& loginName,
                      const std::function<void()>& afterSoundRead) {

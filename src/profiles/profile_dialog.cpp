@@ -5,13 +5,13 @@
 
 #include <algorithm>
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "platform/game_error.h"
 #include "platform/text_case.h"
-#include "profiles/button_sound.h"
+#include "core/button_sound.h"
 #include "progress/progress_recorder.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 #include "profiles/profile_names.h"
 
 namespace {

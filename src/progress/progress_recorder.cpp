@@ -3,14 +3,14 @@
 // writes them to Progress.db at each wave's end check and at the end of the run.
 #include "progress/progress_recorder.h"
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "platform/folders.h"
 #include "platform/message_boxes.h"
 #include "platform/text_case.h"
 #include "platform/timer_service.h"
 #include "progress/progress_database.h"
-#include "screens/results.h"
-#include "targets/level_counters.h"
+#include "core/result_arithmetic.h"
+#include "core/level_counters.h"
 
 #include <algorithm>
 #include <charconv>

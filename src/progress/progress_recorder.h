@@ -4,7 +4,7 @@
 #pragma once
 #include "level/level_listener.h"
 #include "platform/player_notice.h"
-#include "practice/words_speed.h"
+#include "words/words_speed.h"
 #include "progress/progress_records.h"
 #include "progress/utc_time.h"
 

@@ -3,7 +3,7 @@
 #include "progress/progress_words_view.h"
 
 #include "platform/key_table.h"
-#include "practice/words_speed.h"
+#include "words/words_speed.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,7 +5,7 @@
 #include "level/place_letters.h"
 #include "platform/key_table.h"
 #include "platform/text_case.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 #include <algorithm>
 

@@ -2,11 +2,11 @@
 // TbotImage: a target actor, enemy or civilian, with its pictures, sounds and five timers.
 #include "targets/bot_image.h"
 
-#include "app/services.h"
+#include "core/services.h"
 #include "platform/game_error.h"
 #include "platform/text_case.h"
 #include "targets/letter_image.h"
-#include "targets/level_counters.h"
+#include "core/level_counters.h"
 
 #include <cmath>
 #include <cstdlib>

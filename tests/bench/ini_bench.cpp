@@ -9,7 +9,7 @@
 #include <fstream>
 #include <string>
 
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "platform/message_boxes.h"
 #include "platform/virtual_timer_service.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
-#include "targets/level_counters.h"
+#include "core/level_counters.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "platform/random.h"
-#include "practice/word_list.h"
-#include "practice/words_choice.h"
-#include "practice/words_source.h"
+#include "words/word_list.h"
+#include "words/words_choice.h"
+#include "words/words_source.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <fstream>
 
 #include "../screens/game_folder_world.h"
-#include "level/game_form.h"
+#include "level/ui/game_form.h"
 #include "level/level_play.h"
-#include "platform/qt_text_measurer.h"
+#include "platform/qt/qt_text_measurer.h"
 
 namespace {
 

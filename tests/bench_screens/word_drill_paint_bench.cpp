@@ -20,11 +20,11 @@
 
 #include "../screens/game_folder_world.h"
 #include "level/drill_source.h"
-#include "level/game_form.h"
+#include "level/ui/game_form.h"
 #include "level/level_play.h"
-#include "platform/qt_text_measurer.h"
+#include "platform/qt/qt_text_measurer.h"
 #include "practice/drill.h"
-#include "practice/word_typing.h"
+#include "words/word_typing.h"
 #include "targets/bot_image.h"
 
 namespace {

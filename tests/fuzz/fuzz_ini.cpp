@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "profiles/ini_document.h"
+#include "core/ini_document.h"
 
 namespace {
 

@@ -9,13 +9,13 @@
 #include <memory>
 #include <string>
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "fuzz_check_game.h"
 #include "level/level_play.h"
 #include "platform/file_picture_loader.h"
 #include "platform/virtual_timer_service.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 namespace {
 // The test game's level picture, next to this file's folder.

@@ -11,14 +11,15 @@
 #include <QScreen>
 #include <QTest>
 
-#include "level/game_form.h"
+#include "level/ui/game_form.h"
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
-#include "screens/pause_form.h"
-#include "screens/qt_key_highlight.h"
-#include "screens/qt_scaled_screen.h"
-#include "screens/score_form.h"
-#include "screens/the_end_form.h"
+#include "widgets/hover_button_widget.h"
+#include "screens/ui/pause_form.h"
+#include "widgets/qt_key_highlight.h"
+#include "level/ui/floating_screens.h"
+#include "widgets/qt_scaled_screen.h"
+#include "screens/ui/score_form.h"
+#include "screens/ui/the_end_form.h"
 
 namespace {
 

@@ -8,9 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "app/app_context.h"
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "app/qt_screen_calls.h"
+#include "core/app_context.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/level_play_host.h"
 #include "platform/file_picture_loader.h"
 #include "platform/message_boxes.h"
@@ -19,7 +20,7 @@
 #include "platform/sound_player.h"
 #include "platform/text_measurer.h"
 #include "platform/virtual_timer_service.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 template <class Text = FixedTextMeasurer, class Host = NullLevelPlayHost>
 struct GameFolderWorld {
@@ -35,12 +36,13 @@ struct GameFolderWorld {
   Services services{timers, sound, pictures, text, messages, random};
   RecordingShell shell;
   Host host;
-  AppContext app{shared, services, shell, nullptr, {}};
+  AppContext app{shared, services, shell, nullptr, {}, nullptr, {}};
 
   explicit GameFolderWorld(const std::string& player = "tester") {
     std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
     shared.appDir = dir + "/";
     shared.playerStore = std::make_unique<IniStore>(dir + "/Player.ini");
     shared.currentPlayer = player;
+    WireScreenCalls(app);
   }
 };

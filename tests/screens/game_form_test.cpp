@@ -13,11 +13,11 @@
 #include <sys/stat.h>
 
 #include "game_folder_world.h"
-#include "level/game_form.h"
+#include "level/ui/game_form.h"
 #include "level/letterbox.h"
 #include "level/level_play.h"
-#include "level/qt_game_keys.h"
-#include "profiles/display_choice.h"
+#include "level/ui/qt_game_keys.h"
+#include "core/display_choice.h"
 #include "targets/bot_image.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "screens/hover_button_widget.h"
+#include "widgets/hover_button_widget.h"
 
 namespace {
 

@@ -11,19 +11,19 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "profiles/about_form.h"
-#include "profiles/first_start_form.h"
-#include "profiles/help_form.h"
-#include "profiles/main_menu_form.h"
-#include "profiles/player_form.h"
-#include "progress/progress_form.h"
+#include "profiles/ui/about_form.h"
+#include "profiles/ui/first_start_form.h"
+#include "profiles/ui/help_form.h"
+#include "profiles/ui/main_menu_form.h"
+#include "profiles/ui/player_form.h"
+#include "progress/ui/progress_form.h"
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
-#include "screens/link_label_widget.h"
-#include "screens/pause_form.h"
-#include "screens/qt_key_highlight.h"
-#include "screens/score_form.h"
-#include "screens/the_end_form.h"
+#include "widgets/hover_button_widget.h"
+#include "widgets/link_label_widget.h"
+#include "screens/ui/pause_form.h"
+#include "widgets/qt_key_highlight.h"
+#include "screens/ui/score_form.h"
+#include "screens/ui/the_end_form.h"
 
 namespace {
 

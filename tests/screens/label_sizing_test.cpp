@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "screens/qt_fonts.h"
+#include "widgets/qt_fonts.h"
 
 namespace {
 

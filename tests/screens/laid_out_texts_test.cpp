@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Texts laid out once and kept draw the same pixels as drawing them afresh each time.
-#include "level/qt_laid_out_texts.h"
+#include "level/ui/qt_laid_out_texts.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QPainter>
 
-#include "screens/qt_fonts.h"
+#include "widgets/qt_fonts.h"
 
 namespace {
 

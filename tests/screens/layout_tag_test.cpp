@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game_folder_world.h"
-#include "level/game_form.h"
+#include "level/ui/game_form.h"
 #include "level/level_play.h"
 #include "platform/keyboard_layout.h"
 #include "platform/xkb_key_tables.h"

@@ -6,13 +6,13 @@
 #include <QScreen>
 #include <QTest>
 
-#include "profiles/about_form.h"
-#include "profiles/first_start_form.h"
-#include "profiles/help_form.h"
-#include "profiles/main_menu_form.h"
+#include "profiles/ui/about_form.h"
+#include "profiles/ui/first_start_form.h"
+#include "profiles/ui/help_form.h"
+#include "profiles/ui/main_menu_form.h"
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
-#include "screens/link_label_widget.h"
+#include "widgets/hover_button_widget.h"
+#include "widgets/link_label_widget.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pause screen: its sounds, its one-minute timer and its three ways out.
-#include "screens/pause_form.h"
+#include "screens/ui/pause_form.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <QTest>
 
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
-#include "screens/picture_box_widget.h"
+#include "widgets/hover_button_widget.h"
+#include "widgets/picture_box_widget.h"
 
 namespace {
 

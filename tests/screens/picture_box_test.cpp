@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Built-in pictures on screens: named at creation, drawn as decoded, sized as their files say.
-#include "screens/picture_box_widget.h"
+#include "widgets/picture_box_widget.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 
-#include "screens/qt_fonts.h"
+#include "widgets/qt_fonts.h"
 
 namespace {
 

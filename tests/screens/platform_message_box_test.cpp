@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/qt_message_boxes.h"
+#include "platform/qt/qt_message_boxes.h"
 
 namespace {
 

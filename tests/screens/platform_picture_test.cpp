@@ -6,8 +6,8 @@
 
 #include "platform/bmp_decoder.h"
 #include "platform/game_error.h"
-#include "platform/qt_image.h"
-#include "platform/qt_picture_loader.h"
+#include "platform/qt/qt_image.h"
+#include "platform/qt/qt_picture_loader.h"
 
 namespace {
 

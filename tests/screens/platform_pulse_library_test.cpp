@@ -2,7 +2,7 @@
 // The sound server's client library, opened by name when the first sound plays.
 #include <gtest/gtest.h>
 
-#include "platform/qt_pulse_library.h"
+#include "platform/qt/qt_pulse_library.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/qt_alert_player.h"
+#include "platform/qt/qt_alert_player.h"
 
 namespace fs = std::filesystem;
 

@@ -6,8 +6,8 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 
-#include "platform/qt_text_measurer.h"
-#include "screens/qt_fonts.h"
+#include "platform/qt/qt_text_measurer.h"
+#include "widgets/qt_fonts.h"
 
 namespace {
 

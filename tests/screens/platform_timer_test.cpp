@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/qt_message_boxes.h"
-#include "platform/qt_timer_service.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_timer_service.h"
 
 namespace {
 

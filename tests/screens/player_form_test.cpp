@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The profile dialog: adding, deleting and choosing profiles, levels and difficulty.
-#include "profiles/player_form.h"
+#include "profiles/ui/player_form.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "profiles/main_menu_form.h"
+#include "profiles/ui/main_menu_form.h"
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
+#include "widgets/hover_button_widget.h"
 
 namespace {
 

@@ -15,21 +15,22 @@
 #include <sstream>
 
 #include "game_folder_world.h"
-#include "level/game_form.h"
+#include "level/ui/game_form.h"
 #include "level/level_play.h"
 #include "platform/keyboard_layout.h"
-#include "practice/practice_card_form.h"
-#include "practice/practice_results_form.h"
+#include "practice/ui/practice_card_form.h"
+#include "practice/ui/practice_results_form.h"
 #include "practice/practice_session.h"
 #include "practice/practice_store.h"
-#include "practice/qt_practice_drawing.h"
-#include "practice/qt_practice_flow.h"
+#include "practice/ui/qt_practice_drawing.h"
+#include "practice/ui/qt_practice_flow.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
-#include "screens/hover_button_widget.h"
-#include "screens/pause_form.h"
-#include "screens/qt_key_highlight.h"
-#include "screens/qt_scaled_screen.h"
+#include "widgets/hover_button_widget.h"
+#include "screens/ui/pause_form.h"
+#include "widgets/qt_key_highlight.h"
+#include "level/ui/floating_screens.h"
+#include "widgets/qt_scaled_screen.h"
 
 namespace {
 constexpr int64_t kToday = 20400;

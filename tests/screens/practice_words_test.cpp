@@ -13,16 +13,16 @@
 
 #include "game_folder_world.h"
 #include "level/level_play.h"
-#include "practice/practice_card_form.h"
-#include "practice/practice_results_form.h"
+#include "practice/ui/practice_card_form.h"
+#include "practice/ui/practice_results_form.h"
 #include "practice/practice_session.h"
 #include "practice/practice_store.h"
-#include "practice/word_typing.h"
-#include "practice/qt_practice_flow.h"
-#include "practice/words_source.h"
+#include "words/word_typing.h"
+#include "practice/ui/qt_practice_flow.h"
+#include "words/words_source.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
-#include "screens/pause_form.h"
+#include "screens/ui/pause_form.h"
 
 namespace {
 constexpr int64_t kToday = 20400;

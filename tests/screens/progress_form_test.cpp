@@ -7,14 +7,14 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "profiles/main_menu_form.h"
+#include "profiles/ui/main_menu_form.h"
 #include "platform/keyboard_layout.h"
 #include "platform/xkb_key_tables.h"
 #include "progress/progress_database.h"
-#include "progress/progress_form.h"
+#include "progress/ui/progress_form.h"
 #include "progress/progress_recorder.h"
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
+#include "widgets/hover_button_widget.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
-#include "progress/progress_form.h"
+#include "progress/ui/progress_form.h"
 #include "progress/progress_recorder.h"
 #include "progress/progress_schema.h"
 #include "screen_fixture.h"

@@ -9,11 +9,11 @@
 #include <gtest/gtest.h>
 
 #include "progress/progress_database.h"
-#include "progress/progress_form.h"
+#include "progress/ui/progress_form.h"
 #include "progress/progress_recorder.h"
-#include "progress/progress_words_widget.h"
+#include "progress/ui/progress_words_widget.h"
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
+#include "widgets/hover_button_widget.h"
 
 namespace {
 

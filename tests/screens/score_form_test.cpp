@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The results screen: what it shows, its buttons and keys, and that only they close it.
-#include "screens/score_form.h"
+#include "screens/ui/score_form.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
-#include "screens/results.h"
+#include "widgets/hover_button_widget.h"
+#include "core/result_arithmetic.h"
 
 namespace {
 

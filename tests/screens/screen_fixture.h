@@ -10,9 +10,10 @@
 #include <sstream>
 #include <string>
 
-#include "app/app_context.h"
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "app/qt_screen_calls.h"
+#include "core/app_context.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/level_play.h"
 #include "level/level_play_host.h"
 #include "platform/game_error.h"
@@ -44,7 +45,7 @@ struct ScreenWorld {
   RecordingShell shell;
   NullLevelPlayHost host;
   std::unique_ptr<LevelPlay> level;
-  AppContext app{shared, services, shell, nullptr, {}};
+  AppContext app{shared, services, shell, nullptr, {}, nullptr, {}};
 
   // playerIni: the file's text before anything opens it; empty for no file.
   explicit ScreenWorld(const std::string& playerIni = "") {
@@ -52,6 +53,7 @@ struct ScreenWorld {
     if (!playerIni.empty()) std::ofstream(IniPath()) << playerIni;
     level = std::make_unique<LevelPlay>(services, shared, host);
     app.level = level.get();
+    WireScreenCalls(app);
   }
 
   std::string IniPath() const { return shared.appDir + "Player.ini"; }

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The end screen: left only through its close area.
-#include "screens/the_end_form.h"
+#include "screens/ui/the_end_form.h"
 
 #include <gtest/gtest.h>
 
 #include <QTest>
 
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
+#include "widgets/hover_button_widget.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QtGlobal>
 
-#include "platform/qt_toolkit_settings.h"
+#include "platform/qt/qt_toolkit_settings.h"
 
 namespace {
 

@@ -21,18 +21,18 @@
 #include <map>
 #include <set>
 
-#include "platform/qt_message_boxes.h"
-#include "platform/qt_translations.h"
-#include "profiles/about_form.h"
-#include "profiles/first_start_form.h"
-#include "profiles/help_form.h"
-#include "profiles/main_menu_form.h"
-#include "profiles/player_form.h"
+#include "platform/qt/qt_message_boxes.h"
+#include "platform/qt/qt_translations.h"
+#include "profiles/ui/about_form.h"
+#include "profiles/ui/first_start_form.h"
+#include "profiles/ui/help_form.h"
+#include "profiles/ui/main_menu_form.h"
+#include "profiles/ui/player_form.h"
 #include "screen_fixture.h"
-#include "screens/hover_button_widget.h"
-#include "screens/pause_form.h"
-#include "screens/qt_fonts.h"
-#include "screens/score_form.h"
+#include "widgets/hover_button_widget.h"
+#include "screens/ui/pause_form.h"
+#include "widgets/qt_fonts.h"
+#include "screens/ui/score_form.h"
 
 namespace {
 

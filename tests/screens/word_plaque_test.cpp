@@ -14,11 +14,11 @@
 
 #include "game_folder_world.h"
 #include "level/drill_source.h"
-#include "level/game_form.h"
+#include "level/ui/game_form.h"
 #include "level/letterbox.h"
 #include "level/level_play.h"
-#include "platform/qt_text_measurer.h"
-#include "practice/word_typing.h"
+#include "platform/qt/qt_text_measurer.h"
+#include "words/word_typing.h"
 #include "targets/bot_image.h"
 #include "targets/letter_image.h"
 

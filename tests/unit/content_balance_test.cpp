@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The shape of every shipped level script: growing waves, civilians, a rare bonus, sane lives and lengths.
-#include "level/field_split.h"
-#include "profiles/ini_document.h"
+#include "core/field_split.h"
+#include "core/ini_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of INI text parsing and of the INI integer rule.
-#include "profiles/ini_document.h"
+#include "core/ini_document.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Tests of the INI store against real files in a temporary folder.
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A game folder in a temporary directory with level play over virtual time, for rules tests.
 #pragma once
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/level_play.h"
 #include "platform/file_picture_loader.h"
 #include "platform/virtual_timer_service.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 #include "targets/bot_image.h"
 
 #include <chrono>

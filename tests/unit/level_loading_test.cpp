@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a level folder: places, difficulty rows, level time, letter tags, and refused levels.
-#include "level/field_split.h"
+#include "core/field_split.h"
 #include "level_harness.h"
 #include "targets/letter_image.h"
 

@@ -16,7 +16,7 @@
 #include "platform/folders.h"
 #include "platform/game_error.h"
 #include "platform/player_files_copy.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "platform/game_error.h"
 
 namespace {

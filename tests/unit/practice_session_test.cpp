@@ -13,7 +13,7 @@
 #include "platform/random.h"
 #include "practice/practice_store.h"
 #include "progress/progress_database.h"
-#include "targets/level_counters.h"
+#include "core/level_counters.h"
 
 namespace {
 constexpr int64_t kToday = 20400;

@@ -2,7 +2,7 @@
 // The practice simulation's words per minute: drills of the learnt keys when words come for them,
 // else of sixteen letters; the faster typist types more words a minute; the JSON carries them.
 #include "design/practice_sim.h"
-#include "practice/word_list.h"
+#include "words/word_list.h"
 
 #include <gtest/gtest.h>
 

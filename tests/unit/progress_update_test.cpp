@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "app/shared_state.h"
+#include "core/shared_state.h"
 #include "platform/message_boxes.h"
 #include "platform/virtual_timer_service.h"
 #include "progress/progress_database.h"

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/services.h"
-#include "app/shared_state.h"
+#include "core/services.h"
+#include "core/shared_state.h"
 #include "level/level_play.h"
 #include "level/level_play_host.h"
 #include "platform/game_error.h"
@@ -20,9 +20,9 @@
 #include "platform/sound_player.h"
 #include "platform/text_measurer.h"
 #include "platform/virtual_timer_service.h"
-#include "profiles/ini_store.h"
+#include "core/ini_store.h"
 #include "profiles/player_store.h"
-#include "targets/level_counters.h"
+#include "core/level_counters.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Word typing: locking a figure by a first letter, continuing, misses, the lock's end, completing,
 // two words with one first letter, rollover, auto-repeats and the space bar.
-#include "practice/word_typing.h"
+#include "words/word_typing.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // the figures' words; without it the letters of the places decide, as in every level.
 #include "design/simulation.h"
 #include "level_harness.h"
-#include "practice/word_typing.h"
+#include "words/word_typing.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // the focus key favoured, blocked words never, the locale's language and the word-wave rule.
 #include "platform/key_table.h"
 #include "platform/random.h"
-#include "practice/word_list.h"
-#include "practice/words_choice.h"
-#include "practice/words_source.h"
-#include "practice/words_wave_rule.h"
+#include "words/word_list.h"
+#include "words/words_choice.h"
+#include "words/words_source.h"
+#include "words/words_wave_rule.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // the simulated typists' word drills.
 #include "design/word_drill_sim.h"
 #include "design/word_sample.h"
-#include "practice/words_choice.h"
-#include "practice/words_speed.h"
+#include "words/words_choice.h"
+#include "words/words_speed.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "design/typist.h"
 #include "design/word_sample.h"
 #include "platform/xkb_key_tables.h"
-#include "practice/words_source.h"
-#include "screens/results.h"
+#include "words/words_source.h"
+#include "core/result_arithmetic.h"
 
 #include <chrono>
 #include <cstdint>

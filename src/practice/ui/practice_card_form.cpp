@@ -1,0 +1,289 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// TfmPracticeCard: the card before a drill's first wave.
+#include "practice/ui/practice_card_form.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "core/app_context.h"
+#include "core/services.h"
+#include "core/shared_state.h"
+#include "platform/keyboard_layout.h"
+#include "practice/practice_session.h"
+#include "practice/ui/qt_practice_drawing.h"
+#include "practice/ui/qt_practice_flow.h"
+#include "core/button_sound.h"
+#include "widgets/hover_button_widget.h"
+#include "widgets/qt_fonts.h"
+#include "widgets/qt_key_highlight.h"
+#include "widgets/qt_scaled_screen.h"
+
+namespace {
+constexpr int kWidth = 560;
+constexpr int kHeight = 420;
+const QRect kFocusTile{24, 72, 52, 52};
+const QRect kNewTile{104, 72, 52, 52};
+const QRect kNewLine{164, 72, 190, 52};
+const QRect kDueBox{376, 52, 160, 72};
+const QPoint kKeyboardAt{24, 138};
+const QRect kFingerLegend{376, 136, 160, 100};
+const QRect kBarsArea{24, 264, 512, 86};
+constexpr int kBarColumns = 6;
+const QRect kTargetLine{24, 356, 220, 24};
+// Right of the target and its buttons: that the words are English, when the player's language has no word list here.
+const QRect kWordsNotice{304, 348, 232, 36};
+
+QString KeyList(const PracticeCardView& view, const std::vector<std::string>& positions) {
+  QStringList typed;
+  for (const std::string& position : positions) {
+    const PracticeKeyView* key = view.Find(position);
+    typed << QString::fromStdString(key ? key->typed : position);
+  }
+  return typed.join(QStringLiteral("  "));
+}
+
+SmallKeyboard CardKeyboard() { return SmallKeyboard{QRect(kKeyboardAt, QSize(340, 96))}; }
+
+// The cell of the i-th key among count in the bars' grid: its letter, then its bar.
+QRect BarCell(size_t i, size_t count) {
+  const int rows = std::max<int>(1, static_cast<int>((count + kBarColumns - 1) / kBarColumns));
+  const int rowHeight = std::min(20, kBarsArea.height() / rows);
+  const int cellWidth = kBarsArea.width() / kBarColumns;
+  const int column = static_cast<int>(i) % kBarColumns;
+  const int row = static_cast<int>(i) / kBarColumns;
+  return QRect(kBarsArea.left() + column * cellWidth, kBarsArea.top() + row * rowHeight,
+               cellWidth - 8, rowHeight);
+}
+
+QRect BarOfCell(const QRect& cell) {
+  const int barHeight = std::max(4, std::min(10, cell.height() - 6));
+  return QRect(cell.left() + 20, cell.center().y() - barHeight / 2, cell.width() - 20, barHeight);
+}
+}  // namespace
+
+TfmPracticeCard::TfmPracticeCard(AppContext& app, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), app_(app) {
+  setFixedSize(kWidth, kHeight);
+  setWindowTitle(tr("Practice"));
+  btnBack_ = MakeHoverButton(this, tr("BACK"), {24, 386, 120, 25}, {.fontPx = 16});
+  btnStart_ = MakeHoverButton(this, tr("START"), {416, 386, 120, 25},
+                              {.fontPx = 16, .color = practice_look::kBrass});
+  btnSlower_ = MakeHoverButton(this, QStringLiteral("+"), {272, 356, 26, 24},
+                               {.fontPx = 18, .color = practice_look::kBrass});
+  btnFaster_ = MakeHoverButton(this, QStringLiteral("\u2212"), {244, 356, 26, 24},
+                               {.fontPx = 18, .color = practice_look::kBrass});
+  connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartClick(); });
+  connect(btnBack_, &QAbstractButton::clicked, this, [this] { BackClick(); });
+  connect(btnSlower_, &QAbstractButton::clicked, this, [this] { SlowerClick(); });
+  connect(btnFaster_, &QAbstractButton::clicked, this, [this] { FasterClick(); });
+  keys_ = new KeyHighlight(this);
+  for (TVtxSpdButton* b : {btnStart_, btnFaster_, btnSlower_, btnBack_}) keys_->AddButton(b);
+  scaled_ = new ScaledScreen(this);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+TfmPracticeCard::~TfmPracticeCard() = default;
+
+const PracticeCardView* TfmPracticeCard::View() const {
+  const PracticeSession* session = app_.practice ? app_.practice->Session() : nullptr;
+  return session && session->Drill() ? &session->Card() : nullptr;
+}
+
+void TfmPracticeCard::ShowCard() {
+  update();
+  PracticeFlow::ShowOverGame(app_, this, *scaled_);
+}
+
+void TfmPracticeCard::StartClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  if (app_.practice) app_.practice->StartDrill();
+}
+
+void TfmPracticeCard::BackClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  if (app_.practice) app_.practice->BackToProgress();
+}
+
+void TfmPracticeCard::SlowerClick() {
+  if (app_.practice) app_.practice->ChangeTarget(+1);
+  update();
+}
+
+void TfmPracticeCard::FasterClick() {
+  if (app_.practice) app_.practice->ChangeTarget(-1);
+  update();
+}
+
+QRect TfmPracticeCard::BarRect(const std::string& position) const {
+  const PracticeCardView* view = View();
+  if (!view) return {};
+  for (size_t i = 0; i < view->keys.size(); ++i) {
+    if (view->keys[i].position == position) return BarOfCell(BarCell(i, view->keys.size()));
+  }
+  return {};
+}
+
+QRect TfmPracticeCard::KeyboardKeyRect(const std::string& position) const {
+  return SmallKeyRect(CardKeyboard(), position);
+}
+
+QString TfmPracticeCard::TargetText() const {
+  const PracticeCardView* view = View();
+  return view ? tr("Target reaction: %1 ms").arg(view->targetMs) : QString();
+}
+
+QString TfmPracticeCard::NewKeyText() const {
+  const PracticeCardView* view = View();
+  if (!view || view->newKey.empty()) return tr("No new key this time");
+  return tr("Finger: %1").arg(FingerText(view->newKeyFinger));
+}
+
+QString TfmPracticeCard::LeftOutText() const {
+  const PracticeCardView* view = View();
+  if (!view || view->leftOut.empty()) return {};
+  QStringList keys;
+  for (const LeftOutKey& key : view->leftOut) keys << QString::fromStdString(key.position);
+  return tr("Left out on this keyboard: %1").arg(keys.join(QStringLiteral(" ")));
+}
+
+QString TfmPracticeCard::WordsNoticeText() const {
+  const PracticeCardView* view = View();
+  if (!view || !view->englishWords) return {};
+  return tr("No word list of your language is installed: the words are English.");
+}
+
+QString TfmPracticeCard::DueText() const {
+  const PracticeCardView* view = View();
+  if (!view || view->due.empty()) return tr("none");
+  return KeyList(*view, view->due);
+}
+
+void TfmPracticeCard::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  PaintPracticeBoard(p, rect());
+  p.setFont(ArialFont(21));
+  p.setPen(look::kWhite);
+  p.drawText(QRect(0, 12, kWidth, 30), Qt::AlignCenter, tr("Practice"));
+  const PracticeCardView* view = View();
+  if (!view) return;
+
+  auto heading = [&p](const QRect& r, const QString& text) {
+    p.setFont(ArialFont(13));
+    p.setPen(practice_look::kBrass);
+    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, text);
+  };
+  auto tile = [&p](const QRect& r, const QString& letter, const QColor& fill) {
+    p.setPen(QPen(QColor(20, 12, 6), 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    p.setFont(ArialFont(30));
+    p.setPen(look::kBlack);
+    p.drawText(r, Qt::AlignCenter, letter);
+  };
+  const PracticeKeyView* focus = view->Find(view->focus);
+  heading(QRect(24, 50, 80, 20), tr("Focus key"));
+  if (focus) tile(kFocusTile, QString::fromStdString(focus->typed), look::kYellow);
+  heading(QRect(104, 50, 200, 20), tr("New key"));
+  const PracticeKeyView* newKey = view->Find(view->newKey);
+  if (newKey)
+    tile(kNewTile, QString::fromStdString(newKey->typed), FingerColour(view->newKeyFinger));
+  p.setFont(ArialFont(12, false));
+  p.setPen(practice_look::kParchment);
+  p.drawText(newKey ? kNewLine : kNewLine.adjusted(-60, 0, 0, 0),
+             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, NewKeyText());
+
+  heading(QRect(kDueBox.left(), kDueBox.top() - 2, kDueBox.width(), 20), tr("Due for review"));
+  p.setFont(ArialFont(16));
+  p.setPen(practice_look::kParchment);
+  p.drawText(kDueBox.adjusted(0, 20, 0, -28), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+             DueText());
+
+  // The keyboard, the new key marked and its finger's zone shown in the legend beside it.
+  std::vector<std::string> set;
+  for (const PracticeKeyView& key : view->keys) set.push_back(key.position);
+  const std::optional<KeyTable> layout =
+      app_.services.keyboard ? app_.services.keyboard->ActiveTable() : std::optional<KeyTable>();
+  PaintSmallKeyboard(p, CardKeyboard(), layout ? &*layout : nullptr, set, view->newKey);
+  p.setFont(ArialFont(10, false));
+  for (int f = 0; f < kFingerCount; ++f) {
+    const Finger finger = static_cast<Finger>(f);
+    const QRect line(kFingerLegend.left(), kFingerLegend.top() + f * 12, kFingerLegend.width(), 12);
+    p.setPen(Qt::NoPen);
+    p.setBrush(FingerColour(finger));
+    p.drawRect(QRect(line.left(), line.top() + 2, 9, 9));
+    p.setPen(finger == view->newKeyFinger && !view->newKey.empty() ? look::kWhite
+                                                                   : practice_look::kParchment);
+    p.drawText(line.adjusted(14, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, FingerText(finger));
+  }
+  const QString leftOut = LeftOutText();
+  if (!leftOut.isEmpty()) {
+    p.setFont(ArialFont(10, false));
+    p.setPen(look::kYellow);
+    p.drawText(QRect(24, 238, 512, 14), Qt::AlignLeft | Qt::AlignVCenter, leftOut);
+  }
+
+  heading(QRect(24, 248, 300, 16), tr("Your keys: mastery"));
+  for (size_t i = 0; i < view->keys.size(); ++i) {
+    const PracticeKeyView& key = view->keys[i];
+    const QRect cell = BarCell(i, view->keys.size());
+    p.setFont(ArialFont(std::min(14, cell.height())));
+    p.setPen(key.position == view->focus ? look::kYellow : practice_look::kParchment);
+    p.drawText(QRect(cell.left(), cell.top(), 18, cell.height()), Qt::AlignCenter,
+               QString::fromStdString(key.typed));
+    PaintMasteryBar(p, BarOfCell(cell), key.mastery.score,
+                    key.mastered ? practice_look::kMastered : practice_look::kLearning);
+  }
+  p.setFont(ArialFont(13));
+  p.setPen(practice_look::kParchment);
+  p.drawText(kTargetLine, Qt::AlignLeft | Qt::AlignVCenter, TargetText());
+  const QString words = WordsNoticeText();
+  if (!words.isEmpty()) {
+    p.setFont(ArialFont(9, false));
+    p.setPen(look::kYellow);
+    p.drawText(kWordsNotice, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, words);
+  }
+}
+
+void TfmPracticeCard::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_F11:
+      if (!event->isAutoRepeat()) PracticeFlow::ToggleFullScreen(app_, this, *scaled_);
+      return;
+    case Qt::Key_Escape:
+      btnBack_->click();
+      return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      btnStart_->click();
+      return;
+    case Qt::Key_Plus:
+      btnSlower_->click();
+      return;
+    case Qt::Key_Minus:
+      btnFaster_->click();
+      return;
+    default:
+      break;
+  }
+  // + and - wherever the layout has them, and the US + key without Shift.
+  if (event->text() == QStringLiteral("+") || event->text() == QStringLiteral("=")) {
+    btnSlower_->click();
+    return;
+  }
+  if (event->text() == QStringLiteral("-")) {
+    btnFaster_->click();
+    return;
+  }
+  event->ignore();
+}
+
+void TfmPracticeCard::mousePressEvent(QMouseEvent* event) {
+  // A click anywhere on the card starts; its buttons take their own clicks.
+  if (event->button() == Qt::LeftButton) btnStart_->click();
+}
+
+// The second press of a double-click belongs to the same click.
+void TfmPracticeCard::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading a Debian word list: short lower-case words and letter-pair counts.
+#include "words/word_list.h"
+
+#include "platform/text_case.h"
+#include "words/words_english_pairs.h"
+
+#include <locale.h>
+#include <wctype.h>
+
+#include <fstream>
+#include <sstream>
+#include <unordered_map>
+
+namespace {
+
+// A lower-case letter: a-z, or a non-ASCII letter that is its own lower case. A letter without an
+// upper case of its own (German ß) counts as lower case.
+bool IsLowerLetter(char32_t c) {
+  if (c < 0x80) return c >= 'a' && c <= 'z';
+  static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+  const std::string text = EncodeUtf8(std::u32string(1, c));
+  if (ToLowerUtf8(text) != text) return false;
+  if (ToUpperUtf8(text) != text) return true;
+  return unicode != static_cast<locale_t>(0) && iswalpha_l(static_cast<wint_t>(c), unicode);
+}
+
+}  // namespace
+
+std::optional<std::u32string> DecodeUtf8(std::string_view text) {
+  std::u32string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+      out.push_back(lead);
+      ++i;
+      continue;
+    }
+    size_t length = 0;
+    char32_t c = 0, minimum = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2, c = lead & 0x1F, minimum = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3, c = lead & 0x0F, minimum = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4, c = lead & 0x07, minimum = 0x10000;
+    } else {
+      return std::nullopt;
+    }
+    if (i + length > text.size()) return std::nullopt;
+    for (size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      c = (c << 6) | (next & 0x3F);
+    }
+    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+    out.push_back(c);
+    i += length;
+  }
+  return out;
+}
+
+std::string EncodeUtf8(std::u32string_view text) {
+  std::string out;
+  for (char32_t c : text) {
+    if (c < 0x80) {
+      out.push_back(static_cast<char>(c));
+    } else if (c < 0x800) {
+      out.push_back(static_cast<char>(0xC0 | (c >> 6)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else if (c < 0x10000) {
+      out.push_back(static_cast<char>(0xE0 | (c >> 12)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    } else {
+      out.push_back(static_cast<char>(0xF0 | (c >> 18)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+      out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+    }
+  }
+  return out;
+}
+
+int WordList::IndexOf(char32_t character) const {
+  for (size_t i = 0; i < alphabet_.size(); ++i) {
+    if (alphabet_[i] == character) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int WordList::AddToAlphabet(char32_t character) {
+  const int found = IndexOf(character);
+  if (found >= 0) return found;
+  if (alphabet_.size() >= kMaxAlphabet) return -1;
+  alphabet_.push_back(character);
+  return static_cast<int>(alphabet_.size() - 1);
+}
+
+uint32_t WordList::PairCount(char32_t a, char32_t b) const {
+  auto it = pairs_.find({a, b});
+  return it == pairs_.end() ? 0 : it->second;
+}
+
+WordList WordList::FromText(std::string_view text) {
+  WordList list;
+  list.hasWords_ = true;
+  // Pairs are counted in a flat table over the alphabet first: a map look-up per letter would
+  // make loading the large lists slow.
+  std::vector<uint32_t> counts((kMaxAlphabet + 1) * (kMaxAlphabet + 1), 0);
+  std::vector<uint8_t> letters;
+  // Whether each non-ASCII character is a lower-case letter: asked once per character.
+  std::unordered_map<char32_t, bool> lowerLetters;
+  auto isLowerLetter = [&](char32_t c) {
+    if (c < 0x80) return c >= 'a' && c <= 'z';
+    auto [it, added] = lowerLetters.try_emplace(c, false);
+    if (added) it->second = IsLowerLetter(c);
+    return it->second;
+  };
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.empty()) continue;
+    const std::optional<std::u32string> word = DecodeUtf8(line);
+    if (!word) continue;
+    letters.clear();
+    bool fits = true;
+    for (char32_t c : *word) {
+      const int index = isLowerLetter(c) ? list.AddToAlphabet(c) : -1;
+      if (index < 0) {
+        fits = false;
+        break;
+      }
+      letters.push_back(static_cast<uint8_t>(index));
+    }
+    if (!fits) continue;
+    // Index kMaxAlphabet stands for the word boundary.
+    size_t previous = kMaxAlphabet;
+    for (uint8_t index : letters) {
+      ++counts[previous * (kMaxAlphabet + 1) + index];
+      previous = index;
+    }
+    ++counts[previous * (kMaxAlphabet + 1) + kMaxAlphabet];
+    if (letters.size() < kMinLetters || letters.size() > kMaxLetters) continue;
+    ListedWord listed;
+    listed.text = std::string(line);
+    listed.letters = letters;
+    for (uint8_t index : letters) listed.mask |= uint64_t{1} << index;
+    list.words_.push_back(std::move(listed));
+  }
+  const size_t size = list.alphabet_.size();
+  auto character = [&](size_t index) { return index == kMaxAlphabet ? kBoundary : list.alphabet_[index]; };
+  for (size_t a = 0; a <= kMaxAlphabet; ++a) {
+    if (a >= size && a != kMaxAlphabet) continue;
+    for (size_t b = 0; b <= kMaxAlphabet; ++b) {
+      const uint32_t count = counts[a * (kMaxAlphabet + 1) + b];
+      if (count) list.pairs_[{character(a), character(b)}] = count;
+    }
+  }
+  return list;
+}
+
+std::optional<WordList> WordList::FromFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::ostringstream text;
+  text << file.rdbuf();
+  if (file.bad()) return std::nullopt;
+  return FromText(text.str());
+}
+
+WordList WordList::BuiltInEnglish() {
+  WordList list;
+  for (char c = 'a'; c <= 'z'; ++c) list.AddToAlphabet(static_cast<char32_t>(c));
+  for (const EnglishPair& pair : EnglishLetterPairs()) {
+    const char32_t a = pair.pair[0] == '^' ? kBoundary : static_cast<char32_t>(pair.pair[0]);
+    const char32_t b = pair.pair[1] == '$' ? kBoundary : static_cast<char32_t>(pair.pair[1]);
+    list.pairs_[{a, b}] = static_cast<uint32_t>(pair.weight);
+  }
+  return list;
+}

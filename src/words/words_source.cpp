@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loading the word list of the drills' language, with English and the built-in table behind it.
+#include "words/words_source.h"
+
+WordSource LoadWordSource(WordLanguage wanted, const std::string& dictDir) {
+  WordSource source;
+  const std::string folder = dictDir.empty() || dictDir.back() == '/' ? dictDir : dictDir + "/";
+  if (std::optional<WordList> list = WordList::FromFile(folder + LanguageInfo(wanted).listFile)) {
+    source.list = std::move(*list);
+    source.language = wanted;
+    return source;
+  }
+  source.englishInstead = wanted != WordLanguage::English;
+  if (wanted != WordLanguage::English) {
+    if (std::optional<WordList> list = WordList::FromFile(folder + LanguageInfo(WordLanguage::English).listFile)) {
+      source.list = std::move(*list);
+      return source;
+    }
+  }
+  source.list = WordList::BuiltInEnglish();
+  source.builtInOnly = true;
+  return source;
+}
+
+WordSource LoadWordSourceForLocale(const std::function<const char*(const char*)>& getenv, const std::string& dictDir) {
+  const LocaleLanguage locale = LanguageFromLocale(getenv);
+  WordSource source = LoadWordSource(locale.language, dictDir);
+  // A locale of a language without a list of ours (Italian, say) is served in English too.
+  if (!locale.wanted.empty() && locale.wanted != LanguageInfo(locale.language).code) source.englishInstead = true;
+  return source;
+}
