@@ -55,7 +55,7 @@ void QtLevelPlayHost::Invalidate(const ScreenRect& rect) {
   if (!app_.screens.fmGame || !app_.screens.fmGame->isVisible()) return;
   // Level data may put a box anywhere in 32 bits: it is cut to the 640 by 480 world in 64 bits
   // before the toolkit adds its edges in int.
-  constexpr int64_t kWidth = LevelPlay::kScreenWidth, kHeight = LevelPlay::kScreenHeight;
+  constexpr int64_t kWidth = LevelStage::kScreenWidth, kHeight = LevelStage::kScreenHeight;
   const int64_t left = std::clamp<int64_t>(rect.left, 0, kWidth);
   const int64_t top = std::clamp<int64_t>(rect.top, 0, kHeight);
   const int64_t right = std::clamp<int64_t>(int64_t{rect.left} + rect.width, 0, kWidth);

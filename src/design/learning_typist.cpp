@@ -14,7 +14,7 @@ const char* const kRows[] = {"1234567890-=", "qwertyuiop[]", "asdfghjkl;'", "zxc
 }  // namespace
 
 std::string AimedPosition(const LevelPlay& play, size_t place) {
-  if (play.Drill()) return place < play.DrillPositions().size() ? play.DrillPositions()[place] : "";
+  if (play.Drill().Source()) return place < play.Drill().Positions().size() ? play.Drill().Positions()[place] : "";
   return TypedLetterOf(play, place);
 }
 

@@ -31,7 +31,7 @@ std::optional<size_t> PressPlan::TakeNext(const LevelPlay& play) {
   if (intents_.empty()) return std::nullopt;
   taken_ = intents_.front();
   intents_.erase(intents_.begin());
-  const auto& places = play.Places();
+  const auto& places = play.Stage().Places();
   if (taken_.place >= places.size() || spawnAtPlace_[taken_.place] != taken_.spawn) return std::nullopt;
   const TbotImage* actor = places[taken_.place].actor;
   if (!actor || !Shootable(*actor)) return std::nullopt;

@@ -83,9 +83,9 @@ std::string ScriptedKeys::Press(int64_t, const LevelPlay&) { return next_ < keys
 bool Shootable(const TbotImage& actor) { return !actor.Dump && !actor.Deadly && !actor.Deathing && !actor.Activity; }
 
 std::string TypedLetterOf(const LevelPlay& play, size_t place) {
-  const IniStore* map = play.MapStore();
-  if (!map || place >= play.Places().size()) return "";
-  return ToLowerUtf8(FirstCharacterUtf8(map->ReadString(play.Places()[place].name, "letter", "")));
+  const IniStore* map = play.Stage().MapStore();
+  if (!map || place >= play.Stage().Places().size()) return "";
+  return ToLowerUtf8(FirstCharacterUtf8(map->ReadString(play.Stage().Places()[place].name, "letter", "")));
 }
 
 ModelledTypist::ModelledTypist(TypistProfile profile, uint64_t seed)

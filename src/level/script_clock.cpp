@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The script interpreter on the 100 ms clock: steps, waves and their end, the level time.
-#include "level/level_play.h"
+#include "level/script_clock.h"
 
-#include "core/services.h"
-#include "core/shared_state.h"
-#include "level/drill_source.h"
 #include "core/field_split.h"
-#include "level/level_listener.h"
-#include "platform/game_error.h"
-#include "platform/write_refused.h"
-#include "platform/timer_service.h"
 #include "core/ini_store.h"
-#include "targets/bot_image.h"
-
-#include <mutex>
+#include "core/level_counters.h"
+#include "core/services.h"
+#include "level/level_hooks.h"
+#include "level/level_play_host.h"
+#include "platform/write_refused.h"
 
 namespace {
 constexpr int32_t kWave = 2;
@@ -23,11 +18,24 @@ constexpr int32_t kNoCommand = -1;
 constexpr ScreenRect kTimeLabel{271, 424, 98, 56};
 }  // namespace
 
-void LevelPlay::ClockTimer() {
+ScriptClock::ScriptClock(Services& services, LevelPlayHost& host, const LevelHooks& hooks,
+                         ScriptSteps& steps)
+    : services_(services), host_(host), hooks_(hooks), steps_(steps) {
+  clock_ = services.timers.CreateTimer(kClockMs, [this] { ClockTimer(); });
+  redtime_ = services.timers.CreateTimer(kRedTimeMs, [this] { redtimeTimer(); });
+}
+
+ScriptClock::~ScriptClock() = default;
+
+bool ScriptClock::Enabled() const { return clock_->Enabled(); }
+
+void ScriptClock::SetEnabled(bool on) { clock_->SetEnabled(on); }
+
+void ScriptClock::ClockTimer() {
   clock_->SetEnabled(false);
   try {
     if (pendingSteps_.empty()) {
-      EndOfLevel();
+      steps_.EndOfLevel();
       return;
     }
     const std::string step = pendingSteps_.front();
@@ -44,9 +52,9 @@ void LevelPlay::ClockTimer() {
       stepWait_ = ExecuteStep(command, param1, param2);
     }
     if (stepWait_ < 0) {
-      spawnRamp_ = 1;
+      steps_.StepDone();
       pendingSteps_.pop_front();
-      Trace("step " + step + " done");
+      hooks_.Trace("step " + step + " done");
     }
     clock_->SetEnabled(true);
   } catch (const WriteRefused& e) {
@@ -55,38 +63,16 @@ void LevelPlay::ClockTimer() {
     services_.messages.Show(e.what());
   } catch (const std::exception& e) {
     clock_->SetEnabled(false);
-    Trace(std::string("Error in Clock: ") + e.what());
+    hooks_.Trace(std::string("Error in Clock: ") + e.what());
     services_.messages.Show("Error in Clock");
   }
 }
 
-void LevelPlay::EndOfLevel() {
-  SetPaused(true, false);
-  Trace("end of " + currentLevelName_);
-  if (listener) listener->LevelFinished(counters_);
-  if (drill_) {
-    drill_->Finished(counters_);
-    return;
-  }
-  host_.ShowResultsModal();
-  if (shared_.returnToMenu) {
-    shared_.returnToMenu = false;
-    return;
-  }
-  if (shared_.showEndScreen) {
-    shared_.showEndScreen = false;
-    host_.ShowEndScreenModal();
-    return;
-  }
-  const int32_t level = shared_.playerStore ? shared_.playerStore->ReadInteger(shared_.currentPlayer, "curlevel", 1) : 1;
-  currentLevelName_ = "Level" + std::to_string(level);
-  LoadLevelOrThrow(currentLevelName_);
-}
-
-int32_t LevelPlay::ExecuteStep(int32_t command, const std::string& param1, const std::string& param2) {
+int32_t ScriptClock::ExecuteStep(int32_t command, const std::string& param1,
+                                 const std::string& param2) {
   const std::vector<std::string> fields = SplitFields(param2);
   if (command == kDefineTemplate) {
-    DefineTemplate(param1, param2);
+    steps_.DefineTemplate(param1, param2);
     return -1;
   }
   if (command == kEmptyStep) return -1;
@@ -96,11 +82,7 @@ int32_t LevelPlay::ExecuteStep(int32_t command, const std::string& param1, const
   AddLevelTime(-kClockMs);
   if (stepWait_ < 0) {
     stepWait_ = IntegerOrThrow(param1, "the wave's duration");
-    // A drill's letters are drawn anew as each wave starts; the last wave left no figure standing.
-    if (drill_) {
-      DrawDrillLetters();
-      BeginDrillWave();
-    }
+    steps_.WaveStarts();
   } else {
     stepWait_ = WrapAdd(stepWait_, -kClockMs);
   }
@@ -108,29 +90,16 @@ int32_t LevelPlay::ExecuteStep(int32_t command, const std::string& param1, const
   // ends there all the same.
   if (stepWait_ <= 0) {
     const int32_t wait = WaveEndCheck();
-    PruneWordFigures();
-    if (listener) listener->WaveEndChecked();
+    steps_.WaveEndChecked();
     return wait;
   }
-  WaveTick(fields);
+  steps_.WaveTick(fields);
   return stepWait_;
 }
 
-int32_t LevelPlay::WaveEndCheck() {
-  int32_t wait = 0;
+int32_t ScriptClock::WaveEndCheck() {
   endPhase_ = true;
-  for (Place& place : places_) {
-    TbotImage* actor = place.actor;
-    if (!actor) continue;
-    if (actor->Appearing && WrapAdd(actor->MaxLife, 1000) > wait) wait = WrapAdd(actor->MaxLife, 1000);
-    if (actor->Deathing && wait < 1000) wait = 1000;
-    if (actor->Activity && wait < 1000) wait = 1000;
-    if (actor->Life > wait) wait = actor->MaxLife;
-    if (actor->Dump || actor->Deadly) {
-      ReleaseActor(actor);
-      place.actor = nullptr;
-    }
-  }
+  const int32_t wait = steps_.WaveEndCheck();
   if (wait > 0) {
     AddLevelTime(wait);
     stepWait_ = wait;
@@ -140,28 +109,75 @@ int32_t LevelPlay::WaveEndCheck() {
   return -1;
 }
 
-void LevelPlay::AddLevelTime(int32_t delta) {
-  const std::string shown = labels_.time;
+void ScriptClock::AddLevelTime(int32_t delta) {
+  const std::string shown = timeText_;
   if (levelTimeMs_ > 0 || delta > 0) {
     levelTimeMs_ = WrapAdd(levelTimeMs_, delta);
     // A negative level time (a negative penalty can make one) shows as 0:00.
     const int32_t seconds = levelTimeMs_ > 0 ? levelTimeMs_ / 1000 : 0;
     const int32_t rest = seconds % 60;
-    labels_.time = std::to_string(seconds / 60) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);
+    timeText_ = std::to_string(seconds / 60) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);
   } else {
-    labels_.time = "0:00";
+    timeText_ = "0:00";
   }
-  if (labels_.time != shown) host_.Invalidate(kTimeLabel);
+  if (timeText_ != shown) host_.Invalidate(kTimeLabel);
 }
 
-void LevelPlay::redtimeTimer() {
-  labels_.timeColor = GameLabels::kTimeYellow;
+void ScriptClock::redtimeTimer() {
+  timeColor_ = kTimeYellow;
   redtime_->SetEnabled(false);
   host_.Invalidate(kTimeLabel);
 }
 
-void LevelPlay::SetTimeRed() {
-  labels_.timeColor = GameLabels::kTimeRed;
+void ScriptClock::SetTimeRed() {
+  timeColor_ = kTimeRed;
   redtime_->SetEnabled(true);  // a running flash keeps its period
   host_.Invalidate(kTimeLabel);
+}
+
+void ScriptClock::Penalise(int32_t penaltyMs) {
+  SetTimeRed();
+  if (stepWait_ > 0 && stepWait_ < kNoPenaltyAbove) {
+    stepWait_ = WrapAdd(stepWait_, penaltyMs);
+    AddLevelTime(penaltyMs);
+  }
+}
+
+void ScriptClock::BeginRun() {
+  missPenaltyMs_ = 2000;
+  civilianPenaltyMs_ = 3000;
+  endPhase_ = false;
+}
+
+void ScriptClock::SetPenalties(int32_t missMs, int32_t civilianMs) {
+  missPenaltyMs_ = missMs;
+  civilianPenaltyMs_ = civilianMs;
+}
+
+void ScriptClock::TimeLevel(const IniStore& script, const std::vector<std::string>& steps) {
+  levelTimeMs_ = 0;
+  for (const std::string& step : steps) {
+    if (script.ReadInteger(step, "command", 0) == kWave) {
+      levelTimeMs_ = WrapAdd(levelTimeMs_, script.ReadInteger(step, "param1", 0));
+    }
+  }
+  AddLevelTime(0);
+}
+
+void ScriptClock::TakeScript(std::unique_ptr<IniStore> script) { scriptStore_ = std::move(script); }
+
+void ScriptClock::QueueSteps(const std::vector<std::string>& steps) {
+  pendingSteps_.assign(steps.begin(), steps.end());
+  stepWait_ = -1;
+}
+
+void ScriptClock::DropScript() {
+  pendingSteps_.clear();
+  scriptStore_.reset();
+}
+
+void ScriptClock::Close() {
+  DropScript();
+  endPhase_ = false;
+  clock_->SetEnabled(false);
 }

@@ -24,7 +24,7 @@ void FillSixteen(LevelHarness& h) {
   h.WriteLevel("Level1", MapIni(Places(16)),
                TemplateStep("t", "bandit", "2000000000") + WaveStep("w", "3500000", "0:0:16"));
   h.play->StartLevel("Level1");
-  h.timers.AdvanceUntil([&] { return h.play->LiveActors().size() == 16; }, 60000);
+  h.timers.AdvanceUntil([&] { return h.play->Spawner().LiveActors().size() == 16; }, 60000);
   h.Run(1000);
   h.play->SetClockEnabled(false);
 }
@@ -36,7 +36,7 @@ void ClockTickWithSixteenActors(benchmark::State& state) {
     h.play->ClockTimer();
     h.play->SetClockEnabled(false);
   }
-  if (h.play->LiveActors().size() != 16) state.SkipWithError("actors left the level");
+  if (h.play->Spawner().LiveActors().size() != 16) state.SkipWithError("actors left the level");
 }
 BENCHMARK(ClockTickWithSixteenActors)->Iterations(20000)->Unit(benchmark::kMicrosecond);
 
@@ -76,7 +76,7 @@ void ThreeMinuteLevelHeadless(benchmark::State& state) {
     const int before = h.host.resultsShown;
     while (h.host.resultsShown == before) {
       h.Run(350);
-      const auto& places = h.play->Places();
+      const auto& places = h.play->Stage().Places();
       for (size_t i = 0; i < places.size(); ++i) {
         const TbotImage* a = places[i].actor;
         if (a && !a->Dump && !a->Deadly && !a->Deathing && !a->Activity && a->Character == 0) {

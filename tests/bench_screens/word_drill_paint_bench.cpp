@@ -93,11 +93,11 @@ struct Typist {
   int64_t nextAt = 0;
   void Tick(DrillPaintWorld& world) {
     LevelPlay& play = world.form->Level();
-    WordTyping* typing = play.Typing();
+    WordTyping* typing = play.Drill().Typing();
     const int64_t now = world.timers.NowMs();
     if (!typing || now < nextAt) return;
     if (const std::optional<int> locked = typing->Locked()) {
-      const DrillWord* word = play.WordAt(static_cast<size_t>(*locked));
+      const DrillWord* word = play.Drill().WordAt(static_cast<size_t>(*locked));
       const size_t typed = typing->TypedLetters(*locked);
       if (word && typed < word->keys.size()) play.KeyPress(false, word->keys[typed]);
       nextAt = now + 150;
@@ -105,7 +105,7 @@ struct Typist {
     }
     const std::vector<int> figures = typing->Figures();
     if (figures.empty()) return;
-    const DrillWord* word = play.WordAt(static_cast<size_t>(figures.front()));
+    const DrillWord* word = play.Drill().WordAt(static_cast<size_t>(figures.front()));
     if (!word) return;
     play.KeyPress(false, word->keys.front());
     nextAt = now + 150;
@@ -169,7 +169,7 @@ void WordDrillRepaints(benchmark::State& state, int width, int height) {
       world.form->repaint();
       times.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
       cpuTimes.push_back(ThreadCpuMs() - cpuBefore);
-      if (world.form->Level().Typing()) figuresWithWords = std::max<int64_t>(figuresWithWords, world.form->Level().Typing()->Figures().size());
+      if (world.form->Level().Drill().Typing()) figuresWithWords = std::max<int64_t>(figuresWithWords, world.form->Level().Drill().Typing()->Figures().size());
       if (shots && (tick == 300 || tick == 700)) {
         world.form->grab().save(QString("%1/word_drill_%2x%3_%4.png").arg(shots).arg(width).arg(height).arg(tick));
       }

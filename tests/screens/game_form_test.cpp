@@ -77,7 +77,7 @@ struct GameScreenWorld : GameFolderWorld<FixedTextMeasurer, ForwardingHost> {
 
 TEST(GameScreen, AKeyShootsOnceHoweverLongItIsHeld) {
   GameScreenWorld world;
-  ASSERT_NE(world.Level().Places()[0].actor, nullptr);
+  ASSERT_NE(world.Level().Stage().Places()[0].actor, nullptr);
   world.Key(QEvent::KeyPress, Qt::Key_F, "f");
   EXPECT_EQ(world.Counters().Hits, 1);
   // The window system's repeats: releases and presses marked as repeats.
@@ -120,10 +120,10 @@ TEST(GameScreen, EscapeAndAClickOnTheMapPauseAndAClickResumes) {
 
 TEST(GameScreen, PaintsTheMapTheActorAndNoColourKeyOfTheShotActor) {
   GameScreenWorld world;
-  const TbotImage* bandit = world.Level().Places()[0].actor;
+  const TbotImage* bandit = world.Level().Stage().Places()[0].actor;
   ASSERT_NE(bandit, nullptr);
   QImage shot = world.form->grab().toImage();
-  const Image& map = *world.Level().MapPicture();
+  const Image& map = *world.Level().Stage().MapPicture();
   EXPECT_EQ(shot.pixel(600, 20) & 0xFFFFFF, map.Pixel(600, 20) & 0xFFFFFF);
   EXPECT_EQ(shot.pixel(103, 53) & 0xFFFFFF, bandit->Shown->Pixel(3, 3) & 0xFFFFFF);
   world.Key(QEvent::KeyPress, Qt::Key_F, "f");
@@ -236,7 +236,7 @@ TEST(GameScreen, ShiftedLettersShootAndModifiersLeaveHeldKeysAlone) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     GameScreenWorld world;
-    ASSERT_NE(world.Level().Places()[0].actor, nullptr);
+    ASSERT_NE(world.Level().Stage().Places()[0].actor, nullptr);
     QWindow* window = world.form->windowHandle();
     QKeyEvent modifierDown(QEvent::KeyPress, c.modifierKey, c.held, "");
     QCoreApplication::sendEvent(window, &modifierDown);
@@ -382,8 +382,8 @@ TEST(GameScreen, FullScreenPaintsTheWorldScaledInABlackBorder) {
   world.form->setGeometry(0, 0, 1280, 1024);  // twice the world, 32 rows of border above and below
   ASSERT_TRUE(QTest::qWaitFor([&] { return world.form->size() == QSize(1280, 1024); }, 10000));
   const QImage shot = world.form->grab().toImage();
-  const Image& map = *world.Level().MapPicture();
-  const TbotImage* bandit = world.Level().Places()[0].actor;
+  const Image& map = *world.Level().Stage().MapPicture();
+  const TbotImage* bandit = world.Level().Stage().Places()[0].actor;
   ASSERT_NE(bandit, nullptr);
   EXPECT_EQ(shot.pixel(10, 10) & 0xFFFFFF, 0u);
   EXPECT_EQ(shot.pixel(1270, 1000) & 0xFFFFFF, 0u);
@@ -442,13 +442,13 @@ TEST(GameScreen, TheWiderTimeTextLeavesNoRemnants) {
   GameScreenWorld world;
   world.timers.Advance(5000);
   world.Level().SetPaused(true, false);  // the clock stands while the labels are set
-  world.Level().AddLevelTime(600000 - world.Level().LevelTimeMs());
-  ASSERT_EQ(world.Level().Labels().time, "10:00");
+  world.Level().AddLevelTime(600000 - world.Level().Clock().LevelTimeMs());
+  ASSERT_EQ(world.Level().Clock().TimeText(), "10:00");
   world.Shown();
   world.Level().AddLevelTime(-1000);
-  ASSERT_EQ(world.Level().Labels().time, "9:59");
+  ASSERT_EQ(world.Level().Clock().TimeText(), "9:59");
   const QImage shot = world.Shown();
-  const Image& map = *world.Level().MapPicture();
+  const Image& map = *world.Level().Stage().MapPicture();
   int remnants = 0;
   for (int y = 430; y < 475; ++y) {
     for (int x : {255, 258, 262, 266, 268, 372, 376, 380, 384}) {

@@ -267,12 +267,12 @@ TEST(PracticeCard, EnterStartsTheDrillOnItsSceneWithTheSetsKeys) {
   EXPECT_FALSE(world.card->isVisible());
   ASSERT_TRUE(world.level->LevelLoaded());
   EXPECT_EQ(world.level->CurrentLevelName(), "Practice");
-  EXPECT_EQ(world.level->Drill(), world.flow->Session()->Drill());
+  EXPECT_EQ(world.level->Drill().Source(), world.flow->Session()->Drill());
   EXPECT_TRUE(world.recorder->RunOpen());
   // The drill's script lies in a temporary folder of its own, not among the player's files.
   const std::string folder = world.flow->ScriptFolder();
   ASSERT_FALSE(folder.empty());
-  EXPECT_EQ(world.level->Drill()->ScriptPath(), folder + "/Drill.ini");
+  EXPECT_EQ(world.level->Drill().Source()->ScriptPath(), folder + "/Drill.ini");
   EXPECT_TRUE(std::filesystem::exists(folder + "/Drill.ini"));
   EXPECT_NE(std::filesystem::canonical(folder).parent_path(),
             std::filesystem::canonical(world.dir));
@@ -353,7 +353,7 @@ TEST(PracticeResults, EnterPractisesAgainFromANewCard) {
   EXPECT_FALSE(view->Find("f")->mastered);
   Press(world.card.get(), Qt::Key_Return);
   EXPECT_TRUE(world.level->LevelLoaded());
-  EXPECT_NE(world.level->Drill(), nullptr);
+  EXPECT_NE(world.level->Drill().Source(), nullptr);
   (void)first;
 }
 

@@ -108,7 +108,7 @@ struct WordsWorld : GameFolderWorld<> {
     EXPECT_TRUE(level->LevelLoaded());
     for (int64_t waited = 0; !results->isVisible() && waited < 600000; waited += kLetterMs) {
       timers.Advance(kLetterMs);
-      WordTyping* typing = level->LevelLoaded() && level->InWordWave() ? level->Typing() : nullptr;
+      WordTyping* typing = level->LevelLoaded() && level->Drill().InWordWave() ? level->Drill().Typing() : nullptr;
       const std::vector<int> standing = typing ? typing->Figures() : std::vector<int>();
       std::erase_if(tried, [&](const auto& entry) {
         return std::find(standing.begin(), standing.end(), entry.first) == standing.end();
@@ -116,15 +116,15 @@ struct WordsWorld : GameFolderWorld<> {
       if (!tried.count(current)) current = -1;
       if (current < 0) {
         for (int place : standing) {
-          if (tried.count(place) || !level->WordAt(static_cast<size_t>(place))) continue;
+          if (tried.count(place) || !level->Drill().WordAt(static_cast<size_t>(place))) continue;
           current = place;
           next = 0;
-          tried[place] = level->WordAt(static_cast<size_t>(place))->text;
+          tried[place] = level->Drill().WordAt(static_cast<size_t>(place))->text;
           break;
         }
       }
       if (current < 0) continue;
-      const DrillWord* word = level->WordAt(static_cast<size_t>(current));
+      const DrillWord* word = level->Drill().WordAt(static_cast<size_t>(current));
       if (!word) continue;
       const std::string key = word->keys[next];
       level->KeyPress(false, key, key);

@@ -85,7 +85,7 @@ struct PlaqueWorld : GameFolderWorld<QtTextMeasurer, ForwardingHost> {
   void Start(const QSize& size) {
     form->ShowScreen();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
-    if (size != QSize(LevelPlay::kScreenWidth, LevelPlay::kScreenHeight)) {
+    if (size != QSize(LevelStage::kScreenWidth, LevelStage::kScreenHeight)) {
       form->SetFullScreen(true);
       form->setGeometry(QRect(QPoint(0, 0), size));
       ASSERT_TRUE(QTest::qWaitFor([&] { return form->size() == size; }, 10000));
@@ -106,7 +106,7 @@ struct PlaqueWorld : GameFolderWorld<QtTextMeasurer, ForwardingHost> {
   }
   std::vector<const TletterImage*> Plaques() {
     std::vector<const TletterImage*> plaques;
-    for (const LetterTagEntry& entry : Level().LetterTags()) {
+    for (const LetterTagEntry& entry : Level().Stage().LetterTags()) {
       if (entry.tag->Visible && entry.tag->HasWord()) plaques.push_back(entry.tag.get());
     }
     return plaques;

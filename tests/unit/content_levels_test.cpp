@@ -25,17 +25,17 @@ TEST_P(ShippedLevels, PlayToTheirEndWithoutAnError) {
   };
   h.play->StartLevel("Level" + std::to_string(c.number));
   ASSERT_TRUE(h.play->LevelLoaded()) << (h.messages.shown.empty() ? "" : h.messages.shown[0]);
-  const size_t places = h.play->Places().size();
+  const size_t places = h.play->Stage().Places().size();
   EXPECT_GE(places, 4u);
   EXPECT_LE(places, 14u);
   // A steady typist: every 400 ms the first standing enemy is shot.
   while (endedAt == 0 && h.timers.NowMs() < 10 * 60 * 1000 && h.messages.shown.empty()) {
     h.Run(400);
-    const auto& all = h.play->Places();
+    const auto& all = h.play->Stage().Places();
     for (size_t i = 0; i < all.size(); ++i) {
       const TbotImage* a = all[i].actor;
       if (a && a->Character != 1 && !a->Dump && !a->Deadly && !a->Deathing && !a->Activity) {
-        const IniEntry* letter = h.play->MapStore()->Document()->FindEntry(all[i].name, "letter");
+        const IniEntry* letter = h.play->Stage().MapStore()->Document()->FindEntry(all[i].name, "letter");
         ASSERT_NE(letter, nullptr);
         h.Type(letter->value);
         break;

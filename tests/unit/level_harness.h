@@ -61,7 +61,7 @@ public:
     play->KeyPress(false, text);
     play->KeyRelease();
   }
-  TbotImage* ActorAt(size_t place) const { return play->Places().at(place).actor; }
+  TbotImage* ActorAt(size_t place) const { return play->Stage().Places().at(place).actor; }
   int32_t Counter(int32_t LevelCounters::*field) const { return play->Counters().*field; }
 
   std::string dir;

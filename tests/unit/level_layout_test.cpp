@@ -44,7 +44,7 @@ TEST_P(MappedLetters, ShowAndShootTheCharacterOfTheSameKey) {
   LevelHarness h;
   FixedKeyboardLayout keyboard(Named(c.layout));
   Start(h, keyboard, c.letter, LayoutRows("us"));
-  EXPECT_EQ(h.play->LetterTags().at(0).tag->Letter, c.tag) << c.layout;
+  EXPECT_EQ(h.play->Stage().LetterTags().at(0).tag->Letter, c.tag) << c.layout;
   h.Run(1500);
   ASSERT_NE(h.ActorAt(0), nullptr);
   h.Type(c.misses);
@@ -77,7 +77,7 @@ TEST_P(LettersAsWritten, IgnoreTheActiveLayout) {
   LevelHarness h;
   FixedKeyboardLayout keyboard(Named("de"));
   Start(h, keyboard, "y", c.rows);
-  EXPECT_EQ(h.play->LetterTags().at(0).tag->Letter, "Y") << c.what;
+  EXPECT_EQ(h.play->Stage().LetterTags().at(0).tag->Letter, "Y") << c.what;
   EXPECT_EQ(keyboard.reads, c.keyboardAsked ? 1 : 0) << c.what;
   h.Run(1500);
   ASSERT_NE(h.ActorAt(0), nullptr);
@@ -94,24 +94,24 @@ TEST(LettersByKey, AnUnreadableLayoutTakesTheLettersAsWritten) {
   FixedKeyboardLayout keyboard;  // no table: no X server, or another window system
   Start(h, keyboard, "y", LayoutRows("US"));
   EXPECT_EQ(keyboard.reads, 1);
-  EXPECT_EQ(h.play->LetterTags().at(0).tag->Letter, "Y");
+  EXPECT_EQ(h.play->Stage().LetterTags().at(0).tag->Letter, "Y");
 }
 
 TEST(LettersByKey, TheLayoutIsReadAgainAtEveryLoad) {
   LevelHarness h;
   FixedKeyboardLayout keyboard(Named("de"));
   Start(h, keyboard, "y", LayoutRows("us"));
-  EXPECT_EQ(h.play->LetterTags().at(0).tag->Letter, "Z");
+  EXPECT_EQ(h.play->Stage().LetterTags().at(0).tag->Letter, "Z");
   h.play->QuitToMenu();
   keyboard.table = Named("fr");
   h.play->StartLevel("Level1");
   ASSERT_TRUE(h.play->LevelLoaded());
   EXPECT_EQ(keyboard.reads, 2);
-  EXPECT_EQ(h.play->LetterTags().at(0).tag->Letter, "Y");  // fr keeps y where us has it
+  EXPECT_EQ(h.play->Stage().LetterTags().at(0).tag->Letter, "Y");  // fr keeps y where us has it
   h.play->QuitToMenu();
   keyboard.table = Named("ch");
   h.play->StartLevel("Level1");
-  EXPECT_EQ(h.play->LetterTags().at(0).tag->Letter, "Z");
+  EXPECT_EQ(h.play->Stage().LetterTags().at(0).tag->Letter, "Z");
 }
 
 // The same level, keys and seed give the same game with Layout=us on a US keyboard as without it.
@@ -134,8 +134,8 @@ TEST(LettersByKey, OnAUsLayoutPlayExactlyAsWithoutLayout) {
       h.Run(150);
       h.Type(keys[step % 6]);
     }
-    Outcome out{h.play->Counters(), h.play->Ticker().TickerLines(), {}};
-    for (const LetterTagEntry& entry : h.play->LetterTags()) out.tags.push_back(entry.tag->Letter);
+    Outcome out{h.play->Counters(), h.play->Score().Ticker().TickerLines(), {}};
+    for (const LetterTagEntry& entry : h.play->Stage().LetterTags()) out.tags.push_back(entry.tag->Letter);
     return out;
   };
   const Outcome written = play("");

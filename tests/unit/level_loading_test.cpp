@@ -16,34 +16,34 @@ TEST(LevelLoading, ReadsPlacesDifficultyAndLevelTime) {
                    "[x]\ncommand=3\nparam1=7000\n" + WaveStep("w3", "65000", "0:0:1"));
   h.play->StartLevel("Level3");
   ASSERT_TRUE(h.play->LevelLoaded()) << (h.messages.shown.empty() ? "" : h.messages.shown[0]);
-  ASSERT_EQ(h.play->Places().size(), 3u);
-  EXPECT_EQ(h.play->Places()[1].name, "window");
-  EXPECT_EQ(h.play->ExtraActors(), 2);
-  EXPECT_EQ(h.play->ExtraDumpTime(), 100);
-  EXPECT_EQ(h.play->ExtraMaxLife(), -500);
-  EXPECT_EQ(h.play->MissPenaltyMs(), 1500);
-  EXPECT_EQ(h.play->CivilianPenaltyMs(), 2500);
+  ASSERT_EQ(h.play->Stage().Places().size(), 3u);
+  EXPECT_EQ(h.play->Stage().Places()[1].name, "window");
+  EXPECT_EQ(h.play->Spawner().ExtraActors(), 2);
+  EXPECT_EQ(h.play->Spawner().ExtraDumpTime(), 100);
+  EXPECT_EQ(h.play->Spawner().ExtraMaxLife(), -500);
+  EXPECT_EQ(h.play->Clock().MissPenaltyMs(), 1500);
+  EXPECT_EQ(h.play->Clock().CivilianPenaltyMs(), 2500);
   // Only waves count, and a duration that is not a number adds nothing.
-  EXPECT_EQ(h.play->LevelTimeMs(), 70000);
-  EXPECT_EQ(h.play->Labels().time, "1:10");
-  EXPECT_EQ(h.play->PendingSteps().size(), 5u);
-  EXPECT_EQ(h.play->StepWait(), -1);
+  EXPECT_EQ(h.play->Clock().LevelTimeMs(), 70000);
+  EXPECT_EQ(h.play->Clock().TimeText(), "1:10");
+  EXPECT_EQ(h.play->Clock().PendingSteps().size(), 5u);
+  EXPECT_EQ(h.play->Clock().StepWait(), -1);
   EXPECT_TRUE(h.play->ClockEnabled());
   EXPECT_TRUE(h.host.gameScreenShowing);
-  ASSERT_TRUE(h.play->MapPicture());
-  EXPECT_EQ(h.play->MapPicture()->width, 640);
+  ASSERT_TRUE(h.play->Stage().MapPicture());
+  EXPECT_EQ(h.play->Stage().MapPicture()->width, 640);
 }
 
 TEST(LevelLoading, AProfileWithoutDifficultyPlaysEasyAndStoresIt) {
   LevelHarness h;
   h.WriteLevel("Level1", MapIni("door:100:50:1:f"), "");
   h.play->StartLevel("Level1");
-  EXPECT_EQ(h.play->DifficultyName(), "easy");
+  EXPECT_EQ(h.play->Stage().DifficultyName(), "easy");
   EXPECT_EQ(h.shared.playerStore->ReadString("Tester", "up", ""), "easy");
   // No row for the difficulty: the defaults.
-  EXPECT_EQ(h.play->ExtraActors(), 0);
-  EXPECT_EQ(h.play->MissPenaltyMs(), 2000);
-  EXPECT_EQ(h.play->CivilianPenaltyMs(), 3000);
+  EXPECT_EQ(h.play->Spawner().ExtraActors(), 0);
+  EXPECT_EQ(h.play->Clock().MissPenaltyMs(), 2000);
+  EXPECT_EQ(h.play->Clock().CivilianPenaltyMs(), 3000);
 }
 
 TEST(LevelLoading, ARefusedDifficultyWriteShowsTheRefusalAsItIsAndStopsTheLoad) {
@@ -64,8 +64,8 @@ TEST(LevelLoading, SectionsNamedLikeMapOrObjectsInAnyCaseAreNoPlaces) {
   h.WriteLevel("Level1", "[MAP]\nLBMP=Tag.bmp\n[objects]\nbandit=Bandit\n", "");
   h.play->StartLevel("Level1");
   ASSERT_TRUE(h.play->LevelLoaded());
-  EXPECT_TRUE(h.play->Places().empty());
-  EXPECT_TRUE(h.play->LetterTags().empty());
+  EXPECT_TRUE(h.play->Stage().Places().empty());
+  EXPECT_TRUE(h.play->Stage().LetterTags().empty());
 }
 
 TEST(LevelLoading, TagsAreCentredUnderThePlaceByDefault) {
@@ -74,7 +74,7 @@ TEST(LevelLoading, TagsAreCentredUnderThePlaceByDefault) {
                MapIni("door:100:50:1:f") + "[window]\nx=300\ny=50\nw=80\nh=90\nletter=j\n[roof]\nx=1\ny=2\nDx=400\nDy=7\nletter=k\n",
                "");
   h.play->StartLevel("Level1");
-  const auto& tags = h.play->LetterTags();
+  const auto& tags = h.play->Stage().LetterTags();
   ASSERT_EQ(tags.size(), 3u);
   const TletterImage& door = *tags[0].tag;
   EXPECT_EQ(door.Width(), 28);
@@ -95,8 +95,8 @@ TEST(LevelLoading, AMissingTagBitmapLeavesTagsEmptyButLettersWork) {
   h.WriteLevel("Level1", "[Map]\n[Objects]\nbandit=Bandit\n[door]\nx=100\ny=50\nletter=f\n", "");
   h.play->StartLevel("Level1");
   ASSERT_TRUE(h.play->LevelLoaded());
-  EXPECT_EQ(h.play->LetterTags()[0].tag->Picture, nullptr);
-  EXPECT_EQ(h.play->LetterTags()[0].tag->Letter, "f");
+  EXPECT_EQ(h.play->Stage().LetterTags()[0].tag->Picture, nullptr);
+  EXPECT_EQ(h.play->Stage().LetterTags()[0].tag->Letter, "f");
 }
 
 TEST(LevelLoading, AnObjectsFolderWrittenWithABackslashFindsItsObjectIni) {
@@ -108,9 +108,9 @@ TEST(LevelLoading, AnObjectsFolderWrittenWithABackslashFindsItsObjectIni) {
   h.play->StartLevel("Level1");
   ASSERT_TRUE(h.play->LevelLoaded()) << (h.messages.shown.empty() ? "" : h.messages.shown[0]);
   h.Run(300);
-  ASSERT_EQ(h.play->Templates().size(), 1u) << (h.messages.shown.empty() ? "" : h.messages.shown[0]);
+  ASSERT_EQ(h.play->Spawner().Templates().size(), 1u) << (h.messages.shown.empty() ? "" : h.messages.shown[0]);
   // Character 1 comes only from the folder's object.INI; without it the actor would be an enemy.
-  EXPECT_EQ(h.play->Templates()[0].actor->Character, 1);
+  EXPECT_EQ(h.play->Spawner().Templates()[0].actor->Character, 1);
   EXPECT_TRUE(h.messages.shown.empty());
 }
 
@@ -128,10 +128,10 @@ TEST(LevelLoading, AWindowsMadeLevelLoadsWithOtherCaseAndCrLf) {
   std::filesystem::rename(h.dir + "/Objects/Bandit", h.dir + "/Objects/bandit");
   h.play->StartLevel("Level7");
   ASSERT_TRUE(h.play->LevelLoaded()) << (h.messages.shown.empty() ? "" : h.messages.shown[0]);
-  EXPECT_EQ(h.play->MissPenaltyMs(), 1000);
-  ASSERT_NE(h.play->LetterTags()[0].tag->Picture, nullptr);
+  EXPECT_EQ(h.play->Clock().MissPenaltyMs(), 1000);
+  ASSERT_NE(h.play->Stage().LetterTags()[0].tag->Picture, nullptr);
   h.Run(300);
-  EXPECT_EQ(h.play->Templates().size(), 1u);
+  EXPECT_EQ(h.play->Spawner().Templates().size(), 1u);
   EXPECT_NE(h.ActorAt(0), nullptr);
   EXPECT_TRUE(h.messages.shown.empty());
 }
@@ -152,9 +152,9 @@ TEST_P(LevelLoadingRefused, ReportsAndLeavesNothingHalfBuilt) {
   h.play->StartLevel("Level1");
   EXPECT_FALSE(h.play->LevelLoaded()) << c.what;
   EXPECT_FALSE(h.play->ClockEnabled());
-  EXPECT_TRUE(h.play->Places().empty());
-  EXPECT_TRUE(h.play->LetterTags().empty());
-  EXPECT_TRUE(h.play->PendingSteps().empty());
+  EXPECT_TRUE(h.play->Stage().Places().empty());
+  EXPECT_TRUE(h.play->Stage().LetterTags().empty());
+  EXPECT_TRUE(h.play->Clock().PendingSteps().empty());
   ASSERT_EQ(h.messages.shown.size(), 1u) << c.what;
   EXPECT_NE(h.messages.shown[0].find("Level1"), std::string::npos);
   // The player leaves through the pause screen; resuming runs nothing.
@@ -186,7 +186,7 @@ TEST(LevelLoading, CloseAndRestartTakeTheLevelDownAndLoadTheProfilesLevel) {
   EXPECT_EQ(h.Counter(&LevelCounters::Misses), 0);
   EXPECT_EQ(h.play->CurrentLevelName(), "Level2");
   EXPECT_EQ(h.ActorAt(0), nullptr);
-  EXPECT_TRUE(h.play->LiveActors().empty());
+  EXPECT_TRUE(h.play->Spawner().LiveActors().empty());
   h.play->QuitToMenu();
   EXPECT_FALSE(h.play->LevelLoaded());
   EXPECT_FALSE(h.play->ClockEnabled());

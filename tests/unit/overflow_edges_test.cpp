@@ -90,8 +90,8 @@ TEST_P(PlaceAtTheLimits, TagWrapsActorsComeAndGoAndTheCheckerWarns) {
   };
   h.play->StartLevel("Level1");
   ASSERT_TRUE(h.play->LevelLoaded());
-  ASSERT_EQ(h.play->LetterTags().size(), 1u);
-  const TletterImage& tag = *h.play->LetterTags()[0].tag;
+  ASSERT_EQ(h.play->Stage().LetterTags().size(), 1u);
+  const TletterImage& tag = *h.play->Stage().LetterTags()[0].tag;
   EXPECT_EQ(tag.Left, Wrapped(int64_t{c.x} + c.w / 2 - tag.Width() / 2));
   EXPECT_EQ(tag.Top, Wrapped(int64_t{c.y} + c.h + 3));
 

@@ -52,10 +52,10 @@ void PlayDrill(LevelHarness& h, PracticeDrill& drill, Watch&& watch, bool start 
   for (int tick = 0; tick < 5000 && !drill.IsFinished(); ++tick) {
     h.Run(100);
     watch();
-    for (size_t p = 0; p < h.play->Places().size() && !drill.IsFinished(); ++p) {
+    for (size_t p = 0; p < h.play->Stage().Places().size() && !drill.IsFinished(); ++p) {
       const TbotImage* a = h.ActorAt(p);
       if (a && !a->Dump && !a->Deathing && !a->Activity && !a->Deadly && h.timers.NowMs() - cameUp[p] >= 400) {
-        h.Type(h.play->DrillPositions()[p]);
+        h.Type(h.play->Drill().Positions()[p]);
       }
     }
   }
@@ -81,21 +81,21 @@ TEST(PracticeDrill, LettersAreDrawnAnewEachWaveNoTwoPlacesAlikeAndFiguresOnlyAtK
   int changes = 0;
   std::vector<std::string> last;
   PlayDrill(h, drill, [&] {
-    const std::vector<std::string>& p = h.play->DrillPositions();
+    const std::vector<std::string>& p = h.play->Drill().Positions();
     // Letters change only as a wave starts: at most once a wave.
     if (!last.empty() && p != last && !p.empty()) ++changes;
     if (!p.empty()) last = p;
-    if (h.play->PendingSteps().size() != stepsLeft || waves.empty()) {
-      stepsLeft = h.play->PendingSteps().size();
+    if (h.play->Clock().PendingSteps().size() != stepsLeft || waves.empty()) {
+      stepsLeft = h.play->Clock().PendingSteps().size();
       if (!p.empty()) waves.push_back(p);
     }
-    for (size_t i = 0; i < h.play->Places().size(); ++i) {
+    for (size_t i = 0; i < h.play->Stage().Places().size(); ++i) {
       if (h.ActorAt(i) && p[i].empty()) ++offKey;
       // The tag shows the key the place carries now.
       std::string shown = p[i];
       for (char& c : shown) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-      EXPECT_EQ(h.play->LetterTags()[i].tag->Letter, shown);
-      EXPECT_EQ(h.play->LetterTags()[i].tag->Visible, !p[i].empty());
+      EXPECT_EQ(h.play->Stage().LetterTags()[i].tag->Letter, shown);
+      EXPECT_EQ(h.play->Stage().LetterTags()[i].tag->Visible, !p[i].empty());
     }
   });
   EXPECT_EQ(offKey, 0);
@@ -271,7 +271,7 @@ TEST(PracticeDrill, RunsAreStoredAsPracticeAndNeverTouchPlayerIni) {
   h.play->FormKeyDown(true);
   h.play->RestartLevel();
   EXPECT_EQ(h.play->CurrentLevelName(), "Practice");
-  EXPECT_EQ(h.play->Drill(), &drill);
+  EXPECT_EQ(h.play->Drill().Source(), &drill);
   PlayDrill(h, drill, [] {}, false);
   h.play->listener = nullptr;
   recorder.Flush();

@@ -201,7 +201,7 @@ TEST(ProgressRecording, RestartAndQuitLeaveRowsWithoutResultsAndAMissInTheEndPha
   RecordedLevel r;
   r.Start("door:100:50:1:f", TemplateStep("t", "townsman", "3000") + WaveStep("w", "500", "0:0:1"));
   r.h.Run(700);
-  ASSERT_TRUE(r.h.play->EndPhase());
+  ASSERT_TRUE(r.h.play->Clock().EndPhase());
   r.h.Type("x");  // ignored by the counters, kept as a row
   r.h.play->SetPaused(true, true);
   r.h.play->RestartLevel();

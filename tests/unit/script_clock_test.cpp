@@ -26,14 +26,14 @@ TEST(ScriptClock, FiveTemplatesThenAWaveSpawnsItsFirstActorOnTheSixthTick) {
   for (int i = 0; i < 5; ++i) script += TemplateStep("t" + std::to_string(i), "bandit", "3000");
   StartWith(h, script + WaveStep("w", "3000", "1000:0:1"));
   h.Run(500);
-  EXPECT_EQ(h.play->Templates().size(), 5u);
-  EXPECT_TRUE(h.play->LiveActors().empty());
-  EXPECT_EQ(h.play->PendingSteps().size(), 1u);
+  EXPECT_EQ(h.play->Spawner().Templates().size(), 5u);
+  EXPECT_TRUE(h.play->Spawner().LiveActors().empty());
+  EXPECT_EQ(h.play->Clock().PendingSteps().size(), 1u);
   h.Run(99);
-  EXPECT_TRUE(h.play->LiveActors().empty());
+  EXPECT_TRUE(h.play->Spawner().LiveActors().empty());
   h.Run(1);
-  EXPECT_EQ(h.play->LiveActors().size(), 1u);
-  EXPECT_EQ(h.play->StepWait(), 3000);
+  EXPECT_EQ(h.play->Spawner().LiveActors().size(), 1u);
+  EXPECT_EQ(h.play->Clock().StepWait(), 3000);
   EXPECT_EQ(h.Counter(&LevelCounters::Bots), 1);
   EXPECT_EQ(h.Counter(&LevelCounters::AllScore), 3000);
 }
@@ -74,13 +74,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ScriptClock, LevelTimeCountsDownAndNeverShowsANegativeTime) {
   LevelHarness h;
   StartWith(h, WaveStep("w", "65000", "0:0:0") + WaveStep("v", "1000", "0:0:0"));
-  EXPECT_EQ(h.play->Labels().time, "1:06");
+  EXPECT_EQ(h.play->Clock().TimeText(), "1:06");
   h.Run(1100);
-  EXPECT_EQ(h.play->LevelTimeMs(), 64900);
-  EXPECT_EQ(h.play->Labels().time, "1:04");
+  EXPECT_EQ(h.play->Clock().LevelTimeMs(), 64900);
+  EXPECT_EQ(h.play->Clock().TimeText(), "1:04");
   h.Run(70000);
-  EXPECT_EQ(h.play->Labels().time, "0:00");
-  EXPECT_LE(h.play->LevelTimeMs(), 0);
+  EXPECT_EQ(h.play->Clock().TimeText(), "0:00");
+  EXPECT_LE(h.play->Clock().LevelTimeMs(), 0);
 }
 
 struct TimeCase {
@@ -93,7 +93,7 @@ class LevelTimeDisplay : public testing::TestWithParam<TimeCase> {};
 TEST_P(LevelTimeDisplay, ShowsMinutesAndPaddedSeconds) {
   LevelHarness h;
   h.play->AddLevelTime(GetParam().ms);
-  EXPECT_EQ(h.play->Labels().time, GetParam().shown);
+  EXPECT_EQ(h.play->Clock().TimeText(), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Times, LevelTimeDisplay,
@@ -110,15 +110,15 @@ TEST(ScriptClock, AMissInTheLastSecondOfAWaveLengthensItAndTheLevelTime) {
     h.shared.returnToMenu = true;
   };
   h.Run(2600);
-  ASSERT_EQ(h.play->StepWait(), 500);
-  EXPECT_EQ(h.play->Labels().time, "0:00");  // 400 ms left
+  ASSERT_EQ(h.play->Clock().StepWait(), 500);
+  EXPECT_EQ(h.play->Clock().TimeText(), "0:00");  // 400 ms left
   h.Type("q");
-  EXPECT_EQ(h.play->StepWait(), 2500);
-  EXPECT_EQ(h.play->LevelTimeMs(), 2400);
-  EXPECT_EQ(h.play->Labels().time, "0:02");
-  EXPECT_EQ(h.play->Labels().timeColor, GameLabels::kTimeRed);
+  EXPECT_EQ(h.play->Clock().StepWait(), 2500);
+  EXPECT_EQ(h.play->Clock().LevelTimeMs(), 2400);
+  EXPECT_EQ(h.play->Clock().TimeText(), "0:02");
+  EXPECT_EQ(h.play->Clock().TimeColor(), ScriptClock::kTimeRed);
   h.Run(400);
-  EXPECT_EQ(h.play->Labels().timeColor, GameLabels::kTimeYellow);
+  EXPECT_EQ(h.play->Clock().TimeColor(), ScriptClock::kTimeYellow);
   h.Run(10000);
   EXPECT_EQ(resultsAt, 5200);
 }
@@ -129,24 +129,24 @@ TEST(ScriptClock, PenaltiesOutsideARunningWaveAddNoTime) {
   h.Run(100);
   h.Type("q");
   EXPECT_EQ(h.Counter(&LevelCounters::Misses), 1);
-  EXPECT_EQ(h.play->LevelTimeMs(), 4000000);
-  EXPECT_EQ(h.play->Ticker().TickerLines().front(), "-2000");
+  EXPECT_EQ(h.play->Clock().LevelTimeMs(), 4000000);
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().front(), "-2000");
 }
 
 TEST(ScriptClock, PauseFreezesTheWaveTheTimeAndAHalfGrownActor) {
   LevelHarness h;
   StartWith(h, TemplateStep("t", "bandit", "3000") + WaveStep("w", "5000", "0:0:1"));
   h.Run(200 + 2 * 55);
-  ASSERT_EQ(h.play->LiveActors().size(), 1u);
-  const TbotImage* actor = h.play->LiveActors()[0];
+  ASSERT_EQ(h.play->Spawner().LiveActors().size(), 1u);
+  const TbotImage* actor = h.play->Spawner().LiveActors()[0];
   ASSERT_EQ(actor->Width + actor->Height, 24 + 64);  // two growth steps along its side
-  const int32_t stepWait = h.play->StepWait();
-  const std::string time = h.play->Labels().time;
+  const int32_t stepWait = h.play->Clock().StepWait();
+  const std::string time = h.play->Clock().TimeText();
   h.play->FormKeyDown(true);
   EXPECT_TRUE(h.host.pauseShowing);
   h.Run(60000);
-  EXPECT_EQ(h.play->StepWait(), stepWait);
-  EXPECT_EQ(h.play->Labels().time, time);
+  EXPECT_EQ(h.play->Clock().StepWait(), stepWait);
+  EXPECT_EQ(h.play->Clock().TimeText(), time);
   EXPECT_EQ(actor->Width + actor->Height, 24 + 64);
   h.Type("f");  // typing does nothing while paused
   EXPECT_EQ(h.Counter(&LevelCounters::Misses) + h.Counter(&LevelCounters::Hits), 0);
@@ -157,7 +157,7 @@ TEST(ScriptClock, PauseFreezesTheWaveTheTimeAndAHalfGrownActor) {
   h.Run(55);
   EXPECT_EQ(actor->Width + actor->Height, 36 + 64);
   h.Run(45);
-  EXPECT_EQ(h.play->StepWait(), stepWait - 100);
+  EXPECT_EQ(h.play->Clock().StepWait(), stepWait - 100);
 }
 
 struct ClockFailure {
@@ -176,15 +176,15 @@ TEST_P(ScriptFailures, StopTheClockAndKeepTheStep) {
   ASSERT_EQ(h.messages.shown.size(), 1u) << c.what;
   EXPECT_EQ(h.messages.shown[0], c.message) << c.what;
   EXPECT_FALSE(h.play->ClockEnabled());
-  ASSERT_FALSE(h.play->PendingSteps().empty());
-  EXPECT_EQ(h.play->PendingSteps().front(), "bad") << c.what;
-  EXPECT_EQ(h.play->Templates().size(), 1u) << c.what;
+  ASSERT_FALSE(h.play->Clock().PendingSteps().empty());
+  EXPECT_EQ(h.play->Clock().PendingSteps().front(), "bad") << c.what;
+  EXPECT_EQ(h.play->Spawner().Templates().size(), 1u) << c.what;
   // Pausing and resuming runs the failing step again.
   h.play->SetPaused(true, true);
   h.play->SetPaused(false, true);
   h.Run(100);
   EXPECT_EQ(h.messages.shown.size(), 2u);
-  EXPECT_EQ(h.play->Templates().size(), 1u) << c.what;
+  EXPECT_EQ(h.play->Spawner().Templates().size(), 1u) << c.what;
   // Nothing but the difficulty went to Player.ini.
   EXPECT_EQ(h.shared.playerStore->ReadSections(), std::vector<std::string>{"Tester"});
 }
@@ -209,8 +209,8 @@ TEST(ScriptClock, AWaveBeforeAnyTemplateFailsWhenItSpawns) {
   StartWith(h, WaveStep("bad", "1000", "0:0:1"));
   h.Run(500);
   EXPECT_EQ(h.messages.shown, std::vector<std::string>{"Error in Clock"});
-  EXPECT_EQ(h.play->StepWait(), 1000);  // it keeps its last value
-  EXPECT_TRUE(h.play->LiveActors().empty());
+  EXPECT_EQ(h.play->Clock().StepWait(), 1000);  // it keeps its last value
+  EXPECT_TRUE(h.play->Spawner().LiveActors().empty());
 }
 
 TEST(ScriptClock, AfterTryAgainTheSameLevelIsLoadedWithCountersAtZero) {

@@ -24,7 +24,7 @@ void StartWith(LevelHarness& h, const std::string& places, const std::string& sc
 
 int OccupiedPlaces(const LevelHarness& h) {
   int count = 0;
-  for (const Place& place : h.play->Places()) count += place.actor ? 1 : 0;
+  for (const Place& place : h.play->Stage().Places()) count += place.actor ? 1 : 0;
   return count;
 }
 
@@ -65,12 +65,12 @@ TEST(Spawning, TheRampGrowsTheAllowanceFromOneOrTwo) {
   StartWith(h, "a:0:40:1:f b:70:40:1:j c:140:40:1:k d:210:40:1:d",
             TemplateStep("t", "bandit", "20000") + WaveStep("w", "8000", "0:0:4"));
   h.Run(200);  // first wave tick: the ramp starts at 1 and may add 1
-  EXPECT_GE(h.play->SpawnRamp(), 1);
-  EXPECT_LE(h.play->SpawnRamp(), 2);
+  EXPECT_GE(h.play->Spawner().SpawnRamp(), 1);
+  EXPECT_LE(h.play->Spawner().SpawnRamp(), 2);
   EXPECT_EQ(OccupiedPlaces(h), 1);
   h.Run(2000);
   EXPECT_EQ(OccupiedPlaces(h), 4);
-  EXPECT_EQ(h.play->WaveTarget(), 4);
+  EXPECT_EQ(h.play->Spawner().WaveTarget(), 4);
 }
 
 TEST(Spawning, ActorsTakeThePlacesBoxSideAndTag) {
@@ -85,7 +85,7 @@ TEST(Spawning, ActorsTakeThePlacesBoxSideAndTag) {
   EXPECT_EQ(actor->BoxHeight, 90);
   EXPECT_EQ(actor->Side, 3);  // 259 is 3 in its low byte
   EXPECT_EQ(actor->DumpTime, 700);
-  EXPECT_EQ(actor->LetterTag, h.play->LetterTags()[0].tag.get());
+  EXPECT_EQ(actor->LetterTag, h.play->Stage().LetterTags()[0].tag.get());
   EXPECT_TRUE(actor->LetterTag->Blinking());
   // The ladder first, then the actor's own appearance.
   ASSERT_EQ(h.sound.played.size(), 2u);
@@ -104,7 +104,7 @@ TEST(Spawning, ActionsAreBookedAsLostForEnemiesOnly) {
   // Every enemy that appeared acted: Lost counts them and LostScore their MaxLife.
   EXPECT_EQ(c.LostScore, c.AllScore);
   EXPECT_EQ(c.Lost * 1000, c.LostScore);
-  EXPECT_EQ(h.play->Labels().lost, "lost: " + std::to_string(c.Lost));
+  EXPECT_EQ(h.play->Score().Labels().lost, "lost: " + std::to_string(c.Lost));
 }
 
 TEST(Shooting, TypingAnEnemysLetterScoresItsLifeLeft) {
@@ -117,8 +117,8 @@ TEST(Shooting, TypingAnEnemysLetterScoresItsLifeLeft) {
   h.Type("F");  // upper case shoots the same
   EXPECT_EQ(h.Counter(&LevelCounters::Hits), 1);
   EXPECT_EQ(h.Counter(&LevelCounters::MyScore), 2000);
-  EXPECT_EQ(h.play->Labels().point, "Point: 1");
-  EXPECT_EQ(h.play->Ticker().TickerLines().front(), "+2000");
+  EXPECT_EQ(h.play->Score().Labels().point, "Point: 1");
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().front(), "+2000");
   EXPECT_TRUE(h.ActorAt(0)->Deathing);
   EXPECT_FALSE(h.ActorAt(0)->LetterTag->Blinking());
   ASSERT_GE(h.sound.played.size(), 2u);
@@ -154,18 +154,18 @@ TEST(Shooting, ShootingACivilianCostsTimeAndCountsEvenInTheEndPhase) {
   LevelHarness h;
   StartWith(h, "door:100:50:1:f", TemplateStep("t", "townsman", "3000") + WaveStep("w", "500", "0:0:1"));
   h.Run(700);  // the wave's time is over; the townsman keeps it waiting
-  ASSERT_TRUE(h.play->EndPhase());
+  ASSERT_TRUE(h.play->Clock().EndPhase());
   ASSERT_NE(h.ActorAt(0), nullptr);
-  const int32_t stepWait = h.play->StepWait();
+  const int32_t stepWait = h.play->Clock().StepWait();
   h.Type("x");
   EXPECT_EQ(h.Counter(&LevelCounters::Misses), 0);
-  EXPECT_TRUE(h.play->Ticker().TickerLines().empty());
+  EXPECT_TRUE(h.play->Score().Ticker().TickerLines().empty());
   h.Type("f");
   EXPECT_EQ(h.Counter(&LevelCounters::Civilians), 1);
   EXPECT_EQ(h.Counter(&LevelCounters::Hits), 0);
-  EXPECT_EQ(h.play->StepWait(), stepWait + 3000);
-  EXPECT_EQ(h.play->Labels().civilian, "Civilian: 1");
-  EXPECT_EQ(h.play->Ticker().TickerLines().front(), "-3000");
+  EXPECT_EQ(h.play->Clock().StepWait(), stepWait + 3000);
+  EXPECT_EQ(h.play->Score().Labels().civilian, "Civilian: 1");
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().front(), "-3000");
 }
 
 TEST(Shooting, AHeldKeyShootsOnceAndASecondKeyWaitsForTheFirstsRelease) {
@@ -207,7 +207,7 @@ TEST(Shooting, LettersCompareAsUnicodeTextAndUpperCaseLettersNeverHit) {
   StartWith(h, "a:0:40:1:ä b:70:40:1:J", TemplateStep("t", "bandit", "20000") + WaveStep("w", "20000", "0:0:2"));
   h.Run(1500);
   ASSERT_EQ(OccupiedPlaces(h), 2);
-  EXPECT_EQ(h.play->LetterTags()[0].tag->Letter, "Ä");
+  EXPECT_EQ(h.play->Stage().LetterTags()[0].tag->Letter, "Ä");
   h.Type("Ä");
   EXPECT_EQ(h.Counter(&LevelCounters::Hits), 1);
   h.Type("J");
@@ -231,24 +231,24 @@ TEST(Shooting, CountersWrapInsteadOfOverflowing) {
 TEST(ScoreTicker, KeepsSevenLinesNewestFirstAndFadesOneEvery750Ms) {
   LevelHarness h;
   for (int i = 1; i <= 8; ++i) h.play->AddTickerLine("+" + std::to_string(i));
-  EXPECT_EQ(h.play->Ticker().TickerLines().size(), 7u);
-  EXPECT_EQ(h.play->TickerCaption(), "+8\n+7\n+6\n+5\n+4\n+3\n+2\n");
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().size(), 7u);
+  EXPECT_EQ(h.play->Score().Ticker().Caption(), "+8\n+7\n+6\n+5\n+4\n+3\n+2\n");
   h.Run(749);
-  EXPECT_EQ(h.play->Ticker().TickerLines().size(), 7u);
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().size(), 7u);
   h.Run(1);
-  EXPECT_EQ(h.play->Ticker().TickerLines().size(), 6u);
-  EXPECT_EQ(h.play->Ticker().TickerLines().back(), "+3");
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().size(), 6u);
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().back(), "+3");
   h.Run(100);
   h.play->AddTickerLine("-2000");  // keeps the running period: the next fade is at 1500
   h.Run(649);
-  EXPECT_EQ(h.play->Ticker().TickerLines().size(), 7u);
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().size(), 7u);
   h.Run(1);
-  EXPECT_EQ(h.play->Ticker().TickerLines().size(), 6u);
+  EXPECT_EQ(h.play->Score().Ticker().TickerLines().size(), 6u);
   h.Run(6 * 750);
-  EXPECT_EQ(h.play->TickerCaption(), "");
-  EXPECT_TRUE(h.play->Ticker().Running());
+  EXPECT_EQ(h.play->Score().Ticker().Caption(), "");
+  EXPECT_TRUE(h.play->Score().Ticker().Running());
   h.Run(750);
-  EXPECT_FALSE(h.play->Ticker().Running());
+  EXPECT_FALSE(h.play->Score().Ticker().Running());
 }
 
 TEST(ScoreTicker, ResetCountersLeavesTheVisibleLabelsWithoutNumbers) {
@@ -257,9 +257,9 @@ TEST(ScoreTicker, ResetCountersLeavesTheVisibleLabelsWithoutNumbers) {
   h.Run(100);
   h.Type("q");
   h.play->ResetCounters();
-  EXPECT_EQ(h.play->Labels().miss, "Miss: ");
-  EXPECT_EQ(h.play->Labels().point, "Point: ");
-  EXPECT_EQ(h.play->Labels().civilian, "Civilian: ");
+  EXPECT_EQ(h.play->Score().Labels().miss, "Miss: ");
+  EXPECT_EQ(h.play->Score().Labels().point, "Point: ");
+  EXPECT_EQ(h.play->Score().Labels().civilian, "Civilian: ");
   EXPECT_EQ(h.Counter(&LevelCounters::Misses), 0);
 }
 

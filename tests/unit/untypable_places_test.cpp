@@ -73,7 +73,7 @@ TEST(UntypablePlaces, GetNoFigureAndAreToldOncePerLayout) {
     ASSERT_TRUE(world.keyboard.table) << c.layout;
     world.h.play->StartLevel("Level1");
     ASSERT_TRUE(world.h.play->LevelLoaded()) << c.layout;
-    EXPECT_EQ(world.h.play->UntypablePlaces(), c.untypable) << c.layout;
+    EXPECT_EQ(world.h.play->Stage().UntypablePlaces(), c.untypable) << c.layout;
     if (c.notice) {
       ASSERT_EQ(world.h.messages.shown.size(), 1u) << c.layout;
       EXPECT_NE(world.h.messages.shown[0].find(c.notice), std::string::npos) << world.h.messages.shown[0];

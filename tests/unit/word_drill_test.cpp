@@ -125,13 +125,13 @@ struct WordDrill {
     for (int tick = 0; tick < 4000 && !drill->IsFinished(); ++tick) {
       h.Run(50);
       watch();
-      WordTyping* typing = h.play->Typing();
-      if (h.play->InWordWave() && typing) {
+      WordTyping* typing = h.play->Drill().Typing();
+      if (h.play->Drill().InWordWave() && typing) {
         const std::vector<int> figures = typing->Figures();
         if (figures.empty()) continue;
         const auto place = static_cast<size_t>(figures.front());
-        if (h.timers.NowMs() - cameUp[place] < 500 || !h.play->WordAt(place)) continue;
-        const DrillWord word = *h.play->WordAt(place);
+        if (h.timers.NowMs() - cameUp[place] < 500 || !h.play->Drill().WordAt(place)) continue;
+        const DrillWord word = *h.play->Drill().WordAt(place);
         ++words;
         for (size_t i = 0; i < word.keys.size() && Shootable(h.ActorAt(place)); ++i) {
           h.Type(word.keys[i]);
@@ -143,12 +143,12 @@ struct WordDrill {
           watch();
         }
       } else {
-        for (size_t p = 0; p < h.play->Places().size(); ++p) {
-          if (Shootable(h.ActorAt(p)) && h.timers.NowMs() - cameUp[p] >= 400) h.Type(h.play->DrillPositions()[p]);
+        for (size_t p = 0; p < h.play->Stage().Places().size(); ++p) {
+          if (Shootable(h.ActorAt(p)) && h.timers.NowMs() - cameUp[p] >= 400) h.Type(h.play->Drill().Positions()[p]);
         }
       }
     }
-    ASSERT_TRUE(drill->IsFinished()) << h.play->PendingSteps().size() << " steps left at " << h.timers.NowMs()
+    ASSERT_TRUE(drill->IsFinished()) << h.play->Clock().PendingSteps().size() << " steps left at " << h.timers.NowMs()
                                      << " ms, " << h.Counter(&LevelCounters::Misses) << " misses";
   }
 
@@ -172,22 +172,22 @@ TEST(WordDrill, WordWavesFollowTheRuleAndEveryFigureInThemCarriesAWordOfTheSetOn
   int wordFigures = 0;
   auto watch = [&] {
     // A wave starts when the script's steps shrink.
-    const size_t steps = h.play->PendingSteps().size();
+    const size_t steps = h.play->Clock().PendingSteps().size();
     if (steps != lastSteps) {
       lastSteps = steps;
       wave = 5 - std::min<size_t>(steps, 5);
     }
     std::vector<PlaqueBox> plaques;
-    for (size_t p = 0; p < h.play->Places().size(); ++p) {
-      const TletterImage& tag = *h.play->LetterTags()[p].tag;
+    for (size_t p = 0; p < h.play->Stage().Places().size(); ++p) {
+      const TletterImage& tag = *h.play->Stage().LetterTags()[p].tag;
       const TbotImage* actor = h.ActorAt(p);
-      if (!h.play->InWordWave()) {
+      if (!h.play->Drill().InWordWave()) {
         EXPECT_FALSE(tag.HasWord()) << "letter wave " << wave;
         if (actor) letterWaves.insert(wave);
         continue;
       }
       if (!Shootable(actor)) continue;
-      const DrillWord* word = h.play->WordAt(p);
+      const DrillWord* word = h.play->Drill().WordAt(p);
       ASSERT_NE(word, nullptr) << "a figure without a word at place " << p;
       wordWaves.insert(wave);
       ++wordFigures;
@@ -201,14 +201,14 @@ TEST(WordDrill, WordWavesFollowTheRuleAndEveryFigureInThemCarriesAWordOfTheSetOn
       EXPECT_GE(tag.Width(), textWidth + 2 * TletterImage::kPlaqueMargin) << word->text;
       EXPECT_GE(tag.TextX, TletterImage::kPlaqueMargin - 1);
       const PlaqueBox box{tag.Left, tag.Top, tag.Width(), tag.Height()};
-      EXPECT_TRUE(box.Inside(LevelPlay::kScreenWidth, LevelPlay::kScreenHeight));
+      EXPECT_TRUE(box.Inside(LevelStage::kScreenWidth, LevelStage::kScreenHeight));
       for (const PlaqueBox& other : plaques) EXPECT_FALSE(box.Overlaps(other)) << "plaques overlap at place " << p;
       plaques.push_back(box);
       // The typed prefix is the locked figure's alone.
-      const size_t typed = h.play->Typing()->TypedLetters(static_cast<int>(p));
+      const size_t typed = h.play->Drill().Typing()->TypedLetters(static_cast<int>(p));
       EXPECT_EQ(tag.Typed, typed);
       if (typed > 0) {
-        EXPECT_EQ(h.play->Typing()->Locked(), static_cast<int>(p));
+        EXPECT_EQ(h.play->Drill().Typing()->Locked(), static_cast<int>(p));
       }
     }
   };
@@ -235,7 +235,7 @@ TEST(WordDrill, WithoutWordsEnabledOrWithTooFewKeysEveryWaveHasLetters) {
     h.play->StartDrill("Practice", *drill);
     for (int tick = 0; tick < 2000 && !drill->IsFinished(); ++tick) {
       h.Run(100);
-      anyWords = anyWords || h.play->InWordWave() || h.play->Typing() != nullptr;
+      anyWords = anyWords || h.play->Drill().InWordWave() || h.play->Drill().Typing() != nullptr;
     }
     EXPECT_TRUE(drill->IsFinished());
     h.play->CloseLevel();
@@ -253,7 +253,7 @@ TEST(WordDrill, TheRecordsGiveBackWordsPerMinuteWordAccuracyAndPairTimesByTheDoc
   // A pause in a word wave: its time is no ready time.
   bool paused = false;
   w.Play([&] {
-    if (!paused && h.play->InWordWave() && h.play->Typing() && h.play->Typing()->AnyReady()) {
+    if (!paused && h.play->Drill().InWordWave() && h.play->Drill().Typing() && h.play->Drill().Typing()->AnyReady()) {
       paused = true;
       const int64_t before = recorder.WordReadyMs();
       h.play->SetPaused(true, false);

@@ -64,13 +64,13 @@ QRect WorldRect(int left, int top, int width, int height) {
 bool WholeNumber(double v) { return std::abs(v - std::round(v)) < 1e-9; }
 
 const QColor kYellow = ToQColor(65021);
-const QRect kWorld(0, 0, LevelPlay::kScreenWidth, LevelPlay::kScreenHeight);
-const QRect kLabelStrip(0, 400, LevelPlay::kScreenWidth, 80);
+const QRect kWorld(0, 0, LevelStage::kScreenWidth, LevelStage::kScreenHeight);
+const QRect kLabelStrip(0, 400, LevelStage::kScreenWidth, 80);
 const QRect kTimeBox(271, 424, 98, 56);
 const QRect kTickerBox(16, 400, 105, 73);
 // The counters' texts start at x 568 and run to the world's edge at most (a pixel to the left
 // for a glyph's overhang).
-const QRect kCounterArea(567, 400, LevelPlay::kScreenWidth - 567, 80);
+const QRect kCounterArea(567, 400, LevelStage::kScreenWidth - 567, 80);
 // The ends of a tag's picture kept as they are when it is stretched into a plaque.
 constexpr int kPlaqueCap = 8;
 }  // namespace
@@ -84,7 +84,7 @@ struct TfmGame::CachedPicture {
 TfmGame::TfmGame(AppContext& app, LevelPlayHost& host, QWidget* parent) : QWidget(parent), app_(app) {
   setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
   setWindowTitle(QApplication::applicationName());
-  setFixedSize(LevelPlay::kScreenWidth, LevelPlay::kScreenHeight);
+  setFixedSize(LevelStage::kScreenWidth, LevelStage::kScreenHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_QuitOnClose, false);
   setFocusPolicy(Qt::StrongFocus);
@@ -121,7 +121,7 @@ void TfmGame::SetFullScreen(bool on) {
     else setWindowState(windowState() | Qt::WindowFullScreen);
   } else {
     setWindowState(windowState() & ~Qt::WindowFullScreen);
-    setFixedSize(LevelPlay::kScreenWidth, LevelPlay::kScreenHeight);
+    setFixedSize(LevelStage::kScreenWidth, LevelStage::kScreenHeight);
     if (isVisible()) {
       showNormal();
       CentreOnScreen(this);
@@ -137,14 +137,14 @@ void TfmGame::ToggleFullScreen() {
 }
 
 Letterbox TfmGame::Box() const {
-  return Letterbox::Fit(LevelPlay::kScreenWidth, LevelPlay::kScreenHeight, width(), height());
+  return Letterbox::Fit(LevelStage::kScreenWidth, LevelStage::kScreenHeight, width(), height());
 }
 
 void TfmGame::resizeEvent(QResizeEvent*) { update(); }
 
 QRect TfmGame::TimeTextRect() const {
   // Measured once for each text the clock shows: every repaint under the labels asks.
-  const std::string& time = level_->Labels().time;
+  const std::string& time = level_->Clock().TimeText();
   if (time == timeRectText_ && !timeRect_.isNull()) return timeRect_;
   const QFontMetrics metrics(ArialFont(48));
   const int textWidth = metrics.horizontalAdvance(QString::fromStdString(time));
@@ -176,10 +176,10 @@ const QPixmap& TfmGame::Pixmap(const std::shared_ptr<const Image>& image, bool c
 }
 
 const QPixmap& TfmGame::ScaledMap(const Letterbox& box, qreal dpr) {
-  const ImagePtr& map = level_->MapPicture();
+  const ImagePtr& map = level_->Stage().MapPicture();
   // The map is shown at its natural size from the top-left corner; only the world's part of it.
-  const int shownWidth = std::min(map->width, LevelPlay::kScreenWidth);
-  const int shownHeight = std::min(map->height, LevelPlay::kScreenHeight);
+  const int shownWidth = std::min(map->width, LevelStage::kScreenWidth);
+  const int shownHeight = std::min(map->height, LevelStage::kScreenHeight);
   const double factor = box.Factor() * dpr;
   const QSize size(static_cast<int>(std::lround(shownWidth * factor)),
                    static_cast<int>(std::lround(shownHeight * factor)));
@@ -198,11 +198,11 @@ const QPixmap& TfmGame::ScaledMap(const Letterbox& box, qreal dpr) {
 void TfmGame::DrawMap(QPainter& painter, const Letterbox& box, const QRect& area) {
   // The border and whatever the map leaves uncovered are black, so nothing earlier stays.
   painter.fillRect(area, Qt::black);
-  const ImagePtr& map = level_->MapPicture();
+  const ImagePtr& map = level_->Stage().MapPicture();
   if (!map || map->width <= 0 || map->height <= 0) return;
   if (box.num == box.den && devicePixelRatioF() == 1.0) {
     painter.drawPixmap(QPoint(box.left, box.top), Pixmap(map, false),
-                       QRect(0, 0, LevelPlay::kScreenWidth, LevelPlay::kScreenHeight));
+                       QRect(0, 0, LevelStage::kScreenWidth, LevelStage::kScreenHeight));
     return;
   }
   painter.drawPixmap(QPointF(box.left, box.top), ScaledMap(box, devicePixelRatioF()));
@@ -247,7 +247,7 @@ void TfmGame::paintEvent(QPaintEvent* event) {
 }
 
 void TfmGame::DrawLabels(QPainter& painter, const QRect& dirty) {
-  const GameLabels& labels = level_->Labels();
+  const GameLabels& labels = level_->Score().Labels();
   // Each label is drawn only where it can have pixels: the counters right of their left edge,
   // the ticker in its box, the time in its box or where its last text reached.
   if (dirty.intersects(kCounterArea)) {
@@ -265,19 +265,19 @@ void TfmGame::DrawLabels(QPainter& painter, const QRect& dirty) {
     painter.save();
     painter.setClipRect(kTickerBox, Qt::IntersectClip);
     painter.setPen(Qt::white);
-    texts_.Draw(painter, {16, 400}, QString::fromStdString(level_->TickerCaption()), ArialFont(16));
+    texts_.Draw(painter, {16, 400}, QString::fromStdString(level_->Score().Ticker().Caption()), ArialFont(16));
     painter.restore();
   }
 
   if (dirty.intersects(TimeTextRect().united(timeDrawn_))) {
-    painter.setPen(ToQColor(labels.timeColor));
-    texts_.DrawCentred(painter, kTimeBox, QString::fromStdString(labels.time), ArialFont(48));
+    painter.setPen(ToQColor(level_->Clock().TimeColor()));
+    texts_.DrawCentred(painter, kTimeBox, QString::fromStdString(level_->Clock().TimeText()), ArialFont(48));
     timeDrawn_ = TimeTextRect();
   }
 }
 
 void TfmGame::DrawTags(QPainter& painter, const QRect& dirty) {
-  for (const LetterTagEntry& entry : level_->LetterTags()) {
+  for (const LetterTagEntry& entry : level_->Stage().LetterTags()) {
     const TletterImage* tag = entry.tag.get();
     if (!tag || !tag->Visible || !tag->Picture) continue;
     const QRect box = WorldRect(tag->Left, tag->Top, tag->Width(), tag->Height());
@@ -329,7 +329,7 @@ void TfmGame::DrawPlaque(QPainter& painter, const TletterImage& tag, const QRect
 }
 
 void TfmGame::DrawActors(QPainter& painter, const QRect& dirty) {
-  for (const TbotImage* actor : level_->LiveActors()) {
+  for (const TbotImage* actor : level_->Spawner().LiveActors()) {
     if (!actor->Visible || !actor->Shown || actor->Width <= 0 || actor->Height <= 0) continue;
     const QRect box = WorldRect(actor->Left, actor->Top, actor->Width, actor->Height);
     if (!dirty.intersects(box)) continue;
@@ -338,7 +338,7 @@ void TfmGame::DrawActors(QPainter& painter, const QRect& dirty) {
 }
 
 bool TfmGame::OnLabel(const QPoint& p) const {
-  const GameLabels& labels = level_->Labels();
+  const GameLabels& labels = level_->Score().Labels();
   const QFontMetrics metrics(ArialFont(13));
   // The small labels size themselves to their captions.
   const struct {
@@ -360,10 +360,10 @@ void TfmGame::mousePressEvent(QMouseEvent* event) {
   // The black border around the world is not the map.
   if (!kWorld.contains(p)) return;
   // Actors and tags stand over the map and take their own clicks; the labels lie over it too.
-  for (const TbotImage* actor : level_->LiveActors()) {
+  for (const TbotImage* actor : level_->Spawner().LiveActors()) {
     if (actor->Visible && Contains(actor->Left, actor->Top, actor->Width, actor->Height, p)) return;
   }
-  for (const LetterTagEntry& entry : level_->LetterTags()) {
+  for (const LetterTagEntry& entry : level_->Stage().LetterTags()) {
     const TletterImage* tag = entry.tag.get();
     if (tag && tag->Visible && Contains(tag->Left, tag->Top, tag->Width(), tag->Height(), p)) return;
   }

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Letter typing: the key filter while a key is held, the resolution of a typed character against
+// the places' letters, and what each result does to the counters and the time.
+#pragma once
+#include <mutex>
+#include <string>
+
+class LevelPlayHost;
+class LevelStage;
+class PauseControl;
+class Scoreboard;
+class ScriptClock;
+struct LevelHooks;
+struct Services;
+struct SharedState;
+
+class LetterTyping {
+ public:
+  LetterTyping(Services& services, SharedState& shared, LevelPlayHost& host,
+               const LevelHooks& hooks, LevelStage& stage, Scoreboard& score, ScriptClock& clock,
+               PauseControl& pause);
+
+  // One key press (isEscape for the Escape key; text is what the key types, may be empty;
+  // position is the key's US key name, empty when unknown). While the clock runs and a key is
+  // down every further press is dropped, its repeats included: true when this one was.
+  bool KeyPress(bool isEscape, const std::string& text, const std::string& position);
+  void KeyRelease();
+  void ResolveCharacter(const std::string& typed, const std::string& position);
+  // "MISS", "CIVILIAN" or "POINT" (any case) for the place HitPlace(); anything else does nothing.
+  void ApplyResult(const std::string& name);
+
+  // Held while a typed character is resolved, by letters or by words.
+  std::recursive_mutex& InputLock() { return inputLock_; }
+  // The place a result is booked at: the last one a resolution looked at.
+  int HitPlace() const { return hitPlace_; }
+  void SetHitPlace(int place) { hitPlace_ = place; }
+  bool KeyHeld() const { return keyHeld_; }
+
+ private:
+  Services& services_;
+  SharedState& shared_;
+  LevelPlayHost& host_;
+  const LevelHooks& hooks_;
+  LevelStage& stage_;
+  Scoreboard& score_;
+  ScriptClock& clock_;
+  PauseControl& pause_;
+
+  std::recursive_mutex inputLock_;
+  bool keyHeld_ = false;
+  int hitPlace_ = -1;
+};
