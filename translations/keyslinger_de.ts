@@ -15,6 +15,11 @@
         <source>level %1</source>
         <translation>Level %1</translation>
     </message>
+    <message>
+        <source>Practice</source>
+        <comment>a drill, where a level&apos;s name stands</comment>
+        <translation>Die Übung</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -62,6 +67,129 @@
         <source>%1 was not a progress database and has been moved aside to %2</source>
         <translation>%1 war keine Fortschrittsdatei. Sie wurde beiseitegelegt und heißt jetzt %2</translation>
     </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>%1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: a newer version of the game made it.</source>
+        <translation>%1 lässt sich nicht lesen: Eine neuere Version des Spiels hat die Datei angelegt.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: part of it is missing.</source>
+        <translation>%1 lässt sich nicht lesen: Ein Teil der Datei fehlt.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2</source>
+        <translation>%1 lässt sich nicht laden: %2</translation>
+    </message>
+    <message>
+        <source>Map.ini has no [Map] section</source>
+        <translation>Map.ini hat keinen Abschnitt [Map]</translation>
+    </message>
+    <message>
+        <source>Map.ini has no [Objects] section</source>
+        <translation>Map.ini hat keinen Abschnitt [Objects]</translation>
+    </message>
+    <message>
+        <source>the difficulty row %1 of Map.ini needs five fields</source>
+        <translation>die Schwierigkeitszeile %1 in Map.ini braucht fünf Felder</translation>
+    </message>
+    <message>
+        <source>a wave needs three fields: DumpTime:DumpInterval:target</source>
+        <translation>eine Welle braucht drei Felder: DumpTime:DumpInterval:target</translation>
+    </message>
+    <message>
+        <source>a wave spawns before any actor is defined</source>
+        <translation>eine Welle beginnt, bevor eine Figur festgelegt ist</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value for %2</source>
+        <translation>„%1“ ist keine gültige ganze Zahl für %2</translation>
+    </message>
+    <message>
+        <source>the miss penalty</source>
+        <translation>die Strafzeit für Fehlschüsse</translation>
+    </message>
+    <message>
+        <source>the civilian penalty</source>
+        <translation>die Strafzeit für getroffene Bürger</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s target</source>
+        <translation>die Figurenzahl der Welle</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s duration</source>
+        <translation>die Dauer der Welle</translation>
+    </message>
+    <message>
+        <source>no scene to practise in: the levels have no places</source>
+        <translation>kein Bild zum Üben: Die Level haben keine Plätze</translation>
+    </message>
+    <message>
+        <source>Cannot read picture %1</source>
+        <translation>Das Bild %1 lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>Cannot read picture %1: %2</source>
+        <translation>Das Bild %1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>Picture %1 is not a Windows bitmap</source>
+        <translation>Das Bild %1 ist keine Windows-Bitmap</translation>
+    </message>
+    <message>
+        <source>Picture %1 is cut short</source>
+        <translation>Das Bild %1 ist unvollständig</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unknown bitmap header</source>
+        <translation>Das Bild %1 hat einen unbekannten Bitmap-Kopf</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unsupported size</source>
+        <translation>Das Bild %1 hat eine nicht unterstützte Größe</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unsupported bitmap format</source>
+        <translation>Das Bild %1 hat ein nicht unterstütztes Bitmap-Format</translation>
+    </message>
+    <message>
+        <source>Invalid image size</source>
+        <translation>Ungültige Bildgröße</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>Ein Profilname darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain a line break.</source>
+        <translation>Ein Profilname darf keinen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>Ein Profilname darf keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain &quot;[&quot; or &quot;]&quot;.</source>
+        <translation>Ein Profilname darf weder „[“ noch „]“ enthalten.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot begin or end with a blank.</source>
+        <translation>Ein Profilname darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
+    </message>
+    <message>
+        <source>The name curplayer is reserved.</source>
+        <translation>Der Name curplayer ist reserviert.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWordsPage</name>
@@ -82,10 +210,6 @@
         <translation>%1 Übungen</translation>
     </message>
     <message>
-        <source>Last drill: %1 words per minute, %2% of letters right</source>
-        <translation>Letzte Übung: %1 Wörter pro Minute, %2 % der Buchstaben richtig</translation>
-    </message>
-    <message>
         <source>Pairs to practise</source>
         <translation>Diese Paare üben</translation>
     </message>
@@ -96,6 +220,10 @@
     <message>
         <source>%1 ms, typed %2 times</source>
         <translation>%1 ms, %2-mal getippt</translation>
+    </message>
+    <message>
+        <source>Last drill: %1 words per minute, %2 of letters right</source>
+        <translation>Letzte Übung: %1 Wörter pro Minute, %2 der Buchstaben richtig</translation>
     </message>
 </context>
 <context>
@@ -195,7 +323,7 @@
     </message>
     <message>
         <source>Take more 60%</source>
-        <translation>Du brauchst 60%!</translation>
+        <translation>Du brauchst 60&#xa0;%!</translation>
     </message>
     <message>
         <source>CONTINUE</source>
@@ -250,6 +378,10 @@
     <message>
         <source>Civilian</source>
         <translation>Bürger</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -308,7 +440,7 @@
     <message>
         <source>No program is set up to open the manual. Open this file in a web browser:
 %1</source>
-        <translation>Es ist kein Programm eingerichtet, das die Anleitung öffnet. Öffne diese Datei in einem Webbrowser:
+        <translation>Es ist kein Programm eingerichtet, das das Handbuch öffnet. Öffne diese Datei in einem Webbrowser:
 %1</translation>
     </message>
 </context>
@@ -348,7 +480,7 @@
     </message>
     <message>
         <source>Focus key</source>
-        <translation>Fokustaste</translation>
+        <translation>Zum Üben</translation>
     </message>
     <message>
         <source>New key</source>
@@ -395,8 +527,12 @@
         <translation>rechter kleiner Finger</translation>
     </message>
     <message>
-        <source>No word list of your language is installed: the words are English.</source>
-        <translation>Für deine Sprache ist keine Wortliste installiert: Die Wörter sind Englisch.</translation>
+        <source>No word list is installed: the words are made up of your keys. Real words come with the package %1.</source>
+        <translation>Keine Wortliste installiert: Die Wörter sind aus deinen Tasten erfunden. Echte Wörter bringt das Paket %1.</translation>
+    </message>
+    <message>
+        <source>No word list of your language is installed (package %1): the words are English.</source>
+        <translation>Für deine Sprache ist keine Wortliste installiert (Paket %1): Die Wörter sind englisch.</translation>
     </message>
 </context>
 <context>
@@ -423,7 +559,7 @@
     </message>
     <message>
         <source>Reviews passed: %1</source>
-        <translation>Wiederholung geschafft: %1</translation>
+        <translation>Wiederholungen geschafft: %1</translation>
     </message>
     <message>
         <source>Reviews to practise again: %1</source>
@@ -431,7 +567,7 @@
     </message>
     <message>
         <source>Mastered now: %1</source>
-        <translation>Jetzt gekonnt: %1</translation>
+        <translation>Jetzt sicher: %1</translation>
     </message>
     <message>
         <source>Words per minute: %1</source>
@@ -451,11 +587,11 @@
     </message>
     <message>
         <source>next review</source>
-        <translation>nächste Wiederholung</translation>
+        <translation>Wiederholung</translation>
     </message>
     <message>
-        <source>Letters right in words: %1%</source>
-        <translation>Buchstaben richtig in Wörtern: %1 %</translation>
+        <source>Letters right in words: %1</source>
+        <translation>Buchstaben richtig in Wörtern: %1</translation>
     </message>
 </context>
 <context>
@@ -470,7 +606,7 @@
     </message>
     <message>
         <source>50% or less</source>
-        <translation>50% oder weniger</translation>
+        <translation>50&#xa0;% oder weniger</translation>
     </message>
     <message>
         <source>under 10 tries</source>
@@ -478,7 +614,7 @@
     </message>
     <message>
         <source>Hits of the last 200 tries at each key; small number: median reaction in ms</source>
-        <translation>Treffer der letzten 200 Versuche je Taste; klein: mittlere Reaktion in ms</translation>
+        <translation>Treffer der letzten 200 Versuche je Taste; klein: Median der Reaktionszeit in ms</translation>
     </message>
     <message>
         <source>Keys to practise</source>
@@ -506,7 +642,7 @@
     </message>
     <message>
         <source>60% pass</source>
-        <translation>Ziel 60%</translation>
+        <translation>Ziel 60&#xa0;%</translation>
     </message>
     <message>
         <source>No finished runs yet</source>

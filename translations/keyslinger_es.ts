@@ -15,6 +15,11 @@
         <source>level %1</source>
         <translation>nivel %1</translation>
     </message>
+    <message>
+        <source>Practice</source>
+        <comment>a drill, where a level&apos;s name stands</comment>
+        <translation>la práctica</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -62,6 +67,129 @@
         <source>%1 was not a progress database and has been moved aside to %2</source>
         <translation>%1 no era un archivo de progreso. Se ha apartado con el nombre %2</translation>
     </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>No se puede leer %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: a newer version of the game made it.</source>
+        <translation>No se puede leer %1: lo creó una versión más nueva del juego.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: part of it is missing.</source>
+        <translation>No se puede leer %1: falta una parte del archivo.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2</source>
+        <translation>No se puede cargar %1: %2</translation>
+    </message>
+    <message>
+        <source>Map.ini has no [Map] section</source>
+        <translation>Map.ini no tiene sección [Map]</translation>
+    </message>
+    <message>
+        <source>Map.ini has no [Objects] section</source>
+        <translation>Map.ini no tiene sección [Objects]</translation>
+    </message>
+    <message>
+        <source>the difficulty row %1 of Map.ini needs five fields</source>
+        <translation>la fila de dificultad %1 de Map.ini necesita cinco campos</translation>
+    </message>
+    <message>
+        <source>a wave needs three fields: DumpTime:DumpInterval:target</source>
+        <translation>una oleada necesita tres campos: DumpTime:DumpInterval:target</translation>
+    </message>
+    <message>
+        <source>a wave spawns before any actor is defined</source>
+        <translation>una oleada empieza antes de definir ningún personaje</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value for %2</source>
+        <translation>«%1» no es un número entero válido para %2</translation>
+    </message>
+    <message>
+        <source>the miss penalty</source>
+        <translation>la penalización por fallo</translation>
+    </message>
+    <message>
+        <source>the civilian penalty</source>
+        <translation>la penalización por disparar a un vecino</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s target</source>
+        <translation>el número de personajes de la oleada</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s duration</source>
+        <translation>la duración de la oleada</translation>
+    </message>
+    <message>
+        <source>no scene to practise in: the levels have no places</source>
+        <translation>no hay escenario para practicar: los niveles no tienen sitios</translation>
+    </message>
+    <message>
+        <source>Cannot read picture %1</source>
+        <translation>No se puede leer la imagen %1</translation>
+    </message>
+    <message>
+        <source>Cannot read picture %1: %2</source>
+        <translation>No se puede leer la imagen %1: %2</translation>
+    </message>
+    <message>
+        <source>Picture %1 is not a Windows bitmap</source>
+        <translation>La imagen %1 no es un mapa de bits de Windows</translation>
+    </message>
+    <message>
+        <source>Picture %1 is cut short</source>
+        <translation>La imagen %1 está cortada</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unknown bitmap header</source>
+        <translation>La imagen %1 tiene una cabecera de mapa de bits desconocida</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unsupported size</source>
+        <translation>La imagen %1 tiene un tamaño no admitido</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unsupported bitmap format</source>
+        <translation>La imagen %1 tiene un formato de mapa de bits no admitido</translation>
+    </message>
+    <message>
+        <source>Invalid image size</source>
+        <translation>Tamaño de imagen no válido</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>El nombre de un perfil no puede estar vacío.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain a line break.</source>
+        <translation>El nombre de un perfil no puede contener saltos de línea.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>El nombre de un perfil no puede contener caracteres de control.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain &quot;[&quot; or &quot;]&quot;.</source>
+        <translation>El nombre de un perfil no puede contener «[» ni «]».</translation>
+    </message>
+    <message>
+        <source>A profile name cannot begin or end with a blank.</source>
+        <translation>El nombre de un perfil no puede empezar ni terminar con un espacio.</translation>
+    </message>
+    <message>
+        <source>The name curplayer is reserved.</source>
+        <translation>El nombre curplayer está reservado.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWordsPage</name>
@@ -82,10 +210,6 @@
         <translation>%1 prácticas</translation>
     </message>
     <message>
-        <source>Last drill: %1 words per minute, %2% of letters right</source>
-        <translation>Última práctica: %1 palabras por minuto, %2 % de letras bien</translation>
-    </message>
-    <message>
         <source>Pairs to practise</source>
         <translation>Pares para practicar</translation>
     </message>
@@ -96,6 +220,10 @@
     <message>
         <source>%1 ms, typed %2 times</source>
         <translation>%1 ms, escrito %2 veces</translation>
+    </message>
+    <message>
+        <source>Last drill: %1 words per minute, %2 of letters right</source>
+        <translation>Última práctica: %1 palabras por minuto, %2 de letras correctas</translation>
     </message>
 </context>
 <context>
@@ -179,7 +307,7 @@
     </message>
     <message>
         <source>Point</source>
-        <translation>Puntos</translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Miss</source>
@@ -195,7 +323,7 @@
     </message>
     <message>
         <source>Take more 60%</source>
-        <translation>¡Necesitas un 60%!</translation>
+        <translation>¡Necesitas un 60&#xa0;%!</translation>
     </message>
     <message>
         <source>CONTINUE</source>
@@ -241,7 +369,7 @@
     <name>TfmGame</name>
     <message>
         <source>Point</source>
-        <translation>Puntos</translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Miss</source>
@@ -250,6 +378,10 @@
     <message>
         <source>Civilian</source>
         <translation>Vecinos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -395,8 +527,12 @@
         <translation>meñique derecho</translation>
     </message>
     <message>
-        <source>No word list of your language is installed: the words are English.</source>
-        <translation>No hay ninguna lista de palabras de tu idioma instalada: las palabras están en inglés.</translation>
+        <source>No word list is installed: the words are made up of your keys. Real words come with the package %1.</source>
+        <translation>No hay ninguna lista de palabras instalada: las palabras son inventadas con tus teclas. El paquete %1 trae palabras reales.</translation>
+    </message>
+    <message>
+        <source>No word list of your language is installed (package %1): the words are English.</source>
+        <translation>No hay ninguna lista de palabras de tu idioma instalada (paquete %1): las palabras están en inglés.</translation>
     </message>
 </context>
 <context>
@@ -454,8 +590,8 @@
         <translation>próximo repaso</translation>
     </message>
     <message>
-        <source>Letters right in words: %1%</source>
-        <translation>Letras bien en las palabras: %1 %</translation>
+        <source>Letters right in words: %1</source>
+        <translation>Letras correctas en las palabras: %1</translation>
     </message>
 </context>
 <context>
@@ -470,7 +606,7 @@
     </message>
     <message>
         <source>50% or less</source>
-        <translation>50% o menos</translation>
+        <translation>50&#xa0;% o menos</translation>
     </message>
     <message>
         <source>under 10 tries</source>
@@ -478,7 +614,7 @@
     </message>
     <message>
         <source>Hits of the last 200 tries at each key; small number: median reaction in ms</source>
-        <translation>Aciertos en los últimos 200 intentos; en pequeño: reacción media en ms</translation>
+        <translation>Aciertos en los últimos 200 intentos; en pequeño: reacción mediana en ms</translation>
     </message>
     <message>
         <source>Keys to practise</source>
@@ -506,7 +642,7 @@
     </message>
     <message>
         <source>60% pass</source>
-        <translation>Meta 60%</translation>
+        <translation>Meta 60&#xa0;%</translation>
     </message>
     <message>
         <source>No finished runs yet</source>

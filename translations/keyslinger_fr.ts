@@ -15,6 +15,11 @@
         <source>level %1</source>
         <translation>niveau %1</translation>
     </message>
+    <message>
+        <source>Practice</source>
+        <comment>a drill, where a level&apos;s name stands</comment>
+        <translation>l’entraînement</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -32,11 +37,11 @@
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Impossible d&apos;écrire dans %1</translation>
+        <translation>Impossible d’écrire dans %1</translation>
     </message>
     <message>
         <source>Cannot open picture %1</source>
-        <translation>Impossible d&apos;ouvrir l&apos;image %1</translation>
+        <translation>Impossible d’ouvrir l’image %1</translation>
     </message>
     <message>
         <source>OK</source>
@@ -62,6 +67,129 @@
         <source>%1 was not a progress database and has been moved aside to %2</source>
         <translation>%1 n’était pas un fichier de progrès. Il a été mis de côté sous le nom %2</translation>
     </message>
+    <message>
+        <source>Cannot read %1</source>
+        <translation>Impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: a newer version of the game made it.</source>
+        <translation>Impossible de lire %1&#xa0;: une version plus récente du jeu l’a créé.</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: part of it is missing.</source>
+        <translation>Impossible de lire %1&#xa0;: le fichier est incomplet.</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: %2</source>
+        <translation>Impossible de charger %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Map.ini has no [Map] section</source>
+        <translation>Map.ini n’a pas de section [Map]</translation>
+    </message>
+    <message>
+        <source>Map.ini has no [Objects] section</source>
+        <translation>Map.ini n’a pas de section [Objects]</translation>
+    </message>
+    <message>
+        <source>the difficulty row %1 of Map.ini needs five fields</source>
+        <translation>la ligne de difficulté %1 de Map.ini doit avoir cinq champs</translation>
+    </message>
+    <message>
+        <source>a wave needs three fields: DumpTime:DumpInterval:target</source>
+        <translation>une vague doit avoir trois champs&#xa0;: DumpTime:DumpInterval:target</translation>
+    </message>
+    <message>
+        <source>a wave spawns before any actor is defined</source>
+        <translation>une vague commence avant qu’un personnage soit défini</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value for %2</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier valable pour %2</translation>
+    </message>
+    <message>
+        <source>the miss penalty</source>
+        <translation>la pénalité d’un tir raté</translation>
+    </message>
+    <message>
+        <source>the civilian penalty</source>
+        <translation>la pénalité d’un civil touché</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s target</source>
+        <translation>le nombre de personnages de la vague</translation>
+    </message>
+    <message>
+        <source>the wave&apos;s duration</source>
+        <translation>la durée de la vague</translation>
+    </message>
+    <message>
+        <source>no scene to practise in: the levels have no places</source>
+        <translation>aucun décor pour s’entraîner&#xa0;: les niveaux n’ont aucun emplacement</translation>
+    </message>
+    <message>
+        <source>Cannot read picture %1</source>
+        <translation>Impossible de lire l’image %1</translation>
+    </message>
+    <message>
+        <source>Cannot read picture %1: %2</source>
+        <translation>Impossible de lire l’image %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Picture %1 is not a Windows bitmap</source>
+        <translation>L’image %1 n’est pas un bitmap Windows</translation>
+    </message>
+    <message>
+        <source>Picture %1 is cut short</source>
+        <translation>L’image %1 est tronquée</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unknown bitmap header</source>
+        <translation>L’image %1 a un en-tête de bitmap inconnu</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unsupported size</source>
+        <translation>L’image %1 a une taille non prise en charge</translation>
+    </message>
+    <message>
+        <source>Picture %1 has an unsupported bitmap format</source>
+        <translation>L’image %1 a un format de bitmap non pris en charge</translation>
+    </message>
+    <message>
+        <source>Invalid image size</source>
+        <translation>Taille d’image non valable</translation>
+    </message>
+    <message>
+        <source>A profile name cannot be empty.</source>
+        <translation>Un nom de profil ne peut pas être vide.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain a line break.</source>
+        <translation>Un nom de profil ne peut pas contenir de retour à la ligne.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain control characters.</source>
+        <translation>Un nom de profil ne peut pas contenir de caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>A profile name cannot contain &quot;[&quot; or &quot;]&quot;.</source>
+        <translation>Un nom de profil ne peut contenir ni «&#xa0;[&#xa0;» ni «&#xa0;]&#xa0;».</translation>
+    </message>
+    <message>
+        <source>A profile name cannot begin or end with a blank.</source>
+        <translation>Un nom de profil ne peut ni commencer ni finir par une espace.</translation>
+    </message>
+    <message>
+        <source>The name curplayer is reserved.</source>
+        <translation>Le nom curplayer est réservé.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1&#xa0;%</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWordsPage</name>
@@ -82,10 +210,6 @@
         <translation>%1 exercices</translation>
     </message>
     <message>
-        <source>Last drill: %1 words per minute, %2% of letters right</source>
-        <translation>Dernier exercice : %1 mots par minute, %2 % des lettres justes</translation>
-    </message>
-    <message>
         <source>Pairs to practise</source>
         <translation>Paires à travailler</translation>
     </message>
@@ -96,6 +220,10 @@
     <message>
         <source>%1 ms, typed %2 times</source>
         <translation>%1 ms, tapée %2 fois</translation>
+    </message>
+    <message>
+        <source>Last drill: %1 words per minute, %2 of letters right</source>
+        <translation>Dernier exercice&#xa0;: %1 mots par minute, %2 des lettres justes</translation>
     </message>
 </context>
 <context>
@@ -179,7 +307,7 @@
     </message>
     <message>
         <source>Point</source>
-        <translation>Points</translation>
+        <translation>Touchés</translation>
     </message>
     <message>
         <source>Miss</source>
@@ -195,7 +323,7 @@
     </message>
     <message>
         <source>Take more 60%</source>
-        <translation>Il te faut 60% !</translation>
+        <translation>Il te faut 60&#xa0;%&#xa0;!</translation>
     </message>
     <message>
         <source>CONTINUE</source>
@@ -214,11 +342,11 @@
     <name>TfmAbout</name>
     <message>
         <source>Game and levels:</source>
-        <translation>Jeu et niveaux :</translation>
+        <translation>Jeu et niveaux&#xa0;:</translation>
     </message>
     <message>
         <source>the Keyslinger team.</source>
-        <translation>l&apos;équipe Keyslinger.</translation>
+        <translation>l’équipe Keyslinger.</translation>
     </message>
     <message>
         <source>Pictures and sounds made</source>
@@ -241,7 +369,7 @@
     <name>TfmGame</name>
     <message>
         <source>Point</source>
-        <translation>Points</translation>
+        <translation>Touchés</translation>
     </message>
     <message>
         <source>Miss</source>
@@ -250,6 +378,10 @@
     <message>
         <source>Civilian</source>
         <translation>Civils</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -260,7 +392,7 @@
     </message>
     <message>
         <source>Keys: the arrows or Tab choose a button, Space presses it. Enter goes on, Esc goes back or closes. F1 shows this help. In a level type the letters; Esc pauses, F11 switches full screen.</source>
-        <translation>Touches : les flèches ou Tab choisissent un bouton, Espace l’appuie. Entrée continue, Échap revient ou ferme. F1 montre cette aide. Dans un niveau, tape les lettres ; Échap met en pause, F11 passe en plein écran.</translation>
+        <translation>Touches&#xa0;: les flèches ou Tab choisissent un bouton, Espace appuie dessus. Entrée continue, Échap revient ou ferme. F1 montre cette aide. Dans un niveau, tape les lettres&#xa0;; Échap met en pause, F11 passe en plein écran.</translation>
     </message>
 </context>
 <context>
@@ -279,11 +411,11 @@
     </message>
     <message>
         <source>Typing tutor:</source>
-        <translation>Apprends à taper :</translation>
+        <translation>Apprends à taper&#xa0;:</translation>
     </message>
     <message>
         <source>Drifter:</source>
-        <translation>Joueur :</translation>
+        <translation>Joueur&#xa0;:</translation>
     </message>
     <message>
         <source>START GAME</source>
@@ -308,7 +440,7 @@
     <message>
         <source>No program is set up to open the manual. Open this file in a web browser:
 %1</source>
-        <translation>Aucun programme n’est prévu pour ouvrir le manuel. Ouvre ce fichier dans un navigateur web :
+        <translation>Aucun programme n’est prévu pour ouvrir le manuel. Ouvre ce fichier dans un navigateur web&#xa0;:
 %1</translation>
     </message>
 </context>
@@ -328,7 +460,7 @@
     </message>
     <message>
         <source>Target reaction: %1 ms</source>
-        <translation>Temps visé : %1 ms</translation>
+        <translation>Temps visé&#xa0;: %1 ms</translation>
     </message>
     <message>
         <source>No new key this time</source>
@@ -336,11 +468,11 @@
     </message>
     <message>
         <source>Finger: %1</source>
-        <translation>Doigt : %1</translation>
+        <translation>Doigt&#xa0;: %1</translation>
     </message>
     <message>
         <source>Left out on this keyboard: %1</source>
-        <translation>Laissées de côté sur ce clavier : %1</translation>
+        <translation>Laissées de côté sur ce clavier&#xa0;: %1</translation>
     </message>
     <message>
         <source>none</source>
@@ -348,7 +480,7 @@
     </message>
     <message>
         <source>Focus key</source>
-        <translation>Touche clé</translation>
+        <translation>À travailler</translation>
     </message>
     <message>
         <source>New key</source>
@@ -360,7 +492,7 @@
     </message>
     <message>
         <source>Your keys: mastery</source>
-        <translation>Tes touches : maîtrise</translation>
+        <translation>Tes touches&#xa0;: maîtrise</translation>
     </message>
     <message>
         <source>left little finger</source>
@@ -395,15 +527,19 @@
         <translation>auriculaire droit</translation>
     </message>
     <message>
-        <source>No word list of your language is installed: the words are English.</source>
-        <translation>Aucune liste de mots de ta langue n’est installée : les mots sont en anglais.</translation>
+        <source>No word list is installed: the words are made up of your keys. Real words come with the package %1.</source>
+        <translation>Aucune liste de mots n’est installée&#xa0;: les mots sont inventés avec tes touches. Le paquet %1 apporte de vrais mots.</translation>
+    </message>
+    <message>
+        <source>No word list of your language is installed (package %1): the words are English.</source>
+        <translation>Aucune liste de mots de ta langue n’est installée (paquet %1)&#xa0;: les mots sont en anglais.</translation>
     </message>
 </context>
 <context>
     <name>TfmPracticeResults</name>
     <message>
         <source>Practice results</source>
-        <translation>Résultats de l&apos;entraînement</translation>
+        <translation>Résultats de l’entraînement</translation>
     </message>
     <message>
         <source>MAIN MENU</source>
@@ -419,27 +555,27 @@
     </message>
     <message>
         <source>New key %1 joins your keys. Finger: %2</source>
-        <translation>La touche %1 rejoint tes touches. Doigt : %2</translation>
+        <translation>La touche %1 rejoint tes touches. Doigt&#xa0;: %2</translation>
     </message>
     <message>
         <source>Reviews passed: %1</source>
-        <translation>Révisions réussies : %1</translation>
+        <translation>Révisions réussies&#xa0;: %1</translation>
     </message>
     <message>
         <source>Reviews to practise again: %1</source>
-        <translation>À retravailler : %1</translation>
+        <translation>À retravailler&#xa0;: %1</translation>
     </message>
     <message>
         <source>Mastered now: %1</source>
-        <translation>Maîtrisées maintenant : %1</translation>
+        <translation>Maîtrisées maintenant&#xa0;: %1</translation>
     </message>
     <message>
         <source>Words per minute: %1</source>
-        <translation>Mots par minute : %1</translation>
+        <translation>Mots par minute&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hits: %1   Misses: %2</source>
-        <translation>Touchés : %1   Ratés : %2</translation>
+        <translation>Touchés&#xa0;: %1   Ratés&#xa0;: %2</translation>
     </message>
     <message>
         <source>before</source>
@@ -451,11 +587,11 @@
     </message>
     <message>
         <source>next review</source>
-        <translation>prochaine révision</translation>
+        <translation>à revoir le</translation>
     </message>
     <message>
-        <source>Letters right in words: %1%</source>
-        <translation>Lettres justes dans les mots : %1 %</translation>
+        <source>Letters right in words: %1</source>
+        <translation>Lettres justes dans les mots&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -466,11 +602,11 @@
     </message>
     <message>
         <source>Drifter: %1</source>
-        <translation>Joueur : %1</translation>
+        <translation>Joueur&#xa0;: %1</translation>
     </message>
     <message>
         <source>50% or less</source>
-        <translation>50% ou moins</translation>
+        <translation>50&#xa0;% ou moins</translation>
     </message>
     <message>
         <source>under 10 tries</source>
@@ -478,7 +614,7 @@
     </message>
     <message>
         <source>Hits of the last 200 tries at each key; small number: median reaction in ms</source>
-        <translation>Réussite sur les 200 derniers essais ; en petit : réaction moyenne en ms</translation>
+        <translation>Réussite sur les 200 derniers essais&#xa0;; en petit&#xa0;: réaction médiane en ms</translation>
     </message>
     <message>
         <source>Keys to practise</source>
@@ -486,7 +622,7 @@
     </message>
     <message>
         <source>Keys show here once each has had 10 tries. Play a few levels!</source>
-        <translation>Les touches s&apos;affichent ici après 10 essais chacune. Joue quelques niveaux !</translation>
+        <translation>Les touches s’affichent ici après 10 essais chacune. Joue quelques niveaux&#xa0;!</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -506,7 +642,7 @@
     </message>
     <message>
         <source>60% pass</source>
-        <translation>60% requis</translation>
+        <translation>60&#xa0;% requis</translation>
     </message>
     <message>
         <source>No finished runs yet</source>
@@ -538,15 +674,15 @@
     </message>
     <message>
         <source>streak: passed runs in a row</source>
-        <translation>série : réussites d&apos;affilée</translation>
+        <translation>série&#xa0;: réussites d’affilée</translation>
     </message>
     <message>
         <source>Cannot read Progress.db: a newer version of the game made it.</source>
-        <translation>Impossible de lire Progress.db : une version plus récente du jeu l’a créé.</translation>
+        <translation>Impossible de lire Progress.db&#xa0;: une version plus récente du jeu l’a créé.</translation>
     </message>
     <message>
         <source>Cannot read Progress.db: part of it is missing.</source>
-        <translation>Impossible de lire Progress.db : une partie manque.</translation>
+        <translation>Impossible de lire Progress.db&#xa0;: le fichier est incomplet.</translation>
     </message>
     <message>
         <source>Cannot read all of Progress.db.</source>
@@ -554,7 +690,7 @@
     </message>
     <message>
         <source>PRACTICE</source>
-        <translation>S&apos;ENTRAÎNER</translation>
+        <translation>S’ENTRAÎNER</translation>
     </message>
     <message>
         <source>Words ▸</source>

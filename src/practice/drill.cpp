@@ -204,7 +204,9 @@ WordKeys DrillWordKeys(const DrillPlan& plan, std::map<std::string, std::string>
 void PracticeDrill::EnableWords(const WordList& list, WordLanguage language, WordKeys keys) {
   const size_t keyCount = plan_.keys.size();
   chooser_ = std::make_unique<WordChooser>(list, language, std::move(keys));
-  wordShare_ = WordWaveShare(keyCount, chooser_->RealWordCount(), chooser_->HasVowel());
+  // Without a word list the keys' made-up words stand in for the real ones.
+  const size_t realWords = list.HasWords() ? chooser_->RealWordCount() : kMinRealWordsForWordWaves;
+  wordShare_ = WordWaveShare(keyCount, realWords, chooser_->HasVowel());
 }
 
 size_t PracticeDrill::WordWaveCount() const {

@@ -91,7 +91,8 @@ class PracticeDrill : public DrillSource {
   WordTyping* Typing() override { return chooser_ ? &typing_ : nullptr; }
 
   // Lets the drill's waves carry words, as many as the wave rule gives the key set: words from
-  // list (which must outlive the drill) in language for keys. Without it every wave has letters.
+  // list (which must outlive the drill) in language for keys; a list without words (the built-in
+  // letter pairs) gives made-up words of the keys. Without it every wave has letters.
   void EnableWords(const WordList& list, WordLanguage language, WordKeys keys);
   // The share of waves that carry words (0 without words).
   double WordShare() const { return wordShare_; }

@@ -51,7 +51,11 @@ void PracticeSession::FillCard(const PracticeState& state,
   card_.due = plan.due;
   card_.leftOut = usable_.leftOut;
   card_.wordWaves = drill_->WordWaveCount();
-  card_.englishWords = card_.wordWaves > 0 && setup_.words && setup_.words->englishInstead;
+  if (setup_.words && card_.wordWaves > 0) {
+    card_.madeUpWords = setup_.words->builtInOnly;
+    card_.englishWords = !card_.madeUpWords && setup_.words->englishInstead;
+    card_.wordPackage = setup_.words->Package();
+  }
   for (const std::string& position : plan.keys) {
     PracticeKeyView key;
     key.position = position;

@@ -45,7 +45,9 @@ struct PracticeCardView {
   std::vector<LeftOutKey> leftOut;
   int64_t targetMs = kDefaultTargetReactionMs;
   size_t wordWaves = 0;       // the drill's waves that carry words
-  bool englishWords = false;  // they carry English words: the locale's list is not installed
+  bool englishWords = false;  // they carry English words: the player's language has no list here
+  bool madeUpWords = false;   // they carry made-up words: no list is installed at all
+  std::string wordPackage;    // the Debian package that brings words of the player's language
   const PracticeKeyView* Find(const std::string& position) const;
 };
 

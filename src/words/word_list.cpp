@@ -5,11 +5,14 @@
 #include "platform/text_case.h"
 #include "words/words_english_pairs.h"
 
+#include <fcntl.h>
 #include <locale.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <wctype.h>
 
-#include <fstream>
-#include <sstream>
+#include <array>
+#include <cerrno>
 #include <unordered_map>
 
 namespace {
@@ -27,36 +30,48 @@ bool IsLowerLetter(char32_t c) {
 
 }  // namespace
 
+namespace {
+
+// The code point at text[i], i moved past it; false for bytes that are no UTF-8.
+bool DecodeOne(std::string_view text, size_t& i, char32_t& out) {
+  const auto lead = static_cast<unsigned char>(text[i]);
+  if (lead < 0x80) {
+    out = lead;
+    ++i;
+    return true;
+  }
+  size_t length = 0;
+  char32_t c = 0, minimum = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2, c = lead & 0x1F, minimum = 0x80;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3, c = lead & 0x0F, minimum = 0x800;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4, c = lead & 0x07, minimum = 0x10000;
+  } else {
+    return false;
+  }
+  if (i + length > text.size()) return false;
+  for (size_t k = 1; k < length; ++k) {
+    const auto next = static_cast<unsigned char>(text[i + k]);
+    if ((next & 0xC0) != 0x80) return false;
+    c = (c << 6) | (next & 0x3F);
+  }
+  if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+  out = c;
+  i += length;
+  return true;
+}
+
+}  // namespace
+
 std::optional<std::u32string> DecodeUtf8(std::string_view text) {
   std::u32string out;
   out.reserve(text.size());
   for (size_t i = 0; i < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[i]);
-    if (lead < 0x80) {
-      out.push_back(lead);
-      ++i;
-      continue;
-    }
-    size_t length = 0;
-    char32_t c = 0, minimum = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, c = lead & 0x1F, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, c = lead & 0x0F, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, c = lead & 0x07, minimum = 0x10000;
-    } else {
-      return std::nullopt;
-    }
-    if (i + length > text.size()) return std::nullopt;
-    for (size_t k = 1; k < length; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
-      c = (c << 6) | (next & 0x3F);
-    }
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+    char32_t c = 0;
+    if (!DecodeOne(text, i, c)) return std::nullopt;
     out.push_back(c);
-    i += length;
   }
   return out;
 }
@@ -110,12 +125,21 @@ WordList WordList::FromText(std::string_view text) {
   // make loading the large lists slow.
   std::vector<uint32_t> counts((kMaxAlphabet + 1) * (kMaxAlphabet + 1), 0);
   std::vector<uint8_t> letters;
-  // Whether each non-ASCII character is a lower-case letter: asked once per character.
-  std::unordered_map<char32_t, bool> lowerLetters;
-  auto isLowerLetter = [&](char32_t c) {
-    if (c < 0x80) return c >= 'a' && c <= 'z';
-    auto [it, added] = lowerLetters.try_emplace(c, false);
-    if (added) it->second = IsLowerLetter(c);
+  // Each character's index in the alphabet, -1 when it is no lower-case letter (or the alphabet
+  // is full), judged once per character: ASCII in a table, the rest in a map. Reading the lists
+  // is a loop over every letter of every line, so nothing in it allocates.
+  constexpr int kUnjudged = -2;
+  std::array<int, 0x80> asciiIndex;
+  asciiIndex.fill(kUnjudged);
+  std::unordered_map<char32_t, int> otherIndex;
+  auto indexOf = [&](char32_t c) {
+    if (c < 0x80) {
+      int& index = asciiIndex[c];
+      if (index == kUnjudged) index = c >= 'a' && c <= 'z' ? list.AddToAlphabet(c) : -1;
+      return index;
+    }
+    auto [it, added] = otherIndex.try_emplace(c, -1);
+    if (added) it->second = IsLowerLetter(c) ? list.AddToAlphabet(c) : -1;
     return it->second;
   };
   size_t start = 0;
@@ -126,17 +150,13 @@ WordList WordList::FromText(std::string_view text) {
     start = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) continue;
-    const std::optional<std::u32string> word = DecodeUtf8(line);
-    if (!word) continue;
     letters.clear();
     bool fits = true;
-    for (char32_t c : *word) {
-      const int index = isLowerLetter(c) ? list.AddToAlphabet(c) : -1;
-      if (index < 0) {
-        fits = false;
-        break;
-      }
-      letters.push_back(static_cast<uint8_t>(index));
+    for (size_t i = 0; i < line.size() && fits;) {
+      char32_t c = 0;
+      const int index = DecodeOne(line, i, c) ? indexOf(c) : -1;
+      if (index < 0) fits = false;
+      else letters.push_back(static_cast<uint8_t>(index));
     }
     if (!fits) continue;
     // Index kMaxAlphabet stands for the word boundary.
@@ -146,7 +166,7 @@ WordList WordList::FromText(std::string_view text) {
       previous = index;
     }
     ++counts[previous * (kMaxAlphabet + 1) + kMaxAlphabet];
-    if (letters.size() < kMinLetters || letters.size() > kMaxLetters) continue;
+    if (letters.size() < kMinLetters || letters.size() > kMaxLetters || list.words_.size() >= kMaxWords) continue;
     ListedWord listed;
     listed.text = std::string(line);
     listed.letters = letters;
@@ -165,13 +185,47 @@ WordList WordList::FromText(std::string_view text) {
   return list;
 }
 
+namespace {
+
+// The whole text of a regular file of at most maxBytes; nullopt for anything else. Opened without
+// waiting (a pipe with no writer would block the opening thread for good) and judged by what was
+// opened, so a link to a device or a pipe is refused too.
+std::optional<std::string> ReadRegularFile(const std::string& path, int64_t maxBytes) {
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> text;
+  struct stat info {};
+  if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxBytes) {
+    std::string bytes(static_cast<size_t>(info.st_size), '\0');
+    size_t filled = 0;
+    bool failed = false;
+    // One byte more than the size: a file that grew meanwhile past the bound is refused too.
+    char extra = 0;
+    while (!failed) {
+      char* at = filled < bytes.size() ? bytes.data() + filled : &extra;
+      const size_t room = filled < bytes.size() ? bytes.size() - filled : 1;
+      const ssize_t got = read(fd, at, room);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) failed = true;
+      if (got <= 0) break;
+      if (filled >= bytes.size()) failed = true;  // more than the size said: it is still being written
+      filled += static_cast<size_t>(got);
+    }
+    if (!failed) {
+      bytes.resize(filled);
+      text = std::move(bytes);
+    }
+  }
+  close(fd);
+  return text;
+}
+
+}  // namespace
+
 std::optional<WordList> WordList::FromFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (file.bad()) return std::nullopt;
-  return FromText(text.str());
+  const std::optional<std::string> text = ReadRegularFile(path, kMaxFileBytes);
+  if (!text) return std::nullopt;
+  return FromText(*text);
 }
 
 WordList WordList::BuiltInEnglish() {

@@ -22,13 +22,21 @@ public:
   static constexpr size_t kMaxLetters = 6;
   static constexpr size_t kMaxAlphabet = 64;
   static constexpr char32_t kBoundary = 0;  // stands before a word's first and after its last letter
+  // The largest list file read: over three times Debian's largest word list (ngerman, 4.7 MB),
+  // and small enough to be read in a few tenths of a second on a slow machine.
+  static constexpr int64_t kMaxFileBytes = 16 * 1024 * 1024;
+  // Short words kept at most: Debian's lists have up to 26,000 (French); a list with more gives
+  // its further words to the letter pairs only, so no list costs more memory or time than this.
+  static constexpr size_t kMaxWords = 100000;
 
   // A Debian word list's text: one word a line, UTF-8, LF or CRLF line ends. Entries with an upper-case
   // letter (proper nouns, German nouns), an apostrophe, a hyphen, a digit or any other non-letter
-  // are left out. Short words (kMinLetters to kMaxLetters) are kept as words; every kept entry
-  // counts towards the letter pairs.
+  // are left out. Short words (kMinLetters to kMaxLetters) are kept as words, the first
+  // kMaxWords of them; every kept entry counts towards the letter pairs.
   static WordList FromText(std::string_view text);
-  // Nullopt when the file cannot be read.
+  // Nullopt when the file cannot be read, is no regular file (a pipe, a device, a folder, also
+  // behind a link) or holds more than kMaxFileBytes: such a list counts as missing. Never waits
+  // for a writer, however the file is made.
   static std::optional<WordList> FromFile(const std::string& path);
   // No words; the letter pairs of the built-in English table.
   static WordList BuiltInEnglish();

@@ -4,6 +4,7 @@
 
 WordSource LoadWordSource(WordLanguage wanted, const std::string& dictDir) {
   WordSource source;
+  source.wanted = wanted;
   const std::string folder = dictDir.empty() || dictDir.back() == '/' ? dictDir : dictDir + "/";
   if (std::optional<WordList> list = WordList::FromFile(folder + LanguageInfo(wanted).listFile)) {
     source.list = std::move(*list);
@@ -23,9 +24,5 @@ WordSource LoadWordSource(WordLanguage wanted, const std::string& dictDir) {
 }
 
 WordSource LoadWordSourceForLocale(const std::function<const char*(const char*)>& getenv, const std::string& dictDir) {
-  const LocaleLanguage locale = LanguageFromLocale(getenv);
-  WordSource source = LoadWordSource(locale.language, dictDir);
-  // A locale of a language without a list of ours (Italian, say) is served in English too.
-  if (!locale.wanted.empty() && locale.wanted != LanguageInfo(locale.language).code) source.englishInstead = true;
-  return source;
+  return LoadWordSource(LanguageFromLocale(getenv), dictDir);
 }

@@ -13,17 +13,22 @@ inline constexpr const char* kDebianWordListDir = "/usr/share/dict";
 
 struct WordSource {
   WordList list;
-  WordLanguage language = WordLanguage::English;
-  // The language asked for is not served: its list is not installed (or it is none of the four),
-  // and English words are used; the card tells the player.
+  WordLanguage language = WordLanguage::English;  // of the words
+  WordLanguage wanted = WordLanguage::English;    // the player's language
+  // The list of the player's language is not installed (or not readable) and English words are
+  // used; the card tells the player, with the package that brings the list.
   bool englishInstead = false;
-  // No list could be read: made-up words from the built-in English letter pairs only.
+  // No list could be read: made-up words of the learner's keys from the built-in English letter
+  // pairs; the card names the package that brings real words.
   bool builtInOnly = false;
+  // The Debian package whose list would give the player real words of their own language.
+  const char* Package() const { return LanguageInfo(wanted).package; }
 };
 
 // Reads the list of the wanted language from dictDir, else the English one, else takes the
-// built-in table. Read it once per program run: a list takes tens of milliseconds.
+// built-in table. A list that is no regular file or is too large counts as missing (see
+// WordList::FromFile). Read it once per program run: a list takes tens of milliseconds.
 WordSource LoadWordSource(WordLanguage wanted, const std::string& dictDir = kDebianWordListDir);
-// The same for the language the locale asks for (see LanguageFromLocale).
+// The same for the player's language (see LanguageFromLocale).
 WordSource LoadWordSourceForLocale(const std::function<const char*(const char*)>& getenv,
                                    const std::string& dictDir = kDebianWordListDir);

@@ -15,6 +15,8 @@
 #include <sstream>
 
 #include "game_folder_world.h"
+#include "language_scope.h"
+#include "text_box_watch.h"
 #include "level/ui/game_form.h"
 #include "level/level_play.h"
 #include "platform/keyboard_layout.h"
@@ -332,6 +334,25 @@ TEST(PracticeResults, AfterTheDrillShowBeforeAndAfterAppliedReviewsAndAPracticeR
   EXPECT_FALSE(world.level->LevelLoaded());
   EXPECT_EQ(FileText(world.dir + "/Player.ini"), kPlayerIni);
   EXPECT_TRUE(world.messages.shown.empty());
+}
+
+// Every text the card and the results draw into a box fits it, in every language: the longest
+// translation decides.
+TEST(PracticeScreens, EveryTextFitsItsBoxInEveryLanguage) {
+  for (const std::string& language : AllLanguages()) {
+    SCOPED_TRACE(language);
+    LanguageScope scope(language);
+    ASSERT_TRUE(scope.ok);
+    PracticeWorld world;
+    world.Seed();
+    ASSERT_TRUE(world.flow->Begin());
+    ExpectTextsInTheirBoxes(*world.card, "practice_card");
+    Press(world.card.get(), Qt::Key_Return);
+    world.PlayDrillOut();
+    ASSERT_NE(world.results->View(), nullptr);
+    ASSERT_FALSE(world.results->View()->keys.empty());
+    ExpectTextsInTheirBoxes(*world.results, "practice_results");
+  }
 }
 
 TEST(PracticeResults, EnterPractisesAgainFromANewCard) {

@@ -3,6 +3,7 @@
 // drill, typed words shoot in virtual time, the results show words per minute and word accuracy
 // as Progress.db recomputes them, and the word list is read once for every drill after it.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -12,6 +13,8 @@
 #include <map>
 
 #include "game_folder_world.h"
+#include "language_scope.h"
+#include "text_box_watch.h"
 #include "level/level_play.h"
 #include "practice/ui/practice_card_form.h"
 #include "practice/ui/practice_results_form.h"
@@ -233,16 +236,55 @@ TEST(PracticeWords, TooFewWordsForTheKeysLeaveLettersAndNoWordsPerMinuteLine) {
   EXPECT_TRUE(world.results->WordAccuracyText().isEmpty());
 }
 
-TEST(PracticeWords, TheCardSaysWhenEnglishWordsStandInForTheLanguagesList) {
-  // German asked for, only the English list installed.
-  WordsWorld world(kWords, WordLanguage::German);
-  ASSERT_TRUE(world.flow->Begin());
-  const PracticeCardView* card = world.card->View();
-  ASSERT_NE(card, nullptr);
-  EXPECT_EQ(card->wordWaves, 1u);
-  EXPECT_TRUE(card->englishWords);
-  EXPECT_EQ(world.card->WordsNoticeText(),
-            QStringLiteral("No word list of your language is installed: the words are English."));
+TEST(PracticeWords, TheCardSaysWhereTheWordsComeFromWhenTheyAreNotThePlayersLanguage) {
+  // What is installed in the word list folder: nothing, the English list, or the player's list
+  // where a pipe, a link to a device or a huge file stands (each counts as missing).
+  enum class German { None, Pipe, DeviceLink, Huge, Real };
+  const struct {
+    const char* what;
+    WordLanguage language;
+    bool english;
+    German german;
+    const char* notice;
+  } cases[] = {
+      {"English, its list there", WordLanguage::English, true, German::None, ""},
+      {"English, no list at all", WordLanguage::English, false, German::None,
+       "No word list is installed: the words are made up of your keys. Real words come with the package wamerican."},
+      {"German, no list at all", WordLanguage::German, false, German::None,
+       "No word list is installed: the words are made up of your keys. Real words come with the package wngerman."},
+      {"German, the English list only", WordLanguage::German, true, German::None,
+       "No word list of your language is installed (package wngerman): the words are English."},
+      {"German, a pipe", WordLanguage::German, true, German::Pipe,
+       "No word list of your language is installed (package wngerman): the words are English."},
+      {"German, a link to a device", WordLanguage::German, true, German::DeviceLink,
+       "No word list of your language is installed (package wngerman): the words are English."},
+      {"German, 200 MB", WordLanguage::German, true, German::Huge,
+       "No word list of your language is installed (package wngerman): the words are English."},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    WordsWorld world(c.english ? kWords : "", c.language);
+    const std::string german = world.dir + "/dict/ngerman";
+    if (c.german == German::Pipe) {
+      ASSERT_EQ(mkfifo(german.c_str(), 0600), 0);
+    }
+    if (c.german == German::DeviceLink) std::filesystem::create_symlink("/dev/zero", german);
+    if (c.german == German::Huge) {
+      std::ofstream(german).close();
+      std::filesystem::resize_file(german, 200 * 1024 * 1024);
+    }
+    ASSERT_TRUE(world.flow->Begin());
+    const PracticeCardView* card = world.card->View();
+    ASSERT_NE(card, nullptr);
+    // Twelve keys: one wave of words, real or made up.
+    EXPECT_EQ(card->wordWaves, 1u);
+    EXPECT_EQ(world.card->WordsNoticeText(), QString::fromUtf8(c.notice));
+    // The notice is read in every language: it fits its box.
+    for (const std::string& language : AllLanguages()) {
+      LanguageScope scope(language);
+      ExpectTextsInTheirBoxes(*world.card, "practice_card_words");
+    }
+  }
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include "language_scope.h"
 #include "profiles/ui/main_menu_form.h"
+#include "text_box_watch.h"
 #include "platform/keyboard_layout.h"
 #include "platform/xkb_key_tables.h"
 #include "progress/progress_database.h"
@@ -79,6 +81,21 @@ TEST(ProgressScreen, ColoursTheTaughtKeysByAccuracyAndListsTheWeakOnes) {
   EXPECT_EQ(unrated.green(), unrated.blue());
   EXPECT_NE(untaught, unrated);
   EXPECT_TRUE(world.messages.shown.empty());
+}
+
+// The keys page's texts fit their boxes in every language, with the records and without.
+TEST(ProgressScreen, EveryTextFitsItsBoxInEveryLanguage) {
+  for (const std::string& language : AllLanguages()) {
+    SCOPED_TRACE(language);
+    LanguageScope scope(language);
+    for (const bool seeded : {false, true}) {
+      ProgressWorld world;
+      if (seeded) world.Seed();
+      TfmProgress screen(world.app);
+      screen.FormShow();
+      ExpectTextsInTheirBoxes(screen, seeded ? "progress" : "progress_empty");
+    }
+  }
 }
 
 TEST(ProgressScreen, ArrowsChooseTheChartsLevelEscapeClosesAndEnterChoosesPractice) {

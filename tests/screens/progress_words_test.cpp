@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "language_scope.h"
+#include "text_box_watch.h"
 #include "progress/progress_database.h"
 #include "progress/ui/progress_form.h"
 #include "progress/progress_recorder.h"
@@ -138,4 +140,20 @@ TEST(ProgressWordsPage, WithoutWordsItSaysSoAndTheChartIsEmpty) {
   EXPECT_TRUE(screen.WordsPage()->View().pairs.empty());
   screen.ShowPage(2);
   EXPECT_TRUE(screen.WordsPage()->isVisibleTo(&screen));
+}
+
+// The words page's texts fit their boxes in every language, with the records and without.
+TEST(ProgressWordsPage, EveryTextFitsItsBoxInEveryLanguage) {
+  for (const std::string& language : AllLanguages()) {
+    SCOPED_TRACE(language);
+    LanguageScope scope(language);
+    for (const bool seeded : {false, true}) {
+      WordsWorld world;
+      if (seeded) world.Seed();
+      TfmProgress screen(world.app);
+      screen.FormShow();
+      screen.ShowPage(2);
+      ExpectTextsInTheirBoxes(screen, seeded ? "progress_words" : "progress_words_empty");
+    }
+  }
 }

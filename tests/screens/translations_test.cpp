@@ -19,9 +19,12 @@
 #include <QXmlStreamReader>
 
 #include <map>
+#include <optional>
 #include <set>
 
 #include "platform/qt/qt_message_boxes.h"
+#include "language_scope.h"
+#include "words/words_language.h"
 #include "platform/qt/qt_translations.h"
 #include "profiles/ui/about_form.h"
 #include "profiles/ui/first_start_form.h"
@@ -35,20 +38,6 @@
 #include "screens/ui/score_form.h"
 
 namespace {
-
-// English and every language built into the program.
-std::vector<std::string> AllLanguages() {
-  std::vector<std::string> languages{"en"};
-  for (const QString& language : AvailableUiLanguages()) languages.push_back(language.toStdString());
-  return languages;
-}
-
-// Switches the screens' language for one test and back to English after it.
-struct LanguageScope {
-  explicit LanguageScope(const std::string& language) { ok = InstallUiLanguage(QString::fromStdString(language)); }
-  ~LanguageScope() { InstallUiLanguage(QStringLiteral("en")); }
-  bool ok = false;
-};
 
 const char* kPlayerIni =
     "[Bob]\nlevels=16\ncurlevel=16\nup=Hard\nfirststart=1\n16=57:12:3:1\n[curplayer]\nname=Bob\n";
@@ -157,6 +146,55 @@ TEST(Translations, EveryLanguageLoadsAndTheLocaleChoosesAmongThem) {
   EXPECT_EQ(UiLanguageCode(), QStringLiteral("en"));
 }
 
+// The screens' language and the drills' words come from the same variables by one rule: English
+// under the C or POSIX locale whatever LANGUAGE says (as gettext has it), English for a language
+// the game does not speak.
+TEST(Translations, ScreensAndWordsPickTheSameLanguage) {
+  const char* const names[] = {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"};
+  std::map<std::string, std::optional<QByteArray>> saved;
+  for (const char* name : names)
+    saved[name] = qEnvironmentVariableIsSet(name) ? std::optional<QByteArray>(qgetenv(name)) : std::nullopt;
+  const struct {
+    std::map<std::string, std::string> environment;
+    const char* language;
+  } cases[] = {
+      {{{"LANG", "C"}, {"LANGUAGE", "fr:de"}}, "en"},
+      {{{"LANG", "C.UTF-8"}, {"LANGUAGE", "es"}}, "en"},
+      {{{"LC_ALL", "POSIX"}, {"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "de"}}, "en"},
+      {{{"LANGUAGE", "fr:de"}}, "en"},
+      {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "fr:de"}}, "fr"},
+      {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "it:pt"}}, "de"},
+      {{{"LANG", "pt_BR.UTF-8"}}, "en"},
+      {{{"LANG", "pt_BR.UTF-8"}, {"LANGUAGE", "pt_BR:es"}}, "es"},
+      {{{"LC_ALL", "es_ES.UTF-8"}, {"LANG", "de_DE.UTF-8"}}, "es"},
+      {{{"LC_MESSAGES", "de_AT.UTF-8"}, {"LANG", "fr_FR.UTF-8"}}, "de"},
+      {{{"LANG", "fr_CA.UTF-8"}}, "fr"},
+      {{}, "en"},
+  };
+  for (const auto& c : cases) {
+    std::string what;
+    for (const char* name : names) {
+      const auto it = c.environment.find(name);
+      if (it == c.environment.end()) {
+        qunsetenv(name);
+      } else {
+        qputenv(name, QByteArray::fromStdString(it->second));
+        what += std::string(name) + "=" + it->second + " ";
+      }
+    }
+    SCOPED_TRACE(what);
+    InstallUiLanguageFromEnvironment();
+    const WordLanguage words = LanguageFromLocale([](const char* name) { return std::getenv(name); });
+    EXPECT_EQ(UiLanguageCode().toStdString(), c.language);
+    EXPECT_STREQ(LanguageInfo(words).code, c.language);
+  }
+  for (const auto& [name, value] : saved) {
+    if (value) qputenv(name.c_str(), *value);
+    else qunsetenv(name.c_str());
+  }
+  InstallUiLanguage(QStringLiteral("en"));
+}
+
 TEST(Translations, EveryScreenShowsTheChosenLanguage) {
   const struct {
     const char* language;
@@ -170,8 +208,8 @@ TEST(Translations, EveryScreenShowsTheChosenLanguage) {
   } cases[] = {
       {"en", "START GAME", "level16", "CONTINUE", "Point", "Hard", "Help", "Unable to write to /x/Player.ini"},
       {"de", "SPIEL STARTEN", "Level 16", "WEITER", "Treffer", "Schwer", "Hilfe", "Speichern in /x/Player.ini nicht möglich"},
-      {"fr", "JOUER", "niveau 16", "CONTINUER", "Points", "Difficile", "Aide", "Impossible d'écrire dans /x/Player.ini"},
-      {"es", "JUGAR", "nivel 16", "SEGUIR", "Puntos", "Difícil", "Ayuda", "No se puede escribir en /x/Player.ini"},
+      {"fr", "JOUER", "niveau 16", "CONTINUER", "Touchés", "Difficile", "Aide", "Impossible d’écrire dans /x/Player.ini"},
+      {"es", "JUGAR", "nivel 16", "SEGUIR", "Aciertos", "Difícil", "Ayuda", "No se puede escribir en /x/Player.ini"},
   };
   ASSERT_EQ(UiLanguageCode(), QStringLiteral("en"));
   const QString englishKeys = TfmHelp::KeysText();
@@ -213,12 +251,14 @@ TEST(Translations, EnglishIsTheTextAsWritten) {
   for (const auto& c : cases) EXPECT_EQ(TranslatedLevelText(c.rules), QString::fromUtf8(c.shown)) << c.rules;
   EXPECT_EQ(TranslatedMessage("Error in Clock"), QStringLiteral("Error in Clock"));
   EXPECT_EQ(TranslatedMessage("Map.ini has no [Map] section"), QStringLiteral("Map.ini has no [Map] section"));
+  EXPECT_EQ(PercentText(62), QStringLiteral("62%"));
   LanguageScope german("de");
   EXPECT_EQ(TranslatedLevelText("level 12"), QStringLiteral("Level 12"));
   EXPECT_EQ(TranslatedLevelText("Level3"), QStringLiteral("Level 3"));
   EXPECT_EQ(TranslatedMessage("Error in Clock"), QStringLiteral("Fehler im Spielablauf"));
-  // A message without a translation is shown as the rules wrote it.
-  EXPECT_EQ(TranslatedMessage("Map.ini has no [Map] section"), QStringLiteral("Map.ini has no [Map] section"));
+  EXPECT_EQ(TranslatedMessage("Map.ini has no [Map] section"), QStringLiteral("Map.ini hat keinen Abschnitt [Map]"));
+  // A text without an entry is shown as written.
+  EXPECT_EQ(TranslatedMessage("Something unforeseen"), QStringLiteral("Something unforeseen"));
 }
 
 // Messages the rules make from arguments are worded in the player's language around those
@@ -302,6 +342,28 @@ TEST(Translations, EveryTextFitsItsPlaceInEveryLanguage) {
   }
 }
 
+// Dates as the player's locale writes them, in its short form with the whole year; the screens'
+// language's usual form where the locale speaks another language; ISO under the C locale.
+TEST(Translations, DatesFollowTheLocale) {
+  const QDate date(2026, 12, 9);
+  const struct {
+    const char* screens;
+    const char* locale;
+    const char* shown;
+  } cases[] = {{"en", "C", "2026-12-09"},      {"en", "en_GB", "09/12/2026"}, {"en", "en_US", "12/9/2026"},
+               {"de", "C", "09.12.2026"},      {"de", "de_AT", "09.12.2026"}, {"fr", "C", "09/12/2026"},
+               {"fr", "de_DE", "09/12/2026"}, {"es", "es_ES", "9/12/2026"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.screens) + " on " + c.locale);
+    LanguageScope scope(c.screens);
+    QLocale::setDefault(QLocale(QString::fromLatin1(c.locale)));
+    EXPECT_EQ(DateText(date), QString::fromUtf8(c.shown));
+    EXPECT_EQ(StampDateText("2026-12-09T10:00:00Z"), QString::fromUtf8(c.shown));
+    EXPECT_EQ(DayNumberText(20796), QString::fromUtf8(c.shown));
+  }
+  QLocale::setDefault(QLocale::c());
+}
+
 TEST(Translations, TheManualLinkOpensThePageInThePlayersLanguage) {
   ScreenWorld world(kPlayerIni);
   QDir().mkpath(QString::fromStdString(world.shared.appDir + "docs"));
@@ -333,6 +395,9 @@ struct PaintedText {
 };
 
 QString Translate(const PaintedText& t) {
+  // A counter: its name and number joined as the language joins them.
+  if (QLatin1String(t.context) == QLatin1String("TfmGame"))
+    return QCoreApplication::translate("TfmGame", "%1: %2").arg(QCoreApplication::translate(t.context, t.source), t.argument);
   // The practise line: the rules' figures around the translated "31 of 50".
   if (t.argument == QStringLiteral("31 of 50"))
     return QString::fromUtf8(t.source).arg(QCoreApplication::translate(t.context, "%1 of %2").arg(31).arg(50));
@@ -367,10 +432,11 @@ TEST(Translations, PaintedTextsFitTheirBoxesInEveryLanguage) {
       {"TfmProgress", "62%   %1   540 ms", QStringLiteral("31 of 50"), ArialFont(12, false), 140},
       // The run count between the first and last day under the chart.
       {"TfmProgress", "%1 runs", QStringLiteral("9999"), ArialFont(10, false), 392 - 2 * 70},
-      // The counters' names before two-digit numbers (the shipped levels stay under 100 hits).
-      {"TfmGame", "Point", QString(), ArialFont(13), 72 - QFontMetrics(ArialFont(13)).horizontalAdvance(": 99")},
-      {"TfmGame", "Miss", QString(), ArialFont(13), 72 - QFontMetrics(ArialFont(13)).horizontalAdvance(": 99")},
-      {"TfmGame", "Civilian", QString(), ArialFont(13), 72 - QFontMetrics(ArialFont(13)).horizontalAdvance(": 99")},
+      // The counters with two-digit numbers (the shipped levels stay under 100 hits): from x 560
+      // at the leftmost to the world's edge.
+      {"TfmGame", "Point", QStringLiteral("99"), ArialFont(13), 640 - 1 - 560},
+      {"TfmGame", "Miss", QStringLiteral("99"), ArialFont(13), 640 - 1 - 560},
+      {"TfmGame", "Civilian", QStringLiteral("99"), ArialFont(13), 640 - 1 - 560},
   };
   for (const std::string& language : AllLanguages()) {
     LanguageScope scope(language);
@@ -389,8 +455,9 @@ TEST(Translations, PaintedTextsFitTheirBoxesInEveryLanguage) {
     // The keyboard's legend runs in one row left of the keys to practise.
     const QFontMetrics legend(ArialFont(10, false));
     int right = 24;
-    for (const char* entry : {"50% or less", "75%", "100%", "under 10 tries"})
-      right += 16 + legend.horizontalAdvance(QCoreApplication::translate("TfmProgress", entry)) + 14;
+    for (const QString& entry : {QCoreApplication::translate("TfmProgress", "50% or less"), PercentText(75),
+                                 PercentText(100), QCoreApplication::translate("TfmProgress", "under 10 tries")})
+      right += 16 + legend.horizontalAdvance(entry) + 14;
     EXPECT_LE(right - 14, 432) << language;
   }
 }
@@ -399,6 +466,7 @@ TEST(Translations, PaintedTextsFitTheirBoxesInEveryLanguage) {
 struct TsMessage {
   QString context;
   QString source;
+  QString comment;  // tells the same English apart where it means another thing
   QString translation;
 };
 
@@ -413,7 +481,8 @@ std::vector<TsMessage> ReadTs(const QString& path) {
     xml.readNext();
     if (!xml.isStartElement()) continue;
     if (xml.name() == QStringLiteral("name")) context = xml.readElementText();
-    if (xml.name() == QStringLiteral("source")) message = {context, xml.readElementText(), {}};
+    if (xml.name() == QStringLiteral("source")) message = {context, xml.readElementText(), {}, {}};
+    if (xml.name() == QStringLiteral("comment")) message.comment = xml.readElementText();
     if (xml.name() == QStringLiteral("translation")) {
       message.translation = xml.readElementText();
       messages.push_back(message);
@@ -431,7 +500,7 @@ QStringList Placeholders(const QString& text) {
   return found;
 }
 
-TEST(Translations, TranslationFilesKeepPlaceholdersCapitalsAndOneWordPerThing) {
+TEST(Translations, TranslationFilesKeepPlaceholdersCapitalsTypographyAndOneWordPerThing) {
   for (const QString& language : AvailableUiLanguages()) {
     SCOPED_TRACE(language.toStdString());
     const std::vector<TsMessage> messages =
@@ -446,8 +515,19 @@ TEST(Translations, TranslationFilesKeepPlaceholdersCapitalsAndOneWordPerThing) {
       if (m.source == m.source.toUpper() && m.source != m.source.toLower()) {
         EXPECT_EQ(m.translation, m.translation.toUpper()) << m.translation.toStdString();
       }
+      // Typography, one way throughout: a no-break space before a percent sign, and in French
+      // before a colon, semicolon, exclamation or question mark; French apostrophes are ’.
+      static const QRegularExpression bareSign(QStringLiteral("(?<!\\x{00A0})%(?!\\d)"));
+      static const QRegularExpression bareFrenchMark(QStringLiteral("(?<!\\x{00A0})[:;!?](?=\\s|$)"));
+      static const QRegularExpression plainSpace(QStringLiteral(" [:;!?]| %(?!\\d)"));
+      EXPECT_FALSE(m.translation.contains(bareSign)) << m.translation.toStdString();
+      if (language == QStringLiteral("fr")) {
+        EXPECT_FALSE(m.translation.contains(QLatin1Char('\''))) << m.translation.toStdString();
+        EXPECT_FALSE(m.translation.contains(bareFrenchMark)) << m.translation.toStdString();
+        EXPECT_FALSE(m.translation.contains(plainSpace)) << m.translation.toStdString();
+      }
       // The same English word means the same thing on every screen.
-      const auto [it, fresh] = bySource.emplace(m.source, m.translation);
+      const auto [it, fresh] = bySource.emplace(m.source + QLatin1Char('\n') + m.comment, m.translation);
       if (!fresh) {
         EXPECT_EQ(it->second, m.translation) << "differs between screens";
       }

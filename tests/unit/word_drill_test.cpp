@@ -9,6 +9,7 @@
 #include "practice/drill.h"
 #include "practice/drill_words.h"
 #include "words/word_list.h"
+#include "words/words_source.h"
 #include "words/word_typing.h"
 #include "words/words_speed.h"
 #include "progress/progress_database.h"
@@ -242,6 +243,36 @@ TEST(WordDrill, WithoutWordsEnabledOrWithTooFewKeysEveryWaveHasLetters) {
     EXPECT_FALSE(anyWords);
   }
   EXPECT_EQ(none.Typing(), nullptr);
+}
+
+TEST(WordDrill, WithNoWordListAtAllATwelveKeyDrillHasAWaveOfMadeUpWordsOfItsKeys) {
+  LevelHarness h;
+  WriteScene(h);
+  const WordSource none = LoadWordSource(WordLanguage::English, h.dir + "/no-word-lists");
+  ASSERT_TRUE(none.builtInOnly);
+  DrillPlan plan = SixteenKeys(h);
+  plan.keys = {"f", "d", "k", "j", "s", ";", "l", "a", "g", "h", "i", "e"};  // the keys of levels 1 to 4
+  plan.mastered = plan.keys;
+  plan.focus = "g";
+  PracticeDrill drill(plan, h.dir + "/drill12.ini");
+  EnableDrillWords(drill, none, std::nullopt, {});
+  // 30 % of the waves carry words at twelve keys: the fourth of five.
+  EXPECT_EQ(drill.WordWaveCount(), 1u);
+  const std::set<std::string> keys(plan.keys.begin(), plan.keys.end());
+  std::vector<DrillWord> words;
+  drill.onWord = [&](const DrillWord& word) { words.push_back(word); };
+  h.play->StartDrill("Practice", drill);
+  for (int tick = 0; tick < 2000 && !drill.IsFinished(); ++tick) h.Run(100);
+  EXPECT_TRUE(drill.IsFinished());
+  ASSERT_GE(words.size(), 3u);
+  for (const DrillWord& word : words) {
+    SCOPED_TRACE(word.text);
+    EXPECT_GE(word.keys.size(), 2u);
+    EXPECT_LE(word.keys.size(), 6u);
+    EXPECT_EQ(word.text.size(), word.keys.size());
+    for (const std::string& key : word.keys) EXPECT_TRUE(keys.count(key));
+    EXPECT_NE(word.text.find_first_of("aie"), std::string::npos);
+  }
 }
 
 TEST(WordDrill, TheRecordsGiveBackWordsPerMinuteWordAccuracyAndPairTimesByTheDocumentedQueries) {

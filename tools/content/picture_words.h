@@ -41,15 +41,15 @@ inline constexpr PictureWords kPictureWords[] = {
       "Ab 60 Prozent hast du das Level geschafft."}},
     {"fr", "FIN",
      "Le dernier bandit est parti et la ville dort en paix.\n"
-     "Tes mains étaient les plus rapides de tout l'Ouest.\n"
-     "Le cavalier s'en va vers le soleil couchant.",
+     "Tes mains étaient les plus rapides de tout l’Ouest.\n"
+     "Le cavalier s’en va vers le soleil couchant.",
      "COMMENT JOUER",
      {"Des bandits surgissent aux fenêtres, aux portes et sur les toits. "
-      "Tape la lettre de la plaque sous un bandit pour le toucher : "
+      "Tape la lettre de la plaque sous un bandit pour le toucher\u00a0: "
       "plus le tir est rapide, plus il rapporte.",
-      "Ne tire pas sur les civils ! Toucher un civil te coûte du temps.",
+      "Ne tire pas sur les civils\u00a0! Toucher un civil te coûte du temps.",
       "Une touche qui ne touche personne est ratée et coûte aussi du temps.",
-      "Échap ou un clic sur l'image met le jeu en pause.",
+      "Échap ou un clic sur l’image met le jeu en pause.",
       "Fais 60 pour cent ou plus pour réussir le niveau."}},
     {"es", "FIN",
      "El último bandido se ha ido y el pueblo duerme en paz.\n"

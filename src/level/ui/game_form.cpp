@@ -17,6 +17,7 @@
 #include "targets/letter_image.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -29,16 +30,40 @@
 #include <cmath>
 
 namespace {
+// The counters' texts start at x 568 and run to the world's edge at most (a pixel to the left
+// for a glyph's overhang). A language whose counters are wider starts them further left, no
+// further than the area level play repaints when they change (from x 560).
+constexpr int kCounterLeft = 568;
+constexpr int kCounterLeftmost = 560;
+const QRect kCounterArea(kCounterLeftmost - 1, 400, LevelStage::kScreenWidth - kCounterLeftmost + 1, 80);
 // The counters' names as the rules write them, before the colon and the number.
-[[maybe_unused]] constexpr const char* kCounterNames[] = {QT_TRANSLATE_NOOP("TfmGame", "Point"),
+constexpr const char* kCounterNames[] = {QT_TRANSLATE_NOOP("TfmGame", "Point"),
                                                           QT_TRANSLATE_NOOP("TfmGame", "Miss"),
                                                           QT_TRANSLATE_NOOP("TfmGame", "Civilian")};
 
-// "Miss: 3" in the screens' language: the name is translated, the rest kept.
+// "Miss: 3" in the screens' language: the name translated, the colon as the language writes it
+// (French puts a no-break space before it), the number kept.
 QString CounterText(const std::string& english) {
-  const size_t colon = english.find(':');
+  const size_t colon = english.find(": ");
   if (colon == std::string::npos) return QString::fromStdString(english);
-  return TranslatedText("TfmGame", english.substr(0, colon)) + QString::fromStdString(english.substr(colon));
+  return QCoreApplication::translate("TfmGame", "%1: %2")
+      .arg(TranslatedText("TfmGame", english.substr(0, colon)), QString::fromStdString(english.substr(colon + 2)));
+}
+
+// Where the counters start: at x 568, or as far left as the widest of them needs with two digits
+// to end at the world's edge. Measured once per language.
+int CounterLeft(const QFont& font) {
+  static QString language;
+  static int left = kCounterLeft;
+  if (language != UiLanguageCode()) {
+    language = UiLanguageCode();
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const char* name : kCounterNames)
+      widest = std::max(widest, metrics.horizontalAdvance(CounterText(std::string(name) + ": 99")));
+    left = std::clamp(LevelStage::kScreenWidth - 1 - widest, kCounterLeftmost, kCounterLeft);
+  }
+  return left;
 }
 
 QColor ToQColor(uint32_t toolkitColor) {
@@ -68,9 +93,6 @@ const QRect kWorld(0, 0, LevelStage::kScreenWidth, LevelStage::kScreenHeight);
 const QRect kLabelStrip(0, 400, LevelStage::kScreenWidth, 80);
 const QRect kTimeBox(271, 424, 98, 56);
 const QRect kTickerBox(16, 400, 105, 73);
-// The counters' texts start at x 568 and run to the world's edge at most (a pixel to the left
-// for a glyph's overhang).
-const QRect kCounterArea(567, 400, LevelStage::kScreenWidth - 567, 80);
 // The ends of a tag's picture kept as they are when it is stretched into a plaque.
 constexpr int kPlaqueCap = 8;
 }  // namespace
@@ -253,11 +275,12 @@ void TfmGame::DrawLabels(QPainter& painter, const QRect& dirty) {
   if (dirty.intersects(kCounterArea)) {
     // The counters start at their boxes' top left corners and are not cut at the boxes.
     const QFont small = ArialFont(13);
+    const int left = CounterLeft(small);
     painter.setPen(kYellow);
-    texts_.Draw(painter, {568, 408}, CounterText(labels.point), small);
+    texts_.Draw(painter, {left, 408}, CounterText(labels.point), small);
     painter.setPen(Qt::red);
-    texts_.Draw(painter, {568, 432}, CounterText(labels.miss), small);
-    texts_.Draw(painter, {568, 456}, CounterText(labels.civilian), small);
+    texts_.Draw(painter, {left, 432}, CounterText(labels.miss), small);
+    texts_.Draw(painter, {left, 456}, CounterText(labels.civilian), small);
   }
 
   if (dirty.intersects(kTickerBox)) {

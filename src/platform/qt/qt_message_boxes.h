@@ -6,12 +6,7 @@
 #include <string>
 
 #include "platform/message_boxes.h"
-
-// A message the rules wrote in English, in the screens' language; unknown ones stay as written.
-QString TranslatedMessage(const std::string& text);
-// A notice the rules made from arguments, worded in the screens' language. The box shows it in
-// the game's own look.
-QString NoticeText(const PlayerNotice& notice);
+#include "platform/qt/qt_message_texts.h"
 
 class QtMessageBoxes : public MessageBoxes {
 public:

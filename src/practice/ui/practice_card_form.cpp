@@ -19,6 +19,7 @@
 #include "widgets/qt_fonts.h"
 #include "widgets/qt_key_highlight.h"
 #include "widgets/qt_scaled_screen.h"
+#include "widgets/qt_text_box_painter.h"
 
 namespace {
 constexpr int kWidth = 560;
@@ -32,8 +33,14 @@ const QRect kFingerLegend{376, 136, 160, 100};
 const QRect kBarsArea{24, 264, 512, 86};
 constexpr int kBarColumns = 6;
 const QRect kTargetLine{24, 356, 220, 24};
-// Right of the target and its buttons: that the words are English, when the player's language has no word list here.
-const QRect kWordsNotice{304, 348, 232, 36};
+// Right of the target and its buttons: where the words come from, when they are not real words of
+// the player's language, and the package that brings them. The bars make room for it.
+const QRect kWordsNotice{304, 342, 232, 42};
+constexpr int kWordsNoticePx = 11;
+
+QRect BarsArea(bool notice) {
+  return notice ? kBarsArea.adjusted(0, 0, 0, kWordsNotice.top() - 2 - kBarsArea.bottom()) : kBarsArea;
+}
 
 QString KeyList(const PracticeCardView& view, const std::vector<std::string>& positions) {
   QStringList typed;
@@ -47,14 +54,14 @@ QString KeyList(const PracticeCardView& view, const std::vector<std::string>& po
 SmallKeyboard CardKeyboard() { return SmallKeyboard{QRect(kKeyboardAt, QSize(340, 96))}; }
 
 // The cell of the i-th key among count in the bars' grid: its letter, then its bar.
-QRect BarCell(size_t i, size_t count) {
+QRect BarCell(size_t i, size_t count, bool notice) {
+  const QRect area = BarsArea(notice);
   const int rows = std::max<int>(1, static_cast<int>((count + kBarColumns - 1) / kBarColumns));
-  const int rowHeight = std::min(20, kBarsArea.height() / rows);
-  const int cellWidth = kBarsArea.width() / kBarColumns;
+  const int rowHeight = std::min(20, area.height() / rows);
+  const int cellWidth = area.width() / kBarColumns;
   const int column = static_cast<int>(i) % kBarColumns;
   const int row = static_cast<int>(i) / kBarColumns;
-  return QRect(kBarsArea.left() + column * cellWidth, kBarsArea.top() + row * rowHeight,
-               cellWidth - 8, rowHeight);
+  return QRect(area.left() + column * cellWidth, area.top() + row * rowHeight, cellWidth - 8, rowHeight);
 }
 
 QRect BarOfCell(const QRect& cell) {
@@ -120,7 +127,8 @@ QRect TfmPracticeCard::BarRect(const std::string& position) const {
   const PracticeCardView* view = View();
   if (!view) return {};
   for (size_t i = 0; i < view->keys.size(); ++i) {
-    if (view->keys[i].position == position) return BarOfCell(BarCell(i, view->keys.size()));
+    if (view->keys[i].position == position)
+      return BarOfCell(BarCell(i, view->keys.size(), !WordsNoticeText().isEmpty()));
   }
   return {};
 }
@@ -150,8 +158,14 @@ QString TfmPracticeCard::LeftOutText() const {
 
 QString TfmPracticeCard::WordsNoticeText() const {
   const PracticeCardView* view = View();
-  if (!view || !view->englishWords) return {};
-  return tr("No word list of your language is installed: the words are English.");
+  if (!view) return {};
+  const QString package = QString::fromStdString(view->wordPackage);
+  if (view->madeUpWords)
+    return tr("No word list is installed: the words are made up of your keys. Real words come with the package %1.")
+        .arg(package);
+  if (view->englishWords)
+    return tr("No word list of your language is installed (package %1): the words are English.").arg(package);
+  return {};
 }
 
 QString TfmPracticeCard::DueText() const {
@@ -161,7 +175,7 @@ QString TfmPracticeCard::DueText() const {
 }
 
 void TfmPracticeCard::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+  TextBoxPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   PaintPracticeBoard(p, rect());
   p.setFont(ArialFont(21));
@@ -184,7 +198,8 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
     p.drawText(r, Qt::AlignCenter, letter);
   };
   const PracticeKeyView* focus = view->Find(view->focus);
-  heading(QRect(24, 50, 80, 20), tr("Focus key"));
+  // As wide as the tile and a gap: the new key's heading starts at 104.
+  heading(QRect(24, 50, 72, 20), tr("Focus key"));
   if (focus) tile(kFocusTile, QString::fromStdString(focus->typed), look::kYellow);
   heading(QRect(104, 50, 200, 20), tr("New key"));
   const PracticeKeyView* newKey = view->Find(view->newKey);
@@ -226,9 +241,10 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   }
 
   heading(QRect(24, 248, 300, 16), tr("Your keys: mastery"));
+  const QString words = WordsNoticeText();
   for (size_t i = 0; i < view->keys.size(); ++i) {
     const PracticeKeyView& key = view->keys[i];
-    const QRect cell = BarCell(i, view->keys.size());
+    const QRect cell = BarCell(i, view->keys.size(), !words.isEmpty());
     p.setFont(ArialFont(std::min(14, cell.height())));
     p.setPen(key.position == view->focus ? look::kYellow : practice_look::kParchment);
     p.drawText(QRect(cell.left(), cell.top(), 18, cell.height()), Qt::AlignCenter,
@@ -239,9 +255,8 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   p.setFont(ArialFont(13));
   p.setPen(practice_look::kParchment);
   p.drawText(kTargetLine, Qt::AlignLeft | Qt::AlignVCenter, TargetText());
-  const QString words = WordsNoticeText();
   if (!words.isEmpty()) {
-    p.setFont(ArialFont(9, false));
+    p.setFont(ArialFont(kWordsNoticePx, false));
     p.setPen(look::kYellow);
     p.drawText(kWordsNotice, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, words);
   }

@@ -36,7 +36,8 @@ class TfmPracticeCard : public QWidget {
   QString NewKeyText() const;
   QString LeftOutText() const;
   QString DueText() const;
-  // Said when the drill's words are English because the player's language has no list here.
+  // Said when the drill's words are English because the player's language has no list here, or
+  // made up because no list is installed, with the package that brings real words.
   QString WordsNoticeText() const;
 
   TVtxSpdButton* BtnStart() const { return btnStart_; }

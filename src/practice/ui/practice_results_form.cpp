@@ -11,7 +11,6 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "platform/qt/qt_translations.h"
-#include "practice/local_day.h"
 #include "practice/practice_session.h"
 #include "practice/ui/qt_practice_drawing.h"
 #include "practice/ui/qt_practice_flow.h"
@@ -20,6 +19,7 @@
 #include "widgets/qt_fonts.h"
 #include "widgets/qt_key_highlight.h"
 #include "widgets/qt_scaled_screen.h"
+#include "widgets/qt_text_box_painter.h"
 
 namespace {
 constexpr int kWidth = 560;
@@ -113,7 +113,7 @@ QString TfmPracticeResults::ReviewText(const std::string& position) const {
   for (const PracticeResultKey& key : view->keys) {
     if (key.position != position) continue;
     if (!key.nextReviewDay) return tr("learning");
-    return QString::fromStdString(DayText(*key.nextReviewDay));
+    return DayNumberText(*key.nextReviewDay);
   }
   return {};
 }
@@ -156,11 +156,11 @@ QString TfmPracticeResults::WordsPerMinuteText() const {
 QString TfmPracticeResults::WordAccuracyText() const {
   const PracticeResultView* view = View();
   if (!view || !view->wordAccuracy) return {};
-  return tr("Letters right in words: %1%").arg(qRound(*view->wordAccuracy * 100));
+  return tr("Letters right in words: %1").arg(PercentText(qRound(*view->wordAccuracy * 100)));
 }
 
 void TfmPracticeResults::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+  TextBoxPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   PaintPracticeBoard(p, rect());
   p.setFont(ArialFont(21));

@@ -23,6 +23,7 @@
 #include "practice/practice_session.h"
 #include "words/words_source.h"
 #include "progress/progress_database.h"
+#include "progress/progress_problem.h"
 #include "progress/progress_recorder.h"
 #include "level/ui/floating_screens.h"
 #include "widgets/qt_scaled_screen.h"
@@ -62,6 +63,19 @@ void PracticeFlow::ToggleFullScreen(const AppContext& app, QWidget* form, Scaled
   });
 }
 
+std::string PracticeFlow::DatabasePath() const {
+  return app_.shared.progress ? app_.shared.progress->DatabasePath()
+                              : app_.shared.PlayerDataDir() + kProgressFileName;
+}
+
+void PracticeFlow::ShowFailure(const std::exception& e) const {
+  if (const auto* progress = dynamic_cast<const ProgressError*>(&e)) {
+    app_.services.messages.Show(ProgressProblemMessage(*progress, DatabasePath()));
+    return;
+  }
+  app_.services.messages.Show(e.what());
+}
+
 bool PracticeFlow::Compose() {
   if (!scriptDir_) {
     scriptDir_ = std::make_unique<QTemporaryDir>(QDir::tempPath() +
@@ -74,8 +88,7 @@ bool PracticeFlow::Compose() {
   }
   PracticeSetup setup;
   setup.appDir = app_.shared.appDir;
-  setup.dbPath = app_.shared.progress ? app_.shared.progress->DatabasePath()
-                                      : app_.shared.PlayerDataDir() + kProgressFileName;
+  setup.dbPath = DatabasePath();
   setup.profile = app_.shared.currentPlayer;
   setup.scriptPath = ScriptFolder() + "/Drill.ini";
   if (app_.services.keyboard) setup.layout = app_.services.keyboard->ActiveTable();
@@ -93,7 +106,7 @@ bool PracticeFlow::Compose() {
   try {
     session->Prepare();
   } catch (const std::exception& e) {
-    app_.services.messages.Show(e.what());
+    ShowFailure(e);
     return false;
   }
   session->Drill()->onFinished = [this](const LevelCounters& counters) { DrillFinished(counters); };
@@ -142,7 +155,7 @@ void PracticeFlow::ChangeTarget(int steps) {
   try {
     session_->ChangeTarget(steps);
   } catch (const std::exception& e) {
-    app_.services.messages.Show(e.what());
+    ShowFailure(e);
   }
 }
 
@@ -158,7 +171,7 @@ void PracticeFlow::DrillFinished(const LevelCounters& counters) {
   try {
     session_->Finish(counters, words);
   } catch (const std::exception& e) {
-    app_.services.messages.Show(e.what());
+    ShowFailure(e);
   }
   if (app_.screens.fmPracticeResults) app_.screens.fmPracticeResults->ShowResults();
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include <QObject>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -60,6 +61,10 @@ class PracticeFlow : public QObject {
  private:
   void DrillFinished(const LevelCounters& counters);
   bool Compose();
+  std::string DatabasePath() const;
+  // Tells the player of a failure: one of Progress.db by the file's name and what could not be
+  // done with it, never the database library's own words.
+  void ShowFailure(const std::exception& e) const;
 
   AppContext& app_;
   std::unique_ptr<QTemporaryDir> scriptDir_;

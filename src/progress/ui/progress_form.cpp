@@ -3,6 +3,7 @@
 // the keys to practise, the chart of finished runs and the totals.
 #include "progress/ui/progress_form.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -24,6 +25,7 @@
 #include "widgets/hover_button_widget.h"
 #include "widgets/qt_fonts.h"
 #include "widgets/qt_key_highlight.h"
+#include "widgets/qt_text_box_painter.h"
 #include "core/result_arithmetic.h"
 
 namespace {
@@ -49,7 +51,7 @@ const QColor kUnrated{0x8C, 0x8C, 0x8C};
 const QColor kUntaught{0x4A, 0x3C, 0x30};
 const QColor kPracticeColour{0x78, 0xB8, 0xE8};  // practice runs on the chart
 
-void Board(QPainter& p, const QRect& r, const QString& title) {
+void Board(TextBoxPainter& p, const QRect& r, const QString& title) {
   p.setPen(QPen(kBrass, 1));
   p.setBrush(kBoard);
   p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
@@ -195,7 +197,7 @@ void TfmProgress::paintEvent(QPaintEvent*) {
   // Decoded when first drawn, not at start-up.
   if (background_.isNull()) background_ = QPixmap(QStringLiteral(":/pictures/progress_background.png"));
   if (background_.isNull()) background_ = PaintedBackground();
-  QPainter p(this);
+  TextBoxPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.drawPixmap(0, 0, background_);
   p.setFont(ArialFont(21));
@@ -219,7 +221,7 @@ void TfmProgress::paintEvent(QPaintEvent*) {
   }
 }
 
-void TfmProgress::PaintKeyboard(QPainter& p) {
+void TfmProgress::PaintKeyboard(TextBoxPainter& p) {
   const QFont keyFont = ArialFont(14);
   const QFont msFont = ArialFont(8, false);
   const QFont percentFont = ArialFont(9);
@@ -243,7 +245,7 @@ void TfmProgress::PaintKeyboard(QPainter& p) {
     if (percentShown) {
       p.setFont(percentFont);
       p.drawText(QRect(r.left(), r.top() + 13, r.width(), 10), Qt::AlignCenter,
-                 QString::number(tile.accuracyPercent) + QLatin1Char('%'));
+                 PercentText(tile.accuracyPercent));
     }
     if (tile.taught && !tile.reactionText.empty()) {
       p.setFont(msFont);
@@ -256,15 +258,15 @@ void TfmProgress::PaintKeyboard(QPainter& p) {
   p.setFont(ArialFont(10, false));
   const struct {
     QColor colour;
-    const char* text;
-  } legend[] = {{AccuracyColor(50), QT_TR_NOOP("50% or less")}, {AccuracyColor(75), "75%"},
-                {AccuracyColor(100), "100%"}, {kUnrated, QT_TR_NOOP("under 10 tries")}};
+    QString text;
+  } legend[] = {{AccuracyColor(50), tr("50% or less")}, {AccuracyColor(75), PercentText(75)},
+                {AccuracyColor(100), PercentText(100)}, {kUnrated, tr("under 10 tries")}};
   for (const auto& entry : legend) {
     p.setPen(Qt::NoPen);
     p.setBrush(entry.colour);
     p.drawRoundedRect(QRectF(x, top, 12, 12), 2, 2);
     p.setPen(kParchment);
-    const QString text = tr(entry.text);
+    const QString& text = entry.text;
     p.drawText(QRect(x + 16, top - 2, 120, 16), Qt::AlignLeft | Qt::AlignVCenter, text);
     x += 16 + p.fontMetrics().horizontalAdvance(text) + 14;
   }
@@ -272,7 +274,7 @@ void TfmProgress::PaintKeyboard(QPainter& p) {
              tr("Hits of the last 200 tries at each key; small number: median reaction in ms"));
 }
 
-void TfmProgress::PaintPractise(QPainter& p) {
+void TfmProgress::PaintPractise(TextBoxPainter& p) {
   Board(p, kPractiseBox, tr("Keys to practise"));
   const QRect inner = kPractiseBox.adjusted(12, 30, -8, -8);
   if (view_.practiseLines.empty()) {
@@ -289,7 +291,11 @@ void TfmProgress::PaintPractise(QPainter& p) {
     const size_t cut = line.find("   ");
     const QString key = Text(line.substr(0, cut));
     QString figures = cut == std::string::npos ? QString() : Text(line.substr(cut + 3));
-    // "31 of 50": the rules write it in English.
+    // "62%" and "31 of 50": the rules write them in English.
+    static const QRegularExpression percent(QStringLiteral("(\\d+)%"));
+    const QRegularExpressionMatch share = percent.match(figures);
+    if (share.hasMatch())
+      figures.replace(share.capturedStart(), share.capturedLength(), PercentText(share.captured(1).toLongLong()));
     static const QRegularExpression hitsOfChances(QStringLiteral("(\\d+) of (\\d+)"));
     const QRegularExpressionMatch hits = hitsOfChances.match(figures);
     if (hits.hasMatch())
@@ -298,14 +304,18 @@ void TfmProgress::PaintPractise(QPainter& p) {
     p.setFont(ArialFont(18));
     p.setPen(look::kYellow);
     p.drawText(QRect(inner.left(), y, 26, 26), Qt::AlignCenter, key);
-    p.setFont(ArialFont(12, false));
+    // The figures in 12 pixels, smaller where a language's words or large numbers need it.
+    const QRect box(inner.left() + 32, y, inner.width() - 32, 26);
+    int pixels = 12;
+    while (pixels > 9 && QFontMetrics(ArialFont(pixels, false)).horizontalAdvance(figures) > box.width()) --pixels;
+    p.setFont(ArialFont(pixels, false));
     p.setPen(kParchment);
-    p.drawText(QRect(inner.left() + 32, y, inner.width() - 32, 26), Qt::AlignLeft | Qt::AlignVCenter, figures);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, figures);
     y += 28;
   }
 }
 
-void TfmProgress::PaintChart(QPainter& p) {
+void TfmProgress::PaintChart(TextBoxPainter& p) {
   Board(p, kChartBox, tr("Runs"));
   p.setFont(ArialFont(13));
   p.setPen(kParchment);
@@ -320,7 +330,7 @@ void TfmProgress::PaintChart(QPainter& p) {
     p.drawLine(plot.left(), y, plot.right(), y);
     p.setPen(kDim);
     p.drawText(QRect(plot.left() - 34, y - 7, 30, 14), Qt::AlignRight | Qt::AlignVCenter,
-               QString::number(percent) + QStringLiteral("%"));
+               PercentText(percent));
   }
   const int passY = plot.bottom() - plot.height() * kPassPercent / 100;
   p.setPen(QPen(kBrass, 1.5, Qt::DashLine));
@@ -385,14 +395,14 @@ void TfmProgress::PaintChart(QPainter& p) {
   }
   p.setPen(kDim);
   p.drawText(QRect(plot.left(), plot.bottom() + 4, 120, 14), Qt::AlignLeft | Qt::AlignVCenter,
-             Text(DayOf(points.front().startedAt)));
+             StampDateText(points.front().startedAt));
   p.drawText(QRect(plot.right() - 120, plot.bottom() + 4, 120, 14), Qt::AlignRight | Qt::AlignVCenter,
-             Text(DayOf(points.back().startedAt)));
+             StampDateText(points.back().startedAt));
   p.drawText(QRect(plot.left(), plot.bottom() + 4, plot.width(), 14), Qt::AlignCenter,
              (points.size() == 1 ? tr("1 run") : tr("%1 runs").arg(points.size())));
 }
 
-void TfmProgress::PaintTotals(QPainter& p) {
+void TfmProgress::PaintTotals(TextBoxPainter& p) {
   Board(p, kTotalsBox, tr("Totals"));
   const struct {
     const char* label;

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+class TextBoxPainter;
+
 struct AppContext;
 class KeyHighlight;
 class ProgressWordsPage;
@@ -49,10 +51,10 @@ class TfmProgress : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void PaintKeyboard(QPainter& p);
-  void PaintPractise(QPainter& p);
-  void PaintChart(QPainter& p);
-  void PaintTotals(QPainter& p);
+  void PaintKeyboard(TextBoxPainter& p);
+  void PaintPractise(TextBoxPainter& p);
+  void PaintChart(TextBoxPainter& p);
+  void PaintTotals(TextBoxPainter& p);
 
   AppContext& app_;
   QPixmap background_;

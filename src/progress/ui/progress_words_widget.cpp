@@ -5,6 +5,7 @@
 #include "platform/qt/qt_translations.h"
 #include "progress/progress_view.h"
 #include "widgets/qt_fonts.h"
+#include "widgets/qt_text_box_painter.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -26,7 +27,7 @@ const QColor kParchment{0xF0, 0xE2, 0xC0};
 const QColor kDim{0x9A, 0x8A, 0x70};
 const QColor kDot{0x6F, 0xC2, 0x4A};
 
-void Board(QPainter& p, const QRect& r, const QString& title) {
+void Board(TextBoxPainter& p, const QRect& r, const QString& title) {
   p.setPen(QPen(kBrass, 1));
   p.setBrush(kBoard);
   p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
@@ -58,13 +59,13 @@ QPointF ProgressWordsPage::PointOf(size_t i) const {
 }
 
 void ProgressWordsPage::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+  TextBoxPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   PaintChart(p);
   PaintPairs(p);
 }
 
-void ProgressWordsPage::PaintChart(QPainter& p) {
+void ProgressWordsPage::PaintChart(TextBoxPainter& p) {
   Board(p, kChartBox, tr("Words per minute"));
   const std::vector<WordChartPoint>& points = view_.chart;
   if (points.empty()) {
@@ -100,9 +101,9 @@ void ProgressWordsPage::PaintChart(QPainter& p) {
   p.setFont(ArialFont(10, false));
   p.setPen(kDim);
   p.drawText(QRect(kPlot.left(), kPlot.bottom() + 4, 120, 14), Qt::AlignLeft | Qt::AlignVCenter,
-             QString::fromStdString(DayOf(points.front().startedAt)));
+             StampDateText(points.front().startedAt));
   p.drawText(QRect(kPlot.right() - 120, kPlot.bottom() + 4, 120, 14), Qt::AlignRight | Qt::AlignVCenter,
-             QString::fromStdString(DayOf(points.back().startedAt)));
+             StampDateText(points.back().startedAt));
   p.drawText(QRect(kPlot.left(), kPlot.bottom() + 4, kPlot.width(), 14), Qt::AlignCenter,
              points.size() == 1 ? tr("1 drill") : tr("%1 drills").arg(points.size()));
   const WordChartPoint& last = points.back();
@@ -111,12 +112,11 @@ void ProgressWordsPage::PaintChart(QPainter& p) {
   // Two lines' room: some languages say it at length.
   p.drawText(QRect(kChartBox.left() + 12, kPlot.bottom() + 24, kChartBox.width() - 24, 40),
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-             tr("Last drill: %1 words per minute, %2% of letters right")
-                 .arg(QLocale(UiLanguageCode()).toString(last.wordsPerMinute, 'f', 1))
-                 .arg(last.accuracyPercent));
+             tr("Last drill: %1 words per minute, %2 of letters right")
+                 .arg(QLocale(UiLanguageCode()).toString(last.wordsPerMinute, 'f', 1), PercentText(last.accuracyPercent)));
 }
 
-void ProgressWordsPage::PaintPairs(QPainter& p) {
+void ProgressWordsPage::PaintPairs(TextBoxPainter& p) {
   Board(p, kPairsBox, tr("Pairs to practise"));
   const QRect inner = kPairsBox.adjusted(12, 32, -12, -10);
   if (view_.pairs.empty()) {

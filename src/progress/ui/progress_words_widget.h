@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+class TextBoxPainter;
+
 class ProgressWordsPage : public QWidget {
   Q_OBJECT
  public:
@@ -23,7 +25,7 @@ class ProgressWordsPage : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void PaintChart(QPainter& p);
-  void PaintPairs(QPainter& p);
+  void PaintChart(TextBoxPainter& p);
+  void PaintPairs(TextBoxPainter& p);
   ProgressWordsView view_;
 };

@@ -3,12 +3,17 @@
 #include "screens/ui/score_form.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <iterator>
 
 #include "core/app_context.h"
 #include "core/services.h"
@@ -47,6 +52,16 @@ class GridCellDelegate : public QStyledItemDelegate {
     painter->restore();
   }
 };
+
+// "Bob  57%" with the percentage as the screens' language writes it.
+QString PlayerLineText(const std::string& english) {
+  static const QRegularExpression percent(QStringLiteral("(-?\\d+)%$"));
+  QString line = QString::fromStdString(english);
+  const QRegularExpressionMatch match = percent.match(line);
+  if (match.hasMatch())
+    line.replace(match.capturedStart(), match.capturedLength(), PercentText(match.captured(1).toLongLong()));
+  return line;
+}
 
 }  // namespace
 
@@ -95,7 +110,7 @@ void TFmScore::FormShow() {
   }
   lbLevel_->setText(TranslatedLevelText(view.levelName));
   lbLevel_->adjustSize();
-  label2_->setText(QString::fromStdString(view.playerLine));
+  label2_->setText(PlayerLineText(view.playerLine));
   label2_->adjustSize();
   FillTable();
   lbNeeded_->setVisible(!view.passed);
@@ -113,7 +128,19 @@ QTableWidget* TFmScore::ScoreList() {
   scoreList_->verticalHeader()->hide();
   scoreList_->verticalHeader()->setDefaultSectionSize(kRowHeight);
   scoreList_->verticalHeader()->setMinimumSectionSize(kRowHeight);
-  for (int c = 0; c < 5; ++c) scoreList_->setColumnWidth(c, kColumnWidths[c]);
+  // A heading another language makes wider than its column widens it; the name column, whose
+  // names are cut at the cell's edge anyway, gives up the room.
+  int widths[5];
+  std::copy(std::begin(kColumnWidths), std::end(kColumnWidths), widths);
+  const QFontMetrics headings(ArialFont(13));
+  for (int c = 1; c < 5; ++c) {
+    const int needed = headings.horizontalAdvance(TranslatedText("TFmScore", kResultHeadings[c])) + 4;
+    if (needed > widths[c]) {
+      widths[0] -= needed - widths[c];
+      widths[c] = needed;
+    }
+  }
+  for (int c = 0; c < 5; ++c) scoreList_->setColumnWidth(c, widths[c]);
   scoreList_->setShowGrid(false);
   scoreList_->setFrameShape(QFrame::NoFrame);
   scoreList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
