@@ -3,6 +3,7 @@
 // spawns actors, resolves typed characters, keeps the counters and pauses.
 #pragma once
 #include "level/drill_source.h"
+#include "level/held_keys.h"
 #include "level/level_play_host.h"
 #include "platform/key_table.h"
 #include "platform/image.h"
@@ -109,12 +110,13 @@ public:
   void imgMapClick();
 
   // Typing: one key press (isEscape for the Escape key; text is what the key types, may be
-  // empty; position is the key's US key name, empty when unknown; autoRepeat for a held key's
-  // repeats, which letter waves drop as any press while a key is down). Returns true when the
-  // press is swallowed. Releases that are auto-repeats are not passed in.
+  // empty; position is the key's US key name, empty when unknown; stroke: which key, whether
+  // the window system calls it a repeat, and when, see HeldKeys). Returns true when the press
+  // is swallowed.
   bool KeyPress(bool isEscape, const std::string& text, const std::string& position = {},
-                bool autoRepeat = false);
-  void KeyRelease();
+                const KeyStroke& stroke = {});
+  // A key-up, whichever screen had the keyboard: it clears the held-key mark.
+  void KeyRelease(const KeyStroke& stroke = {});
   void ResolveCharacter(const std::string& typed, const std::string& position = {});
   void ApplyResult(const std::string& name);
 
@@ -190,7 +192,7 @@ private:
   std::string LevelDir(const std::string& name) const;
   void InvalidateAll();
   void Trace(const std::string& text);
-  bool WordKeyPress(bool isEscape, const std::string& text, const std::string& position, bool autoRepeat);
+  bool WordKeyPress(bool isEscape, const std::string& text, const std::string& position, const KeyStroke& stroke);
   void ResolveWordCharacter(const std::string& typed, const std::string& position);
   // Word waves of a drill: the wave that starts now asks the drill whether it carries words; a
   // figure coming up in one gets its word and plaque; figures that can no longer be shot leave
@@ -219,7 +221,7 @@ private:
   std::unique_ptr<Timer> redtime_;
   std::recursive_mutex inputLock_;
   std::recursive_mutex stepLock_;
-  bool keyHeld_ = false;
+  HeldKeys heldKeys_;
   WordTyping* wordTyping_ = nullptr;
   int hitPlace_ = -1;
   int32_t spawnRamp_ = 0;

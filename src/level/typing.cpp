@@ -23,21 +23,16 @@ std::string_view LevelPlay::PlaceLetter(size_t i, const IniDocument* map) const 
 }
 
 bool LevelPlay::KeyPress(bool isEscape, const std::string& text, const std::string& position,
-                         bool autoRepeat) {
-  if (wordTyping_) return WordKeyPress(isEscape, text, position, autoRepeat);
-  if (ClockEnabled()) {
-    // While a key is down every further key-down is dropped, its repeats included.
-    if (keyHeld_) return true;
-    keyHeld_ = true;
-  }
+                         const KeyStroke& stroke) {
+  if (wordTyping_) return WordKeyPress(isEscape, text, position, stroke);
+  // While a key is down every further key-down is dropped, its repeats included.
+  if (heldKeys_.Press(stroke, ClockEnabled())) return true;
   FormKeyDown(isEscape);
   if (ClockEnabled() && !text.empty()) ResolveCharacter(text, position);
   return false;
 }
 
-void LevelPlay::KeyRelease() {
-  if (ClockEnabled()) keyHeld_ = false;
-}
+void LevelPlay::KeyRelease(const KeyStroke& stroke) { heldKeys_.Release(stroke); }
 
 void LevelPlay::ResolveCharacter(const std::string& typed, const std::string& position) {
   std::lock_guard<std::recursive_mutex> lock(inputLock_);

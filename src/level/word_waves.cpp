@@ -128,9 +128,10 @@ void LevelPlay::TellWordsReady() {
   if (listener) listener->WordsReadyChanged(ready);
 }
 
-bool LevelPlay::WordKeyPress(bool isEscape, const std::string& text, const std::string& position, bool autoRepeat) {
+bool LevelPlay::WordKeyPress(bool isEscape, const std::string& text, const std::string& position,
+                             const KeyStroke& stroke) {
   // Typists roll over from key to key: only a held key's repeats are dropped.
-  if (ClockEnabled() && autoRepeat) return true;
+  if (heldKeys_.PressRollingOver(stroke, ClockEnabled())) return true;
   FormKeyDown(isEscape);
   if (ClockEnabled() && !text.empty()) ResolveWordCharacter(text, position);
   return false;
