@@ -62,6 +62,10 @@
         <source>%1 was not a progress database and has been moved aside to %2</source>
         <translation>%1 war keine Fortschrittsdatei. Sie wurde beiseitegelegt und heißt jetzt %2</translation>
     </message>
+    <message>
+        <source>Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.</source>
+        <translation>Dein Desktop verrät dem Spiel deine Tastaturbelegung nicht. Deshalb zeigen die Schilder die Tasten einer US-Tastatur. Wo der Desktop X11-Programme ausführt (XWayland), liest das Spiel die Belegung dort, und die Schilder zeigen deine eigenen Buchstaben.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWordsPage</name>
