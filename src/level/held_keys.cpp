@@ -9,9 +9,13 @@ namespace {
 constexpr size_t kMaxDown = 16;
 }
 
-bool HeldKeys::Down(uint64_t key) const { return std::find(down_.begin(), down_.end(), key) != down_.end(); }
+bool HeldKeys::Down(uint64_t key) const {
+  return std::find(down_.begin(), down_.end(), key) != down_.end();
+}
 
-void HeldKeys::Forget(uint64_t key) { down_.erase(std::remove(down_.begin(), down_.end(), key), down_.end()); }
+void HeldKeys::Forget(uint64_t key) {
+  down_.erase(std::remove(down_.begin(), down_.end(), key), down_.end());
+}
 
 void HeldKeys::NoteDown(uint64_t key) {
   if (Down(key)) return;
@@ -22,7 +26,8 @@ void HeldKeys::NoteDown(uint64_t key) {
 bool HeldKeys::Repeat(const KeyStroke& stroke) {
   const std::optional<LastRelease> last = std::exchange(lastRelease_, std::nullopt);
   if (stroke.repeat) return true;
-  if (!last || stroke.timeMs == 0 || last->stroke.key != stroke.key || last->stroke.timeMs != stroke.timeMs) {
+  if (!last || stroke.timeMs == 0 || last->stroke.key != stroke.key ||
+      last->stroke.timeMs != stroke.timeMs) {
     return false;
   }
   // A key-up and a key-down of one key in the same millisecond: a repeat nobody's finger makes.

@@ -12,7 +12,8 @@ std::string ChooseDisplayPlatform(const std::function<const char*(const char*)>&
   // The toolkit itself takes an empty QT_QPA_PLATFORM for none.
   if (Filled(getenv("QT_QPA_PLATFORM"))) return {};
   const char* session = getenv("XDG_SESSION_TYPE");
-  const bool wayland = Filled(getenv("WAYLAND_DISPLAY")) || (session && std::string_view(session) == "wayland");
+  const bool wayland =
+      Filled(getenv("WAYLAND_DISPLAY")) || (session && std::string_view(session) == "wayland");
   if (!wayland || !Filled(getenv("DISPLAY"))) return {};
   return "xcb;wayland";
 }

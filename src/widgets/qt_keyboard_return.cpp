@@ -7,7 +7,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
-
 #include <algorithm>
 
 namespace {
@@ -20,17 +19,22 @@ QWidget* KeyboardWindow(QObject* object) {
   return type == Qt::Window || type == Qt::Dialog || type == Qt::Tool ? widget : nullptr;
 }
 
-bool Shows(const QWidget* window) { return window && window->isVisible() && !window->isMinimized(); }
+bool Shows(const QWidget* window) {
+  return window && window->isVisible() && !window->isMinimized();
+}
 }  // namespace
 
-KeyboardReturn::KeyboardReturn(QObject* parent) : QObject(parent) { qApp->installEventFilter(this); }
+KeyboardReturn::KeyboardReturn(QObject* parent) : QObject(parent) {
+  qApp->installEventFilter(this);
+}
 
 KeyboardReturn::~KeyboardReturn() { qApp->removeEventFilter(this); }
 
 void KeyboardReturn::Remember(QWidget* window) {
-  recent_.erase(std::remove_if(recent_.begin(), recent_.end(),
-                               [window](const QPointer<QWidget>& w) { return w.isNull() || w == window; }),
-                recent_.end());
+  recent_.erase(
+      std::remove_if(recent_.begin(), recent_.end(),
+                     [window](const QPointer<QWidget>& w) { return w.isNull() || w == window; }),
+      recent_.end());
   recent_.insert(recent_.begin(), window);
 }
 

@@ -34,6 +34,7 @@ QListWidget* MakeList(QWidget* parent, int left) {
   list->setStyleSheet(QStringLiteral("QListWidget {") + kBoxStyle +
                       QStringLiteral("} QListWidget:focus { border: 1px solid #FFD700; }"
                                      " QListWidget::item { height: 19px; padding: 0px; border: 1px solid transparent; }"
+                                     " QListWidget::item:selected { background: #000080; color: white; }"
                                      " QListWidget::item:focus { border: 1px solid #FFD700; }"));
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
