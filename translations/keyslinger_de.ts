@@ -183,6 +183,10 @@
         <source>The name curplayer is reserved.</source>
         <translation>Der Name curplayer ist reserviert.</translation>
     </message>
+    <message>
+        <source>Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.</source>
+        <translation>Dein Desktop verrät dem Spiel deine Tastaturbelegung nicht. Deshalb zeigen die Schilder die Tasten einer US-Tastatur. Wo der Desktop X11-Programme ausführt (XWayland), liest das Spiel die Belegung dort, und die Schilder zeigen deine eigenen Buchstaben.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>

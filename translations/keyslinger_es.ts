@@ -183,6 +183,10 @@
         <source>The name curplayer is reserved.</source>
         <translation>El nombre curplayer está reservado.</translation>
     </message>
+    <message>
+        <source>Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.</source>
+        <translation>Tu escritorio no deja que el juego lea la distribución de tu teclado. Por eso los carteles muestran las teclas de un teclado estadounidense. Donde el escritorio ejecuta programas X11 (XWayland), el juego lee allí la distribución y los carteles muestran tus propias letras.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>

@@ -183,6 +183,10 @@
         <source>The name curplayer is reserved.</source>
         <translation>Le nom curplayer est réservé.</translation>
     </message>
+    <message>
+        <source>Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.</source>
+        <translation>Ton bureau ne laisse pas le jeu lire la disposition de ton clavier. Les étiquettes montrent donc les touches d’un clavier américain. Là où le bureau fait tourner des programmes X11 (XWayland), le jeu y lit la disposition et les étiquettes montrent tes propres lettres.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>

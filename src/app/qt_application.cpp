@@ -29,6 +29,7 @@
 #include "screens/ui/pause_form.h"
 #include "screens/ui/score_form.h"
 #include "screens/ui/the_end_form.h"
+#include "widgets/qt_keyboard_return.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -38,6 +39,8 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 // Ends the program when the watched window closes, though other windows may still exist.
@@ -66,7 +69,13 @@ std::unique_ptr<Screen> CreateScreen(Screen*& slot, AppContext& context, Extra&.
 
 int RunKeyslinger(int argc, char* argv[]) {
   ChooseToolkitSettingsForSteadyRepaints();
-  QApplication app(argc, argv);
+  // The toolkit keeps the arguments it is given for its whole life.
+  std::vector<std::string> toolkitArgs = ToolkitArguments(argc, argv);
+  std::vector<char*> toolkitArgv;
+  for (std::string& arg : toolkitArgs) toolkitArgv.push_back(arg.data());
+  toolkitArgv.push_back(nullptr);
+  int toolkitArgc = static_cast<int>(toolkitArgs.size());
+  QApplication app(toolkitArgc, toolkitArgv.data());
   QApplication::setApplicationName(kApplicationTitle);
   QApplication::setApplicationDisplayName(kApplicationTitle);
   // Before the screens are made: they take their texts in the player's language when created.
@@ -124,7 +133,17 @@ int RunKeyslinger(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
   QuitWhenClosed quitWhenClosed;
   fmMain->installEventFilter(&quitWhenClosed);
+  // Every screen that closes hands the keyboard back to the one beneath, with or without a
+  // window manager.
+  KeyboardReturn keyboardReturn;
   fmMain->ShowMenu();
+  // Where the keyboard layout cannot be read (a Wayland desktop without an X display for X11
+  // programs), the player is told once, over the menu, that the tags name US keys.
+  if (!platform.keyboard.ReadsLayout()) {
+    std::fprintf(stderr, "keyslinger: the window system %s does not let the game read the keyboard layout; the tags name US keys\n",
+                 qPrintable(QGuiApplication::platformName()));
+    QTimer::singleShot(0, &app, [&platform] { platform.messages.ShowNotice({PlayerNotice::Kind::UsKeyNames, {}}); });
+  }
 
   // A signal ends the program as closing the window does. Level play stops reporting first: a
   // modal screen left by it may lead on to another level, which nobody plays. A lost X

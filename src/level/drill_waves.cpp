@@ -239,9 +239,9 @@ void DrillWaves::TellWordsReady() {
 }
 
 bool DrillWaves::KeyPress(bool isEscape, const std::string& text, const std::string& position,
-                          bool autoRepeat) {
+                          const KeyStroke& stroke) {
   // Typists roll over from key to key: only a held key's repeats are dropped.
-  if (clock_.Enabled() && autoRepeat) return true;
+  if (typing_.Held().PressRollingOver(stroke, clock_.Enabled())) return true;
   pause_.FormKeyDown(isEscape);
   if (clock_.Enabled() && !text.empty()) ResolveWordCharacter(text, position);
   return false;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "level/drill_source.h"
+#include "level/held_keys.h"
 #include "level/spawning.h"
 #include "platform/key_table.h"
 
@@ -44,7 +45,7 @@ class DrillWaves : public SpawnPolicy {
   // A key press while word typing is set (see LevelPlay::KeyPress): only a held key's repeats are
   // dropped (true when this one was).
   bool KeyPress(bool isEscape, const std::string& text, const std::string& position,
-                bool autoRepeat);
+                const KeyStroke& stroke);
   // Word waves outside a drill: typed characters go to typing's words (its figures named by their
   // place indices) instead of the places' letters. Not owned; null: letters.
   void SetWordTyping(WordTyping* typing) { wordTyping_ = typing; }

@@ -32,20 +32,16 @@ LetterTyping::LetterTyping(Services& services, SharedState& shared, LevelPlayHos
       clock_(clock),
       pause_(pause) {}
 
-bool LetterTyping::KeyPress(bool isEscape, const std::string& text, const std::string& position) {
-  if (clock_.Enabled()) {
-    // While a key is down every further key-down is dropped, its repeats included.
-    if (keyHeld_) return true;
-    keyHeld_ = true;
-  }
+bool LetterTyping::KeyPress(bool isEscape, const std::string& text, const std::string& position,
+                            const KeyStroke& stroke) {
+  // While a key is down every further key-down is dropped, its repeats included.
+  if (heldKeys_.Press(stroke, clock_.Enabled())) return true;
   pause_.FormKeyDown(isEscape);
   if (clock_.Enabled() && !text.empty()) ResolveCharacter(text, position);
   return false;
 }
 
-void LetterTyping::KeyRelease() {
-  if (clock_.Enabled()) keyHeld_ = false;
-}
+void LetterTyping::KeyRelease(const KeyStroke& stroke) { heldKeys_.Release(stroke); }
 
 void LetterTyping::ResolveCharacter(const std::string& typed, const std::string& position) {
   std::lock_guard<std::recursive_mutex> lock(inputLock_);

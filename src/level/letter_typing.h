@@ -2,6 +2,7 @@
 // Letter typing: the key filter while a key is held, the resolution of a typed character against
 // the places' letters, and what each result does to the counters and the time.
 #pragma once
+#include "level/held_keys.h"
 #include <mutex>
 #include <string>
 
@@ -21,10 +22,12 @@ class LetterTyping {
                PauseControl& pause);
 
   // One key press (isEscape for the Escape key; text is what the key types, may be empty;
-  // position is the key's US key name, empty when unknown). While the clock runs and a key is
-  // down every further press is dropped, its repeats included: true when this one was.
-  bool KeyPress(bool isEscape, const std::string& text, const std::string& position);
-  void KeyRelease();
+  // position is the key's US key name, empty when unknown; stroke: which key, whether the window
+  // system calls it a repeat, and when). While the clock runs and a key is down every further
+  // press is dropped, its repeats included (see HeldKeys): true when this one was.
+  bool KeyPress(bool isEscape, const std::string& text, const std::string& position, const KeyStroke& stroke = {});
+  // A key-up, whichever screen had the keyboard.
+  void KeyRelease(const KeyStroke& stroke = {});
   void ResolveCharacter(const std::string& typed, const std::string& position);
   // "MISS", "CIVILIAN" or "POINT" (any case) for the place HitPlace(); anything else does nothing.
   void ApplyResult(const std::string& name);
@@ -34,7 +37,9 @@ class LetterTyping {
   // The place a result is booked at: the last one a resolution looked at.
   int HitPlace() const { return hitPlace_; }
   void SetHitPlace(int place) { hitPlace_ = place; }
-  bool KeyHeld() const { return keyHeld_; }
+  bool KeyHeld() const { return heldKeys_.Marked(); }
+  // The held-key mark, which word waves share.
+  HeldKeys& Held() { return heldKeys_; }
 
  private:
   Services& services_;
@@ -47,6 +52,6 @@ class LetterTyping {
   PauseControl& pause_;
 
   std::recursive_mutex inputLock_;
-  bool keyHeld_ = false;
+  HeldKeys heldKeys_;
   int hitPlace_ = -1;
 };

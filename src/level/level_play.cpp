@@ -199,9 +199,9 @@ void LevelPlay::EndOfLevel() {
 }
 
 bool LevelPlay::KeyPress(bool isEscape, const std::string& text, const std::string& position,
-                         bool autoRepeat) {
-  if (drill_.Typing()) return drill_.KeyPress(isEscape, text, position, autoRepeat);
-  return typing_.KeyPress(isEscape, text, position);
+                         const KeyStroke& stroke) {
+  if (drill_.Typing()) return drill_.KeyPress(isEscape, text, position, stroke);
+  return typing_.KeyPress(isEscape, text, position, stroke);
 }
 
 void LevelPlay::CloseLevel() {

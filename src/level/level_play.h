@@ -60,12 +60,13 @@ class LevelPlay : public LevelHooks, private ScriptSteps {
   void imgMapClick() { pause_.imgMapClick(); }
 
   // Typing: one key press (isEscape for the Escape key; text is what the key types, may be
-  // empty; position is the key's US key name, empty when unknown; autoRepeat for a held key's
-  // repeats, which letter waves drop as any press while a key is down). Returns true when the
-  // press is swallowed. Releases that are auto-repeats are not passed in.
+  // empty; position is the key's US key name, empty when unknown; stroke: which key, whether
+  // the window system calls it a repeat, and when, see HeldKeys). Returns true when the press
+  // is swallowed.
   bool KeyPress(bool isEscape, const std::string& text, const std::string& position = {},
-                bool autoRepeat = false);
-  void KeyRelease() { typing_.KeyRelease(); }
+                const KeyStroke& stroke = {});
+  // A key-up, whichever screen had the keyboard: it clears the held-key mark.
+  void KeyRelease(const KeyStroke& stroke = {}) { typing_.KeyRelease(stroke); }
   void ResolveCharacter(const std::string& typed, const std::string& position = {}) {
     typing_.ResolveCharacter(typed, position);
   }

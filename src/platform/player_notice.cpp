@@ -29,6 +29,8 @@ std::string EnglishNotice(const PlayerNotice& notice) {
     }
     case PlayerNotice::Kind::ProgressMovedAside:
       return Arg(notice, 0) + " was not a progress database and has been moved aside to " + Arg(notice, 1);
+    case PlayerNotice::Kind::UsKeyNames:
+      return "Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.";
   }
   return {};
 }

@@ -13,6 +13,9 @@ struct PlayerNotice {
     // A file that was no progress database was renamed and a new one made. args: the file, the
     // name it was given.
     ProgressMovedAside,
+    // The window system does not let the game read the keyboard layout: the tags show the
+    // keys of a US keyboard. No args.
+    UsKeyNames,
   };
   Kind kind;
   std::vector<std::string> args;

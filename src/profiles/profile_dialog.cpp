@@ -75,7 +75,22 @@ void ProfileDialog::Open() {
   });
 }
 
+void ProfileDialog::PlaceCursors() {
+  const IniStore& store = *shared_.playerStore;
+  view_.cursorPlayer = -1;
+  for (size_t i = 0; i < view_.players.size() && view_.cursorPlayer < 0; ++i) {
+    if (EqualsNoCaseAscii(view_.players[i], shared_.currentPlayer)) view_.cursorPlayer = static_cast<int>(i);
+  }
+  const int32_t curlevel = shared_.currentPlayer.empty() ? 0 : store.ReadInteger(shared_.currentPlayer, "curlevel", 0);
+  view_.cursorLevel = curlevel >= 1 && curlevel <= static_cast<int32_t>(view_.levels.size()) ? curlevel - 1 : -1;
+}
+
 void ProfileDialog::SelectProfile(const std::string& name) {
+  SelectProfileOnly(name);
+  PlaceCursors();
+}
+
+void ProfileDialog::SelectProfileOnly(const std::string& name) {
   IniStore& store = *shared_.playerStore;
   if (!name.empty()) {
     if (!ContainsNoCase(shared_.playerSections, name)) {
@@ -165,6 +180,7 @@ void ProfileDialog::ChooseLevel(int row) {
   view_.levelLabel = LevelText(level, false);
   if (menu_.setLevel) menu_.setLevel(LevelText(level, false));
   Guarded([&] { shared_.playerStore->WriteInteger(shared_.currentPlayer, "curlevel", level); });
+  view_.cursorLevel = row;
 }
 
 void ProfileDialog::ChangeDifficulty(int entry) {

@@ -19,6 +19,10 @@ struct ProfileDialogView {
   int selectedPlayer = -1;
   std::vector<std::string> levels;
   int selectedLevel = -1;
+  // Where the keyboard's cursor stands in the lists while no row is chosen: the current
+  // profile's row and its current level's, so an arrow goes on from there.
+  int cursorPlayer = -1;
+  int cursorLevel = -1;
   std::string nameField;
   int nameFieldSets = 0;  // counts the times the rules put a name into the field
   std::string levelLabel = "level";
@@ -58,6 +62,9 @@ class ProfileDialog {
  private:
   template <typename F>
   void Guarded(F&& handler);
+  void SelectProfileOnly(const std::string& name);
+  // The cursors on the current profile's row and its current level's.
+  void PlaceCursors();
   void SelectDifficulty(const std::string& up);
   void FillLevels(int32_t count);
   std::string DifficultyText() const;

@@ -246,6 +246,45 @@ TEST(ProfileDialog, ChoosingALevelWritesCurlevelAndBothLabelsWithoutABlank) {
   });
 }
 
+TEST(ProfileDialog, ArrowsChooseFromTheCurrentProfileAndLevelAsTheManualSays) {
+  // The cursor starts on the current profile's row and its level's, and every arrow chooses
+  // the row it lands on, also at the lists' ends, where the cursor can go no further.
+  DialogWorld world("[Anna]\nlevels=1\ncurlevel=1\n[Bob]\nlevels=4\ncurlevel=2\n[Cleo]\nlevels=3\ncurlevel=3\n"
+                    "[curplayer]\nname=Bob\n");
+  world.RunOpen([&] {
+    QListWidget* players = world.dialog->MemoPlayer();
+    QListWidget* levels = world.dialog->MemoLevels();
+    EXPECT_EQ(world.dialog->focusWidget(), players);
+    EXPECT_EQ(players->currentRow(), 1);
+    EXPECT_EQ(levels->currentRow(), 1);
+    const struct {
+      QListWidget* list;
+      Qt::Key key;
+      const char* player;
+      const char* curlevel;  // of that player
+    } steps[] = {
+        {players, Qt::Key_Up, "Anna", "1"},  {players, Qt::Key_Up, "Anna", "1"},
+        {players, Qt::Key_End, "Cleo", "3"}, {players, Qt::Key_Up, "Bob", "2"},
+        {levels, Qt::Key_Up, "Bob", "1"},    {levels, Qt::Key_Up, "Bob", "1"},
+        {levels, Qt::Key_Down, "Bob", "2"},  {levels, Qt::Key_End, "Bob", "4"},
+        {levels, Qt::Key_Down, "Bob", "4"},
+    };
+    int n = 0;
+    for (const auto& step : steps) {
+      SCOPED_TRACE(++n);
+      step.list->setFocus();
+      QTest::keyClick(world.dialog->windowHandle(), step.key);
+      EXPECT_EQ(world.shared.currentPlayer, step.player);
+      EXPECT_EQ(world.Read(step.player, "curlevel"), step.curlevel);
+      ASSERT_EQ(step.list->selectedItems().size(), 1);
+      EXPECT_EQ(step.list->row(step.list->selectedItems().front()), step.list->currentRow());
+    }
+    EXPECT_EQ(world.dialog->Lbcurlevel()->text(), "level4");
+    EXPECT_EQ(world.menu->Lblevel()->text(), "level4");
+    world.Key(Qt::Key_Escape);
+  });
+}
+
 TEST(ProfileDialog, TypedNameStaysWhileALevelIsChosenAndGoesWhenAProfileIs) {
   DialogWorld world("[Bob]\nlevels=4\n[Cleo]\nlevels=1\n[curplayer]\nname=Bob\n");
   world.RunOpen([&] {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QLabel>
 #include <QTableWidget>
 #include <QTest>
@@ -74,6 +75,38 @@ TEST(ResultsScreen, PassShowsTheRunAndOffersContinue) {
   EXPECT_EQ(world.Read("Anna", "curlevel"), "5");
   EXPECT_EQ(world.Read("Anna", "levels"), "5");
   EXPECT_TRUE(world.PlayedButtonClick());
+}
+
+TEST(ResultsScreen, ThePlayerLineLiesClearOfTheBackgroundsStars) {
+  // The player line's letters (a long name with an accented capital, a three-digit percent)
+  // over the background: none of the stars' brass may lie under their ink.
+  const std::string name = "\u00c9lodie-Maximiliane";
+  ScoreWorld world("[" + name + "]\nlevels=4\ncurlevel=4\n[curplayer]\nname=" + name + "\n", "Level4");
+  world.Finish(5000, 5000, 0, 0, 9);
+  EXPECT_TRUE(world.RunModal([&] {
+    QLabel* line = world.score->Label2();
+    EXPECT_EQ(line->text().toStdString(), name + "  100%");
+    const QImage background =
+        QImage(QStringLiteral(":/pictures/score_background.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(background.size(), QSize(315, 325));
+    // The label draws its letters alone on a transparent picture: where they have ink.
+    QImage letters(line->size(), QImage::Format_ARGB32);
+    letters.fill(Qt::transparent);
+    line->render(&letters, QPoint(), QRegion(), QWidget::DrawChildren);
+    int brass = 0, inked = 0;
+    for (int y = 0; y < letters.height(); ++y) {
+      for (int x = 0; x < letters.width(); ++x) {
+        if (qAlpha(letters.pixel(x, y)) == 0) continue;
+        ++inked;
+        const QColor c = background.pixelColor(line->x() + x, line->y() + y);
+        // The stars' brass: a warm, light yellow the dark planks never reach.
+        if (c.red() > 150 && c.green() > 110 && c.blue() < 120 && c.red() - c.blue() > 70) ++brass;
+      }
+    }
+    EXPECT_GT(inked, 100);
+    EXPECT_EQ(brass, 0) << "pixels of the player line's letters over brass";
+    QTest::keyClick(world.score->windowHandle(), Qt::Key_Escape);
+  }));
 }
 
 TEST(ResultsScreen, FailShowsTheNeedAndEnterTriesAgain) {

@@ -118,6 +118,22 @@ TEST(AccuracyScale, NeighboursStayApartForEveryKindOfVision) {
   }
 }
 
+TEST(AccuracyScale, EveryStepStaysApartFromTooFewTriesForRedGreenBlindEyes) {
+  // A key tried too few times must not pass for any accuracy: at least a CIEDE2000 difference
+  // of 10 from every whole percent of the scale, for protanopes and deuteranopes as for others.
+  const struct {
+    const char* name;
+    const Matrix* matrix;
+  } visions[] = {{"normal", nullptr}, {"protanopia", &kProtanopia}, {"deuteranopia", &kDeuteranopia}};
+  for (const auto& vision : visions) {
+    SCOPED_TRACE(vision.name);
+    const auto seen = [&](Rgb c) { return ToLab(vision.matrix ? Simulate(*vision.matrix, ToUnit(c)) : ToUnit(c)); };
+    for (int percent = 50; percent <= 100; ++percent) {
+      EXPECT_GE(DeltaE2000(seen(AccuracyScaleColour(percent)), seen(kTooFewTriesColour)), 10.0) << percent;
+    }
+  }
+}
+
 TEST(AccuracyScale, LightnessRisesWithAccuracyAndTheEndsClamp) {
   // Lightness carries the order for every viewer, so it must rise at every step.
   double last = -1;

@@ -188,20 +188,6 @@ TEST(Shooting, AHeldKeyShootsOnceAndASecondKeyWaitsForTheFirstsRelease) {
   EXPECT_EQ(h.Counter(&LevelCounters::Misses), 2);  // Escape paused before it could be typed
 }
 
-TEST(Shooting, AKeyReleasedWhilePausedIsStillHeldAfterResuming) {
-  LevelHarness h;
-  StartWith(h, "door:100:50:1:f", "[s]\ncommand=7\n");
-  h.Run(100);
-  h.play->KeyPress(false, "x");
-  h.play->imgMapClick();
-  h.play->KeyRelease();  // the clock is off: not seen
-  h.play->SetPaused(false, true);
-  EXPECT_TRUE(h.play->KeyPress(false, "y"));
-  h.play->KeyRelease();
-  EXPECT_FALSE(h.play->KeyPress(false, "y"));
-  EXPECT_EQ(h.Counter(&LevelCounters::Misses), 2);
-}
-
 TEST(Shooting, LettersCompareAsUnicodeTextAndUpperCaseLettersNeverHit) {
   LevelHarness h;
   StartWith(h, "a:0:40:1:ä b:70:40:1:J", TemplateStep("t", "bandit", "20000") + WaveStep("w", "20000", "0:0:2"));

@@ -71,7 +71,7 @@ TEST(WordWavePlay, RolloverSpaceAndRepeats) {
   // No release between the presses: every one counts.
   EXPECT_FALSE(w.h.play->KeyPress(false, "d"));
   EXPECT_FALSE(w.h.play->KeyPress(false, "a"));
-  EXPECT_TRUE(w.h.play->KeyPress(false, "a", {}, true));  // a's repeat is dropped
+  EXPECT_TRUE(w.h.play->KeyPress(false, "a", {}, {.repeat = true}));  // a's repeat is dropped
   EXPECT_FALSE(w.h.play->KeyPress(false, " "));       // the space is no shot and no miss
   EXPECT_FALSE(w.h.play->KeyPress(false, "s"));
   EXPECT_FALSE(w.h.play->KeyPress(false, "h"));

@@ -234,8 +234,9 @@ QImage ScoreBackground() {
     const QRectF all(0, 0, 315, 325);
     DarkPlanks(p, all, rng, 0.9);
     HeaderBoard(p, QRectF(84, 10, 147, 50));
-    Star(p, QPointF(44, 44), 16, kBrass, 6);
-    Star(p, QPointF(271, 44), 16, kBrass, 6);
+    // Beside the header board and above the player line (its text starts at y 56).
+    Star(p, QPointF(44, 32), 13, kBrass, 6);
+    Star(p, QPointF(271, 32), 13, kBrass, 6);
     Vignette(p, all, 150);
     BrassFrame(p, all);
   });

@@ -401,17 +401,22 @@ bool TfmGame::eventFilter(QObject* watched, QEvent* event) {
   // A key event travels past the window, the focus widget and its parents; only the window's
   // copy counts, so each key is seen once.
   if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-  if (!watched->isWindowType() || watched != windowHandle() || !isVisible()) return false;
+  if (!watched->isWindowType()) return false;
   auto* key = static_cast<QKeyEvent*>(event);
-  if (event->type() == QEvent::KeyPress) {
-    const GameKey game = TranslateKeyPress(key->key(), key->modifiers(), key->text(), key->nativeVirtualKey());
-    if (game.kind == GameKey::Kind::Ignored) return true;
-    KeyboardLayout* keyboard = app_.services.keyboard;
-    const std::string position = keyboard ? keyboard->KeyPosition(key->nativeScanCode()) : std::string();
-    level_->KeyPress(game.escape, game.text, position, key->isAutoRepeat());
-    if (game.kind == GameKey::Kind::FullScreen && !key->isAutoRepeat()) ToggleFullScreen();
-  } else if (!key->isAutoRepeat() && ReleaseReachesLevel(key->key(), key->modifiers(), key->nativeVirtualKey())) {
-    level_->KeyRelease();
+  const bool ours = watched == windowHandle() && isVisible();
+  if (event->type() == QEvent::KeyRelease) {
+    // A key-up clears the held-key mark whichever window has the keyboard: the one that lifts
+    // off the Escape that paused lands on the pause screen, or wherever the window manager
+    // has put the keyboard by then.
+    if (ReleaseReachesLevel(key->key(), key->modifiers(), key->nativeVirtualKey())) level_->KeyRelease(StrokeOf(*key));
+    return ours;
   }
+  if (!ours) return false;
+  const GameKey game = TranslateKeyPress(key->key(), key->modifiers(), key->text(), key->nativeVirtualKey());
+  if (game.kind == GameKey::Kind::Ignored) return true;
+  KeyboardLayout* keyboard = app_.services.keyboard;
+  const std::string position = keyboard ? keyboard->KeyPosition(key->nativeScanCode()) : std::string();
+  level_->KeyPress(game.escape, game.text, position, StrokeOf(*key));
+  if (game.kind == GameKey::Kind::FullScreen && !key->isAutoRepeat()) ToggleFullScreen();
   return true;
 }

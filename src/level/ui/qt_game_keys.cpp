@@ -2,6 +2,7 @@
 // Game keys: what a Qt key event on the game screen means to level play.
 #include "level/ui/qt_game_keys.h"
 
+#include <QKeyEvent>
 #include <xkbcommon/xkbcommon-keysyms.h>
 
 namespace {
@@ -57,4 +58,11 @@ GameKey TranslateKeyPress(int key, Qt::KeyboardModifiers modifiers, const QStrin
 
 bool ReleaseReachesLevel(int key, Qt::KeyboardModifiers modifiers, uint32_t nativeKeysym) {
   return !IsSystemKey(key, modifiers) && !IsModifierKey(key, nativeKeysym);
+}
+
+KeyStroke StrokeOf(const QKeyEvent& event) {
+  // Scan codes fit in 32 bits; Qt's keys are numbered above them.
+  const uint64_t key = event.nativeScanCode() != 0 ? event.nativeScanCode()
+                                                    : (uint64_t{1} << 32) | static_cast<uint32_t>(event.key());
+  return {key, event.isAutoRepeat(), event.timestamp()};
 }

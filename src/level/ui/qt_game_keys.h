@@ -4,8 +4,12 @@
 #include <QString>
 #include <Qt>
 
+#include "level/held_keys.h"
+
 #include <cstdint>
 #include <string>
+
+class QKeyEvent;
 
 struct GameKey {
   enum class Kind {
@@ -23,3 +27,6 @@ struct GameKey {
 GameKey TranslateKeyPress(int key, Qt::KeyboardModifiers modifiers, const QString& text, uint32_t nativeKeysym = 0);
 // Whether a key release reaches level play (those of system keys and modifiers do not).
 bool ReleaseReachesLevel(int key, Qt::KeyboardModifiers modifiers, uint32_t nativeKeysym = 0);
+// The key event as the held-key mark sees it: the key by its scan code (by Qt's key where the
+// platform gives none), whether Qt calls it a repeat, and the window system's time.
+KeyStroke StrokeOf(const QKeyEvent& event);

@@ -23,6 +23,12 @@ struct StateFree {
 };
 }  // namespace
 
+bool QtKeyboardLayout::ReadsLayout() const {
+  const QString platform = QGuiApplication::platformName();
+  return platform == QLatin1String("xcb") || platform == QLatin1String("offscreen") ||
+         platform == QLatin1String("minimal");
+}
+
 std::string QtKeyboardLayout::KeyPosition(uint32_t nativeKeyCode) const {
   const QString platform = QGuiApplication::platformName();
   if (platform != QLatin1String("xcb") && !platform.startsWith(QLatin1String("wayland"))) return {};

@@ -155,6 +155,12 @@ QString NoticeText(const PlayerNotice& notice) {
       return QCoreApplication::translate(
                  "Messages", "%1 was not a progress database and has been moved aside to %2")
           .arg(args[0], args[1]);
+    case PlayerNotice::Kind::UsKeyNames:
+      return QCoreApplication::translate(
+          "Messages",
+          "Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US "
+          "keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the "
+          "tags show your own letters.");
   }
   return QString::fromStdString(EnglishNotice(notice));
 }

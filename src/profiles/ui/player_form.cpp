@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 
+#include <algorithm>
+
 #include "core/app_context.h"
 #include "platform/qt/qt_translations.h"
 #include "profiles/ui/main_menu_form.h"
@@ -27,8 +29,13 @@ QListWidget* MakeList(QWidget* parent, int left) {
   auto* list = new QListWidget(parent);
   list->setGeometry(left, 32, 121, 121);
   list->setFont(ArialFont(16));
+  // The list that has the keyboard shows it in its frame, and its cursor's row in a frame of
+  // its own: an arrow key chooses from there.
   list->setStyleSheet(QStringLiteral("QListWidget {") + kBoxStyle +
-                      QStringLiteral("} QListWidget::item { height: 19px; padding: 0px; }"));
+                      QStringLiteral("} QListWidget:focus { border: 1px solid #FFD700; }"
+                                     " QListWidget::item { height: 19px; padding: 0px; border: 1px solid transparent; }"
+                                     " QListWidget::item:selected { background: #000080; color: white; }"
+                                     " QListWidget::item:focus { border: 1px solid #FFD700; }"));
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setUniformItemSizes(true);
@@ -44,8 +51,8 @@ QListWidget* MakeList(QWidget* parent, int left) {
 QString AsIs(const std::string& row) { return QString::fromStdString(row); }
 
 // Refills a list only when its rows (as shown) differ, so its scroll position survives, then
-// selects.
-void ShowRows(QListWidget* list, const std::vector<std::string>& rows, int selected,
+// selects; with no row selected, the cursor goes to the row given.
+void ShowRows(QListWidget* list, const std::vector<std::string>& rows, int selected, int cursor,
               QString (*shown)(const std::string&) = AsIs) {
   bool same = list->count() == static_cast<int>(rows.size());
   for (int i = 0; same && i < list->count(); ++i)
@@ -56,8 +63,36 @@ void ShowRows(QListWidget* list, const std::vector<std::string>& rows, int selec
   }
   if (selected >= 0 && selected < list->count()) {
     list->setCurrentRow(selected);
-  } else {
-    list->clearSelection();
+    return;
+  }
+  list->clearSelection();
+  if (cursor >= 0 && cursor < list->count()) {
+    list->selectionModel()->setCurrentIndex(list->model()->index(cursor, 0), QItemSelectionModel::NoUpdate);
+  }
+}
+
+// The row an arrow, paging or Home and End key leads to from the cursor; -1 for other keys. At
+// an end the cursor's own row: the key still chooses it.
+int RowForKey(const QListWidget* list, int key) {
+  const int count = list->count();
+  if (count == 0) return -1;
+  const int current = std::max(list->currentRow(), 0);
+  const int page = std::max(list->viewport()->height() / 19, 1);
+  switch (key) {
+    case Qt::Key_Up:
+      return std::max(current - 1, 0);
+    case Qt::Key_Down:
+      return std::min(current + 1, count - 1);
+    case Qt::Key_PageUp:
+      return std::max(current - page, 0);
+    case Qt::Key_PageDown:
+      return std::min(current + page, count - 1);
+    case Qt::Key_Home:
+      return 0;
+    case Qt::Key_End:
+      return count - 1;
+    default:
+      return -1;
   }
 }
 
@@ -192,8 +227,8 @@ void TFmPlayer::ShowModal() {
 void TFmPlayer::Render() {
   const ProfileDialogView& view = rules_->View();
   rendering_ = true;
-  ShowRows(memoPlayer_, view.players, view.selectedPlayer);
-  ShowRows(memoLevels_, view.levels, view.selectedLevel, TranslatedLevelText);
+  ShowRows(memoPlayer_, view.players, view.selectedPlayer, view.cursorPlayer);
+  ShowRows(memoLevels_, view.levels, view.selectedLevel, view.cursorLevel, TranslatedLevelText);
   if (view.nameFieldSets != nameFieldSets_) {
     nameFieldSets_ = view.nameFieldSets;
     edPlayer_->setText(QString::fromStdString(view.nameField));
@@ -256,9 +291,23 @@ bool TFmPlayer::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
   }
   if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    const int key = keyEvent->key();
     // The form sees the keys first; then the name field's own Enter adds the typed name.
     if (FormKeyDown(key, watched)) return true;
+    // In the lists the arrows choose, as a click does, also the row the cursor stands on when
+    // it can go no further; Ctrl with an arrow keeps moving the cursor alone.
+    auto* list = watched == memoPlayer_ || watched == memoLevels_ ? static_cast<QListWidget*>(watched) : nullptr;
+    if (list && !(keyEvent->modifiers() & Qt::ControlModifier)) {
+      if (const int row = RowForKey(list, key); row >= 0) {
+        if (list->item(row)->isSelected()) {
+          list->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+        } else {
+          list->setCurrentRow(row);
+        }
+        return true;
+      }
+    }
     if (watched == edPlayer_ && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
       btnAdd_->click();
       return true;

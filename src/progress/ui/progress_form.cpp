@@ -47,7 +47,7 @@ const QColor kBoard{38, 24, 14, 215};
 const QColor kBrass{0xD9, 0xA9, 0x4B};
 const QColor kParchment{0xF0, 0xE2, 0xC0};
 const QColor kDim{0x9A, 0x8A, 0x70};
-const QColor kUnrated{0x8C, 0x8C, 0x8C};
+const QColor kUnrated{kTooFewTriesColour.r, kTooFewTriesColour.g, kTooFewTriesColour.b};
 const QColor kUntaught{0x4A, 0x3C, 0x30};
 const QColor kPracticeColour{0x78, 0xB8, 0xE8};  // practice runs on the chart
 

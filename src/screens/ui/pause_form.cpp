@@ -96,6 +96,11 @@ void TFmPause::MainMenuClick() {
 }
 
 void TFmPause::keyPressEvent(QKeyEvent* event) {
+  // A held Escape continues once: its repeats would pause and continue by turns.
+  if (event->isAutoRepeat()) {
+    event->accept();
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Escape:
     case Qt::Key_Return:

@@ -64,12 +64,13 @@ e2e_start_xvfb() {
 }
 
 # find_window WIDTH HEIGHT SECONDS: the visible window of that client size, as "id x y",
-# waiting up to SECONDS for it.
+# waiting up to SECONDS for it. Under a window manager, whose frames of a borderless window have
+# the window's size, scripts set e2e_window_name to a pattern of the game's titles.
 find_window() {
   local width=$1 height=$2 limit=$3 id geometry
   local deadline=$((SECONDS + limit))
   while ((SECONDS <= deadline)); do
-    for id in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --name "${e2e_window_name:-}" 2>/dev/null); do
       geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || continue
       eval "$geometry"
       if [[ $WIDTH == "$width" && $HEIGHT == "$height" ]]; then
