@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of level play: a clock tick with 16 actors, a typed character against 16 places,
 // loading a level, and a whole 3-minute level played headlessly by a scripted typist.
-#include "../unit/level_harness.h"
+#include "level_harness.h"
 
 #include <benchmark/benchmark.h>
 

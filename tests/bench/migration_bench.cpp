@@ -2,38 +2,30 @@
 // Bringing a Progress.db of the first schema with 1,000,000 shots up to date, as the worker
 // does once after the game was updated.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "progress/progress_database.h"
-#include "progress/progress_schema.h"
+#include "old_progress_file.h"
 
 namespace {
-
-void Exec(sqlite3* db, const std::string& sql) {
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) abort();
-}
 
 // 2,000 runs of two profiles with 500 shots each over the home row keys, written as the first
 // schema wrote them (no positions).
 void MakeVersion1File(const std::string& path) {
-  sqlite3* db = nullptr;
-  if (sqlite3_open(path.c_str(), &db) != SQLITE_OK) abort();
-  Exec(db, ProgressMigration(1) + "PRAGMA user_version=1; BEGIN;");
-  Exec(db,
-       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
-       " INSERT INTO runs SELECT i, CASE i % 2 WHEN 0 THEN 'Ann' ELSE 'Bo' END, i % 16 + 1, 'Normal',"
-       " '2026-01-01T00:00:00Z', 180000, 'finished', 70, 400, 50, 0, 1 FROM n;"
-       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000000)"
-       " INSERT INTO shots SELECT i, (i - 1) / 500 + 1, i * 10, substr('asdfjkl;gh', i % 10 + 1, 1),"
-       " CASE WHEN i % 9 = 0 THEN 'MISS' ELSE 'POINT' END,"
-       " CASE WHEN i % 9 = 0 THEN '' ELSE substr('asdfjkl;gh', i % 10 + 1, 1) END,"
-       " substr('asdfjkl;gh', i % 10 + 1, 1), CASE WHEN i % 9 = 0 THEN NULL ELSE 500 + i % 700 END, 0 FROM n;"
-       "COMMIT;");
-  sqlite3_close(db);
+  WriteOldProgressFile(path, 1,
+                       "BEGIN;"
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+                       " INSERT INTO runs SELECT i, CASE i % 2 WHEN 0 THEN 'Ann' ELSE 'Bo' END, i % 16 + 1, 'Normal',"
+                       " '2026-01-01T00:00:00Z', 180000, 'finished', 70, 400, 50, 0, 1 FROM n;"
+                       "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 1000000)"
+                       " INSERT INTO shots SELECT i, (i - 1) / 500 + 1, i * 10, substr('asdfjkl;gh', i % 10 + 1, 1),"
+                       " CASE WHEN i % 9 = 0 THEN 'MISS' ELSE 'POINT' END,"
+                       " CASE WHEN i % 9 = 0 THEN '' ELSE substr('asdfjkl;gh', i % 10 + 1, 1) END,"
+                       " substr('asdfjkl;gh', i % 10 + 1, 1), CASE WHEN i % 9 = 0 THEN NULL ELSE 500 + i % 700 END, 0 FROM n;"
+                       "COMMIT;");
 }
 
 void BM_UpdateAMillionShotsFromTheFirstSchema(benchmark::State& state) {

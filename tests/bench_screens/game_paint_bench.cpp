@@ -9,7 +9,7 @@
 
 #include <fstream>
 
-#include "../screens/game_folder_world.h"
+#include "game_folder_world.h"
 #include "level/ui/game_form.h"
 #include "level/level_play.h"
 #include "platform/qt/qt_text_measurer.h"

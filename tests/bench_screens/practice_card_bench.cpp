@@ -13,7 +13,7 @@
 #include <fstream>
 #include <random>
 
-#include "../screens/game_folder_world.h"
+#include "game_folder_world.h"
 #include "level/level_play.h"
 #include "practice/practice_store.h"
 #include "practice/ui/practice_card_form.h"

@@ -18,7 +18,7 @@
 #include <fstream>
 #include <vector>
 
-#include "../screens/game_folder_world.h"
+#include "game_folder_world.h"
 #include "level/drill_source.h"
 #include "level/ui/game_form.h"
 #include "level/level_play.h"

@@ -13,7 +13,7 @@ data_dir=$2
 source "$(dirname "$0")/lib/session.sh"
 e2e_require "xvfb xdotool imagemagick" Xvfb xdotool import compare
 
-e2e_session focus
+e2e_session focus "$@"
 # English screens: the windows are known by their sizes.
 export LC_ALL=C.UTF-8
 unset LANGUAGE

@@ -4,15 +4,15 @@
 # read-only, the game started from there under Xvfb with a scratch HOME and no XDG_DATA_HOME.
 # The menu must show, the first profile must land in ~/.local/share/keyslinger/Player.ini and
 # nothing may be written into the installed folders.
+# budget: 5 s on two cores
 # Usage: installed_game.sh GAME_DIR TEST_DATA_DIR (GAME_DIR is <build>/game). Exits 77 (skipped)
 # without Xvfb or xdotool.
 set -u
-game_dir=$1
-build_dir=$(cd "$game_dir/.." && pwd)
 source "$(dirname "$0")/lib/session.sh"
 e2e_require "xvfb xdotool" Xvfb xdotool
 
-e2e_session installed
+e2e_session installed "$@"
+build_dir=$(cd "$game_dir/.." && pwd)
 dest=$work/dest
 home=$work/home
 fail() {

@@ -14,7 +14,7 @@ data_dir=$2
 source "$(dirname "$0")/lib/session.sh"
 e2e_require "xvfb xdotool imagemagick sqlite3 openbox" Xvfb xdotool import compare sqlite3 openbox
 
-e2e_session keys-wm
+e2e_session keys-wm "$@"
 export LC_ALL=C.UTF-8
 unset LANGUAGE
 # The frames openbox puts round the borderless windows have their size but no title.

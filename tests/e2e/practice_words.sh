@@ -6,16 +6,17 @@
 # practice run (level 0) with a hit that completed a word, while Player.ini stays byte for byte
 # as it was. The game prints each word it gives a figure to stderr (KEYSLINGER_E2E_WORDS=1), so
 # the script knows what to type. The words come from /usr/share/dict (wamerican).
+# budget: 95 s on two cores (the drill itself runs some 80 s)
 # Usage: practice_words.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb, xdotool,
 # ImageMagick, sqlite3 or the American English word list. Set KEYSLINGER_SHOTS to a folder to
 # keep the card, a word wave and the results.
 set -u
-game_dir=$1
 source "$(dirname "$0")/lib/session.sh"
+source "$(dirname "$0")/lib/practice.sh"
 e2e_require "xvfb xdotool imagemagick sqlite3" Xvfb xdotool import compare sqlite3
 [[ -f /usr/share/dict/american-english ]] || { echo "SKIPPED: no /usr/share/dict/american-english (apt-get install wamerican)"; exit 77; }
 
-e2e_session practice-words
+e2e_session practice-words "$@"
 cp "$game_dir/keyslinger" "$work/"
 cp -r "$game_dir/Objects" "$game_dir/sounds" "$game_dir/Maps" "$work/"
 printf '[curplayer]\r\nname=Tester\r\nsound=0\r\n[Tester]\r\nlevels=5\r\ncurlevel=5\r\nup=Normal\r\nfirststart=1\r\nfullscreen=0\r\n' \
@@ -38,22 +39,14 @@ export LANGUAGE=en LC_ALL=C.UTF-8 LANG=C.UTF-8
 export KEYSLINGER_E2E_WORDS=1
 e2e_start_game
 
-read -r menu _ _ < <(find_window 305 361 20) || fail "the main menu did not show"
-wait_focus "$menu" 20 || fail "the main menu did not take the keyboard"
-xdotool mousemove 0 0
-xdotool key Up Up Up Up space                          # PROGRESS
-read -r progress _ _ < <(find_window 640 480 20) || fail "PROGRESS did not show"
-wait_focus "$progress" 20 || fail "PROGRESS did not take the keyboard"
+e2e_open_progress
 
 # A first card makes the practice tables; back on PROGRESS the set grows to the keys of the
 # first five levels, none mastered yet, and the next card composes its drill from them.
-xdotool key Return
-read -r card _ _ < <(find_window 560 420 20) || fail "the first practice card did not show"
-wait_focus "$card" 20 || fail "the card did not take the keyboard"
+e2e_open_card
 xdotool key Escape
 wait_window_gone 560 420 20 || fail "the card stayed after Escape"
-read -r progress _ _ < <(find_window 640 480 20) || fail "PROGRESS did not come back"
-wait_focus "$progress" 20 || fail "PROGRESS did not take the keyboard back"
+await_window 640 480 "PROGRESS again"
 [[ -f $db ]] || fail "the card left no Progress.db"
 values=""
 for ((i = 0; i < ${#keys}; i++)); do
@@ -63,14 +56,8 @@ sqlite3 -cmd ".timeout 10000" "$db" \
   "DELETE FROM practice_keys WHERE profile = 'Tester'; INSERT INTO practice_keys (profile, position, seq, mastered, interval_days, due_day) VALUES $values;" ||
   fail "the key set could not be stored"
 
-xdotool key Return                                     # PRACTICE
-read -r card _ _ < <(find_window 560 420 20) || fail "the practice card did not show"
-wait_focus "$card" 20 || fail "the card did not take the keyboard"
-keep_shot card
-xdotool key Return                                     # START
-wait_window_gone 560 420 20 || fail "the card stayed after Enter"
-read -r game _ _ < <(find_window 640 480 20) || fail "the game screen did not show"
-wait_focus "$game" 20 || fail "the game screen did not take the keyboard"
+e2e_open_card
+e2e_start_drill
 
 # The first words the game gives figures are typed as they come (the first waits for the
 # drill's first word wave, the third of five, 24 seconds in on a quiet machine); the figures after
@@ -92,19 +79,12 @@ while ((SECONDS <= deadline && typed < 6)); do
 done
 ((typed > 0)) || fail "no word came up in the drill"
 
-read -r results _ _ < <(find_window 560 420 240) || fail "the practice results did not show"
-wait_focus "$results" 20 || fail "the results did not take the keyboard"
-keep_shot results
+e2e_drill_results
 
 run=$(sqlite3 "$db" "SELECT profile, level, outcome, word_ready_ms > 0 FROM runs ORDER BY id")
 [[ $run == "Tester|0|finished|1" ]] || fail "the runs stored: '$run'"
 words=$(sqlite3 "$db" "SELECT count(*) FROM shots s JOIN runs r ON r.id = s.run_id WHERE r.level = 0 AND s.result = 'POINT' AND s.word IS NOT NULL AND s.word_len > 1")
 ((words >= 1)) || fail "no completed word was stored as a hit ($typed words typed; shots: $(sqlite3 "$db" "SELECT group_concat(result || ':' || key, ' ') FROM shots WHERE word IS NOT NULL"))"
 
-xdotool key Escape                                     # MAIN MENU
-read -r menu _ _ < <(find_window 305 361 20) || fail "the main menu did not come back"
-cmp -s "$work/Player.ini" "$work/Player.ini.before" || {
-  diff "$work/Player.ini.before" "$work/Player.ini"
-  fail "practice changed Player.ini"
-}
+e2e_leave_practice
 echo "PASSED: $words word(s) of $typed typed stored as hits of a practice run; Player.ini unchanged"

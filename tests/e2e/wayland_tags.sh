@@ -21,7 +21,7 @@ if ! compgen -G "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so" >/dev/
   exit 77
 fi
 
-e2e_session wayland
+e2e_session wayland "$@"
 export LC_ALL=C.UTF-8
 unset LANGUAGE QT_QPA_PLATFORM XDG_SESSION_TYPE
 e2e_cleanup_weston() {

@@ -11,13 +11,9 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "profiles/ui/about_form.h"
-#include "profiles/ui/first_start_form.h"
-#include "profiles/ui/help_form.h"
-#include "profiles/ui/main_menu_form.h"
+#include "menu_world.h"
 #include "profiles/ui/player_form.h"
 #include "progress/ui/progress_form.h"
-#include "screen_fixture.h"
 #include "widgets/hover_button_widget.h"
 #include "widgets/link_label_widget.h"
 #include "screens/ui/pause_form.h"
@@ -38,27 +34,16 @@ void Presses(QWidget* screen, std::initializer_list<Qt::Key> keys) {
 // A lit hover button shows its highlight colour; an unlit one its own caption colour.
 bool LooksLit(const TVtxSpdButton* button) { return button->FontColor() == button->HighLightClr; }
 
-struct KeyWorld : ScreenWorld {
-  explicit KeyWorld(const std::string& ini) : ScreenWorld(ini) {
-    firstStart = std::make_unique<TFirstStart>(app);
-    app.screens.FirstStart = firstStart.get();
-    help = std::make_unique<TfmHelp>(app);
-    app.screens.fmHelp = help.get();
-    about = std::make_unique<TfmAbout>(app);
-    app.screens.fmAbout = about.get();
+// The menu world with PROGRESS and the profile dialog too, the menu showing.
+struct KeyWorld : MenuWorld {
+  explicit KeyWorld(const std::string& ini) : MenuWorld(ini) {
     progress = std::make_unique<TfmProgress>(app);
     app.screens.fmProgress = progress.get();
-    menu = std::make_unique<TfmMain>(app);
-    app.screens.fmMain = menu.get();
     dialog = std::make_unique<TFmPlayer>(app);
     app.screens.FmPlayer = dialog.get();
-    menu->ShowMenu();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
+    ShowMenu();
   }
-  ~KeyWorld() {
-    dialog.reset();
-    menu.reset();
-  }
+  ~KeyWorld() { dialog.reset(); }
   // Presses keys on the menu; steps run inside the modal screen the last key opens.
   void OpenByKeys(std::initializer_list<Qt::Key> keys, std::function<void()> steps) {
     // Each key press runs the event loop: the steps wait for the last one.
@@ -79,11 +64,7 @@ struct KeyWorld : ScreenWorld {
     OpenByKeys({Qt::Key_Space}, std::move(steps));
   }
 
-  std::unique_ptr<TFirstStart> firstStart;
-  std::unique_ptr<TfmHelp> help;
-  std::unique_ptr<TfmAbout> about;
   std::unique_ptr<TfmProgress> progress;
-  std::unique_ptr<TfmMain> menu;
   std::unique_ptr<TFmPlayer> dialog;
 };
 

@@ -6,39 +6,11 @@
 #include <QScreen>
 #include <QTest>
 
-#include "profiles/ui/about_form.h"
-#include "profiles/ui/first_start_form.h"
-#include "profiles/ui/help_form.h"
-#include "profiles/ui/main_menu_form.h"
-#include "screen_fixture.h"
+#include "menu_world.h"
 #include "widgets/hover_button_widget.h"
 #include "widgets/link_label_widget.h"
 
 namespace {
-
-struct MenuWorld : ScreenWorld {
-  explicit MenuWorld(const std::string& ini) : ScreenWorld(ini) {
-    firstStart = std::make_unique<TFirstStart>(app);
-    app.screens.FirstStart = firstStart.get();
-    help = std::make_unique<TfmHelp>(app);
-    app.screens.fmHelp = help.get();
-    about = std::make_unique<TfmAbout>(app);
-    app.screens.fmAbout = about.get();
-    menu = std::make_unique<TfmMain>(app);
-    app.screens.fmMain = menu.get();
-  }
-  ~MenuWorld() { menu.reset(); }
-
-  void ShowMenu() {
-    menu->ShowMenu();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(menu.get()));
-  }
-
-  std::unique_ptr<TFirstStart> firstStart;
-  std::unique_ptr<TfmHelp> help;
-  std::unique_ptr<TfmAbout> about;
-  std::unique_ptr<TfmMain> menu;
-};
 
 const std::string kAnnaOnLevel3 =
     "[Anna]\nlevels=3\ncurlevel=3\nup=easy\nfirststart=1\n[curplayer]\nname=Anna\n";

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/qt/qt_alert_player.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -37,17 +38,14 @@ void WriteWav(const fs::path& path) {
 class QtAlertPlayerTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    char pattern[] = "/tmp/keyslinger-sound-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    root_ = pattern;
     fs::create_directories(root_ / "Sounds");
     WriteWav(root_ / "Sounds" / "Button1.wav");
     WriteWav(root_ / "Sounds" / "ric2.WAV");
   }
-  void TearDown() override { fs::remove_all(root_); }
   std::string At(const std::string& relative) const { return root_.string() + "/" + relative; }
 
-  fs::path root_;
+  ScratchFolder scratch_{"sound"};
+  const fs::path root_ = scratch_.Path();
 };
 
 TEST_F(QtAlertPlayerTest, OnlyAMissingFileGivesTheAlert) {

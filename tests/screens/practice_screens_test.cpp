@@ -3,7 +3,6 @@
 // keys (Enter, Esc, + and -), the drill played between them in virtual time, and what it
 // stores: a practice run, the reviews and joins applied, Player.ini untouched.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -33,6 +32,7 @@
 #include "widgets/qt_key_highlight.h"
 #include "level/ui/floating_screens.h"
 #include "widgets/qt_scaled_screen.h"
+#include "sql_probe.h"
 
 namespace {
 constexpr int64_t kToday = 20400;
@@ -317,15 +317,8 @@ TEST(PracticeResults, AfterTheDrillShowBeforeAndAfterAppliedReviewsAndAPracticeR
     const PracticeState state = store.LoadState("anna");
     ASSERT_NE(state.Find("f"), nullptr);
     EXPECT_FALSE(state.Find("f")->mastered);
-    sqlite3_stmt* q = nullptr;
-    ASSERT_EQ(
-        sqlite3_prepare_v2(db.Handle(), "SELECT level, outcome FROM runs ORDER BY id DESC LIMIT 1",
-                           -1, &q, nullptr),
-        SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(q, 0), 0);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 1)), "finished");
-    sqlite3_finalize(q);
+    EXPECT_EQ(QueryRows(db.Handle(), "SELECT level, outcome FROM runs ORDER BY id DESC LIMIT 1"),
+              (SqlRows{{"0", "finished"}}));
   }
   // Esc leaves for the main menu; Player.ini is as it was (not even a difficulty is written).
   Press(&results, Qt::Key_Escape);
@@ -403,17 +396,9 @@ TEST(PracticeDrill, PauseRestartsAndLeavesTheDrillWithoutTouchingPlayerIni) {
   EXPECT_FALSE(world.results->isVisible());
   ProgressDatabase db(world.DbPath());
   db.Open();
-  sqlite3_stmt* q = nullptr;
-  ASSERT_EQ(
-      sqlite3_prepare_v2(
-          db.Handle(),
-          "SELECT group_concat(level || ':' || outcome, ' ') FROM (SELECT level, outcome FROM runs "
-          "WHERE level = 0 ORDER BY id)",
-          -1, &q, nullptr),
-      SQLITE_OK);
-  ASSERT_EQ(sqlite3_step(q), SQLITE_ROW);
-  EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(q, 0)), "0:restarted 0:quit");
-  sqlite3_finalize(q);
+  EXPECT_EQ(QueryValue(db.Handle(), "SELECT group_concat(level || ':' || outcome, ' ') FROM"
+                                    " (SELECT level, outcome FROM runs WHERE level = 0 ORDER BY id)"),
+            "0:restarted 0:quit");
   EXPECT_EQ(FileText(world.dir + "/Player.ini"), before);
   EXPECT_TRUE(world.messages.shown.empty());
 }

@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "language_scope.h"
 #include "profiles/ui/main_menu_form.h"
@@ -16,6 +15,7 @@
 #include "progress/ui/progress_form.h"
 #include "progress/progress_recorder.h"
 #include "screen_fixture.h"
+#include "sql_probe.h"
 #include "widgets/hover_button_widget.h"
 
 namespace {
@@ -249,12 +249,7 @@ TEST(ProgressScreen, SaysPlainlyWhenItCannotReadTheRecords) {
     SCOPED_TRACE(c.sql);
     ProgressWorld world;
     world.Seed();
-    if (*c.sql) {
-      sqlite3* db = nullptr;
-      ASSERT_EQ(sqlite3_open((world.shared.PlayerDataDir() + kProgressFileName).c_str(), &db), SQLITE_OK);
-      EXPECT_EQ(sqlite3_exec(db, c.sql, nullptr, nullptr, nullptr), SQLITE_OK);
-      sqlite3_close(db);
-    }
+    if (*c.sql) ExecSql(world.shared.PlayerDataDir() + kProgressFileName, c.sql);
     TfmProgress screen(world.app);
     screen.FormShow();
     screen.show();

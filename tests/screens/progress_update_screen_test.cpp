@@ -5,11 +5,10 @@
 #include <future>
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include "progress/ui/progress_form.h"
 #include "progress/progress_recorder.h"
-#include "progress/progress_schema.h"
+#include "old_progress_file.h"
 #include "screen_fixture.h"
 
 namespace {
@@ -21,17 +20,10 @@ TEST(ProgressScreen, SaysTheRecordsAreBeingUpdatedAndShowsThemOnceTheyAre) {
   std::filesystem::create_directories(level);
   std::ofstream(level + "/Map.ini") << "[Map]\n[Objects]\n[a]\nletter=f\n[b]\nletter=j\n";
   // Records of the first schema: two finished runs.
-  {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open((world.shared.PlayerDataDir() + kProgressFileName).c_str(), &db), SQLITE_OK);
-    const std::string sql = ProgressMigration(1) +
-                            "PRAGMA user_version=1;"
-                            "INSERT INTO runs VALUES (1,'Anna',1,'easy','2026-12-01T10:00:00Z',60000,'finished',70,5,1,0,1);"
-                            "INSERT INTO runs VALUES (2,'Anna',1,'easy','2026-12-02T10:00:00Z',60000,'finished',80,6,0,0,1);"
-                            "INSERT INTO shots VALUES (1,1,100,'f','POINT','f','f',400,0);";
-    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-  }
+  WriteOldProgressFile(world.shared.PlayerDataDir() + kProgressFileName, 1,
+                       "INSERT INTO runs VALUES (1,'Anna',1,'easy','2026-12-01T10:00:00Z',60000,'finished',70,5,1,0,1);"
+                       "INSERT INTO runs VALUES (2,'Anna',1,'easy','2026-12-02T10:00:00Z',60000,'finished',80,6,0,0,1);"
+                       "INSERT INTO shots VALUES (1,1,100,'f','POINT','f','f',400,0);");
   ProgressRecorder recorder(world.shared, world.timers, world.messages, [] { return int64_t{0}; });
   world.shared.progress = &recorder;
   std::promise<void> release;

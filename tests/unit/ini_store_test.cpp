@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "platform/game_error.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -25,18 +26,6 @@ using namespace std::string_literals;
 
 class IniStoreTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/ini_store_test.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::permissions(folder_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(folder_, ignored);
-  }
-
   std::string PathOf(const std::string& name) const { return folder_ + "/" + name; }
 
   static void WriteFile(const std::string& path, const std::string& text) {
@@ -57,7 +46,8 @@ class IniStoreTest : public ::testing::Test {
     return names;
   }
 
-  std::string folder_;
+  ScratchFolder scratch_{"ini-store"};
+  const std::string folder_ = scratch_.Path();
 };
 
 TEST_F(IniStoreTest, MissingFileReadsAsEmptyAndIsNotCreatedByReads) {

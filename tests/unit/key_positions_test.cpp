@@ -9,9 +9,11 @@
 #include "progress/progress_recorder.h"
 #include "progress/progress_view.h"
 #include "screens/results.h"
+#include "old_progress_file.h"
+#include "scratch_folder.h"
+#include "sql_probe.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -64,25 +66,6 @@ struct LayoutLevel {
   std::unique_ptr<ProgressRecorder> recorder;
 };
 
-std::vector<std::vector<std::string>> Rows(const std::string& path, const std::string& sql) {
-  std::vector<std::vector<std::string>> rows;
-  sqlite3* db = nullptr;
-  EXPECT_EQ(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK) << path;
-  sqlite3_stmt* stmt = nullptr;
-  EXPECT_EQ(sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-  while (stmt && sqlite3_step(stmt) == SQLITE_ROW) {
-    std::vector<std::string> row;
-    for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-      row.push_back(text ? text : "NULL");
-    }
-    rows.push_back(std::move(row));
-  }
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
-  return rows;
-}
-
 const KeyTile* TileAt(const ProgressView& view, const std::string& position) {
   for (const KeyTile& tile : view.tiles) {
     if (tile.position == position) return &tile;
@@ -105,7 +88,7 @@ TEST(KeyPositions, LostEnemiesAreFiledUnderTheKeyTheLayoutTypes) {
     level.Start(std::string("door:100:50:1:") + c.letter, "1500", "8000");
     level.ShootAtFirstPlace(c.typed, 1);  // the first enemy is shot, the others escape
     ASSERT_FALSE(level.h.play->LevelLoaded()) << c.layout;
-    const auto rows = Rows(level.DbPath(), "SELECT result, key, position FROM shots");
+    const auto rows = QueryRows(level.DbPath(), "SELECT result, key, position FROM shots");
     ASSERT_FALSE(rows.empty()) << c.layout;
     bool lost = false;
     for (const auto& row : rows) {
@@ -134,12 +117,12 @@ TEST(KeyPositions, OnePhysicalKeyIsOneRecordAcrossLayouts) {
   level.h.play->KeyRelease();
   level.h.play->QuitToMenu();
 
-  const auto typed = Rows(level.DbPath(), "SELECT DISTINCT typed FROM shots WHERE result = 'POINT' ORDER BY typed");
+  const auto typed = QueryRows(level.DbPath(), "SELECT DISTINCT typed FROM shots WHERE result = 'POINT' ORDER BY typed");
   ASSERT_EQ(typed, (std::vector<std::vector<std::string>>{{";"}, {"\xc3\xb6"}}));
-  EXPECT_EQ(Rows(level.DbPath(), "SELECT count(*) FROM shots WHERE position = ';' AND result = 'POINT'")[0][0], "12");
-  EXPECT_EQ(Rows(level.DbPath(), "SELECT key, position FROM shots WHERE result = 'MISS'"),
+  EXPECT_EQ(QueryRows(level.DbPath(), "SELECT count(*) FROM shots WHERE position = ';' AND result = 'POINT'")[0][0], "12");
+  EXPECT_EQ(QueryRows(level.DbPath(), "SELECT key, position FROM shots WHERE result = 'MISS'"),
             (std::vector<std::vector<std::string>>{{"\xc3\xa4", "'"}}));
-  const std::string chances = Rows(level.DbPath(), "SELECT count(*) FROM shots WHERE position = ';'")[0][0];
+  const std::string chances = QueryRows(level.DbPath(), "SELECT count(*) FROM shots WHERE position = ';'")[0][0];
   const ProgressData data = level.recorder->Load("Tester");
   const std::optional<KeyTable> de = KeyTableForLayout("de");
   const std::optional<KeyTable> us = KeyTableForLayout("us");
@@ -201,35 +184,26 @@ TEST(KeyPositions, ChancesWithoutAPositionJoinTheKeyThatTypesTheirCharacter) {
 // A version 1 file gets the position column; a profile that only ever typed ASCII had its
 // US key characters taken as positions, one that typed ö did not.
 TEST(KeyPositions, AVersionOneFileKeepsWhatCanBeKnownOfItsPositions) {
-  char pattern[] = "/tmp/keyslinger-positions-XXXXXX";
-  const std::string dir = mkdtemp(pattern);
-  const std::string path = dir + "/Progress.db";
-  {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    const std::string sql = ProgressMigration(1) +
-                            "PRAGMA user_version=1;"
-                            "INSERT INTO runs VALUES (1,'Ann',1,'easy','2026-01-01T00:00:00Z',1,'quit',NULL,NULL,NULL,NULL,NULL);"
-                            "INSERT INTO runs VALUES (2,'Bo',1,'easy','2026-01-01T00:00:00Z',1,'quit',NULL,NULL,NULL,NULL,NULL);"
-                            "INSERT INTO runs VALUES (3,'bo',2,'easy','2026-01-01T00:00:00Z',1,'quit',NULL,NULL,NULL,NULL,NULL);"
-                            "INSERT INTO shots VALUES (1,1,0,';','POINT',';',';',300,0);"
-                            "INSERT INTO shots VALUES (2,1,0,' ','MISS','',' ',NULL,0);"
-                            "INSERT INTO shots VALUES (3,1,0,'','LOST','''','''',NULL,0);"
-                            "INSERT INTO shots VALUES (4,2,0,'z','POINT','z','z',300,0);"
-                            "INSERT INTO shots VALUES (5,3,0,'\xc3\xb6','MISS','','\xc3\xb6',NULL,0);";
-    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-  }
+  ScratchFolder dir("positions");
+  const std::string path = dir / "Progress.db";
+  WriteOldProgressFile(path, 1,
+                       "INSERT INTO runs VALUES (1,'Ann',1,'easy','2026-01-01T00:00:00Z',1,'quit',NULL,NULL,NULL,NULL,NULL);"
+                       "INSERT INTO runs VALUES (2,'Bo',1,'easy','2026-01-01T00:00:00Z',1,'quit',NULL,NULL,NULL,NULL,NULL);"
+                       "INSERT INTO runs VALUES (3,'bo',2,'easy','2026-01-01T00:00:00Z',1,'quit',NULL,NULL,NULL,NULL,NULL);"
+                       "INSERT INTO shots VALUES (1,1,0,';','POINT',';',';',300,0);"
+                       "INSERT INTO shots VALUES (2,1,0,' ','MISS','',' ',NULL,0);"
+                       "INSERT INTO shots VALUES (3,1,0,'','LOST','''','''',NULL,0);"
+                       "INSERT INTO shots VALUES (4,2,0,'z','POINT','z','z',300,0);"
+                       "INSERT INTO shots VALUES (5,3,0,'\xc3\xb6','MISS','','\xc3\xb6',NULL,0);");
   ProgressDatabase migrated(path);
   migrated.Open();
   const ProgressData ann = migrated.Load("ann");
   migrated.Close();
-  EXPECT_EQ(Rows(path, "PRAGMA user_version")[0][0], std::to_string(kProgressSchemaVersion));
-  EXPECT_EQ(Rows(path, "SELECT id, position FROM shots ORDER BY id"),
+  EXPECT_EQ(QueryRows(path, "PRAGMA user_version")[0][0], std::to_string(kProgressSchemaVersion));
+  EXPECT_EQ(QueryRows(path, "SELECT id, position FROM shots ORDER BY id"),
             (std::vector<std::vector<std::string>>{{"1", ";"}, {"2", ""}, {"3", "'"}, {"4", ""}, {"5", ""}}));
   ASSERT_EQ(ann.chances.size(), 3u);
   for (const KeyChance& c : ann.chances) EXPECT_EQ(c.position, c.key == " " ? "" : c.key) << c.key;
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace

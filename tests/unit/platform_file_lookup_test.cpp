@@ -8,6 +8,7 @@
 
 #include "platform/file_lookup.h"
 #include "platform/sound_file.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -16,9 +17,6 @@ namespace {
 class FileLookupTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    char pattern[] = "/tmp/keyslinger-lookup-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    root_ = pattern;
     Write("maps/level1/Map.jpg", "jpeg");
     Write("maps/level1/Script.ini", "[Script]");
     Write("Sounds/Button1.WAV", "wav");
@@ -31,7 +29,6 @@ protected:
   }
   void TearDown() override {
     if (!previousDir_.empty()) fs::current_path(previousDir_);
-    fs::remove_all(root_);
   }
   void Write(const std::string& relative, const std::string& text) {
     const fs::path path = fs::path(root_) / relative;
@@ -40,7 +37,8 @@ protected:
   }
   std::string At(const std::string& relative) const { return root_ + "/" + relative; }
 
-  std::string root_;
+  ScratchFolder scratch_{"lookup"};
+  const std::string root_ = scratch_.Path();
   fs::path previousDir_;
 };
 

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,8 @@
 #include "platform/game_error.h"
 #include "platform/player_files_copy.h"
 #include "core/ini_store.h"
+#include "scratch_folder.h"
+#include "sql_probe.h"
 
 namespace {
 
@@ -24,24 +27,18 @@ namespace fs = std::filesystem;
 
 class GamePathsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/game_paths_test.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    root_ = fs::canonical(pattern).string() + "/";
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    for (const auto& entry : fs::recursive_directory_iterator(root_, ignored)) {
-      if (entry.is_directory(ignored)) fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    }
-    fs::remove_all(root_, ignored);
-  }
-
   // Makes the folder (and its parents) under the test's root; returns it with a trailing slash.
   std::string Folder(const std::string& relative) const {
     fs::create_directories(root_ + relative);
     return root_ + relative + "/";
   }
+  // A new empty root; the one before goes with everything in it.
+  void SetUp() override {
+    scratch_ = std::make_unique<ScratchFolder>("game-paths");
+    root_ = fs::canonical(scratch_->Path()).string() + "/";
+  }
+
+  std::unique_ptr<ScratchFolder> scratch_;
   std::string root_;
 };
 
@@ -239,14 +236,7 @@ TEST_F(GamePathsTest, CarriedOverFilesHoldTheProfilesAndEveryRowOfTheLog) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copied), {}), playerIni);
   EXPECT_FALSE(fs::exists(user + "Progress.db-wal"));
   EXPECT_FALSE(fs::exists(user + "Progress.db.carry"));
-  sqlite3* reader = nullptr;
-  ASSERT_EQ(sqlite3_open_v2((user + "Progress.db").c_str(), &reader, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-  sqlite3_stmt* count = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(reader, "SELECT count(*) FROM shots WHERE typed = 'f'", -1, &count, nullptr), SQLITE_OK);
-  ASSERT_EQ(sqlite3_step(count), SQLITE_ROW);
-  EXPECT_EQ(sqlite3_column_int(count, 0), 250);
-  sqlite3_finalize(count);
-  sqlite3_close(reader);
+  EXPECT_EQ(QueryValue(user + "Progress.db", "SELECT count(*) FROM shots WHERE typed = 'f'"), "250");
 
   // Records the player made since are never overwritten; the profiles are copied again only
   // when the per-user Player.ini is gone.

@@ -13,20 +13,15 @@
 
 #include "core/shared_state.h"
 #include "platform/game_error.h"
+#include "scratch_folder.h"
 
 namespace {
 
 class PlayerStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/player_store_test.XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    shared_.appDir = std::string(pattern) + "/";
+    shared_.appDir = scratch_.Path() + "/";
     playerIni_ = shared_.appDir + "Player.ini";
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(shared_.appDir, ignored);
   }
 
   void WritePlayerIni(const std::string& text) const {
@@ -39,6 +34,7 @@ class PlayerStoreTest : public ::testing::Test {
     return text.str();
   }
 
+  ScratchFolder scratch_{"player-store"};
   SharedState shared_;
   std::string playerIni_;
 };

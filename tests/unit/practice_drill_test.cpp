@@ -3,14 +3,14 @@
 // spawning with the focus key's share, runs stored as practice apart from Player.ini, and the
 // miss aimed at the only ready enemy recorded.
 #include "level/level_listener.h"
-#include "level_harness.h"
+#include "drill_scene.h"
 #include "practice/drill.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
 #include "targets/letter_image.h"
+#include "sql_probe.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <fstream>
 #include <set>
@@ -18,26 +18,13 @@
 
 namespace {
 
-constexpr const char* kSixPlaces = "a:0:40:1:q b:70:40:1:w c:140:40:1:e d:210:40:1:r e:280:40:1:t f:350:40:1:y";
-
-// A scene of six places with its own script (whose waves the drill does not use).
-void WriteScene(LevelHarness& h) {
-  h.WriteLevel("Level1", MapIni(kSixPlaces, "Easy=0:0:0:2000:3000\n"),
-               TemplateStep("t1", "bandit", "2500") + TemplateStep("t2", "bandit", "3000") +
-                   WaveStep("w1", "60000", "100:100:4"));
-  h.shared.playerStore->WriteString("Tester", "up", "Easy");
-}
+void WriteScene(LevelHarness& h) { WriteDrillScene(h, "2500", "3000"); }
 
 DrillPlan FiveKeys(LevelHarness& h) {
-  DrillPlan plan;
-  plan.sceneLevel = 1;
-  plan.sceneDir = h.dir + "/Maps/Level1/";
-  plan.scriptText = DrillScript(plan.sceneDir + "Script.ini");
-  plan.keys = {"f", "d", "k", "j", "s"};
+  DrillPlan plan = DrillOverScene(h, {"f", "d", "k", "j", "s"});
   plan.mastered = {"d", "j"};
   plan.focus = "k";
   plan.newKey = "s";
-  plan.placeCount = 6;
   return plan;
 }
 
@@ -236,22 +223,6 @@ TEST(PracticeDrill, TheTwoWeakestKeysEachGetAThirdOfTheFigures) {
   EXPECT_GT(total["j"], total["d"] * 3);  // far above the other mastered key
 }
 
-namespace {
-std::string One(const std::string& path, const std::string& sql) {
-  sqlite3* db = nullptr;
-  std::string value = "<none>";
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-      value = text ? text : "NULL";
-    }
-    sqlite3_finalize(stmt);
-  }
-  sqlite3_close(db);
-  return value;
-}
-}  // namespace
 
 TEST(PracticeDrill, RunsAreStoredAsPracticeAndNeverTouchPlayerIni) {
   LevelHarness h;
@@ -280,9 +251,9 @@ TEST(PracticeDrill, RunsAreStoredAsPracticeAndNeverTouchPlayerIni) {
   EXPECT_EQ(FileText(h.dir + "/Player.ini"), before);
   EXPECT_EQ(h.host.resultsShown, 0);
   const std::string db = h.dir + "/Progress.db";
-  EXPECT_EQ(One(db, "SELECT group_concat(level || ':' || outcome, ' ') FROM runs"), "0:restarted 0:finished");
-  EXPECT_NE(One(db, "SELECT count(*) FROM shots WHERE run_id = 2 AND result = 'POINT' AND key IN ('f','d','k','j','s')"), "0");
-  EXPECT_EQ(One(db, "SELECT count(*) FROM shots WHERE key IN ('q','w','e','r','t','y')"), "0");
+  EXPECT_EQ(QueryValue(db, "SELECT group_concat(level || ':' || outcome, ' ') FROM runs"), "0:restarted 0:finished");
+  EXPECT_NE(QueryValue(db, "SELECT count(*) FROM shots WHERE run_id = 2 AND result = 'POINT' AND key IN ('f','d','k','j','s')"), "0");
+  EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots WHERE key IN ('q','w','e','r','t','y')"), "0");
 }
 
 TEST(PracticeRecording, AMissWithOneEnemyReadyIsRecordedAsAimedAtItsKey) {
@@ -311,6 +282,6 @@ TEST(PracticeRecording, AMissWithOneEnemyReadyIsRecordedAsAimedAtItsKey) {
   h.play->listener = nullptr;
   recorder.Flush();
   const std::string db = h.dir + "/Progress.db";
-  EXPECT_EQ(One(db, "SELECT group_concat(key || '>' || aimed_at, ' ') FROM shots WHERE result = 'MISS'"),
+  EXPECT_EQ(QueryValue(db, "SELECT group_concat(key || '>' || aimed_at, ' ') FROM shots WHERE result = 'MISS'"),
             "x>" + aimed + " z>");
 }

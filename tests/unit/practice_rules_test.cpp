@@ -148,6 +148,29 @@ TEST(PracticeKeySet, StartsWithTheFirstLevelAndTheNextKeyJoinsWhenAllAreMastered
   EXPECT_EQ(e.joined, (std::vector<std::string>{";"}));
 }
 
+// A key that joined the set on another layout and cannot be typed on this one stays stored as it
+// was: it neither holds back the next key nor is mastered by records from before.
+TEST(PracticeKeySet, AStoredKeyTheLayoutCannotTypeIsPassedOver) {
+  const UsableKeys usable = TwoLevels();  // y is not among them
+  const struct {
+    const char* what;
+    std::vector<std::string> masteredByRecords;
+  } cases[] = {
+      {"y without records", {"f", "d", "k", "j"}},
+      {"y mastered on the earlier layout", {"f", "d", "k", "j", "y"}},
+  };
+  for (const auto& c : cases) {
+    PracticeState state;
+    state.keys = {{"f", true, 1, 101}, {"d", true, 1, 101}, {"y", false, 0, 0}, {"k", true, 1, 101}, {"j", true, 1, 101}};
+    const PracticeEvents e = Settle(state, usable, Mastered(c.masteredByRecords), 100);
+    EXPECT_EQ(e.joined, (std::vector<std::string>{"s"})) << c.what;
+    EXPECT_TRUE(e.mastered.empty()) << c.what;
+    ASSERT_NE(state.Find("y"), nullptr) << c.what;
+    EXPECT_FALSE(state.Find("y")->mastered) << c.what;
+    EXPECT_EQ(state.Find("y")->dueDay, 0) << c.what;
+  }
+}
+
 TEST(PracticeKeySet, ReviewsAcrossDaysPassDoubleFailReturnAndTooFewChancesStayDue) {
   const UsableKeys usable = TwoLevels();
   const int64_t target = 1000;

@@ -14,6 +14,7 @@
 #include "practice/practice_store.h"
 #include "progress/progress_database.h"
 #include "core/level_counters.h"
+#include "scratch_folder.h"
 
 namespace {
 constexpr int64_t kToday = 20400;
@@ -29,8 +30,6 @@ std::string FileText(const std::string& path) {
 // today (interval 2), and k has joined and is being learnt.
 struct SessionWorld {
   SessionWorld() {
-    char pattern[] = "/tmp/keyslinger-session-XXXXXX";
-    dir = mkdtemp(pattern);
     std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir,
                           std::filesystem::copy_options::recursive);
     for (const auto& [level, letter] : {std::pair{"Level2", "k"}, std::pair{"Level3", "d"}}) {
@@ -60,10 +59,7 @@ struct SessionWorld {
     state.keys = {{"f", true, 2, kToday}, {"j", true, 4, kToday + 3}, {"k", false, 0, 0}};
     PracticeStore(*db).SaveState("Ann", state);
   }
-  ~SessionWorld() {
-    db.reset();
-    std::filesystem::remove_all(dir);
-  }
+  ~SessionWorld() { db.reset(); }
 
   static ShotRecord Shot(const char* key, const char* result, int64_t reaction) {
     const bool hit = std::string(result) == "POINT";
@@ -96,7 +92,8 @@ struct SessionWorld {
     db->Write(runs);
   }
 
-  std::string dir;
+  ScratchFolder scratch{"session"};
+  const std::string dir = scratch.Path();
   std::unique_ptr<ProgressDatabase> db;
   int64_t today = kToday;
   Random random{5};

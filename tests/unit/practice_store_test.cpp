@@ -3,6 +3,7 @@
 // the chances read back from the shots, misses aimed at a key included.
 #include "practice/practice_store.h"
 #include "progress/progress_database.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,18 +12,9 @@
 namespace {
 
 struct TempDb {
-  TempDb() {
-    char pattern[] = "/tmp/keyslinger-practice-XXXXXX";
-    dir = mkdtemp(pattern);
-    db = std::make_unique<ProgressDatabase>(dir + "/Progress.db");
-    db->Open();
-  }
-  ~TempDb() {
-    db.reset();
-    std::filesystem::remove_all(dir);
-  }
-  std::string dir;
-  std::unique_ptr<ProgressDatabase> db;
+  TempDb() { db->Open(); }
+  ScratchFolder dir{"practice"};
+  std::unique_ptr<ProgressDatabase> db = std::make_unique<ProgressDatabase>(dir / "Progress.db");
 };
 
 ShotRecord Shot(const std::string& result, const std::string& key, std::optional<int64_t> reaction = {},
@@ -36,6 +28,12 @@ ShotRecord Shot(const std::string& result, const std::string& key, std::optional
   s.aimedAt = aimedAt;
   s.endPhase = endPhase;
   return s;
+}
+
+// The shot filed by its key's position, as the game files it since it knows positions.
+ShotRecord Positioned(ShotRecord shot) {
+  shot.position = shot.key;
+  return shot;
 }
 
 }  // namespace
@@ -98,4 +96,35 @@ TEST(PracticeStore, ReadsTheNewestChancesOfTheProfileWithAimedMisses) {
   ASSERT_EQ(run.size(), 4u);
   EXPECT_EQ(run[1].position, "g");
   EXPECT_TRUE(run[1].aimedMiss);
+}
+
+// A history longer than the sweep: keys it left short are read one by one from their own
+// indexes, and only ever the profile's own rows, though a newer profile's rows at the same key
+// (by position, by character alone, or as misses aimed at it) come first in every index.
+TEST(PracticeStore, ALongHistoryReadsEachShortKeyOfTheProfileAlone) {
+  TempDb t;
+  std::vector<PendingRun> runs(3);
+  runs[0].run = RunRecord{0, "Ann", 0, "Easy", "2026-01-01T00:00:00Z", 60000, kOutcomeFinished, std::nullopt};
+  for (int i = 0; i < kMasteryWindow; ++i) runs[0].shots.push_back(Positioned(Shot("POINT", "g", 600)));
+  runs[1].run = RunRecord{0, "Ann", 0, "Easy", "2026-01-02T00:00:00Z", 60000, kOutcomeFinished, std::nullopt};
+  for (int64_t i = 0; i < kMasteryChancesSwept; ++i) runs[1].shots.push_back(Positioned(Shot("POINT", "a", 500)));
+  runs[2].run = RunRecord{0, "Bob", 0, "Easy", "2026-01-03T00:00:00Z", 60000, kOutcomeFinished, std::nullopt};
+  for (int i = 0; i < 10; ++i) {
+    runs[2].shots.push_back(Positioned(Shot("MISS", "g")));
+    runs[2].shots.push_back(Shot("MISS", "g"));  // an older record: its character, no position
+    runs[2].shots.push_back(Positioned(Shot("MISS", "h", {}, "g")));
+  }
+  t.db->Write(runs);
+
+  PracticeStore store(*t.db);
+  const auto ann = store.LoadMastery("ann", {"g", "a"}, 1000);
+  EXPECT_EQ(ann.at("g").chances, kMasteryWindow);
+  EXPECT_EQ(ann.at("g").hits, kMasteryWindow);
+  EXPECT_EQ(ann.at("g").medianReactionMs.value_or(0), 600);
+  EXPECT_TRUE(ann.at("g").mastered);
+  EXPECT_EQ(ann.at("a").hits, kMasteryWindow);
+  // Bob's own chances at g are his 30 misses.
+  const auto bob = store.LoadMastery("Bob", {"g"}, 1000);
+  EXPECT_EQ(bob.at("g").chances, kMasteryWindow);
+  EXPECT_EQ(bob.at("g").hits, 0);
 }

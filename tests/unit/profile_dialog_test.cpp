@@ -24,27 +24,17 @@
 #include "profiles/player_store.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
+#include "scratch_folder.h"
+#include "test_services.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
-class NoPictures : public PictureLoader {
- public:
-  ImagePtr LoadBitmap(const std::string& path) override { throw GameError("no picture " + path); }
-  ImagePtr LoadJpeg(const std::string& path) override { throw GameError("no picture " + path); }
-};
-
 class ProfileRules : public testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/profile_rules_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-    shared_.appDir = dir_.string() + "/";
-  }
-  void TearDown() override { fs::remove_all(dir_); }
+  void SetUp() override { shared_.appDir = dir_.Path() + "/"; }
 
   void Start(const std::string& ini) {
     std::ofstream(IniPath()) << ini;
@@ -52,7 +42,7 @@ class ProfileRules : public testing::Test {
     MenuLabels menu;
     menu.setPlayer = [this](const std::string& t) { menuPlayer_ = t; };
     menu.setLevel = [this](const std::string& t) { menuLevel_ = t; };
-    dialog_ = std::make_unique<ProfileDialog>(shared_, services_, menu);
+    dialog_ = std::make_unique<ProfileDialog>(shared_, world_.services, menu);
   }
   std::string IniPath() const { return shared_.appDir + "Player.ini"; }
   std::string IniText() const {
@@ -67,15 +57,9 @@ class ProfileRules : public testing::Test {
   void MakeReadOnly() { fs::permissions(IniPath(), fs::perms::owner_read); }
   const ProfileDialogView& View() const { return dialog_->View(); }
 
-  fs::path dir_;
+  ScratchFolder dir_{"profile-rules"};
   SharedState shared_;
-  VirtualTimerService timers_;
-  RecordingSoundPlayer sound_;
-  NoPictures pictures_;
-  FixedTextMeasurer text_;
-  RecordingMessageBoxes messages_;
-  Random random_{5};
-  Services services_{timers_, sound_, pictures_, text_, messages_, random_};
+  TestServices<> world_{5};
   std::unique_ptr<ProfileDialog> dialog_;
   std::string menuPlayer_ = "player";
   std::string menuLevel_ = "level";
@@ -91,7 +75,7 @@ TEST_F(ProfileRules, OpeningShowsTheCurrentProfileAndItsDifficultyIgnoringCase) 
   EXPECT_EQ(View().nameField, "bob");
   EXPECT_EQ(View().difficulty, 2);
   EXPECT_EQ(shared_.playerSections, (Names{"Bob", "Cleo"}));
-  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_TRUE(world_.messages.shown.empty());
 }
 
 TEST_F(ProfileRules, AddingAnnaBesideBob) {
@@ -125,13 +109,13 @@ TEST_F(ProfileRules, RefusedNamesWriteNothingAndSayWhy) {
   dialog_->Open();
   const std::string before = IniText();
   for (const char* name : {"[Anna]", " Anna", "Anna ", "curPlayer", "A\nB", "   "}) {
-    messages_.shown.clear();
+    world_.messages.shown.clear();
     dialog_->Add(name);
-    EXPECT_EQ(messages_.shown.size(), 1u) << name;
+    EXPECT_EQ(world_.messages.shown.size(), 1u) << name;
   }
-  messages_.shown.clear();
+  world_.messages.shown.clear();
   dialog_->Add("");
-  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_TRUE(world_.messages.shown.empty());
   EXPECT_EQ(IniText(), before);
   EXPECT_EQ(View().players, (Names{"Bob"}));
 }
@@ -189,7 +173,7 @@ TEST_F(ProfileRules, DeletingOneOfTwoNamesInOtherCaseKeepsTheOtherProfileWhole) 
 
 TEST_F(ProfileRules, ProgressRecordsGoOnlyWithTheLastSectionOfTheirNameInAnyCase) {
   Start("[bob]\nlevels=1\n[Bob]\nlevels=1\n[Cleo]\nlevels=1\n[curplayer]\nname=Cleo\n");
-  ProgressRecorder recorder(shared_, timers_, messages_, [] { return int64_t{0}; });
+  ProgressRecorder recorder(shared_, world_.timers, world_.messages, [] { return int64_t{0}; });
   shared_.progress = &recorder;
   {
     ProgressDatabase db(shared_.PlayerDataDir() + kProgressFileName);
@@ -212,7 +196,7 @@ TEST_F(ProfileRules, ProgressRecordsGoOnlyWithTheLastSectionOfTheirNameInAnyCase
   EXPECT_EQ(View().players, (Names{"Cleo"}));
   EXPECT_EQ(recorder.Load("bob").runs, 0);
   EXPECT_EQ(recorder.Load("Cleo").runs, 1);
-  EXPECT_TRUE(messages_.shown.empty());
+  EXPECT_TRUE(world_.messages.shown.empty());
   shared_.progress = nullptr;
 }
 
@@ -252,11 +236,11 @@ TEST_F(ProfileRules, ChangingTheDifficultyWritesItForTheCurrentProfileOnly) {
 TEST_F(ProfileRules, ProfileWithoutLevelsSaysErrorOnlyWhenOpening) {
   Start("[Bob]\ncurlevel=1\n[Cleo]\nlevels=2\n[curplayer]\nname=Bob\n");
   dialog_->Open();
-  EXPECT_EQ(messages_.shown, (Names{"error"}));
+  EXPECT_EQ(world_.messages.shown, (Names{"error"}));
   EXPECT_TRUE(View().levels.empty());
   dialog_->ChooseProfile(1);
   dialog_->ChooseProfile(0);
-  EXPECT_EQ(messages_.shown, (Names{"error"}));
+  EXPECT_EQ(world_.messages.shown, (Names{"error"}));
   EXPECT_TRUE(View().levels.empty());
 }
 
@@ -269,8 +253,8 @@ TEST_F(ProfileRules, RefusedWritesAreShownAndStopTheHandler) {
   dialog_->ChooseLevel(1);
   dialog_->Close();
   EXPECT_EQ(IniText(), before);
-  ASSERT_EQ(messages_.shown.size(), 3u);
-  for (const std::string& m : messages_.shown) EXPECT_EQ(m, "Unable to write to " + IniPath());
+  ASSERT_EQ(world_.messages.shown.size(), 3u);
+  for (const std::string& m : world_.messages.shown) EXPECT_EQ(m, "Unable to write to " + IniPath());
   EXPECT_EQ(View().players, (Names{"Bob"}));
 }
 
@@ -278,7 +262,7 @@ class MenuRules : public ProfileRules {
  protected:
   void StartMenu(const std::string& ini) {
     Start(ini);
-    level_ = std::make_unique<LevelPlay>(services_, shared_, host_);
+    level_ = std::make_unique<LevelPlay>(world_.services, shared_, host_);
     screens_.askDifficulty = [this] { calls_.push_back("ask"); };
     screens_.showGameScreen = [this] { calls_.push_back("show game"); };
     screens_.hideMenu = [this] { calls_.push_back("hide menu"); };
@@ -296,38 +280,38 @@ TEST_F(MenuRules, FirstStartGameWritesFirststartThenAsksThenStarts) {
     calls_.push_back("ask");
     EXPECT_EQ(Stored("Anna", "firststart"), "1");
   };
-  EXPECT_TRUE(StartGame(shared_, services_, *level_, screens_));
+  EXPECT_TRUE(StartGame(shared_, world_.services, *level_, screens_));
   EXPECT_EQ(calls_, (Names{"ask", "show game", "hide menu"}));
   EXPECT_EQ(level_->CurrentLevelName(), "Level3");
   EXPECT_EQ(level_->Counters().Misses, 0);
   calls_.clear();
-  EXPECT_TRUE(StartGame(shared_, services_, *level_, screens_));
+  EXPECT_TRUE(StartGame(shared_, world_.services, *level_, screens_));
   EXPECT_EQ(calls_, (Names{"show game", "hide menu"}));
 }
 
 TEST_F(MenuRules, StartGameRefusesLevelSeventeen) {
   StartMenu("[Anna]\nlevels=16\ncurlevel=17\n[curplayer]\nname=Anna\n");
   const std::string before = IniText();
-  EXPECT_FALSE(StartGame(shared_, services_, *level_, screens_));
+  EXPECT_FALSE(StartGame(shared_, world_.services, *level_, screens_));
   EXPECT_TRUE(calls_.empty());
   EXPECT_EQ(IniText(), before);
-  EXPECT_EQ(sound_.played.size(), 1u);
+  EXPECT_EQ(world_.sound.played.size(), 1u);
 }
 
 TEST_F(MenuRules, SoundSwitchFollowsTheCaptionAndKeepsItWhenTheWriteFails) {
   StartMenu("[Anna]\nlevels=1\n[curplayer]\nname=Anna\n");
-  EXPECT_EQ(SwitchSound(shared_, services_, "SOUND ON"), "SOUND OFF");
+  EXPECT_EQ(SwitchSound(shared_, world_.services, "SOUND ON"), "SOUND OFF");
   EXPECT_FALSE(shared_.soundOn);
   EXPECT_EQ(Stored("curplayer", "sound"), "0");
-  EXPECT_TRUE(sound_.played.empty());
-  EXPECT_EQ(SwitchSound(shared_, services_, "SOUND OFF"), "SOUND ON");
+  EXPECT_TRUE(world_.sound.played.empty());
+  EXPECT_EQ(SwitchSound(shared_, world_.services, "SOUND OFF"), "SOUND ON");
   EXPECT_TRUE(shared_.soundOn);
   EXPECT_EQ(Stored("curplayer", "sound"), "1");
-  EXPECT_EQ(sound_.played.size(), 1u);
+  EXPECT_EQ(world_.sound.played.size(), 1u);
   MakeReadOnly();
-  EXPECT_EQ(SwitchSound(shared_, services_, "SOUND ON"), "SOUND ON");
+  EXPECT_EQ(SwitchSound(shared_, world_.services, "SOUND ON"), "SOUND ON");
   EXPECT_TRUE(shared_.soundOn);
-  EXPECT_EQ(messages_.shown, (Names{"Unable to write to " + IniPath()}));
+  EXPECT_EQ(world_.messages.shown, (Names{"Unable to write to " + IniPath()}));
 }
 
 }  // namespace

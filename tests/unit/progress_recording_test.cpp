@@ -9,6 +9,8 @@
 #include "progress/progress_recorder.h"
 #include "progress/progress_stats.h"
 #include "screens/results.h"
+#include "scratch_folder.h"
+#include "sql_probe.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -60,38 +62,6 @@ struct RecordedLevel {
   LevelCounters countersAtEnd;
 };
 
-// Rows of a query over the database file, each column as text ("NULL" for null).
-std::vector<std::vector<std::string>> Query(const std::string& path, const std::string& sql) {
-  sqlite3* db = nullptr;
-  std::vector<std::vector<std::string>> rows;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-    sqlite3_close(db);
-    ADD_FAILURE() << "cannot open " << path;
-    return rows;
-  }
-  sqlite3_stmt* stmt = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) != SQLITE_OK) {
-    ADD_FAILURE() << sqlite3_errmsg(db) << " in " << sql;
-  } else {
-    while (sqlite3_step(stmt) == SQLITE_ROW) {
-      std::vector<std::string> row;
-      for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-        row.push_back(text ? text : "NULL");
-      }
-      rows.push_back(std::move(row));
-    }
-  }
-  sqlite3_finalize(stmt);
-  sqlite3_close(db);
-  return rows;
-}
-
-std::string One(const std::string& path, const std::string& sql) {
-  const auto rows = Query(path, sql);
-  return rows.empty() || rows[0].empty() ? "<none>" : rows[0][0];
-}
-
 std::string FileText(const std::string& path) { return ReadWholeFile(path).value_or("<missing>"); }
 
 std::multiset<std::string> LinesOf(const std::string& text) {
@@ -133,7 +103,7 @@ TEST(ProgressRecording, AFinishedRunHasOneRowAndItsShotsGiveBackTheResultsScreen
   RecordedLevel r;
   PlayMixedLevel(r);
   const std::string db = r.DbPath();
-  const auto runs = Query(db, "SELECT profile, level, difficulty, started_at, outcome, percent, hits, misses,"
+  const auto runs = QueryRows(db, "SELECT profile, level, difficulty, started_at, outcome, percent, hits, misses,"
                               " civilians, passed, duration_ms FROM runs");
   ASSERT_EQ(runs.size(), 1u);
   const auto& run = runs[0];
@@ -157,19 +127,19 @@ TEST(ProgressRecording, AFinishedRunHasOneRowAndItsShotsGiveBackTheResultsScreen
   ASSERT_GT(c.Misses, 0);
   ASSERT_GT(c.Lost, 0);
   const std::string ofRun = " FROM shots WHERE run_id = (SELECT id FROM runs)";
-  EXPECT_EQ(One(db, "SELECT count(*)" + ofRun + " AND result = 'POINT'"), std::to_string(c.Hits));
-  EXPECT_EQ(One(db, "SELECT count(*)" + ofRun + " AND result = 'MISS' AND end_phase = 0"),
+  EXPECT_EQ(QueryValue(db, "SELECT count(*)" + ofRun + " AND result = 'POINT'"), std::to_string(c.Hits));
+  EXPECT_EQ(QueryValue(db, "SELECT count(*)" + ofRun + " AND result = 'MISS' AND end_phase = 0"),
             std::to_string(c.Misses));
-  EXPECT_EQ(One(db, "SELECT count(*)" + ofRun + " AND result = 'CIVILIAN'"), std::to_string(c.Civilians));
-  EXPECT_EQ(One(db, "SELECT count(*)" + ofRun + " AND result = 'LOST'"), std::to_string(c.Lost));
+  EXPECT_EQ(QueryValue(db, "SELECT count(*)" + ofRun + " AND result = 'CIVILIAN'"), std::to_string(c.Civilians));
+  EXPECT_EQ(QueryValue(db, "SELECT count(*)" + ofRun + " AND result = 'LOST'"), std::to_string(c.Lost));
   // Every hit names its place's letter and has a reaction; a lost enemy's row has no typed key.
-  EXPECT_EQ(One(db, "SELECT count(*)" + ofRun + " AND result = 'POINT' AND (letter NOT IN ('f','k')"
+  EXPECT_EQ(QueryValue(db, "SELECT count(*)" + ofRun + " AND result = 'POINT' AND (letter NOT IN ('f','k')"
                     " OR reaction_ms IS NULL OR reaction_ms < 0)"), "0");
-  EXPECT_EQ(One(db, "SELECT count(*)" + ofRun + " AND result = 'LOST' AND (typed <> '' OR letter = '')"), "0");
-  EXPECT_EQ(One(db, "SELECT count(*)" + ofRun + " AND result = 'MISS' AND typed = 'x' AND key = 'x'"),
-            One(db, "SELECT count(*)" + ofRun + " AND typed = 'x'"));
+  EXPECT_EQ(QueryValue(db, "SELECT count(*)" + ofRun + " AND result = 'LOST' AND (typed <> '' OR letter = '')"), "0");
+  EXPECT_EQ(QueryValue(db, "SELECT count(*)" + ofRun + " AND result = 'MISS' AND typed = 'x' AND key = 'x'"),
+            QueryValue(db, "SELECT count(*)" + ofRun + " AND typed = 'x'"));
   // Shots are in game order.
-  EXPECT_EQ(One(db, "SELECT count(*) FROM shots a JOIN shots b ON b.id = a.id + 1 WHERE b.game_ms < a.game_ms"), "0");
+  EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots a JOIN shots b ON b.id = a.id + 1 WHERE b.game_ms < a.game_ms"), "0");
   EXPECT_EQ(r.recorder->BufferedShots(), 0u);
   EXPECT_TRUE(r.h.messages.shown.empty());
 }
@@ -191,9 +161,9 @@ TEST(ProgressRecording, ReactionRunsFromTheAppearanceToTheShotWithoutThePause) {
   ASSERT_EQ(r.h.Counter(&LevelCounters::Hits), 1);
   r.h.Run(20000);
   ASSERT_EQ(r.h.host.resultsShown, 1);
-  EXPECT_EQ(One(r.DbPath(), "SELECT reaction_ms FROM shots WHERE result = 'POINT'"), std::to_string(reaction));
+  EXPECT_EQ(QueryValue(r.DbPath(), "SELECT reaction_ms FROM shots WHERE result = 'POINT'"), std::to_string(reaction));
   // Game time leaves the pause out as well.
-  const int64_t gameMs = std::stoll(One(r.DbPath(), "SELECT game_ms FROM shots WHERE result = 'POINT'"));
+  const int64_t gameMs = std::stoll(QueryValue(r.DbPath(), "SELECT game_ms FROM shots WHERE result = 'POINT'"));
   EXPECT_EQ(gameMs, 1400);
 }
 
@@ -209,11 +179,11 @@ TEST(ProgressRecording, RestartAndQuitLeaveRowsWithoutResultsAndAMissInTheEndPha
   r.h.Run(300);
   r.h.Type("q");
   r.h.play->QuitToMenu();
-  const auto runs = Query(r.DbPath(), "SELECT outcome, percent, hits, misses, civilians, passed FROM runs ORDER BY id");
+  const auto runs = QueryRows(r.DbPath(), "SELECT outcome, percent, hits, misses, civilians, passed FROM runs ORDER BY id");
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(runs[0], (std::vector<std::string>{"restarted", "NULL", "NULL", "NULL", "NULL", "NULL"}));
   EXPECT_EQ(runs[1], (std::vector<std::string>{"quit", "NULL", "NULL", "NULL", "NULL", "NULL"}));
-  const auto shots = Query(r.DbPath(), "SELECT run_id, typed, result, letter, end_phase FROM shots ORDER BY id");
+  const auto shots = QueryRows(r.DbPath(), "SELECT run_id, typed, result, letter, end_phase FROM shots ORDER BY id");
   ASSERT_EQ(shots.size(), 2u);
   EXPECT_EQ(shots[0], (std::vector<std::string>{"1", "x", "MISS", "", "1"}));
   EXPECT_EQ(shots[1], (std::vector<std::string>{"2", "q", "MISS", "", "0"}));
@@ -234,8 +204,8 @@ TEST(ProgressRecording, ProfilesMatchWithoutLetterCaseAndDeleteRemovesOnlyTheirR
   EXPECT_EQ(r.recorder->Load("TESTER").runs, 1);
   EXPECT_EQ(r.recorder->Load("tester").chances.size(), 1u);
   r.recorder->DeleteProfile("tEsTeR");
-  EXPECT_EQ(One(r.DbPath(), "SELECT group_concat(profile) FROM runs"), "Other");
-  EXPECT_EQ(One(r.DbPath(), "SELECT group_concat(typed) FROM shots"), "y");
+  EXPECT_EQ(QueryValue(r.DbPath(), "SELECT group_concat(profile) FROM runs"), "Other");
+  EXPECT_EQ(QueryValue(r.DbPath(), "SELECT group_concat(typed) FROM shots"), "y");
   EXPECT_EQ(r.recorder->Load("Tester").runs, 0);
 }
 
@@ -293,19 +263,19 @@ TEST_P(RefusingDatabase, LeavesTheGamePlayingAndPlayerIniAsItWas) {
       ASSERT_EQ(r.h.messages.shown, std::vector<std::string>{db + " was not a progress database and has been moved"
                                                                   " aside to " + db + ".corrupt-1"});
       EXPECT_EQ(FileText(db + ".corrupt-1"), junk);
-      EXPECT_EQ(One(db, "SELECT outcome FROM runs"), "finished");
+      EXPECT_EQ(QueryValue(db, "SELECT outcome FROM runs"), "finished");
       break;
     case Refusal::kLocked: {
       ASSERT_EQ(r.h.messages.shown, std::vector<std::string>{"Unable to write to " + db});
-      EXPECT_EQ(One(db, "SELECT count(*) FROM runs"), "0");
+      EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM runs"), "0");
       const size_t buffered = r.recorder->BufferedShots();
       EXPECT_GT(buffered, 0u);
       // Once the other game lets go, the rows kept in memory reach the file whole.
       sqlite3_exec(holder, "COMMIT", nullptr, nullptr, nullptr);
       sqlite3_close(holder);
       EXPECT_TRUE(r.recorder->Flush());
-      EXPECT_EQ(One(db, "SELECT outcome FROM runs"), "finished");
-      EXPECT_EQ(One(db, "SELECT count(*) FROM shots"), std::to_string(buffered));
+      EXPECT_EQ(QueryValue(db, "SELECT outcome FROM runs"), "finished");
+      EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots"), std::to_string(buffered));
       EXPECT_EQ(r.h.messages.shown.size(), 1u);
       break;
     }
@@ -317,27 +287,6 @@ TEST_P(RefusingDatabase, LeavesTheGamePlayingAndPlayerIniAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(Refusals, RefusingDatabase,
                          testing::Values(Refusal::kReadOnlyFolder, Refusal::kNotADatabase, Refusal::kLocked));
-
-// A folder of the test's own, removed at its end.
-struct TempFolder {
-  TempFolder() {
-    char pattern[] = "/tmp/keyslinger-progress-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    EXPECT_NE(made, nullptr);
-    path = made ? made : "/nonexistent";
-  }
-  ~TempFolder() { std::filesystem::remove_all(path); }
-  std::string path;
-};
-
-void Exec(const std::string& path, const std::string& sql) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-  char* error = nullptr;
-  EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error), SQLITE_OK) << (error ? error : "") << " in " << sql;
-  sqlite3_free(error);
-  sqlite3_close(db);
-}
 
 void MakeOurs(const std::string& path) {
   ProgressDatabase made(path);
@@ -404,24 +353,24 @@ TEST_P(BufferedRows, ReachTheFileWhenTheLevelIsLeftOrAtTheLatestWhenTheGameEnds)
   ASSERT_GT(buffered, 0u);
   EXPECT_EQ(r.h.messages.shown, std::vector<std::string>{"Unable to write to " + db});
   if (GetParam() == LockGoes::kWhileResultsShow) {
-    EXPECT_EQ(One(db, "SELECT count(*) FROM shots"), std::to_string(buffered));  // MAIN MENU wrote them
+    EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots"), std::to_string(buffered));  // MAIN MENU wrote them
   } else {
-    EXPECT_EQ(One(db, "SELECT count(*) FROM runs"), "0");
+    EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM runs"), "0");
     lock.Release();
   }
   r.h.play->listener = nullptr;
   r.h.shared.progress = nullptr;
   r.recorder.reset();  // the game ends
-  EXPECT_EQ(One(db, "SELECT group_concat(outcome) FROM runs"), "finished");
-  EXPECT_EQ(One(db, "SELECT count(*) FROM shots"), std::to_string(buffered));
+  EXPECT_EQ(QueryValue(db, "SELECT group_concat(outcome) FROM runs"), "finished");
+  EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots"), std::to_string(buffered));
   EXPECT_EQ(r.h.messages.shown.size(), 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(LockReleases, BufferedRows, testing::Values(LockGoes::kWhileResultsShow, LockGoes::kAfterTheMenu));
 
 TEST(ProgressRecording, AFullBufferGivesUpTheOldestShotsFirstAcrossRuns) {
-  TempFolder folder;
-  BareRecorder b(folder.path);
+  ScratchFolder folder("progress");
+  BareRecorder b(folder.Path());
   LockHolder lock(b.DbPath());
   constexpr size_t kFirst = 100000;
   const size_t second = ProgressRecorder::kMaxBufferedShots - kFirst + 5;
@@ -434,7 +383,7 @@ TEST(ProgressRecording, AFullBufferGivesUpTheOldestShotsFirstAcrossRuns) {
   lock.Release();
   b.recorder->LevelLeft(false);
   EXPECT_EQ(b.recorder->BufferedShots(), 0u);
-  const auto runs = Query(b.DbPath(), "SELECT r.level, count(*), min(CAST(s.typed AS INTEGER)), max(CAST(s.typed AS INTEGER))"
+  const auto runs = QueryRows(b.DbPath(), "SELECT r.level, count(*), min(CAST(s.typed AS INTEGER)), max(CAST(s.typed AS INTEGER))"
                                       " FROM runs r JOIN shots s ON s.run_id = r.id GROUP BY r.id ORDER BY r.id");
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_EQ(runs[0], (std::vector<std::string>{"1", std::to_string(kFirst - 5), "5", std::to_string(kFirst - 1)}));
@@ -443,14 +392,14 @@ TEST(ProgressRecording, AFullBufferGivesUpTheOldestShotsFirstAcrossRuns) {
 }
 
 TEST(ProgressRecording, AFileMovedAsideIsToldAndALaterWriteFailureIsStillReported) {
-  TempFolder folder;
-  BareRecorder b(folder.path);
+  ScratchFolder folder("progress");
+  BareRecorder b(folder.Path());
   const std::string db = b.DbPath();
   LevelHarness::WriteFile(db, "Notes of a player, no database.\n");
   b.recorder->LevelStarted("Level1", "easy");
   b.Shots(0, 3);
   b.recorder->LevelLeft(false);
-  EXPECT_EQ(One(db, "SELECT count(*) FROM shots"), "3");
+  EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots"), "3");
   LockHolder lock(db);
   b.recorder->LevelStarted("Level1", "easy");
   b.Shots(3, 3);
@@ -473,28 +422,28 @@ struct FileKind {
 TEST(ProgressDatabase, FilesThatAreNotOursAreMovedAsideAndNewerOrIncompleteOnesLeftUntouched) {
   const std::string newer = std::to_string(kProgressSchemaVersion + 1);
   const FileKind kinds[] = {
-      {"a negative version", [](auto& p) { MakeOurs(p); Exec(p, "PRAGMA user_version=-1"); }, ProgressFault::kNotOurs},
-      {"someone else's tables", [](auto& p) { Exec(p, "CREATE TABLE notes(x); INSERT INTO notes VALUES (1)"); },
+      {"a negative version", [](auto& p) { MakeOurs(p); ExecSql(p, "PRAGMA user_version=-1"); }, ProgressFault::kNotOurs},
+      {"someone else's tables", [](auto& p) { ExecSql(p, "CREATE TABLE notes(x); INSERT INTO notes VALUES (1)"); },
        ProgressFault::kNotOurs},
       {"our version over someone else's tables",
-       [](auto& p) { Exec(p, "CREATE TABLE notes(x); PRAGMA user_version=" + std::to_string(kProgressSchemaVersion)); },
+       [](auto& p) { ExecSql(p, "CREATE TABLE notes(x); PRAGMA user_version=" + std::to_string(kProgressSchemaVersion)); },
        ProgressFault::kNotOurs},
-      {"a newer version", [&](auto& p) { MakeOurs(p); Exec(p, "PRAGMA user_version=" + newer); },
+      {"a newer version", [&](auto& p) { MakeOurs(p); ExecSql(p, "PRAGMA user_version=" + newer); },
        ProgressFault::kNewerSchema},
-      {"a newer version without tables", [&](auto& p) { Exec(p, "PRAGMA user_version=" + newer); },
+      {"a newer version without tables", [&](auto& p) { ExecSql(p, "PRAGMA user_version=" + newer); },
        ProgressFault::kNewerSchema},
-      {"a column missing", [](auto& p) { MakeOurs(p); Exec(p, "ALTER TABLE shots DROP COLUMN end_phase"); },
+      {"a column missing", [](auto& p) { MakeOurs(p); ExecSql(p, "ALTER TABLE shots DROP COLUMN end_phase"); },
        ProgressFault::kMissingParts},
-      {"a table missing", [](auto& p) { MakeOurs(p); Exec(p, "DROP TABLE shots"); }, ProgressFault::kMissingParts},
-      {"our tables without a version", [](auto& p) { MakeOurs(p); Exec(p, "PRAGMA user_version=0"); },
+      {"a table missing", [](auto& p) { MakeOurs(p); ExecSql(p, "DROP TABLE shots"); }, ProgressFault::kMissingParts},
+      {"our tables without a version", [](auto& p) { MakeOurs(p); ExecSql(p, "PRAGMA user_version=0"); },
        ProgressFault::kMissingParts},
       {"an empty file", [](auto& p) { LevelHarness::WriteFile(p, ""); }, ProgressFault::kNone},
       {"ours", [](auto& p) { MakeOurs(p); }, ProgressFault::kNone},
   };
   for (const FileKind& kind : kinds) {
     SCOPED_TRACE(kind.name);
-    TempFolder folder;
-    const std::string path = folder.path + "/" + kProgressFileName;
+    ScratchFolder folder("progress");
+    const std::string path = folder.Path() + "/" + kProgressFileName;
     kind.make(path);
     const std::string before = FileText(path);
     ProgressDatabase db(path);
@@ -509,20 +458,20 @@ TEST(ProgressDatabase, FilesThatAreNotOursAreMovedAsideAndNewerOrIncompleteOnesL
         EXPECT_EQ(fault, ProgressFault::kNone);
         EXPECT_EQ(db.MovedAsideTo(), path + ".corrupt-1");
         EXPECT_EQ(FileText(path + ".corrupt-1"), before);
-        EXPECT_EQ(One(path, "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
+        EXPECT_EQ(QueryValue(path, "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
         break;
       case ProgressFault::kNone:
         EXPECT_EQ(fault, ProgressFault::kNone);
         EXPECT_TRUE(db.MovedAsideTo().empty());
-        EXPECT_EQ(One(path, "SELECT count(*) FROM sqlite_master WHERE name IN ('runs', 'shots')"), "2");
-        EXPECT_EQ(One(path, "PRAGMA journal_mode"), "wal");
+        EXPECT_EQ(QueryValue(path, "SELECT count(*) FROM sqlite_master WHERE name IN ('runs', 'shots')"), "2");
+        EXPECT_EQ(QueryValue(path, "PRAGMA journal_mode"), "wal");
         break;
       default: {
         EXPECT_EQ(fault, kind.fault);
         EXPECT_FALSE(db.IsOpen());
         EXPECT_EQ(FileText(path), before);
         // Played over, the file is still never written, and the progress screen hears why.
-        BareRecorder b(folder.path);
+        BareRecorder b(folder.Path());
         b.recorder->LevelStarted("Level1", "easy");
         b.Shots(0, 4);
         b.recorder->LevelLeft(false);
@@ -549,25 +498,25 @@ void WriteManyShots(ProgressDatabase& db, int waves) {
 constexpr uintmax_t kJournalBound = uintmax_t{4} << 20;
 
 TEST(ProgressDatabase, AJournalLeftByACrashIsCutBackWhenTheFileIsOpened) {
-  TempFolder folder;
-  const std::string live = folder.path + "/live.db";
+  ScratchFolder folder("progress");
+  const std::string live = folder.Path() + "/live.db";
   ProgressDatabase writer(live);
   writer.Open();
   WriteManyShots(writer, 40);
   // What kill -9 leaves behind: the file and its journal as they are, never closed.
-  const std::string crashed = folder.path + "/" + kProgressFileName;
+  const std::string crashed = folder.Path() + "/" + kProgressFileName;
   std::filesystem::copy_file(live, crashed);
   std::filesystem::copy_file(live + "-wal", crashed + "-wal");
   ASSERT_GT(SizeOf(crashed + "-wal"), kJournalBound);
   ProgressDatabase reopened(crashed);
   reopened.Open();
   EXPECT_LT(SizeOf(crashed + "-wal"), kJournalBound);
-  EXPECT_EQ(One(crashed, "SELECT count(*) FROM shots"), "100000");
+  EXPECT_EQ(QueryValue(crashed, "SELECT count(*) FROM shots"), "100000");
 }
 
 TEST(ProgressRecording, TheJournalIsCutBackAtTheEndOfALevel) {
-  TempFolder folder;
-  BareRecorder b(folder.path);
+  ScratchFolder folder("progress");
+  BareRecorder b(folder.Path());
   b.recorder->LevelStarted("Level1", "easy");
   for (int wave = 0; wave < 20; ++wave) {
     b.Shots(static_cast<size_t>(wave) * 5000, 5000);
@@ -576,12 +525,12 @@ TEST(ProgressRecording, TheJournalIsCutBackAtTheEndOfALevel) {
   ASSERT_GT(SizeOf(b.DbPath() + "-wal"), kJournalBound);
   b.recorder->LevelFinished(LevelCounters{});
   EXPECT_LT(SizeOf(b.DbPath() + "-wal"), kJournalBound);
-  EXPECT_EQ(One(b.DbPath(), "SELECT count(*) FROM shots"), "100000");
+  EXPECT_EQ(QueryValue(b.DbPath(), "SELECT count(*) FROM shots"), "100000");
 }
 
 TEST(ProgressDatabase, RunsOfAbsurdLengthSaturateTheTimePlayedAndHideNoRun) {
-  TempFolder folder;
-  const std::string path = folder.path + "/" + kProgressFileName;
+  ScratchFolder folder("progress");
+  const std::string path = folder.Path() + "/" + kProgressFileName;
   ProgressDatabase db(path);
   db.Open();
   std::vector<PendingRun> runs(25);
@@ -591,7 +540,7 @@ TEST(ProgressDatabase, RunsOfAbsurdLengthSaturateTheTimePlayedAndHideNoRun) {
                             kOutcomeFinished, RunResult{70, 10, 1, 0, true}};
   }
   db.Write(runs);
-  Exec(path, "UPDATE runs SET percent = 9000000000, level = -9000000000 WHERE id = 25");
+  ExecSql(path, "UPDATE runs SET percent = 9000000000, level = -9000000000 WHERE id = 25");
   const ProgressData data = db.Load("tester");
   EXPECT_EQ(data.fault, ProgressFault::kNone);
   EXPECT_EQ(data.runs, 25);
@@ -636,8 +585,8 @@ TEST(ProgressDatabase, EachKeyGetsItsNewestChancesWithoutTownsfolkOrTheEndPhase)
   };
   for (const auto& [name, newerShots] : layouts) {
     SCOPED_TRACE(name);
-    TempFolder folder;
-    ProgressDatabase db(folder.path + "/" + kProgressFileName);
+    ScratchFolder folder("progress");
+    ProgressDatabase db(folder.Path() + "/" + kProgressFileName);
     db.Open();
     std::vector<PendingRun> runs(3);
     runs[0].run = RunRecord{0, "Tester", 1, "easy", "2026-01-01T00:00:00Z", 1000, kOutcomeQuit, std::nullopt};

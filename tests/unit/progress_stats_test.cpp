@@ -6,6 +6,7 @@
 #include "progress/progress_view.h"
 #include "progress/taught_keys.h"
 #include "progress/utc_time.h"
+#include "scratch_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -160,13 +161,10 @@ TEST(ProgressStats, OnAnotherLayoutTheKeysAreNamedAndTaughtAsThatLayoutTypesThem
   EXPECT_EQ(rows[2][9], "\xc3\xb6");
   EXPECT_EQ(rows[0][11], "=");  // a dead key there keeps its US name
   // A level that writes its letters as characters teaches them as written on any layout.
-  char pattern[] = "/tmp/keyslinger-taught-keys-XXXXXX";
-  ASSERT_NE(mkdtemp(pattern), nullptr);
-  const std::filesystem::path dir = pattern;
+  ScratchFolder dir("taught-keys");
   std::filesystem::create_directories(dir / "Maps/Level1");
   std::ofstream(dir / "Maps/Level1/Map.ini") << "[Map]\n[Objects]\n[a]\nletter=y\n";
-  EXPECT_EQ(TaughtKeys(dir.string() + "/", 1, &*de), std::vector<std::string>{"y"});
-  std::filesystem::remove_all(dir);
+  EXPECT_EQ(TaughtKeys(dir.Path() + "/", 1, &*de), std::vector<std::string>{"y"});
 }
 
 TEST(ProgressStats, TheViewChartsTheChosenLevelAndColoursOnlyRatedTaughtKeys) {

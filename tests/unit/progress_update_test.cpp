@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Records of an older schema brought up to date on a worker while the game goes on.
 #include <gtest/gtest.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
 #include <atomic>
 #include <chrono>
@@ -18,54 +16,32 @@
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
 #include "progress/progress_schema.h"
+#include "old_progress_file.h"
+#include "scratch_folder.h"
+#include "sql_probe.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-std::string One(const std::string& path, const std::string& sql) {
-  sqlite3* db = nullptr;
-  std::string value = "(no row)";
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
-      const unsigned char* text = sqlite3_column_text(stmt, 0);
-      value = text ? reinterpret_cast<const char*>(text) : "NULL";
-    }
-    sqlite3_finalize(stmt);
-  }
-  sqlite3_close(db);
-  return value;
-}
-
 class BackgroundUpdate : public ::testing::Test {
 protected:
   void SetUp() override {
-    char pattern[] = "/tmp/keyslinger-update-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    folder_ = pattern;
-    shared_.appDir = folder_ + "/";
+    shared_.appDir = folder_.Path() + "/";
     shared_.currentPlayer = "Tester";
     recorder_ = std::make_unique<ProgressRecorder>(shared_, timers_, messages_, [] { return int64_t{1767225600000}; });
   }
-  void TearDown() override {
-    recorder_.reset();
-    std::filesystem::remove_all(folder_);
-  }
-  std::string DbPath() const { return folder_ + "/" + kProgressFileName; }
+  void TearDown() override { recorder_.reset(); }
+  std::string DbPath() const { return folder_ / kProgressFileName; }
   // A file of the first schema, in WAL mode as the game keeps it: one finished run of the
   // tester with hits at f and a miss at j.
   void MakeVersion1File() {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(DbPath().c_str(), &db), SQLITE_OK);
-    const std::string sql = "PRAGMA journal_mode=WAL;" + ProgressMigration(1) +
-                            "PRAGMA user_version=1;"
-                            "INSERT INTO runs VALUES (1,'Tester',1,'easy','2026-01-01T00:00:00Z',60000,'finished',80,2,1,0,1);"
-                            "INSERT INTO shots VALUES (1,1,100,'f','POINT','f','f',400,0);"
-                            "INSERT INTO shots VALUES (2,1,200,'f','POINT','f','f',500,0);"
-                            "INSERT INTO shots VALUES (3,1,300,'j','MISS','','j',NULL,0);";
-    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
+    WriteOldProgressFile(DbPath(), 1,
+                         "PRAGMA journal_mode=WAL;"
+                         "INSERT INTO runs VALUES (1,'Tester',1,'easy','2026-01-01T00:00:00Z',60000,'finished',80,2,1,0,1);"
+                         "INSERT INTO shots VALUES (1,1,100,'f','POINT','f','f',400,0);"
+                         "INSERT INTO shots VALUES (2,1,200,'f','POINT','f','f',500,0);"
+                         "INSERT INTO shots VALUES (3,1,300,'j','MISS','','j',NULL,0);");
   }
   // Waits, with a deadline no machine comes near, for the worker to end.
   bool UpdateEnds() {
@@ -77,7 +53,7 @@ protected:
     return true;
   }
 
-  std::string folder_;
+  ScratchFolder folder_{"update"};
   SharedState shared_;
   VirtualTimerService timers_;
   RecordingMessageBoxes messages_;
@@ -106,21 +82,21 @@ TEST_F(BackgroundUpdate, TheGameGoesOnWhileTheUpdateRunsAndItsRowsReachTheUpdate
   EXPECT_TRUE(messages_.shown.empty());
   // The progress screen says what is going on instead of showing empty records.
   EXPECT_EQ(recorder_->Load("Tester").fault, ProgressFault::kUpdating);
-  EXPECT_EQ(One(DbPath(), "PRAGMA user_version"), "1");
+  EXPECT_EQ(QueryValue(DbPath(), "PRAGMA user_version"), "1");
 
   release.set_value();
   ASSERT_TRUE(UpdateEnds());
   EXPECT_TRUE(heldInTime);
-  EXPECT_EQ(One(DbPath(), "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
+  EXPECT_EQ(QueryValue(DbPath(), "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
   // The old rows kept what can be known (a US key's character as its position).
-  EXPECT_EQ(One(DbPath(), "SELECT group_concat(position, ' ') FROM shots WHERE run_id = 1"), "f f j");
+  EXPECT_EQ(QueryValue(DbPath(), "SELECT group_concat(position, ' ') FROM shots WHERE run_id = 1"), "f f j");
 
   const ProgressData data = recorder_->Load("Tester");
   EXPECT_EQ(data.fault, ProgressFault::kNone);
   EXPECT_EQ(data.chances.size(), 5u);
   EXPECT_EQ(data.runs, 2);
   EXPECT_EQ(recorder_->BufferedShots(), 0u);
-  EXPECT_EQ(One(DbPath(), "SELECT count(*) FROM shots WHERE run_id = 2"), "2");
+  EXPECT_EQ(QueryValue(DbPath(), "SELECT count(*) FROM shots WHERE run_id = 2"), "2");
   EXPECT_TRUE(messages_.shown.empty());
 }
 
@@ -131,7 +107,7 @@ TEST_F(BackgroundUpdate, OnlyAnOlderFileOfOursIsUpdatedOnTheWorker) {
   recorder_->LevelStarted("Level1", "easy");
   recorder_->CharacterResolved("f", "MISS", -1, "", true, "f");
   recorder_->LevelLeft(false);
-  EXPECT_EQ(One(DbPath(), "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
+  EXPECT_EQ(QueryValue(DbPath(), "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
   // A current file: nothing to update either.
   recorder_->UpdateInBackground();
   EXPECT_FALSE(recorder_->Updating());
@@ -149,9 +125,9 @@ TEST_F(BackgroundUpdate, LeavingTheGameDuringTheUpdateStillWritesTheBufferedRows
   std::thread letGo([&release] { release.set_value(); });
   recorder_.reset();
   letGo.join();
-  EXPECT_EQ(One(DbPath(), "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
-  EXPECT_EQ(One(DbPath(), "SELECT outcome FROM runs WHERE level = 3"), "quit");
-  EXPECT_EQ(One(DbPath(), "SELECT count(*) FROM shots"), "4");
+  EXPECT_EQ(QueryValue(DbPath(), "PRAGMA user_version"), std::to_string(kProgressSchemaVersion));
+  EXPECT_EQ(QueryValue(DbPath(), "SELECT outcome FROM runs WHERE level = 3"), "quit");
+  EXPECT_EQ(QueryValue(DbPath(), "SELECT count(*) FROM shots"), "4");
 }
 
 }  // namespace

@@ -23,6 +23,8 @@
 #include "core/ini_store.h"
 #include "profiles/player_store.h"
 #include "core/level_counters.h"
+#include "scratch_folder.h"
+#include "test_services.h"
 
 namespace {
 
@@ -78,13 +80,6 @@ TEST(ResultPercent, PassesFromSixty) {
 
 class PlayerIniTest : public testing::Test {
  protected:
-  void SetUp() override {
-    char pattern[] = "/tmp/results_test_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   void WriteIni(const std::string& text) { std::ofstream(IniPath()) << text; }
   std::string IniPath() const { return (dir_ / "Player.ini").string(); }
   std::string AppDir() const { return dir_.string() + "/"; }
@@ -95,7 +90,8 @@ class PlayerIniTest : public testing::Test {
     return text.str();
   }
 
-  fs::path dir_;
+  ScratchFolder scratch_{"results"};
+  const fs::path dir_ = scratch_.Path();
 };
 
 using BestResult = PlayerIniTest;
@@ -191,12 +187,6 @@ TEST(ResultOrder, FanfareWhenThisRunEqualsTheBestOfTheTable) {
   EXPECT_TRUE(FanfareDue(zeros, 0));
   EXPECT_FALSE(FanfareDue({}, 0));
 }
-
-class NoPictures : public PictureLoader {
- public:
-  ImagePtr LoadBitmap(const std::string& path) override { throw GameError("no picture " + path); }
-  ImagePtr LoadJpeg(const std::string& path) override { throw GameError("no picture " + path); }
-};
 
 // The results screen's rules with level play over a host that shows nothing.
 class ResultsFlow : public PlayerIniTest {

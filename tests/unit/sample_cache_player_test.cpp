@@ -16,6 +16,7 @@
 
 #include "platform/sample_cache_player.h"
 #include "little_endian_bytes.h"
+#include "scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -91,18 +92,15 @@ public:
 class SampleCachePlayerTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    char pattern[] = "/tmp/keyslinger-samples-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    root_ = pattern;
     fs::create_directories(root_ / "Sounds");
   }
-  void TearDown() override { fs::remove_all(root_); }
   std::string Write(const std::string& name, const std::string& bytes) {
     std::ofstream(root_ / "Sounds" / name, std::ios::binary) << bytes;
     return (root_ / "Sounds" / name).string();
   }
   std::string At(const std::string& relative) const { return root_.string() + "/" + relative; }
-  fs::path root_;
+  ScratchFolder scratch_{"samples"};
+  const fs::path root_ = scratch_.Path();
   FakeServer server_;
   RecordingSoundPlayer fallback_;
 };

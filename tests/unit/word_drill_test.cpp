@@ -5,7 +5,7 @@
 // Progress.db giving back words per minute and the letter-pair times.
 #include "level/level_listener.h"
 #include "level/word_plaques.h"
-#include "level_harness.h"
+#include "drill_scene.h"
 #include "practice/drill.h"
 #include "practice/drill_words.h"
 #include "words/word_list.h"
@@ -14,11 +14,12 @@
 #include "words/words_speed.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
-#include "progress/progress_schema.h"
 #include "targets/letter_image.h"
+#include "old_progress_file.h"
+#include "scratch_folder.h"
+#include "sql_probe.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <fstream>
 #include <set>
@@ -26,69 +27,21 @@
 
 namespace {
 
-constexpr const char* kSixPlaces = "a:0:40:1:q b:70:40:1:w c:140:40:1:e d:210:40:1:r e:280:40:1:t f:350:40:1:y";
 constexpr const char* kKeys = "asdfjklghtyrueiw";
 constexpr const char* kWords =
     "dash\nsad\nlad\nfall\nhall\nglad\nflask\njag\nflag\nhalf\nlash\nsag\nsea\nseal\nsell\nshed\nshe\nfeel\n"
     "heal\nlead\nfee\nsee\nkid\nask\nthe\ntie\nsit\nwish\nfish\ndish\nrug\nhug\ntug\njug\ndug\nhis\nher\n"
     "their\nwide\nride\ntide\nside\nfade\njade\nshield\nfields\n";
 
-void WriteScene(LevelHarness& h) {
-  h.WriteLevel("Level1", MapIni(kSixPlaces, "Easy=0:0:0:2000:3000\n"),
-               TemplateStep("t1", "bandit", "6000") + TemplateStep("t2", "bandit", "7000") +
-                   WaveStep("w1", "60000", "100:100:4"));
-  h.shared.playerStore->WriteString("Tester", "up", "Easy");
-}
+void WriteScene(LevelHarness& h) { WriteDrillScene(h, "6000", "7000"); }
 
 DrillPlan SixteenKeys(LevelHarness& h) {
-  DrillPlan plan;
-  plan.sceneLevel = 1;
-  plan.sceneDir = h.dir + "/Maps/Level1/";
-  plan.scriptText = DrillScript(plan.sceneDir + "Script.ini");
-  for (const char* k = kKeys; *k; ++k) plan.keys.emplace_back(1, *k);
+  std::vector<std::string> keys;
+  for (const char* k = kKeys; *k; ++k) keys.emplace_back(1, *k);
+  DrillPlan plan = DrillOverScene(h, keys);
   plan.mastered = plan.keys;
   plan.focus = "a";
-  plan.placeCount = 6;
   return plan;
-}
-
-std::string One(const std::string& path, const std::string& sql) {
-  sqlite3* db = nullptr;
-  std::string value = "<none>";
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW) {
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-      value = text ? text : "NULL";
-    }
-    sqlite3_finalize(stmt);
-  }
-  sqlite3_close(db);
-  return value;
-}
-
-// Every row of a query, each as its columns' texts.
-std::vector<std::vector<std::string>> Rows(const std::string& path, const std::string& sql) {
-  std::vector<std::vector<std::string>> rows;
-  sqlite3* db = nullptr;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &stmt, nullptr) == SQLITE_OK) {
-      while (sqlite3_step(stmt) == SQLITE_ROW) {
-        std::vector<std::string> row;
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-          const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-          row.push_back(text ? text : "NULL");
-        }
-        rows.push_back(std::move(row));
-      }
-    } else {
-      ADD_FAILURE() << sqlite3_errmsg(db) << "\n" << sql;
-    }
-    sqlite3_finalize(stmt);
-  }
-  sqlite3_close(db);
-  return rows;
 }
 
 // The SQL block of docs/words.md that follows the line holding heading.
@@ -305,11 +258,11 @@ TEST(WordDrill, TheRecordsGiveBackWordsPerMinuteWordAccuracyAndPairTimesByTheDoc
   // penalties of the misses.
   EXPECT_GT(recorder.WordReadyMs(), 10000);
   EXPECT_LT(recorder.WordReadyMs(), 2 * kDrillWaveMs + 2 * 2000 * speed.lettersTyped);
-  EXPECT_EQ(One(db, "SELECT word_ready_ms FROM runs"), std::to_string(recorder.WordReadyMs()));
+  EXPECT_EQ(QueryValue(db, "SELECT word_ready_ms FROM runs"), std::to_string(recorder.WordReadyMs()));
 
   const std::string wpmQuery = DocQuery("Words per minute and word accuracy per practice run");
   ASSERT_FALSE(wpmQuery.empty());
-  const auto wpmRows = Rows(db, wpmQuery);
+  const auto wpmRows = QueryRows(db, wpmQuery);
   ASSERT_EQ(wpmRows.size(), 1u);
   EXPECT_NEAR(std::stod(wpmRows[0][1]), speed.wordsPerMinute, 1e-9);
   EXPECT_NEAR(std::stod(wpmRows[0][2]), speed.accuracy, 1e-9);
@@ -321,7 +274,7 @@ TEST(WordDrill, TheRecordsGiveBackWordsPerMinuteWordAccuracyAndPairTimesByTheDoc
   const std::string pairQuery = DocQuery("Letter-pair times");
   ASSERT_FALSE(pairQuery.empty());
   std::multiset<std::tuple<std::string, std::string, int64_t>> fromDb, fromRecords;
-  for (const auto& row : Rows(db, pairQuery)) fromDb.insert({row[0], row[1], std::stoll(row[2])});
+  for (const auto& row : QueryRows(db, pairQuery)) fromDb.insert({row[0], row[1], std::stoll(row[2])});
   for (const LetterPairTime& pair : LetterPairTimes(recorder.WordRecords())) fromRecords.insert({pair.from, pair.to, pair.ms});
   EXPECT_FALSE(fromRecords.empty());
   EXPECT_EQ(fromDb, fromRecords);
@@ -329,10 +282,10 @@ TEST(WordDrill, TheRecordsGiveBackWordsPerMinuteWordAccuracyAndPairTimesByTheDoc
   for (const auto& pair : fromRecords) EXPECT_EQ(std::get<2>(pair), 150);
 
   // Letter waves leave the word columns unset; every row of a word wave has its figure.
-  EXPECT_NE(One(db, "SELECT count(*) FROM shots WHERE word IS NULL AND result = 'POINT'"), "0");
-  EXPECT_EQ(One(db, "SELECT count(*) FROM shots WHERE word IS NULL AND (word_pos IS NOT NULL OR word_len <> 0)"), "0");
-  EXPECT_EQ(One(db, "SELECT count(*) FROM shots WHERE result = 'LETTER' AND (word_pos IS NULL OR word < 1)"), "0");
-  EXPECT_EQ(One(db, "SELECT count(*) FROM shots WHERE result = 'MISS' AND word IS NOT NULL AND word_pos IS NOT NULL"), "0");
+  EXPECT_NE(QueryValue(db, "SELECT count(*) FROM shots WHERE word IS NULL AND result = 'POINT'"), "0");
+  EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots WHERE word IS NULL AND (word_pos IS NOT NULL OR word_len <> 0)"), "0");
+  EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots WHERE result = 'LETTER' AND (word_pos IS NULL OR word < 1)"), "0");
+  EXPECT_EQ(QueryValue(db, "SELECT count(*) FROM shots WHERE result = 'MISS' AND word IS NOT NULL AND word_pos IS NOT NULL"), "0");
 }
 
 TEST(WordPlaques, StandNearTheirTagInsideTheWorldAndClearOfEachOther) {
@@ -365,21 +318,17 @@ TEST(WordPlaques, StandNearTheirTagInsideTheWorldAndClearOfEachOther) {
 }
 
 TEST(WordRecordsSchema, AVersionThreeFileGainsTheWordColumnsAndAFileThatClaimsFourWithoutThemIsRefused) {
-  char pattern[] = "/tmp/keyslinger-words-XXXXXX";
-  const std::string dir = mkdtemp(pattern);
+  ScratchFolder dir("words");
+  // A file of version 3 claiming the version it is given.
   const auto makeFile = [](const std::string& path, int claimed) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    for (int v = 1; v <= 3; ++v) ASSERT_EQ(sqlite3_exec(db, ProgressMigration(v).c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    const std::string rows =
-        "PRAGMA user_version=" + std::to_string(claimed) +
-        ";INSERT INTO runs (id, profile, level, difficulty, started_at, duration_ms, outcome)"
-        " VALUES (1, 'Ann', 3, 'easy', '2026-01-01T00:00:00Z', 5000, 'finished');"
-        "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, position) VALUES (1, 10, 'f', 'POINT', 'f', 'f', 'f');";
-    ASSERT_EQ(sqlite3_exec(db, rows.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    WriteOldProgressFile(path, 3,
+                         "PRAGMA user_version=" + std::to_string(claimed) +
+                             ";INSERT INTO runs (id, profile, level, difficulty, started_at, duration_ms, outcome)"
+                             " VALUES (1, 'Ann', 3, 'easy', '2026-01-01T00:00:00Z', 5000, 'finished');"
+                             "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, position)"
+                             " VALUES (1, 10, 'f', 'POINT', 'f', 'f', 'f');");
   };
-  const std::string three = dir + "/three.db";
+  const std::string three = dir / "three.db";
   makeFile(three, 3);
   {
     ProgressDatabase db(three);
@@ -400,13 +349,13 @@ TEST(WordRecordsSchema, AVersionThreeFileGainsTheWordColumnsAndAFileThatClaimsFo
     runs[0].shots.push_back(shot);
     db.Write(runs);
   }
-  EXPECT_EQ(One(three, "PRAGMA user_version"), "4");
-  EXPECT_EQ(One(three, "SELECT group_concat(word_ready_ms, ' ') FROM runs ORDER BY id"), "0 4200");
-  EXPECT_EQ(One(three, "SELECT group_concat(ifnull(word, 'n') || ':' || ifnull(word_pos, 'n') || ':' || word_len, ' ')"
+  EXPECT_EQ(QueryValue(three, "PRAGMA user_version"), "4");
+  EXPECT_EQ(QueryValue(three, "SELECT group_concat(word_ready_ms, ' ') FROM runs ORDER BY id"), "0 4200");
+  EXPECT_EQ(QueryValue(three, "SELECT group_concat(ifnull(word, 'n') || ':' || ifnull(word_pos, 'n') || ':' || word_len, ' ')"
                        " FROM shots ORDER BY id"),
             "n:n:0 3:1:0 3:2:3");
 
-  const std::string claims = dir + "/claims.db";
+  const std::string claims = dir / "claims.db";
   makeFile(claims, 4);
   ProgressDatabase refused(claims);
   try {
@@ -415,8 +364,7 @@ TEST(WordRecordsSchema, AVersionThreeFileGainsTheWordColumnsAndAFileThatClaimsFo
   } catch (const ProgressError& e) {
     EXPECT_EQ(e.Fault(), ProgressFault::kMissingParts);
   }
-  EXPECT_EQ(One(claims, "SELECT count(*) FROM runs"), "1");
-  std::filesystem::remove_all(dir);
+  EXPECT_EQ(QueryValue(claims, "SELECT count(*) FROM runs"), "1");
 }
 
 TEST(WordDrill, TheDrillsWordsFavourTheSlowPairsOfTheRecords) {

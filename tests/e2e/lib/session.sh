@@ -2,6 +2,8 @@
 # The common start of the end-to-end scripts: the tools a script needs, a scratch folder, a
 # display number of its own, and the cleanup that stops the game and the X server it started.
 # Scripts set game_pid and xvfb_pid when they start those; fail() may be redefined after sourcing.
+# Every script names its time budget in its header ("budget: 40 s on two cores"): the build reads
+# it to run the longest scripts first, and the script says at its end how long it took.
 
 # e2e_require "PACKAGES" TOOL...: exits 77 (skipped) when a tool is missing.
 e2e_require() {
@@ -15,18 +17,25 @@ e2e_require() {
   done
 }
 
-# e2e_session NAME: sets work (a scratch folder, removed at exit).
+# e2e_session NAME GAME_DIR [TEST_DATA_DIR]: the script's arguments as game_dir and data_dir, and
+# work (a scratch folder, removed at exit).
 e2e_session() {
+  game_dir=$2
+  data_dir=${3:-}
   work=$(mktemp -d "/tmp/keyslinger-$1-XXXXXX")
+  e2e_budget=$(sed -n 's/^# .*budget: \([0-9]*\) s on two cores.*/\1/p' "$0" | head -1)
   trap e2e_cleanup EXIT
 }
 
 e2e_cleanup() {
+  local status=$?
   [[ -n ${game_pid:-} ]] && kill "$game_pid" 2>/dev/null
   [[ -n ${xvfb_pid:-} ]] && kill "$xvfb_pid" 2>/dev/null
   wait 2>/dev/null
   chmod -R u+w "$work" 2>/dev/null
   rm -rf "$work"
+  echo "$(basename "$0"): ${SECONDS} s (budget ${e2e_budget:-unset} s on two cores)"
+  exit "$status"
 }
 
 fail() {
@@ -63,6 +72,13 @@ e2e_start_xvfb() {
   export DISPLAY=$display
 }
 
+# e2e_fresh_keymap: the US keyboard map on the session's X server. A script that plays several
+# cases on one server starts each with it: the server never resets (-noreset), so a map a case
+# chose would stay for the next.
+e2e_fresh_keymap() {
+  setxkbmap -layout us -variant "" -option "" || fail "setxkbmap -layout us failed"
+}
+
 # find_window WIDTH HEIGHT SECONDS: the visible window of that client size, as "id x y",
 # waiting up to SECONDS for it. Under a window manager, whose frames of a borderless window have
 # the window's size, scripts set e2e_window_name to a pattern of the game's titles.
@@ -81,6 +97,13 @@ find_window() {
     sleep 0.1
   done
   return 1
+}
+
+# await_window WIDTH HEIGHT WHAT [SECONDS]: waits (20 s unless given) for the visible window of
+# that client size and then for it to take the keyboard; sets window, x and y. Fails naming WHAT.
+await_window() {
+  read -r window x y < <(find_window "$1" "$2" "${4:-20}") || fail "$3 did not show"
+  wait_focus "$window" 20 || fail "$3 did not take the keyboard"
 }
 
 # region_shot X Y WIDTH HEIGHT NAME: keeps what that rectangle of the screen shows now as NAME.
@@ -112,6 +135,21 @@ wait_region_differs() {
       same_images "$work/$name.png" "$work/now.png" || return 0
     fi
     sleep 0.2
+  done
+  return 1
+}
+
+# press_counted KEY X Y WIDTH HEIGHT: presses KEY until the level's counters, shown in that
+# rectangle of the screen, change, up to 30 s. After the pause screen, the first press can be
+# swallowed: Escape's release may have gone to the pause screen and left the level a held key,
+# which the next press only clears. Pressing again only once nothing was counted spares the level
+# the misses (and their added seconds) of presses sent blindly.
+press_counted() {
+  local key=$1 deadline=$((SECONDS + 30))
+  while ((SECONDS <= deadline)); do
+    region_shot "$2" "$3" "$4" "$5" counters || return 1
+    xdotool key "$key"
+    wait_region_differs "$2" "$3" "$4" "$5" counters 2 && return 0
   done
   return 1
 }
@@ -164,12 +202,13 @@ wait_for_file_line() {
   return 1
 }
 
-# e2e_journey_folder: the game in $work with the journey's levels, the test actors and no sounds
-# (game_dir and data_dir are the scripts' arguments).
+# e2e_journey_folder [DIR]: the game in DIR ($work by default) with the journey's levels, the test
+# actors and no sounds (game_dir and data_dir are the scripts' arguments).
 e2e_journey_folder() {
-  cp "$game_dir/keyslinger" "$work/"
-  cp -r "$data_dir/journey/Maps" "$data_dir/game/Objects" "$work/"
-  mkdir -p "$work/sounds"
+  local dir=${1:-$work}
+  mkdir -p "$dir/sounds"
+  cp "$game_dir/keyslinger" "$dir/"
+  cp -r "$data_dir/journey/Maps" "$data_dir/game/Objects" "$dir/"
 }
 
 # e2e_start_game [DIR]: starts the game in DIR ($work by default), its output in DIR/game.log,

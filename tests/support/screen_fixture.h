@@ -12,43 +12,23 @@
 
 #include "app/qt_screen_calls.h"
 #include "core/app_context.h"
-#include "core/services.h"
 #include "core/shared_state.h"
 #include "level/level_play.h"
 #include "level/level_play_host.h"
-#include "platform/game_error.h"
-#include "platform/message_boxes.h"
-#include "platform/picture_loader.h"
-#include "platform/random.h"
 #include "platform/shell.h"
-#include "platform/sound_player.h"
-#include "platform/text_measurer.h"
-#include "platform/virtual_timer_service.h"
 #include "profiles/player_store.h"
+#include "test_services.h"
 
-class NoPictures : public PictureLoader {
- public:
-  ImagePtr LoadBitmap(const std::string& path) override { throw GameError("no picture " + path); }
-  ImagePtr LoadJpeg(const std::string& path) override { throw GameError("no picture " + path); }
-};
-
-struct ScreenWorld {
+struct ScreenWorld : TestServices<> {
   QTemporaryDir tempDir;
   SharedState shared;
-  VirtualTimerService timers;
-  RecordingSoundPlayer sound;
-  NoPictures pictures;
-  FixedTextMeasurer text;
-  RecordingMessageBoxes messages;
-  Random random{7};
-  Services services{timers, sound, pictures, text, messages, random};
   RecordingShell shell;
   NullLevelPlayHost host;
   std::unique_ptr<LevelPlay> level;
   AppContext app{shared, services, shell, nullptr, {}, nullptr, {}};
 
   // playerIni: the file's text before anything opens it; empty for no file.
-  explicit ScreenWorld(const std::string& playerIni = "") {
+  explicit ScreenWorld(const std::string& playerIni = "") : TestServices(7) {
     shared.appDir = tempDir.path().toStdString() + "/";
     if (!playerIni.empty()) std::ofstream(IniPath()) << playerIni;
     level = std::make_unique<LevelPlay>(services, shared, host);

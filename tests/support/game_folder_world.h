@@ -10,35 +10,23 @@
 
 #include "app/qt_screen_calls.h"
 #include "core/app_context.h"
-#include "core/services.h"
 #include "core/shared_state.h"
 #include "level/level_play_host.h"
 #include "platform/file_picture_loader.h"
-#include "platform/message_boxes.h"
-#include "platform/random.h"
 #include "platform/shell.h"
-#include "platform/sound_player.h"
-#include "platform/text_measurer.h"
-#include "platform/virtual_timer_service.h"
 #include "core/ini_store.h"
+#include "test_services.h"
 
 template <class Text = FixedTextMeasurer, class Host = NullLevelPlayHost>
-struct GameFolderWorld {
+struct GameFolderWorld : TestServices<FilePictureLoader, Text> {
   QTemporaryDir tempDir;
   const std::string dir = tempDir.path().toStdString();  // without the closing slash
   SharedState shared;
-  VirtualTimerService timers;
-  RecordingSoundPlayer sound;
-  FilePictureLoader pictures;
-  Text text;
-  RecordingMessageBoxes messages;
-  Random random{3};
-  Services services{timers, sound, pictures, text, messages, random};
   RecordingShell shell;
   Host host;
-  AppContext app{shared, services, shell, nullptr, {}, nullptr, {}};
+  AppContext app{shared, this->services, shell, nullptr, {}, nullptr, {}};
 
-  explicit GameFolderWorld(const std::string& player = "tester") {
+  explicit GameFolderWorld(const std::string& player = "tester") : TestServices<FilePictureLoader, Text>(3) {
     std::filesystem::copy(std::string(TEST_DATA_DIR) + "/game", dir, std::filesystem::copy_options::recursive);
     shared.appDir = dir + "/";
     shared.playerStore = std::make_unique<IniStore>(dir + "/Player.ini");

@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A game folder in a temporary directory with level play over virtual time, for rules tests.
 #pragma once
-#include "core/services.h"
 #include "core/shared_state.h"
 #include "level/level_play.h"
 #include "platform/file_picture_loader.h"
-#include "platform/virtual_timer_service.h"
 #include "core/ini_store.h"
 #include "targets/bot_image.h"
+#include "test_services.h"
 
 #include <chrono>
 #include <filesystem>
@@ -15,11 +14,11 @@
 #include <memory>
 #include <string>
 
-class LevelHarness {
+class LevelHarness : public TestServices<FilePictureLoader> {
 public:
   // Plays the test game folder (copied), or the given game folder as it is; Player.ini is kept
   // in a temporary folder either way.
-  explicit LevelHarness(const std::string& gameDir = "") {
+  explicit LevelHarness(const std::string& gameDir = "") : TestServices(12345) {
     char pattern[] = "/tmp/keyslinger-level-XXXXXX";
     dir = mkdtemp(pattern);
     if (gameDir.empty()) {
@@ -65,13 +64,6 @@ public:
   int32_t Counter(int32_t LevelCounters::*field) const { return play->Counters().*field; }
 
   std::string dir;
-  VirtualTimerService timers;
-  RecordingSoundPlayer sound;
-  FilePictureLoader pictures;
-  FixedTextMeasurer text;
-  RecordingMessageBoxes messages;
-  Random random{12345};
-  Services services{timers, sound, pictures, text, messages, random};
   SharedState shared;
   NullLevelPlayHost host;
   std::unique_ptr<LevelPlay> play;
