@@ -62,6 +62,10 @@
         <source>%1 was not a progress database and has been moved aside to %2</source>
         <translation>%1 war keine Fortschrittsdatei. Sie wurde beiseitegelegt und heißt jetzt %2</translation>
     </message>
+    <message>
+        <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
+        <translation>Dein Fortschritt ist im Spiel auf einem anderen Computer geöffnet (%1). Die Runden, die du hier spielst, werden aufbewahrt und später hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWordsPage</name>
@@ -571,6 +575,10 @@
     <message>
         <source>Updating your progress records…</source>
         <translation>Deine Fortschritte werden aktualisiert…</translation>
+    </message>
+    <message>
+        <source>Your progress records are open on another computer.</source>
+        <translation>Deine Fortschritte sind auf einem anderen Computer geöffnet.</translation>
     </message>
 </context>
 </TS>

@@ -62,6 +62,10 @@
         <source>%1 was not a progress database and has been moved aside to %2</source>
         <translation>%1 no era un archivo de progreso. Se ha apartado con el nombre %2</translation>
     </message>
+    <message>
+        <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
+        <translation>Tu progreso está abierto en el juego en otro ordenador (%1). Las partidas que juegues aquí se guardan y se añadirán más tarde.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWordsPage</name>
@@ -571,6 +575,10 @@
     <message>
         <source>Updating your progress records…</source>
         <translation>Estamos actualizando tus progresos…</translation>
+    </message>
+    <message>
+        <source>Your progress records are open on another computer.</source>
+        <translation>Tu progreso está abierto en otro ordenador.</translation>
     </message>
 </context>
 </TS>

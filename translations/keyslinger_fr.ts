@@ -62,6 +62,10 @@
         <source>%1 was not a progress database and has been moved aside to %2</source>
         <translation>%1 n’était pas un fichier de progrès. Il a été mis de côté sous le nom %2</translation>
     </message>
+    <message>
+        <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
+        <translation>Tes progrès sont ouverts dans le jeu sur un autre ordinateur (%1). Les parties que tu joues ici sont gardées et ajoutées plus tard.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressWordsPage</name>
@@ -571,6 +575,10 @@
     <message>
         <source>Updating your progress records…</source>
         <translation>Mise à jour de tes progrès en cours…</translation>
+    </message>
+    <message>
+        <source>Your progress records are open on another computer.</source>
+        <translation>Tes progrès sont ouverts sur un autre ordinateur.</translation>
     </message>
 </context>
 </TS>

@@ -29,6 +29,9 @@ std::string EnglishNotice(const PlayerNotice& notice) {
     }
     case PlayerNotice::Kind::ProgressMovedAside:
       return Arg(notice, 0) + " was not a progress database and has been moved aside to " + Arg(notice, 1);
+    case PlayerNotice::Kind::ProgressOpenElsewhere:
+      return "Your progress is open in the game on another computer (" + Arg(notice, 0) +
+             "). The runs you play here are kept and added to it later.";
   }
   return {};
 }

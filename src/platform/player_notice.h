@@ -13,6 +13,9 @@ struct PlayerNotice {
     // A file that was no progress database was renamed and a new one made. args: the file, the
     // name it was given.
     ProgressMovedAside,
+    // Progress.db on a network home is open in a game on another computer: this game keeps its
+    // runs and adds them later. args: that computer's name.
+    ProgressOpenElsewhere,
   };
   Kind kind;
   std::vector<std::string> args;

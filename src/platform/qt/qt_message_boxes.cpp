@@ -83,6 +83,11 @@ QString NoticeText(const PlayerNotice& notice) {
     case PlayerNotice::Kind::ProgressMovedAside:
       return QCoreApplication::translate("Messages", "%1 was not a progress database and has been moved aside to %2")
           .arg(args[0], args[1]);
+    case PlayerNotice::Kind::ProgressOpenElsewhere:
+      return QCoreApplication::translate("Messages",
+                                         "Your progress is open in the game on another computer (%1). The runs you "
+                                         "play here are kept and added to it later.")
+          .arg(args[0]);
   }
   return QString::fromStdString(EnglishNotice(notice));
 }
