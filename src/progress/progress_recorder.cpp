@@ -123,9 +123,17 @@ void ProgressRecorder::LevelStarted(const std::string& levelName, const std::str
   wordReady_ = WordReadyClock();
   wordsReadyNow_ = false;
   writeTimer_->SetEnabled(true);
-  // The file is opened (and made, the first time) while the level loads, on the worker; what
-  // comes of it is told at the first write.
-  StartOpen();
+  // The file is opened (and made, the first time) while the level loads, before its clock runs,
+  // and what came of it (a file moved aside, the records open on another computer) is told now
+  // rather than in the middle of a wave.
+  if (!updating_) {
+    Land(true);
+    KeeperResult result;
+    const std::string path = WantedPath();
+    const int64_t now = UtcNow();
+    worker_.Run([&] { result = keeper_->Open(path, now); });
+    Take(result, false);
+  }
   ShowPending();
 }
 
@@ -285,7 +293,7 @@ void ProgressRecorder::Bound() {
   if (bufferedShots_ <= kMaxBufferedShots) return;
   // Shots in flight are the worker's until they land (the oldest among them); the bound is kept
   // again then.
-  if (flight_ && !flight_->runs.empty() && !Land(false)) return;
+  if (flight_ && !Land(false)) return;
   size_t excess = bufferedShots_ - kMaxBufferedShots;
   for (PendingRun& run : pending_) {
     const size_t drop = std::min(excess, run.shots.size());
@@ -318,18 +326,6 @@ void ProgressRecorder::StartWrite(bool runEnded) {
   flight_ = std::move(flight);
 }
 
-void ProgressRecorder::StartOpen() {
-  if (flight_ || updating_) return;
-  auto flight = std::make_shared<Flight>();
-  const std::string path = WantedPath();
-  const int64_t now = UtcNow();
-  worker_.Post([keeper = keeper_.get(), flight, path, now] {
-    flight->result = keeper->Open(path, now);
-    flight->done = true;
-  });
-  flight_ = std::move(flight);
-}
-
 bool ProgressRecorder::Land(bool wait) {
   if (!flight_) return true;
   if (wait) {
@@ -340,7 +336,7 @@ bool ProgressRecorder::Land(bool wait) {
   const std::shared_ptr<Flight> flight = std::move(flight_);
   flight_.reset();
   const size_t handed = flight->runs.size();
-  if (handed > 0 && flight->result.done) {
+  if (flight->result.done) {
     for (size_t i = 0; i < handed; ++i) {
       pending_[i].run.id = flight->runs[i].run.id;
     }
@@ -350,7 +346,7 @@ bool ProgressRecorder::Land(bool wait) {
     for (const PendingRun& run : pending_) bufferedShots_ += run.shots.size();
     const size_t closed = flightOpenLast_ ? handed - 1 : handed;
     pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(closed));
-  } else if (handed > 0) {
+  } else {
     // Refused: the shots go back before those recorded meanwhile.
     for (size_t i = 0; i < handed; ++i) {
       std::deque<ShotRecord>& shots = pending_[i].shots;
@@ -359,7 +355,7 @@ bool ProgressRecorder::Land(bool wait) {
     }
     Bound();
   }
-  Take(flight->result, handed > 0);
+  Take(flight->result, true);
   return true;
 }
 

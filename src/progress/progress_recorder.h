@@ -102,8 +102,7 @@ class ProgressRecorder : public LevelPlayListener {
   WordSpeed LastWordSpeed() const { return MeasureWordSpeed(wordRecords_, WordReadyMs()); }
 
  private:
-  // A piece of work handed to the worker: a write (of copies of the runs, whose shots were moved
-  // out of the buffer), or the opening of the file (no runs).
+  // A write handed to the worker: copies of the runs, whose shots were moved out of the buffer.
   struct Flight {
     std::vector<PendingRun> runs;
     KeeperResult result;
@@ -111,11 +110,10 @@ class ProgressRecorder : public LevelPlayListener {
   };
 
   void CloseRun(const char* outcome);
-  // Hands the buffer to the worker (nothing while another piece of work is in flight).
+  // Hands the buffer to the worker (nothing while another write is in flight).
   void StartWrite(bool runEnded);
-  void StartOpen();
-  // Takes in the piece of work in flight when it is done (waiting for it when wait is set):
-  // stored runs leave the buffer, refused shots go back to its front. True when none is left.
+  // Takes in the write in flight when it is done (waiting for it when wait is set): stored runs
+  // leave the buffer, refused shots go back to its front. True when none is left in flight.
   bool Land(bool wait);
   // Notes what a piece of work came to: the notices and the report to show.
   void Take(const KeeperResult& result, bool writing);
