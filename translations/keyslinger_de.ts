@@ -187,6 +187,10 @@
         <source>Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.</source>
         <translation>Dein Desktop verrät dem Spiel deine Tastaturbelegung nicht. Deshalb zeigen die Schilder die Tasten einer US-Tastatur. Wo der Desktop X11-Programme ausführt (XWayland), liest das Spiel die Belegung dort, und die Schilder zeigen deine eigenen Buchstaben.</translation>
     </message>
+    <message>
+        <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
+        <translation>Dein Fortschritt ist im Spiel auf einem anderen Computer geöffnet (%1). Die Runden, die du hier spielst, werden aufbewahrt und später hinzugefügt.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -711,6 +715,10 @@
     <message>
         <source>Updating your progress records…</source>
         <translation>Deine Fortschritte werden aktualisiert…</translation>
+    </message>
+    <message>
+        <source>Your progress records are open on another computer.</source>
+        <translation>Deine Fortschritte sind auf einem anderen Computer geöffnet.</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,10 @@
         <source>Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.</source>
         <translation>Tu escritorio no deja que el juego lea la distribución de tu teclado. Por eso los carteles muestran las teclas de un teclado estadounidense. Donde el escritorio ejecuta programas X11 (XWayland), el juego lee allí la distribución y los carteles muestran tus propias letras.</translation>
     </message>
+    <message>
+        <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
+        <translation>Tu progreso está abierto en el juego en otro ordenador (%1). Las partidas que juegues aquí se guardan y se añadirán más tarde.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -711,6 +715,10 @@
     <message>
         <source>Updating your progress records…</source>
         <translation>Estamos actualizando tus progresos…</translation>
+    </message>
+    <message>
+        <source>Your progress records are open on another computer.</source>
+        <translation>Tu progreso está abierto en otro ordenador.</translation>
     </message>
 </context>
 </TS>

@@ -187,6 +187,10 @@
         <source>Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.</source>
         <translation>Ton bureau ne laisse pas le jeu lire la disposition de ton clavier. Les étiquettes montrent donc les touches d’un clavier américain. Là où le bureau fait tourner des programmes X11 (XWayland), le jeu y lit la disposition et les étiquettes montrent tes propres lettres.</translation>
     </message>
+    <message>
+        <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
+        <translation>Tes progrès sont ouverts dans le jeu sur un autre ordinateur (%1). Les parties que tu joues ici sont gardées et ajoutées plus tard.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -711,6 +715,10 @@
     <message>
         <source>Updating your progress records…</source>
         <translation>Mise à jour de tes progrès en cours…</translation>
+    </message>
+    <message>
+        <source>Your progress records are open on another computer.</source>
+        <translation>Tes progrès sont ouverts sur un autre ordinateur.</translation>
     </message>
 </context>
 </TS>

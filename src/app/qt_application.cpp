@@ -3,6 +3,7 @@
 #include "app/qt_application.h"
 
 #include "core/app_context.h"
+#include "core/school_settings.h"
 #include "app/qt_level_play_host.h"
 #include "app/qt_program_end.h"
 #include "app/qt_screen_calls.h"
@@ -97,9 +98,13 @@ int RunKeyslinger(int argc, char* argv[]) {
   AppContext context{shared, platform.services, platform.shell, nullptr, {}, nullptr, {}};
   QtLevelPlayHost host(context);
   // Declared before the screens, so it outlives level play and writes a run left open at exit.
+  // The school's records mode (keyslinger.ini's [records] mode, KEYSLINGER_RECORDS_MODE) says how
+  // Progress.db is kept where homes lie on a network file system.
+  KeeperSetup keeping;
+  keeping.mode = ReadSchoolSettings(CurrentSchoolSettingsInputs()).recordsMode;
   std::optional<ProgressRecorder> progress(std::in_place, shared, platform.services.timers,
                                            platform.services.messages,
-                                           [] { return QDateTime::currentMSecsSinceEpoch(); });
+                                           [] { return QDateTime::currentMSecsSinceEpoch(); }, keeping);
   shared.progress = &*progress;
   // Records of an older game are brought up to date beside the running game, once the menu is up.
   QTimer::singleShot(0, &app, [&progress] {

@@ -11,6 +11,7 @@
 
 #include "platform/file_lookup.h"
 #include "platform/folders.h"
+#include "platform/sqlite_connection.h"
 
 namespace {
 
@@ -66,9 +67,9 @@ std::string CopyDatabase(const std::string& source, const std::string& target) {
   sqlite3* from = nullptr;
   sqlite3* into = nullptr;
   std::string error;
-  if (sqlite3_open_v2(staged.c_str(), &from, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+  if (OpenGuardedSqlite(staged, SQLITE_OPEN_READWRITE, &from) != SQLITE_OK) {
     error = "cannot open " + source + ": " + sqlite3_errmsg(from);
-  } else if (sqlite3_open_v2(part.c_str(), &into, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+  } else if (OpenGuardedSqlite(part, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &into) != SQLITE_OK) {
     error = "cannot create " + part + ": " + sqlite3_errmsg(into);
   } else if (sqlite3_backup* backup = sqlite3_backup_init(into, "main", from, "main"); backup == nullptr) {
     error = "cannot copy " + source + ": " + sqlite3_errmsg(into);

@@ -31,6 +31,9 @@ std::string EnglishNotice(const PlayerNotice& notice) {
       return Arg(notice, 0) + " was not a progress database and has been moved aside to " + Arg(notice, 1);
     case PlayerNotice::Kind::UsKeyNames:
       return "Your desktop does not let the game read your keyboard layout, so the tags show the keys of a US keyboard. Where the desktop runs X11 programs (XWayland), the game reads the layout there and the tags show your own letters.";
+    case PlayerNotice::Kind::ProgressOpenElsewhere:
+      return "Your progress is open in the game on another computer (" + Arg(notice, 0) +
+             "). The runs you play here are kept and added to it later.";
   }
   return {};
 }

@@ -16,6 +16,9 @@ struct PlayerNotice {
     // The window system does not let the game read the keyboard layout: the tags show the
     // keys of a US keyboard. No args.
     UsKeyNames,
+    // Progress.db on a network home is open in a game on another computer: this game keeps its
+    // runs and adds them later. args: that computer's name.
+    ProgressOpenElsewhere,
   };
   Kind kind;
   std::vector<std::string> args;

@@ -23,7 +23,7 @@ PracticeSession::~PracticeSession() = default;
 
 void PracticeSession::Open() {
   if (store_) return;
-  auto db = std::make_unique<ProgressDatabase>(setup_.dbPath);
+  auto db = std::make_unique<ProgressDatabase>(setup_.dbPath, setup_.access);
   db->Open();
   db_ = std::move(db);
   store_ = std::make_unique<PracticeStore>(*db_);

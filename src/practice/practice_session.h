@@ -17,6 +17,7 @@
 #include "practice/key_schedule.h"
 #include "practice/local_day.h"
 #include "practice/mastery.h"
+#include "progress/progress_database.h"
 #include "words/words_speed.h"
 
 class PracticeStore;
@@ -79,6 +80,7 @@ struct PracticeResultView {
 struct PracticeSetup {
   std::string appDir;  // game content, trailing slash
   std::string dbPath;  // the profile's Progress.db
+  RecordsAccess access;  // how the file is kept: the mode, and the gate of the network mode
   std::string profile;
   std::string scriptPath;          // where the drill's Script.ini is written; its folder must exist
   std::optional<KeyTable> layout;  // the player's layout; none: every key types its US character

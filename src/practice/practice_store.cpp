@@ -2,6 +2,7 @@
 // Practice's own tables in Progress.db and the chances practice reads from the shots.
 #include "practice/practice_store.h"
 
+#include "platform/key_table.h"
 #include "progress/progress_database.h"
 #include "progress/sqlite_statement.h"
 
@@ -19,6 +20,25 @@ void Exec(sqlite3* db, const char* sql) {
     throw ProgressError(message);
   }
 }
+
+// Day numbers a stored review date may have: the local days from 1970 to well past this century.
+constexpr int64_t kLatestDay = 200000;
+
+// A practice_keys row as the game writes it: a US key name, mastered 0 or 1, an interval and a
+// due day that are whole numbers in range. Anything else another program put there is no row.
+bool ValidKeyRow(const Statement& q) {
+  for (int column = 1; column <= 3; ++column) {
+    if (q.Type(column) != SQLITE_INTEGER) return false;
+  }
+  return q.Type(0) == SQLITE_TEXT && FindUsKey(q.Text(0)) != nullptr && (q.Int(1) == 0 || q.Int(1) == 1) &&
+         q.Int(2) >= 0 && q.Int(2) <= kMaxReviewDays && q.Int(3) >= 0 && q.Int(3) <= kLatestDay;
+}
+
+// A shot's reaction as practice reads it: a whole number of milliseconds up to an hour; any other
+// value (a row the game did not write) counts as no reaction.
+constexpr const char* kReaction =
+    "CASE WHEN typeof(s.reaction_ms) = 'integer' AND s.reaction_ms BETWEEN 0 AND 3600000"
+    " THEN s.reaction_ms END";
 
 }  // namespace
 
@@ -59,12 +79,13 @@ PracticeState PracticeStore::LoadState(const std::string& profile) {
           "SELECT position, mastered, interval_days, due_day FROM practice_keys WHERE profile = ?1 ORDER BY seq");
   q.Bind(1, profile);
   while (q.Step()) {
+    if (!ValidKeyRow(q)) continue;
     KeyProgress key;
     key.position = q.Text(0);
     key.mastered = q.Int(1) != 0;
-    key.intervalDays = static_cast<int32_t>(std::clamp<int64_t>(q.Int(2), 0, kMaxReviewDays));
+    key.intervalDays = static_cast<int32_t>(q.Int(2));
     key.dueDay = q.Int(3);
-    if (!key.position.empty() && !state.Find(key.position)) state.keys.push_back(std::move(key));
+    if (!state.Find(key.position)) state.keys.push_back(std::move(key));
   }
   return state;
 }
@@ -72,7 +93,7 @@ PracticeState PracticeStore::LoadState(const std::string& profile) {
 void PracticeStore::SaveState(const std::string& profile, const PracticeState& state) {
   EnsureTables();
   sqlite3* db = db_.Handle();
-  Exec(db, "BEGIN IMMEDIATE");
+  db_.BeginWrite();
   try {
     Statement erase(db, "DELETE FROM practice_keys WHERE profile = ?1");
     erase.Bind(1, profile).Run();
@@ -95,16 +116,27 @@ int64_t PracticeStore::TargetMs(const std::string& profile) {
   EnsureTables();
   Statement q(db_.Handle(), "SELECT target_ms FROM practice_settings WHERE profile = ?1");
   q.Bind(1, profile);
-  if (!q.Step()) return kDefaultTargetReactionMs;
-  return AdjustTarget(q.Int(0), 0);
+  // A target the game cannot have written (text, a fraction, out of range) is no target.
+  if (!q.Step() || q.Type(0) != SQLITE_INTEGER || q.Int(0) < kMinTargetReactionMs || q.Int(0) > kMaxTargetReactionMs) {
+    return kDefaultTargetReactionMs;
+  }
+  return q.Int(0);
 }
 
 void PracticeStore::SetTargetMs(const std::string& profile, int64_t targetMs) {
   EnsureTables();
-  Statement q(db_.Handle(),
-          "INSERT INTO practice_settings (profile, target_ms) VALUES (?1, ?2)"
-          " ON CONFLICT(profile) DO UPDATE SET target_ms = excluded.target_ms");
-  q.Bind(1, profile).Bind(2, AdjustTarget(targetMs, 0)).Run();
+  sqlite3* db = db_.Handle();
+  db_.BeginWrite();
+  try {
+    Statement q(db,
+                "INSERT INTO practice_settings (profile, target_ms) VALUES (?1, ?2)"
+                " ON CONFLICT(profile) DO UPDATE SET target_ms = excluded.target_ms");
+    q.Bind(1, profile).Bind(2, AdjustTarget(targetMs, 0)).Run();
+    Exec(db, "COMMIT");
+  } catch (...) {
+    if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
 }
 
 std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& profile,
@@ -128,7 +160,8 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
   // it plays often; a history shorter than the sweep is read whole by it.
   const std::string aimed = hasAimedAt_ ? "s.aimed_at" : "''";
   Statement sweep(db_.Handle(),
-                  "SELECT CASE WHEN s.position <> '' THEN s.position ELSE s.key END, s.result, s.reaction_ms, " +
+                  "SELECT CASE WHEN s.position <> '' THEN s.position ELSE s.key END, s.result, " +
+                      std::string(kReaction) + ", " +
                       aimed +
                       " FROM shots s JOIN runs r ON r.id = s.run_id"
                       " WHERE r.profile = ?1 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
@@ -153,12 +186,12 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
     // one index in id order; misses aimed at the key come from their own index.
     std::string sql =
         "SELECT id, hit, reaction_ms FROM ("
-        " SELECT s.id AS id, s.result = 'POINT' AS hit, s.reaction_ms AS reaction_ms FROM shots s"
+        " SELECT s.id AS id, s.result = 'POINT' AS hit, " + std::string(kReaction) + " AS reaction_ms FROM shots s"
         " JOIN runs r ON r.id = s.run_id"
         " WHERE s.position = ?1 AND r.profile = ?2 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
         " ORDER BY s.id DESC LIMIT ?3)"
         " UNION ALL SELECT id, hit, reaction_ms FROM ("
-        " SELECT s.id AS id, s.result = 'POINT' AS hit, s.reaction_ms AS reaction_ms FROM shots s"
+        " SELECT s.id AS id, s.result = 'POINT' AS hit, " + std::string(kReaction) + " AS reaction_ms FROM shots s"
         " JOIN runs r ON r.id = s.run_id"
         " WHERE s.key = ?1 AND s.position = '' AND r.profile = ?2 AND s.end_phase = 0"
         " AND s.result IN ('POINT', 'MISS', 'LOST')"
@@ -192,10 +225,10 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
 
 std::vector<PracticeChance> PracticeStore::RunChances(int64_t runId) {
   EnsureTables();
-  const std::string aimed = hasAimedAt_ ? "aimed_at" : "''";
+  const std::string aimed = hasAimedAt_ ? "s.aimed_at" : "''";
   // A row's key is its position where the records know it, else its character.
-  Statement q(db_.Handle(), "SELECT result, CASE WHEN position <> '' THEN position ELSE key END, " + aimed +
-                            ", reaction_ms, end_phase FROM shots WHERE run_id = ?1 ORDER BY id");
+  Statement q(db_.Handle(), "SELECT s.result, CASE WHEN s.position <> '' THEN s.position ELSE s.key END, " + aimed +
+                            ", " + std::string(kReaction) + ", s.end_phase FROM shots s WHERE s.run_id = ?1 ORDER BY s.id");
   q.Bind(1, runId);
   std::vector<PracticeShot> shots;
   while (q.Step()) {

@@ -4,7 +4,9 @@
 #include "progress/progress_database.h"
 
 #include "platform/file_lookup.h"
+#include "platform/sqlite_connection.h"
 #include "progress/progress_schema.h"
+#include "progress/records_gate.h"
 #include "progress/sqlite_statement.h"
 
 #include <sqlite3.h>
@@ -23,6 +25,9 @@ namespace {
 // Another game writing at the same moment holds the lock for well under this; anything longer
 // is a game that keeps it, and the write is tried again later rather than waited for.
 constexpr int kBusyTimeoutMs = 10;
+// On a network file system every read takes a lock a writer may hold for a round trip or two
+// to the server: reading waits for a write rather than failing.
+constexpr int kNetworkBusyTimeoutMs = 2000;
 
 // journal_size_limit: once a checkpoint has copied the journal into the file, the journal is cut
 // back to this, so sessions that end without a clean close do not leave it growing.
@@ -59,7 +64,10 @@ const std::vector<Shape>& ShapesByVersion() {
   static const std::vector<Shape> shapes = [] {
     std::vector<Shape> result(1);
     sqlite3* db = nullptr;
-    if (sqlite3_open(":memory:", &db) != SQLITE_OK) throw ProgressError("cannot open a database in memory");
+    if (OpenGuardedSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, &db) != SQLITE_OK) {
+      sqlite3_close(db);
+      throw ProgressError("cannot open a database in memory");
+    }
     for (int version = 1; version <= kProgressSchemaVersion; ++version) {
       if (sqlite3_exec(db, ProgressMigration(version).c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
         sqlite3_close(db);
@@ -143,7 +151,17 @@ int64_t SaturatedTotal(double total) {
 
 }  // namespace
 
-ProgressDatabase::ProgressDatabase(std::string path) : path_(std::move(path)), lockWaitMs_(kBusyTimeoutMs) {}
+ProgressDatabase::ProgressDatabase(std::string path, RecordsAccess access)
+    : path_(std::move(path)),
+      access_(std::move(access)),
+      lockWaitMs_(access_.network ? kNetworkBusyTimeoutMs : kBusyTimeoutMs) {}
+
+void ProgressDatabase::CheckGate() const {
+  if (!access_.gate) return;
+  if (const std::optional<std::string> host = access_.gate->ClosedBy()) {
+    throw ProgressError(path_ + " is open on another computer (" + *host + ")", ProgressFault::kOpenElsewhere);
+  }
+}
 
 void ProgressDatabase::SetLockWaitMs(int ms) {
   lockWaitMs_ = ms;
@@ -177,6 +195,7 @@ void ProgressDatabase::Exec(const char* sql) {
 void ProgressDatabase::Open() {
   movedAsideTo_.clear();
   if (db_) return;
+  CheckGate();
   // An existing file in any letter case is the one to use.
   if (path_ != ":memory:") path_ = ResolvePathNoCase(path_);
   try {
@@ -192,7 +211,7 @@ void ProgressDatabase::Open() {
 std::optional<int64_t> ProgressDatabase::SchemaVersionOf(const std::string& path) {
   sqlite3* db = nullptr;
   std::optional<int64_t> version;
-  if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+  if (OpenGuardedSqlite(path, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, &db) == SQLITE_OK) {
     try {
       Statement query(db, "PRAGMA user_version");
       if (query.Step()) version = query.Int(0);
@@ -206,7 +225,7 @@ std::optional<int64_t> ProgressDatabase::SchemaVersionOf(const std::string& path
 
 void ProgressDatabase::OpenOrThrow() {
   const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX;
-  if (sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr) != SQLITE_OK) Fail("cannot open " + path_);
+  if (OpenGuardedSqlite(path_, flags, &db_) != SQLITE_OK) Fail("cannot open " + path_);
   sqlite3_busy_timeout(db_, lockWaitMs_);
   // The first read of the file tells a database from anything else.
   const int rc = sqlite3_exec(db_, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
@@ -226,13 +245,11 @@ void ProgressDatabase::OpenOrThrow() {
     throw ProgressError(path_ + ": " + e.what(), e.Fault());
   }
   try {
-    if (path_ != ":memory:") {
-      Exec("PRAGMA journal_mode=WAL");
-      Exec(("PRAGMA journal_size_limit=" + std::to_string(kJournalLimitBytes)).c_str());
-    }
+    ApplyJournal();
+    if (path_ != ":memory:") Exec(("PRAGMA journal_size_limit=" + std::to_string(kJournalLimitBytes)).c_str());
     // In WAL mode NORMAL keeps every committed run through a crash of the game; only a crash
-    // of the machine can cost the last transactions.
-    Exec("PRAGMA synchronous=NORMAL");
+    // of the machine can cost the last transactions. A rollback journal needs FULL for that.
+    Exec(access_.network ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
     Exec("PRAGMA wal_autocheckpoint=0");
     Migrate(version);
     Exec(kIndexes);
@@ -241,6 +258,34 @@ void ProgressDatabase::OpenOrThrow() {
   }
   // A journal left long by sessions that ended without closing the file is emptied now.
   Checkpoint();
+}
+
+void ProgressDatabase::ApplyJournal() {
+  if (path_ == ":memory:") return;
+  const char* const wanted = access_.network ? "delete" : "wal";
+  // A read first: a connection learns that another one switched the file to WAL only when it
+  // next reads it.
+  Exec("SELECT 1 FROM sqlite_master LIMIT 1");
+  std::string mode;
+  {
+    Statement current(db_, "PRAGMA journal_mode");
+    if (current.Step()) mode = Lower(current.Text(0));
+  }
+  if (mode == wanted) return;
+  // Leaving WAL needs the file to itself; a game that holds it in WAL keeps it so, and the
+  // statement answers with the mode that stays. Locally any journal is safe, WAL only faster.
+  Statement change(db_, std::string("PRAGMA journal_mode=") + wanted);
+  const bool changed = change.Step() && Lower(change.Text(0)) == wanted;
+  if (!changed && access_.network) {
+    throw ProgressError(std::string("cannot switch the journal to ") + wanted + " (another program has the file open)");
+  }
+}
+
+void ProgressDatabase::BeginWrite() {
+  if (!db_) throw ProgressError("not open: " + path_);
+  CheckGate();
+  if (access_.network) ApplyJournal();
+  Exec("BEGIN IMMEDIATE");
 }
 
 int64_t ProgressDatabase::CheckOwnership() {
@@ -287,56 +332,98 @@ void ProgressDatabase::Migrate(int64_t version) {
   }
 }
 
+void ProgressDatabase::InsertRows(const std::vector<PendingRun>& runs, std::vector<int64_t>& ids) {
+  Statement insertRun(db_,
+                      "INSERT INTO runs (profile, level, difficulty, started_at, duration_ms, outcome,"
+                      " percent, hits, misses, civilians, passed, word_ready_ms)"
+                      " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12)");
+  Statement updateRun(db_,
+                      "UPDATE runs SET duration_ms=?2, outcome=?3, percent=?4, hits=?5, misses=?6,"
+                      " civilians=?7, passed=?8, word_ready_ms=?9 WHERE id=?1");
+  Statement insertShot(db_,
+                       "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
+                       " end_phase, position, aimed_at, word, word_pos, word_len)"
+                       " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13)");
+  for (const PendingRun& pending : runs) {
+    const RunRecord& run = pending.run;
+    int64_t id = run.id;
+    if (id == 0) {
+      insertRun.Bind(1, run.profile).Bind(2, int64_t{run.level}).Bind(3, run.difficulty);
+      insertRun.Bind(4, run.startedAt).Bind(5, run.durationMs).Bind(6, run.outcome);
+      BindResult(insertRun, 7, run.result);
+      insertRun.Bind(12, run.wordReadyMs);
+      insertRun.Run();
+      id = sqlite3_last_insert_rowid(db_);
+    } else {
+      updateRun.Bind(1, id).Bind(2, run.durationMs).Bind(3, run.outcome);
+      BindResult(updateRun, 4, run.result);
+      updateRun.Bind(9, run.wordReadyMs);
+      updateRun.Run();
+    }
+    ids.push_back(id);
+    for (const ShotRecord& shot : pending.shots) {
+      insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
+      insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
+      insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Bind(10, shot.aimedAt);
+      insertShot.Bind(11, shot.word).Bind(12, shot.wordPos).Bind(13, int64_t{shot.wordLen}).Run();
+    }
+  }
+}
+
 void ProgressDatabase::Write(std::vector<PendingRun>& runs) {
-  if (!db_) throw ProgressError("not open: " + path_);
   std::vector<int64_t> ids;
   ids.reserve(runs.size());
   try {
-    Exec("BEGIN IMMEDIATE");
-    Statement insertRun(db_,
-                        "INSERT INTO runs (profile, level, difficulty, started_at, duration_ms, outcome,"
-                        " percent, hits, misses, civilians, passed, word_ready_ms)"
-                        " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12)");
-    Statement updateRun(db_,
-                        "UPDATE runs SET duration_ms=?2, outcome=?3, percent=?4, hits=?5, misses=?6,"
-                        " civilians=?7, passed=?8, word_ready_ms=?9 WHERE id=?1");
-    Statement insertShot(db_,
-                         "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
-                         " end_phase, position, aimed_at, word, word_pos, word_len)"
-                         " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13)");
-    for (const PendingRun& pending : runs) {
-      const RunRecord& run = pending.run;
-      int64_t id = run.id;
-      if (id == 0) {
-        insertRun.Bind(1, run.profile).Bind(2, int64_t{run.level}).Bind(3, run.difficulty);
-        insertRun.Bind(4, run.startedAt).Bind(5, run.durationMs).Bind(6, run.outcome);
-        BindResult(insertRun, 7, run.result);
-        insertRun.Bind(12, run.wordReadyMs);
-        insertRun.Run();
-        id = sqlite3_last_insert_rowid(db_);
-      } else {
-        updateRun.Bind(1, id).Bind(2, run.durationMs).Bind(3, run.outcome);
-        BindResult(updateRun, 4, run.result);
-        updateRun.Bind(9, run.wordReadyMs);
-        updateRun.Run();
-      }
-      ids.push_back(id);
-      for (const ShotRecord& shot : pending.shots) {
-        insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
-        insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
-        insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Bind(10, shot.aimedAt);
-        insertShot.Bind(11, shot.word).Bind(12, shot.wordPos).Bind(13, int64_t{shot.wordLen}).Run();
-      }
-    }
+    BeginWrite();
+    InsertRows(runs, ids);
     Exec("COMMIT");
   } catch (const ProgressError& e) {
-    if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    throw ProgressError(std::string("cannot write ") + path_ + ": " + e.what());
+    if (db_ && !sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw ProgressError(std::string("cannot write ") + path_ + ": " + e.what(), e.Fault());
   }
   for (size_t i = 0; i < runs.size(); ++i) {
     runs[i].run.id = ids[i];
     runs[i].shots.clear();
   }
+}
+
+size_t ProgressDatabase::Merge(const SideFile& side) {
+  size_t added = 0;
+  try {
+    BeginWrite();
+    // Practice's tables aside, the one table of the game's that no schema version has: it only
+    // ever grows by a row per side file, and a file without it simply has merged none.
+    Exec("CREATE TABLE IF NOT EXISTS side_files_merged (origin TEXT PRIMARY KEY)");
+    Statement merged(db_, "SELECT 1 FROM side_files_merged WHERE origin = ?1");
+    merged.Bind(1, side.origin);
+    if (merged.Step()) {
+      Exec("COMMIT");
+      return 0;
+    }
+    // A run part of which is stored: the stored row, when it is still that run.
+    Statement stored(db_, "SELECT 1 FROM runs WHERE id = ?1 AND profile = ?2 AND started_at = ?3 AND level = ?4");
+    std::vector<PendingRun> rows;
+    for (const PendingRun& run : side.runs) {
+      const RunRecord& record = run.run;
+      if (record.id > 0) {
+        stored.Bind(1, record.id).Bind(2, record.profile).Bind(3, record.startedAt).Bind(4, int64_t{record.level});
+        const bool found = stored.Step();
+        stored.Reset();
+        if (!found) continue;
+      }
+      rows.push_back(run);
+    }
+    std::vector<int64_t> ids;
+    InsertRows(rows, ids);
+    Statement note(db_, "INSERT INTO side_files_merged (origin) VALUES (?1)");
+    note.Bind(1, side.origin).Run();
+    Exec("COMMIT");
+    added = rows.size();
+  } catch (const ProgressError& e) {
+    if (db_ && !sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw ProgressError(std::string("cannot write ") + path_ + ": " + e.what(), e.Fault());
+  }
+  return added;
 }
 
 void ProgressDatabase::Checkpoint() {
@@ -347,6 +434,8 @@ void ProgressDatabase::Checkpoint() {
 
 ProgressData ProgressDatabase::Load(const std::string& profile) {
   if (!db_) throw ProgressError("not open: " + path_);
+  CheckGate();
+  if (access_.network) ApplyJournal();
   ProgressData data;
   // Each part is read on its own, so one that fails leaves the others to show.
   const auto part = [&](auto&& read) {
@@ -402,6 +491,7 @@ void ProgressDatabase::LoadWords(const std::string& profile, ProgressData& data)
 
 std::vector<PairSample> ProgressDatabase::LoadPairTimes(const std::string& profile) {
   if (!db_) throw ProgressError("not open: " + path_);
+  CheckGate();
   std::vector<PairSample> times;
   // A letter and the next word-wave row of its run, when that is the same word's next letter.
   Statement pairs(db_,
@@ -511,16 +601,15 @@ void ProgressDatabase::LoadChances(const std::string& profile, std::vector<KeyCh
 }
 
 void ProgressDatabase::DeleteProfile(const std::string& profile) {
-  if (!db_) throw ProgressError("not open: " + path_);
   try {
-    Exec("BEGIN IMMEDIATE");
+    BeginWrite();
     Statement shots(db_, "DELETE FROM shots WHERE run_id IN (SELECT id FROM runs WHERE profile = ?1)");
     shots.Bind(1, profile).Run();
     Statement runs(db_, "DELETE FROM runs WHERE profile = ?1");
     runs.Bind(1, profile).Run();
     Exec("COMMIT");
   } catch (const ProgressError& e) {
-    if (!sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-    throw ProgressError(std::string("cannot write ") + path_ + ": " + e.what());
+    if (db_ && !sqlite3_get_autocommit(db_)) sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw ProgressError(std::string("cannot write ") + path_ + ": " + e.what(), e.Fault());
   }
 }

@@ -5,6 +5,7 @@
 #include "progress/progress_records.h"
 #include "progress/progress_schema.h"
 
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,26 @@ class ProgressError : public std::runtime_error {
 };
 
 
+class RecordsGate;
+
+// How a connection keeps Progress.db safe where it lies.
+struct RecordsAccess {
+  // The file lies on a network file system (or the setting says so): a rollback journal with
+  // ordinary locking instead of the write-ahead log, which needs memory shared between the
+  // programs that use the file; locks are waited for longer, and every commit reaches the disk.
+  bool network = false;
+  // While it is closed (another computer has the records open) the file is neither opened, read
+  // nor written: every call that would throws ProgressError (kOpenElsewhere). None: always open.
+  std::shared_ptr<const RecordsGate> gate;
+};
+
+// The runs kept in a side file, to be added to the records (side_records.h). A run's id is its
+// id in Progress.db when part of it was stored there; its shots are those that were not.
+struct SideFile {
+  std::string origin;  // the file's own name for itself, given once when it was written
+  std::vector<PendingRun> runs;
+};
+
 // The load reads a profile's newest chances in one sweep of at most this many rows; only a
 // profile with more goes on key by key.
 inline constexpr int64_t kNewestChancesSwept = 10000;
@@ -33,7 +54,7 @@ inline constexpr size_t kMaxLoadedKeys = 1000;
 class ProgressDatabase {
  public:
   // path may be ":memory:" for a database that lives only as long as this object.
-  explicit ProgressDatabase(std::string path);
+  explicit ProgressDatabase(std::string path, RecordsAccess access = {});
   ~ProgressDatabase();
   ProgressDatabase(const ProgressDatabase&) = delete;
   ProgressDatabase& operator=(const ProgressDatabase&) = delete;
@@ -47,7 +68,9 @@ class ProgressDatabase {
   // The open connection, for the practice tables kept in the same file; null while closed.
   sqlite3* Handle() const { return db_; }
 
-  // Opens or creates the file in WAL mode and brings its schema to the current version. A file
+  // Opens or creates the file (in WAL mode, or with a rollback journal in the network mode, checked
+  // on every open, as an older game sets WAL again) and brings its schema to the current version.
+  // Every connection goes through OpenGuardedSqlite: no trigger or view of the file runs. A file
   // that is not ours (not a database, a negative version, none of our tables) is renamed aside
   // (MovedAsideTo() names where) and a new one is made. A file of a newer version, or one that
   // lacks a table or column of its version, is left untouched and never written: Open throws
@@ -62,6 +85,15 @@ class ProgressDatabase {
   // in one transaction. On success the runs carry their ids and their shots are cleared; on
   // failure nothing is stored, the runs are left as they were and ProgressError is thrown.
   void Write(std::vector<PendingRun>& runs);
+  // Adds the runs of a side file in one transaction, and notes its origin in the table
+  // side_files_merged (made when missing), so that a file merged before (by a game that stopped
+  // before it could remove it) adds nothing again. A run part of which was stored is completed;
+  // one whose stored part is gone (its profile deleted since) is left out. Returns how many runs
+  // were added or completed. Throws ProgressError; nothing is stored then.
+  size_t Merge(const SideFile& side);
+  // Begins a write transaction for the practice tables: checks the gate and, in the network
+  // mode, the journal. Throws ProgressError.
+  void BeginWrite();
 
   // Copies the journal's committed pages into the file and empties the journal. The game calls
   // it between runs only: during play the journal just grows, so no write of a wave waits.
@@ -82,6 +114,12 @@ class ProgressDatabase {
 
  private:
   void OpenOrThrow();
+  void CheckGate() const;
+  // The journal the mode wants: WAL locally; in the network mode a rollback journal, switched
+  // back from WAL when another game set it. Throws ProgressError when it cannot be had.
+  void ApplyJournal();
+  // The rows of runs, inside a transaction the caller holds; ids[i] gets runs[i]'s id.
+  void InsertRows(const std::vector<PendingRun>& runs, std::vector<int64_t>& ids);
   // The schema version of a file that is ours and whole; throws what Open says of the others.
   int64_t CheckOwnership();
   void Migrate(int64_t version);
@@ -91,6 +129,7 @@ class ProgressDatabase {
   [[noreturn]] void Fail(const std::string& what);
 
   std::string path_;
+  RecordsAccess access_;
   std::string movedAsideTo_;
   sqlite3* db_ = nullptr;
   int lockWaitMs_;

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The progress recorder: listens to level play, keeps the run and its shots in memory and
-// writes them to Progress.db at each wave's end check and at the end of the run.
+// The progress recorder: listens to level play, keeps the run and its shots in memory and has
+// them written to Progress.db on a worker during the run and at its end.
 #include "progress/progress_recorder.h"
 
+#include "core/level_counters.h"
+#include "core/result_arithmetic.h"
 #include "core/shared_state.h"
-#include "platform/folders.h"
+#include "platform/file_lookup.h"
 #include "platform/message_boxes.h"
 #include "platform/text_case.h"
 #include "platform/timer_service.h"
 #include "progress/progress_database.h"
-#include "core/result_arithmetic.h"
-#include "core/level_counters.h"
+#include "progress/records_mode.h"
 
 #include <algorithm>
 #include <charconv>
+#include <deque>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -34,63 +37,67 @@ int32_t LevelNumberOf(const std::string& name) {
 }  // namespace
 
 ProgressRecorder::ProgressRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages,
-                                   UtcClock utc)
-    : shared_(shared), timers_(timers), messages_(messages), utc_(std::move(utc)) {}
+                                   UtcClock utc, KeeperSetup keeper)
+    : shared_(shared),
+      timers_(timers),
+      messages_(messages),
+      utc_(std::move(utc)),
+      keeperSetup_(keeper),
+      keeper_(std::make_unique<RecordsKeeper>(std::move(keeper))),
+      gate_(keeper_->Access().gate) {
+  writeTimer_ = timers_.CreateTimer(kWriteEveryMs, [this] { WriteDuringPlay(false); });
+  // The lease says this game still runs; it is renewed whether or not a level is played.
+  beatTimer_ = timers_.CreateTimer(static_cast<int>(kLeaseBeatMs), [this] {
+    const int64_t now = UtcNow();
+    worker_.Post([keeper = keeper_.get(), now] { keeper->Beat(now); });
+  });
+  beatTimer_->SetEnabled(true);
+}
 
 ProgressRecorder::~ProgressRecorder() {
   quiet_ = true;
+  writeTimer_.reset();
+  beatTimer_.reset();
   // An update under way is let finish: what is buffered is written into the updated file.
-  WaitForUpdate();
+  worker_.Drain();
+  Land(true);
   // The last chance for what is buffered: a lock another program holds a moment is waited for.
-  if (db_) db_->SetLockWaitMs(kExitLockWaitMs);
+  worker_.Post([keeper = keeper_.get()] { keeper->SetLockWaitMs(kExitLockWaitMs); });
   if (runOpen_) {
     CloseRun(kOutcomeQuit);
   } else {
     Flush();
   }
+  // Runs the file refused for now (locked, unreachable, open on another computer) go to a side
+  // file; a file that is no records of this game's (newer, incomplete) gets none.
+  if (!pending_.empty() && (lastFault_ == ProgressFault::kUnavailable || lastFault_ == ProgressFault::kOpenElsewhere)) {
+    worker_.Run([this] { keeper_->SaveSide(pending_); });
+  }
+  // The lease goes with the keeper, on the worker that used it.
+  worker_.Run([this] { keeper_.reset(); });
 }
 
 void ProgressRecorder::UpdateInBackground(std::function<void()> beforeUpdate) {
-  if (update_) return;
-  const std::string path = shared_.PlayerDataDir() + kProgressFileName;
+  if (updating_) return;
+  const std::string path = WantedPath();
   const auto version = ProgressDatabase::SchemaVersionOf(path);
   if (!version || *version < 1 || *version >= kProgressSchemaVersion) return;
-  // The connection the game uses is opened only after the update: until then it would wait
-  // for the update's lock on the game's thread.
-  db_.reset();
-  update_ = std::make_unique<Update>();
-  Update* update = update_.get();
-  update->worker = std::thread([update, path, beforeUpdate = std::move(beforeUpdate)] {
+  updating_ = true;
+  const int64_t now = UtcNow();
+  worker_.Post([this, path, now, beforeUpdate = std::move(beforeUpdate)] {
     if (beforeUpdate) beforeUpdate();
-    try {
-      ProgressDatabase db(path);
-      db.Open();
-    } catch (const ProgressError&) {
-      // The game's own opening afterwards meets the same trouble and reports it.
-    }
-    update->done = true;
+    // Opening brings the file up to date; what goes wrong is met again, and told, by the game's
+    // next use of the file.
+    keeper_->Open(path, now);
+    updating_ = false;
   });
 }
 
-bool ProgressRecorder::Updating() {
-  if (!update_) return false;
-  if (!update_->done) return true;
-  WaitForUpdate();
-  return false;
-}
+std::string ProgressRecorder::WantedPath() const { return shared_.PlayerDataDir() + kProgressFileName; }
 
-void ProgressRecorder::WaitForUpdate() {
-  if (!update_) return;
-  update_->worker.join();
-  update_.reset();
-}
+int64_t ProgressRecorder::UtcNow() const { return utc_ ? utc_() : 0; }
 
-std::string ProgressRecorder::DatabasePath() const {
-  if (db_ && dbRequestedPath_ == shared_.PlayerDataDir() + kProgressFileName) return db_->Path();
-  return shared_.PlayerDataDir() + kProgressFileName;
-}
-
-size_t ProgressRecorder::BufferedShots() const { return bufferedShots_; }
+std::string ProgressRecorder::DatabasePath() const { return ResolvePathNoCase(WantedPath()); }
 
 int64_t ProgressRecorder::GameMs() const {
   if (!runOpen_) return 0;
@@ -115,10 +122,19 @@ void ProgressRecorder::LevelStarted(const std::string& levelName, const std::str
   wordRecords_.clear();
   wordReady_ = WordReadyClock();
   wordsReadyNow_ = false;
-  // The file is opened (and made, the first time) while the level loads, not in the middle of
-  // a wave; a failure here is reported at the first write.
-  EnsureOpen();
-  ShowNotice();
+  writeTimer_->SetEnabled(true);
+  // The file is opened (and made, the first time) while the level loads, before its clock runs,
+  // and what came of it (a file moved aside, the records open on another computer) is told now
+  // rather than in the middle of a wave.
+  if (!updating_) {
+    Land(true);
+    KeeperResult result;
+    const std::string path = WantedPath();
+    const int64_t now = UtcNow();
+    worker_.Run([&] { result = keeper_->Open(path, now); });
+    Take(result, false);
+  }
+  ShowPending();
 }
 
 void ProgressRecorder::ActorSpawned(size_t place) {
@@ -203,11 +219,20 @@ int64_t ProgressRecorder::WordReadyMs() const {
   return clock.ReadyMs();
 }
 
-void ProgressRecorder::WaveEndChecked() {
-  if (!runOpen_) return;
-  pending_.back().run.durationMs = GameMs();
-  pending_.back().run.wordReadyMs = WordReadyMs();
-  Flush();
+void ProgressRecorder::WaveEndChecked() { WriteDuringPlay(true); }
+
+void ProgressRecorder::WriteDuringPlay(bool waveEnd) {
+  if (!runOpen_ || flushing_ || showing_) return;
+  // One piece of work at a time: a commit slower than the period is waited out, not queued.
+  if (!Land(false) || updating_) return;
+  if (!waveEnd && lastFailureNow_ && timers_.NowMs() - *lastFailureNow_ < kRetryAfterFailureMs) return;
+  PendingRun& open = pending_.back();
+  // Nothing new since the last write (a pause, a player who types nothing): nothing to commit.
+  if (bufferedShots_ == 0 && pending_.size() == 1 && open.run.id != 0 && !waveEnd) return;
+  open.run.durationMs = GameMs();
+  open.run.wordReadyMs = WordReadyMs();
+  StartWrite(false);
+  ShowPending();
 }
 
 void ProgressRecorder::PauseChanged(bool paused) {
@@ -254,6 +279,7 @@ void ProgressRecorder::CloseRun(const char* outcome) {
   run.outcome = outcome;
   runOpen_ = false;
   paused_ = false;
+  if (writeTimer_) writeTimer_->SetEnabled(false);
   Flush();
 }
 
@@ -265,6 +291,9 @@ void ProgressRecorder::Append(ShotRecord shot) {
 
 void ProgressRecorder::Bound() {
   if (bufferedShots_ <= kMaxBufferedShots) return;
+  // Shots in flight are the worker's until they land (the oldest among them); the bound is kept
+  // again then.
+  if (flight_ && !Land(false)) return;
   size_t excess = bufferedShots_ - kMaxBufferedShots;
   for (PendingRun& run : pending_) {
     const size_t drop = std::min(excess, run.shots.size());
@@ -275,97 +304,149 @@ void ProgressRecorder::Bound() {
   }
 }
 
-bool ProgressRecorder::EnsureOpen() {
-  if (Updating()) {
-    openFault_ = ProgressFault::kUpdating;
+void ProgressRecorder::StartWrite(bool runEnded) {
+  if (flight_ || pending_.empty()) return;
+  auto flight = std::make_shared<Flight>();
+  flight->runs.reserve(pending_.size());
+  // The shots move to the worker; the runs' rows stay here, where the open run goes on.
+  for (PendingRun& run : pending_) {
+    PendingRun handed;
+    handed.run = run.run;
+    handed.shots = std::move(run.shots);
+    run.shots.clear();
+    flight->runs.push_back(std::move(handed));
+  }
+  flightOpenLast_ = runOpen_;
+  const std::string path = WantedPath();
+  const int64_t now = UtcNow();
+  worker_.Post([keeper = keeper_.get(), flight, path, now, runEnded] {
+    flight->result = keeper->Write(path, flight->runs, now, runEnded);
+    flight->done = true;
+  });
+  flight_ = std::move(flight);
+}
+
+bool ProgressRecorder::Land(bool wait) {
+  if (!flight_) return true;
+  if (wait) {
+    worker_.Drain();
+  } else if (!flight_->done) {
     return false;
   }
-  const std::string wanted = shared_.PlayerDataDir() + kProgressFileName;
-  if (!db_ || dbRequestedPath_ != wanted) {
-    db_ = std::make_unique<ProgressDatabase>(wanted);
-    dbRequestedPath_ = wanted;
+  const std::shared_ptr<Flight> flight = std::move(flight_);
+  flight_.reset();
+  const size_t handed = flight->runs.size();
+  if (flight->result.done) {
+    for (size_t i = 0; i < handed; ++i) {
+      pending_[i].run.id = flight->runs[i].run.id;
+    }
+    // The runs closed when handed over are stored whole; the one that was open stays, with its
+    // id, for its next shots (and its outcome, should it have ended since).
+    bufferedShots_ = 0;
+    for (const PendingRun& run : pending_) bufferedShots_ += run.shots.size();
+    const size_t closed = flightOpenLast_ ? handed - 1 : handed;
+    pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(closed));
+  } else {
+    // Refused: the shots go back before those recorded meanwhile.
+    for (size_t i = 0; i < handed; ++i) {
+      std::deque<ShotRecord>& shots = pending_[i].shots;
+      std::deque<ShotRecord>& back = flight->runs[i].shots;
+      shots.insert(shots.begin(), std::make_move_iterator(back.begin()), std::make_move_iterator(back.end()));
+    }
+    Bound();
   }
-  if (db_->IsOpen()) return true;
-  // SQLite makes no folders: the per-user data folder may not exist yet.
-  MakeFolders(shared_.PlayerDataDir());
-  try {
-    db_->Open();
-  } catch (const ProgressError& e) {
-    openFault_ = e.Fault();
-    return false;
-  }
-  openFault_ = ProgressFault::kNone;
-  // A file that was not ours has been put aside and a new one made: the player hears what
-  // happened. That is no write failure, so a later one is still reported.
-  if (!db_->MovedAsideTo().empty()) {
-    notice_ = PlayerNotice{PlayerNotice::Kind::ProgressMovedAside, {db_->Path(), db_->MovedAsideTo()}};
-  }
+  Take(flight->result, true);
   return true;
 }
 
-template <class Work>
-bool ProgressRecorder::OnDatabase(Work&& work) {
-  if (!EnsureOpen()) return false;
-  try {
-    work();
-    return true;
-  } catch (const ProgressError&) {
-    return false;
+void ProgressRecorder::Take(const KeeperResult& result, bool writing) {
+  if (result.notice) notices_.push_back(*result.notice);
+  if (result.done) {
+    if (writing) {
+      lastFault_ = ProgressFault::kNone;
+      lastFailureNow_.reset();
+    }
+    return;
   }
+  lastFault_ = result.fault;
+  if (writing) lastFailureNow_ = timers_.NowMs();
+  if (result.fault == ProgressFault::kOpenElsewhere) {
+    // Another computer has the records: the player hears it once, in place of the failure.
+    if (!toldElsewhere_) {
+      toldElsewhere_ = true;
+      notices_.push_back(PlayerNotice{PlayerNotice::Kind::ProgressOpenElsewhere, {result.elsewhere}});
+    }
+  } else if (writing && result.fault != ProgressFault::kUpdating) {
+    reportDue_ = true;
+  }
+}
+
+void ProgressRecorder::ShowPending() {
+  // The message box runs a nested event loop that may bring more events here: never from inside
+  // a write, and never twice at once.
+  if (flushing_ || showing_) return;
+  showing_ = true;
+  while (!notices_.empty()) {
+    const PlayerNotice notice = std::move(notices_.front());
+    notices_.erase(notices_.begin());
+    if (!quiet_) messages_.ShowNotice(notice);
+  }
+  if (reportDue_ && !reported_ && !quiet_) {
+    reported_ = true;
+    messages_.Show("Unable to write to " + DatabasePath());
+  }
+  reportDue_ = false;
+  showing_ = false;
 }
 
 bool ProgressRecorder::Flush() {
   if (flushing_) return false;
-  if (pending_.empty()) return true;
   // Kept until the update is done, which is no failure to report.
-  if (Updating()) return false;
+  if (updating_) return false;
   flushing_ = true;
-  const bool written = OnDatabase([&] { db_->Write(pending_); });
-  if (written) {
-    // Closed runs are stored whole; the open one stays, with its id, for its next shots.
-    const size_t keep = runOpen_ ? 1 : 0;
-    pending_.erase(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(keep));
-    bufferedShots_ = 0;
-    if (!runOpen_) db_->Checkpoint();
+  Land(true);
+  bool written = true;
+  if (!pending_.empty()) {
+    StartWrite(!runOpen_);
+    const std::shared_ptr<Flight> flight = flight_;
+    Land(true);
+    written = flight && flight->result.done;
   }
   flushing_ = false;
-  // Last, as the message box runs a nested event loop that may bring more events here.
-  ShowNotice();
-  if (!written) Report();
+  ShowPending();
   return written;
 }
 
-void ProgressRecorder::ShowNotice() {
-  if (!notice_ || flushing_) return;
-  const PlayerNotice notice = std::move(*notice_);
-  notice_.reset();
-  if (!quiet_) messages_.ShowNotice(notice);
-}
-
-void ProgressRecorder::Report() {
-  if (reported_ || quiet_) return;
-  reported_ = true;
-  messages_.Show("Unable to write to " + DatabasePath());
+void ProgressRecorder::WaitForWrites() {
+  worker_.Drain();
+  Land(true);
+  ShowPending();
 }
 
 ProgressData ProgressRecorder::Load(const std::string& profile) {
-  Flush();
   ProgressData data;
-  if (!EnsureOpen()) {
-    data.fault = openFault_;
-  } else {
-    try {
-      data = db_->Load(profile);
-    } catch (const ProgressError& e) {
-      data.fault = e.Fault();
-    }
+  if (updating_) {
+    data.fault = ProgressFault::kUpdating;
+    return data;
   }
-  ShowNotice();
+  Flush();
+  KeeperResult result;
+  const std::string path = WantedPath();
+  const int64_t now = UtcNow();
+  worker_.Run([&] { result = keeper_->Load(path, profile, now, data); });
+  if (!result.done) {
+    data = ProgressData{};
+    data.fault = result.fault;
+  }
+  Take(result, false);
+  ShowPending();
   return data;
 }
 
 void ProgressRecorder::DeleteProfile(const std::string& profile) {
-  WaitForUpdate();
+  // Waits for the update as well.
+  worker_.Drain();
+  Land(true);
   // Buffered runs of the profile go too; an open run is never the deleted profile's, as the
   // dialog is reached from the menu only.
   const size_t keep = runOpen_ ? 1 : 0;
@@ -374,7 +455,25 @@ void ProgressRecorder::DeleteProfile(const std::string& profile) {
                  pending_.end() - static_cast<std::ptrdiff_t>(keep));
   bufferedShots_ = 0;
   for (const PendingRun& run : pending_) bufferedShots_ += run.shots.size();
-  const bool deleted = OnDatabase([&] { db_->DeleteProfile(profile); });
-  ShowNotice();
-  if (!deleted) Report();
+  KeeperResult result;
+  const std::string path = WantedPath();
+  const int64_t now = UtcNow();
+  worker_.Run([&] { result = keeper_->DeleteProfile(path, profile, now); });
+  Take(result, true);
+  ShowPending();
+}
+
+RecordsAccess ProgressRecorder::Access() {
+  // The lease is looked at first, so that the gate says how things stand now.
+  if (!updating_) {
+    Land(true);
+    const std::string path = WantedPath();
+    const int64_t now = UtcNow();
+    KeeperResult result;
+    worker_.Run([&] { result = keeper_->Open(path, now); });
+    Take(result, false);
+  }
+  const std::string folder = shared_.PlayerDataDir();
+  const FileSystemType type = keeperSetup_.probe ? keeperSetup_.probe(folder) : FileSystemTypeOf(folder);
+  return RecordsAccess{UsesNetworkRecords(keeperSetup_.mode, type), gate_};
 }

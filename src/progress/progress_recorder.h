@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The progress recorder: listens to level play, keeps the run and its shots in memory and
-// writes them to Progress.db at each wave's end check and at the end of the run.
+// The progress recorder: listens to level play, keeps the run and its shots in memory and has
+// them written to Progress.db on a worker every few seconds of a run, at each wave's end check,
+// and (waiting for it) at the end of the run.
 #pragma once
 #include "level/level_listener.h"
+#include "platform/background_worker.h"
 #include "platform/player_notice.h"
-#include "words/words_speed.h"
 #include "progress/progress_records.h"
+#include "progress/records_keeper.h"
 #include "progress/utc_time.h"
+#include "words/words_speed.h"
 
 #include <atomic>
 #include <cstdint>
@@ -14,12 +17,11 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 class MessageBoxes;
-class ProgressDatabase;
 class TimerService;
+class Timer;
 struct SharedState;
 
 inline constexpr const char* kProgressFileName = "Progress.db";
@@ -29,11 +31,21 @@ class ProgressRecorder : public LevelPlayListener {
   // Buffered shots beyond this (a database that has refused every write for hours) are given
   // up, oldest first, so memory stays bounded.
   static constexpr size_t kMaxBufferedShots = 200000;
+  // While a run goes on, what it has recorded is handed to the worker this often: a kill or a
+  // power cut costs at most this much play and the time its commit takes.
+  static constexpr int kWriteEveryMs = 5000;
+  // After a write failed, the writes during play try again only this long after (a run's end and
+  // the other ways out always try).
+  static constexpr int64_t kRetryAfterFailureMs = 30000;
 
-  // Game time is read from timers (its clock, less the pauses); started_at from utc.
-  ProgressRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages, UtcClock utc);
+  // Game time is read from timers (its clock, less the pauses); started_at and the lease's
+  // heartbeat from utc. keeper says how Progress.db is kept (the records mode) and, for tests,
+  // which computer and process this game counts as.
+  ProgressRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages, UtcClock utc,
+                   KeeperSetup keeper = {});
   // A run still open is written as quit, and everything buffered is tried once more, without
-  // any message.
+  // any message; what still cannot be written (the file locked or unreachable, or open on another
+  // computer) is saved to a side file beside it, added to the records at a later open.
   ~ProgressRecorder() override;
   ProgressRecorder(const ProgressRecorder&) = delete;
   ProgressRecorder& operator=(const ProgressRecorder&) = delete;
@@ -51,27 +63,35 @@ class ProgressRecorder : public LevelPlayListener {
   void LevelFinished(const LevelCounters& counters) override;
   void LevelLeft(bool restarted) override;
 
-  // Brings a Progress.db of an older schema up to date on a worker thread: a file of a million
-  // shots takes seconds, and the window stays responsive meanwhile. While it runs, rows stay
-  // buffered without a report (they are written once it is done), Load answers kUpdating, and
-  // deleting a profile waits for it. A file that is missing, current or not ours is left to the
-  // usual opening on the game's thread. beforeUpdate runs on the worker first (tests hold it).
+  // Brings a Progress.db of an older schema up to date on the worker: a file of a million shots
+  // takes seconds, and the window stays responsive meanwhile. While it runs, rows stay buffered
+  // without a report (they are written once it is done), Load answers kUpdating, and deleting a
+  // profile waits for it. A file that is missing, current or not ours is left to the usual
+  // opening. beforeUpdate runs on the worker first (tests hold it).
   void UpdateInBackground(std::function<void()> beforeUpdate = {});
-  // True while the update runs; the first call after it ended joins the worker.
-  bool Updating();
+  // True while the update runs.
+  bool Updating() const { return updating_; }
 
-  // Writes what is buffered. True when everything is stored. A failure is reported once per
-  // run of the program ("Unable to write to <path>") and the rows stay buffered for the next try:
-  // at the next wave's end, when the level is left (also from the results screen) and at exit.
+  // Writes what is buffered and waits for it. True when everything is stored. A failure is
+  // reported once per run of the program ("Unable to write to <path>"; in the network mode,
+  // once, that the records are open on another computer) and the rows stay buffered for the next
+  // try: during play, at the next wave's end, when the level is left (also from the results
+  // screen) and at exit.
   bool Flush();
+  // Waits until the writes handed to the worker are done.
+  void WaitForWrites();
   // The profile's records, written ones and buffered ones alike once they could be written;
   // empty, with the fault named, when the database cannot be read.
   ProgressData Load(const std::string& profile);
   // Removes the profile's rows from the database and from the buffer.
   void DeleteProfile(const std::string& profile);
+  // How the game's other connections to Progress.db (practice's) must keep it: the mode and the
+  // gate that closes while another computer has the records.
+  RecordsAccess Access();
 
   std::string DatabasePath() const;
-  size_t BufferedShots() const;
+  // Shots recorded and not yet stored (handed to the worker or not).
+  size_t BufferedShots() const { return bufferedShots_; }
   bool RunOpen() const { return runOpen_; }
   // Playing time of the open run so far.
   int64_t GameMs() const;
@@ -82,15 +102,27 @@ class ProgressRecorder : public LevelPlayListener {
   WordSpeed LastWordSpeed() const { return MeasureWordSpeed(wordRecords_, WordReadyMs()); }
 
  private:
+  // A write handed to the worker: copies of the runs, whose shots were moved out of the buffer.
+  struct Flight {
+    std::vector<PendingRun> runs;
+    KeeperResult result;
+    std::atomic<bool> done{false};
+  };
+
   void CloseRun(const char* outcome);
-  void Report();
-  // Tells the player of a file that was moved aside, once it is safe to show a message.
-  void ShowNotice();
-  bool EnsureOpen();
-  // Runs the database work on the open database; false when it cannot be opened or the work
-  // fails.
-  template <class Work>
-  bool OnDatabase(Work&& work);
+  // Hands the buffer to the worker (nothing while another write is in flight).
+  void StartWrite(bool runEnded);
+  // Takes in the write in flight when it is done (waiting for it when wait is set): stored runs
+  // leave the buffer, refused shots go back to its front. True when none is left in flight.
+  bool Land(bool wait);
+  // Notes what a piece of work came to: the notices and the report to show.
+  void Take(const KeeperResult& result, bool writing);
+  // Shows the notices and the report, once it is safe to show a message.
+  void ShowPending();
+  // The write during play: every kWriteEveryMs, and at each wave's end.
+  void WriteDuringPlay(bool waveEnd);
+  std::string WantedPath() const;
+  int64_t UtcNow() const;
   void Append(ShotRecord shot);
   void Bound();
 
@@ -98,10 +130,13 @@ class ProgressRecorder : public LevelPlayListener {
   TimerService& timers_;
   MessageBoxes& messages_;
   UtcClock utc_;
-  std::unique_ptr<ProgressDatabase> db_;
-  std::string dbRequestedPath_;
+  KeeperSetup keeperSetup_;
+  std::unique_ptr<RecordsKeeper> keeper_;  // used on the worker only
+  std::shared_ptr<const RecordsGate> gate_;
   std::vector<PendingRun> pending_;  // the open run, when there is one, is the last
-  size_t bufferedShots_ = 0;         // the shots in pending_
+  size_t bufferedShots_ = 0;         // the shots in pending_ and in flight
+  std::shared_ptr<Flight> flight_;
+  bool flightOpenLast_ = false;  // the last run in flight was still open when handed over
   bool runOpen_ = false;
   int64_t runStartNow_ = 0;
   int64_t pausedMs_ = 0;
@@ -111,16 +146,18 @@ class ProgressRecorder : public LevelPlayListener {
   std::vector<WordKeyRecord> wordRecords_;
   WordReadyClock wordReady_;
   bool wordsReadyNow_ = false;
-  ProgressFault openFault_ = ProgressFault::kNone;  // why the last open failed
-  std::optional<PlayerNotice> notice_;              // a message still to show
+  ProgressFault lastFault_ = ProgressFault::kNone;  // why the last piece of work was not done
+  std::optional<int64_t> lastFailureNow_;           // timer time of the last failed write
+  std::vector<PlayerNotice> notices_;               // messages still to show
+  bool reportDue_ = false;
   bool reported_ = false;
+  bool toldElsewhere_ = false;
   bool flushing_ = false;
+  bool showing_ = false;
   bool quiet_ = false;
-  // The schema update on its worker, while one was started and not yet joined.
-  struct Update {
-    std::atomic<bool> done{false};
-    std::thread worker;
-  };
-  std::unique_ptr<Update> update_;
-  void WaitForUpdate();
+  std::atomic<bool> updating_{false};
+  std::unique_ptr<Timer> writeTimer_;
+  std::unique_ptr<Timer> beatTimer_;
+  // Last: it ends, with its jobs, before the keeper they use.
+  BackgroundWorker worker_;
 };

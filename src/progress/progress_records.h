@@ -93,9 +93,10 @@ struct PairSample {
 };
 
 // Why records could not be read, or written: nothing, the file cannot be reached just now (or a
-// part of it could not be read), it is no file of ours, a newer game made it, or our tables or
-// columns are missing from it.
-enum class ProgressFault { kNone, kUnavailable, kNotOurs, kNewerSchema, kMissingParts, kUpdating };
+// part of it could not be read), it is no file of ours, a newer game made it, our tables or
+// columns are missing from it, it is being brought up to date, or (in the network mode) another
+// computer has it open.
+enum class ProgressFault { kNone, kUnavailable, kNotOurs, kNewerSchema, kMissingParts, kUpdating, kOpenElsewhere };
 
 // What the progress screen shows of one profile.
 struct ProgressData {

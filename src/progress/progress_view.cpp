@@ -28,6 +28,8 @@ std::string FaultText(ProgressFault fault) {
       return "Cannot read Progress.db: part of it is missing.";
     case ProgressFault::kUpdating:
       return "Updating your progress records…";
+    case ProgressFault::kOpenElsewhere:
+      return "Your progress records are open on another computer.";
     case ProgressFault::kNotOurs:
     case ProgressFault::kUnavailable:
       break;

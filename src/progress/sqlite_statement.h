@@ -57,6 +57,8 @@ class Statement {
   int64_t Int(int column) const { return sqlite3_column_int64(stmt_, column); }
   double Double(int column) const { return sqlite3_column_double(stmt_, column); }
   bool IsNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+  // SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL, as the row stores it.
+  int Type(int column) const { return sqlite3_column_type(stmt_, column); }
   std::string Text(int column) const {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
     return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(stmt_, column))) : std::string();

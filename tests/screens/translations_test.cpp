@@ -267,30 +267,41 @@ TEST(Translations, NoticesMadeFromArgumentsShowInTheLanguage) {
   const PlayerNotice oneKey{PlayerNotice::Kind::UntypableKeys, {";"}};
   const PlayerNotice threeKeys{PlayerNotice::Kind::UntypableKeys, {"Y", "I", "O"}};
   const PlayerNotice movedAside{PlayerNotice::Kind::ProgressMovedAside, {"/p/Progress.db", "/p/Progress.db.corrupt-1"}};
+  const PlayerNotice elsewhere{PlayerNotice::Kind::ProgressOpenElsewhere, {"pc-12"}};
   const struct {
     const char* language;
     const char* oneKey;
     const char* threeKeys;
     const char* movedAside;
+    const char* elsewhere;
   } cases[] = {
       {"en", "On your keyboard layout the key for the letter ; types nothing, so no figure comes up there.",
        "On your keyboard layout the keys for the letters Y, I and O type nothing, so no figures come up there.",
-       "/p/Progress.db was not a progress database and has been moved aside to /p/Progress.db.corrupt-1"},
+       "/p/Progress.db was not a progress database and has been moved aside to /p/Progress.db.corrupt-1",
+       "Your progress is open in the game on another computer (pc-12). The runs you play here are kept and added to "
+       "it later."},
       {"de", "Auf deiner Tastatur schreibt die Taste für den Buchstaben ; nichts. Deshalb taucht dort keine Figur auf.",
        "Auf deiner Tastatur schreiben die Tasten für die Buchstaben Y, I und O nichts. Deshalb tauchen dort keine "
        "Figuren auf.",
-       "/p/Progress.db war keine Fortschrittsdatei. Sie wurde beiseitegelegt und heißt jetzt /p/Progress.db.corrupt-1"},
+       "/p/Progress.db war keine Fortschrittsdatei. Sie wurde beiseitegelegt und heißt jetzt /p/Progress.db.corrupt-1",
+       "Dein Fortschritt ist im Spiel auf einem anderen Computer geöffnet (pc-12). Die Runden, die du hier spielst, "
+       "werden aufbewahrt und später hinzugefügt."},
       {"fr", "Sur ton clavier, la touche de la lettre ; n’écrit rien. Aucun personnage n’apparaît donc à cet endroit.",
        "Sur ton clavier, les touches des lettres Y, I et O n’écrivent rien. Aucun personnage n’apparaît donc à ces "
        "endroits.",
-       "/p/Progress.db n’était pas un fichier de progrès. Il a été mis de côté sous le nom /p/Progress.db.corrupt-1"},
+       "/p/Progress.db n’était pas un fichier de progrès. Il a été mis de côté sous le nom /p/Progress.db.corrupt-1",
+       "Tes progrès sont ouverts dans le jeu sur un autre ordinateur (pc-12). Les parties que tu joues ici sont "
+       "gardées et ajoutées plus tard."},
       {"es", "En tu teclado, la tecla de la letra ; no escribe nada. Por eso allí no aparece ningún personaje.",
        "En tu teclado, las teclas de las letras Y, I y O no escriben nada. Por eso allí no aparece ningún personaje.",
-       "/p/Progress.db no era un archivo de progreso. Se ha apartado con el nombre /p/Progress.db.corrupt-1"},
+       "/p/Progress.db no era un archivo de progreso. Se ha apartado con el nombre /p/Progress.db.corrupt-1",
+       "Tu progreso está abierto en el juego en otro ordenador (pc-12). Las partidas que juegues aquí se guardan y "
+       "se añadirán más tarde."},
   };
   EXPECT_EQ(NoticeText(oneKey).toStdString(), EnglishNotice(oneKey));
   EXPECT_EQ(NoticeText(threeKeys).toStdString(), EnglishNotice(threeKeys));
   EXPECT_EQ(NoticeText(movedAside).toStdString(), EnglishNotice(movedAside));
+  EXPECT_EQ(NoticeText(elsewhere).toStdString(), EnglishNotice(elsewhere));
   for (const auto& c : cases) {
     SCOPED_TRACE(c.language);
     LanguageScope scope(c.language);
@@ -298,6 +309,7 @@ TEST(Translations, NoticesMadeFromArgumentsShowInTheLanguage) {
     EXPECT_EQ(NoticeText(oneKey), QString::fromUtf8(c.oneKey));
     EXPECT_EQ(NoticeText(threeKeys), QString::fromUtf8(c.threeKeys));
     EXPECT_EQ(NoticeText(movedAside), QString::fromUtf8(c.movedAside));
+    EXPECT_EQ(NoticeText(elsewhere), QString::fromUtf8(c.elsewhere));
     // What the player reads in the box.
     QString shown;
     WhenModal([&] {

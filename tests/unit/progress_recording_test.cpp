@@ -521,6 +521,7 @@ TEST(ProgressRecording, TheJournalIsCutBackAtTheEndOfALevel) {
   for (int wave = 0; wave < 20; ++wave) {
     b.Shots(static_cast<size_t>(wave) * 5000, 5000);
     b.recorder->WaveEndChecked();
+    b.recorder->WaitForWrites();  // each wave's write done before the next, as in real time
   }
   ASSERT_GT(SizeOf(b.DbPath() + "-wal"), kJournalBound);
   b.recorder->LevelFinished(LevelCounters{});

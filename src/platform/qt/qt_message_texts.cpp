@@ -155,6 +155,11 @@ QString NoticeText(const PlayerNotice& notice) {
       return QCoreApplication::translate(
                  "Messages", "%1 was not a progress database and has been moved aside to %2")
           .arg(args[0], args[1]);
+    case PlayerNotice::Kind::ProgressOpenElsewhere:
+      return QCoreApplication::translate("Messages",
+                                         "Your progress is open in the game on another computer (%1). The runs you "
+                                         "play here are kept and added to it later.")
+          .arg(args[0]);
     case PlayerNotice::Kind::UsKeyNames:
       return QCoreApplication::translate(
           "Messages",

@@ -25,6 +25,7 @@
 #include "progress/progress_database.h"
 #include "progress/progress_problem.h"
 #include "progress/progress_recorder.h"
+#include "progress/records_gate.h"
 #include "level/ui/floating_screens.h"
 #include "widgets/qt_scaled_screen.h"
 
@@ -89,6 +90,7 @@ bool PracticeFlow::Compose() {
   PracticeSetup setup;
   setup.appDir = app_.shared.appDir;
   setup.dbPath = DatabasePath();
+  if (app_.shared.progress) setup.access = app_.shared.progress->Access();
   setup.profile = app_.shared.currentPlayer;
   setup.scriptPath = ScriptFolder() + "/Drill.ini";
   if (app_.services.keyboard) setup.layout = app_.services.keyboard->ActiveTable();
@@ -102,9 +104,19 @@ bool PracticeFlow::Compose() {
         loadWords ? loadWords() : LoadWordSourceForLocale([](const char* name) { return std::getenv(name); }));
   }
   setup.words = words_.get();
+  const RecordsAccess access = setup.access;
   auto session = std::make_unique<PracticeSession>(std::move(setup), app_.services.random);
   try {
     session->Prepare();
+  } catch (const ProgressError& e) {
+    // Another computer has the records: practice, which reads and writes them, waits for it.
+    if (e.Fault() == ProgressFault::kOpenElsewhere && access.gate) {
+      app_.services.messages.ShowNotice(
+          PlayerNotice{PlayerNotice::Kind::ProgressOpenElsewhere, {access.gate->ClosedBy().value_or("")}});
+    } else {
+      app_.services.messages.Show(e.what());
+    }
+    return false;
   } catch (const std::exception& e) {
     ShowFailure(e);
     return false;

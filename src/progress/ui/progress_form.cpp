@@ -68,7 +68,8 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
     QT_TRANSLATE_NOOP("TfmProgress", "Cannot read Progress.db: a newer version of the game made it."),
     QT_TRANSLATE_NOOP("TfmProgress", "Cannot read Progress.db: part of it is missing."),
     QT_TRANSLATE_NOOP("TfmProgress", "Cannot read all of Progress.db."),
-    QT_TRANSLATE_NOOP("TfmProgress", "Updating your progress records…")};
+    QT_TRANSLATE_NOOP("TfmProgress", "Updating your progress records…"),
+    QT_TRANSLATE_NOOP("TfmProgress", "Your progress records are open on another computer.")};
 
 // The screen's planks and brass frame, drawn here while the generated picture is not built in.
 QPixmap PaintedBackground() {
