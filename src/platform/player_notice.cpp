@@ -29,6 +29,11 @@ std::string EnglishNotice(const PlayerNotice& notice) {
     }
     case PlayerNotice::Kind::ProgressMovedAside:
       return Arg(notice, 0) + " was not a progress database and has been moved aside to " + Arg(notice, 1);
+    case PlayerNotice::Kind::HandedIn:
+      return "Your progress is handed in as " + Arg(notice, 0);
+    case PlayerNotice::Kind::HandInPrivate:
+      return "Your teacher cannot read what you hand in to " + Arg(notice, 0) +
+             ": the folder does not give its files to the teachers' group. Please tell your teacher.";
   }
   return {};
 }

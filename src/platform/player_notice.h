@@ -13,6 +13,11 @@ struct PlayerNotice {
     // A file that was no progress database was renamed and a new one made. args: the file, the
     // name it was given.
     ProgressMovedAside,
+    // A hand-in was written where the player chose. args: the file.
+    HandedIn,
+    // The hand-ins written to the class folder are readable by their owner only: the folder does
+    // not give them its group. args: the class folder.
+    HandInPrivate,
   };
   Kind kind;
   std::vector<std::string> args;

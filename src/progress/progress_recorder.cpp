@@ -9,6 +9,7 @@
 #include "platform/text_case.h"
 #include "platform/timer_service.h"
 #include "progress/progress_database.h"
+#include "progress/records_listener.h"
 #include "core/result_arithmetic.h"
 #include "core/level_counters.h"
 
@@ -321,14 +322,25 @@ bool ProgressRecorder::Flush() {
   if (Updating()) return false;
   flushing_ = true;
   const bool written = OnDatabase([&] { db_->Write(pending_); });
+  // The profiles whose ended runs this write stored, each once.
+  std::vector<std::string> stored;
   if (written) {
     // Closed runs are stored whole; the open one stays, with its id, for its next shots.
     const size_t keep = runOpen_ ? 1 : 0;
+    for (auto run = pending_.begin(); run != pending_.end() - static_cast<std::ptrdiff_t>(keep); ++run) {
+      const std::string& profile = run->run.profile;
+      if (std::none_of(stored.begin(), stored.end(),
+                       [&](const std::string& other) { return EqualsNoCaseAscii(other, profile); }))
+        stored.push_back(profile);
+    }
     pending_.erase(pending_.begin(), pending_.end() - static_cast<std::ptrdiff_t>(keep));
     bufferedShots_ = 0;
     if (!runOpen_) db_->Checkpoint();
   }
   flushing_ = false;
+  if (recordsListener) {
+    for (const std::string& profile : stored) recordsListener->RunStored(profile);
+  }
   // Last, as the message box runs a nested event loop that may bring more events here.
   ShowNotice();
   if (!written) Report();
@@ -375,6 +387,7 @@ void ProgressRecorder::DeleteProfile(const std::string& profile) {
   bufferedShots_ = 0;
   for (const PendingRun& run : pending_) bufferedShots_ += run.shots.size();
   const bool deleted = OnDatabase([&] { db_->DeleteProfile(profile); });
+  if (recordsListener) recordsListener->ProfileDeleted(profile);
   ShowNotice();
   if (!deleted) Report();
 }

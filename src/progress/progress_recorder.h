@@ -19,6 +19,7 @@
 
 class MessageBoxes;
 class ProgressDatabase;
+class RecordsListener;
 class TimerService;
 struct SharedState;
 
@@ -80,6 +81,10 @@ class ProgressRecorder : public LevelPlayListener {
   const std::vector<WordKeyRecord>& WordRecords() const { return wordRecords_; }
   int64_t WordReadyMs() const;
   WordSpeed LastWordSpeed() const { return MeasureWordSpeed(wordRecords_, WordReadyMs()); }
+
+  // Told of every run stored once it ended, and of every profile whose records are deleted;
+  // set by the application, null for none.
+  RecordsListener* recordsListener = nullptr;
 
  private:
   void CloseRun(const char* outcome);

@@ -83,6 +83,13 @@ QString NoticeText(const PlayerNotice& notice) {
     case PlayerNotice::Kind::ProgressMovedAside:
       return QCoreApplication::translate("Messages", "%1 was not a progress database and has been moved aside to %2")
           .arg(args[0], args[1]);
+    case PlayerNotice::Kind::HandedIn:
+      return QCoreApplication::translate("Messages", "Your progress is handed in as %1").arg(args[0]);
+    case PlayerNotice::Kind::HandInPrivate:
+      return QCoreApplication::translate("Messages",
+                                         "Your teacher cannot read what you hand in to %1: the folder does not give "
+                                         "its files to the teachers' group. Please tell your teacher.")
+          .arg(args[0]);
   }
   return QString::fromStdString(EnglishNotice(notice));
 }
