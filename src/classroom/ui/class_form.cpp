@@ -39,7 +39,7 @@ constexpr int kHeight = 620;
 const QColor kBrass{0xD9, 0xA9, 0x4B};
 const QColor kParchment{0xF0, 0xE2, 0xC0};
 const QColor kDim{0x9A, 0x8A, 0x70};
-constexpr int kColumnWidths[kClassColumns] = {150, 110, 120, 78, 56, 72, 100, 70, 104, 0};
+constexpr int kColumnWidths[kClassColumns] = {140, 110, 128, 72, 52, 70, 96, 66, 92, 0};
 
 // The table in the boards' colours: dark wood, parchment writing, brass edges and selection.
 constexpr const char* kTableStyle =
@@ -77,7 +77,7 @@ TfmClass::TfmClass(AppContext& app, QString folder, QWidget* parent)
   model_ = new ClassTableModel(this);
   table_ = new QTableView(this);
   table_->setObjectName(QStringLiteral("class_table"));
-  table_->setGeometry(16, 76, kWidth - 32, 476);
+  table_->setGeometry(16, 76, kWidth - 32, 466);
   table_->setModel(model_);
   table_->setStyleSheet(QString::fromLatin1(kTableStyle));
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -98,12 +98,18 @@ TfmClass::TfmClass(AppContext& app, QString folder, QWidget* parent)
   connect(table_, &QAbstractItemView::activated, this,
           [this](const QModelIndex& index) { OpenPupil(index.row()); });
   table_->installEventFilter(this);
+  // The note of the row under the cursor in full, as the keyboard reaches no tooltip.
+  rowNote_ = MakeLabel(this, QString(), 16, 546, ArialFont(12, false), look::kYellow);
+  rowNote_->setTextFormat(Qt::PlainText);
+  rowNote_->setFixedWidth(kWidth - 32);
+  connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this] { ShowRowNote(); });
 
   auto* hint =
       MakeLabel(this,
                 tr("Up, Down: pupil   Left, Right: column   S: sort by it   Enter: open   F5: read "
                    "again   Tab: buttons"),
-                16, 558, ArialFont(11, false), kDim);
+                16, 566, ArialFont(11, false), kDim);
   hint->setFixedWidth(kWidth - 32);
   btnKeys_ =
       MakeHoverButton(this, tr("CLASS KEYS"), {16, 584, 180, 25}, {.fontPx = 16, .color = kBrass});
@@ -155,6 +161,7 @@ void TfmClass::Reload() {
   model_->SetMarks(sortColumn_, descending_, chosen);
   if (model_->rowCount() > 0) table_->setCurrentIndex(model_->index(0, chosen));
   ShowSummary();
+  ShowRowNote();
   QApplication::restoreOverrideCursor();
 }
 
@@ -170,12 +177,24 @@ void TfmClass::ShowSummary() {
   if (!roster_.error.empty()) {
     text += tr("Cannot read the class folder.");
   } else {
-    text += tr("%n hand-in(s)", nullptr, static_cast<int>(roster_.rows.size()));
-    if (unreadable > 0) text += QStringLiteral(", ") + tr("%n unreadable", nullptr, unreadable);
-    if (flagged > 0)
-      text += QStringLiteral(", ") + tr("%n with totals that disagree", nullptr, flagged);
+    const int count = static_cast<int>(roster_.rows.size());
+    text += count == 1 ? tr("1 hand-in") : tr("%1 hand-ins").arg(count);
+    if (unreadable > 0) text += QStringLiteral(", ") + tr("unreadable: %1").arg(unreadable);
+    if (flagged > 0) text += QStringLiteral(", ") + tr("totals that disagree: %1").arg(flagged);
   }
   summary_->setText(summary_->fontMetrics().elidedText(text, Qt::ElideMiddle, summary_->width()));
+}
+
+void TfmClass::ShowRowNote() {
+  const int row = table_->currentIndex().row();
+  QString note;
+  if (row >= 0 && row < static_cast<int>(Rows().size())) {
+    const ClassRow& shown = Rows()[static_cast<size_t>(row)];
+    note = ClassTableModel::Note(shown);
+    if (!shown.Readable())
+      note += QStringLiteral("  (") + QString::fromStdString(shown.fileName) + QStringLiteral(")");
+  }
+  rowNote_->setText(rowNote_->fontMetrics().elidedText(note, Qt::ElideRight, rowNote_->width()));
 }
 
 void TfmClass::SortBy(ClassColumn column) {
@@ -196,6 +215,7 @@ void TfmClass::SortBy(ClassColumn column) {
   model_->SetRows(std::move(rows));
   model_->SetMarks(sortColumn_, descending_, chosen);
   if (model_->rowCount() > 0) table_->setCurrentIndex(model_->index(row, chosen));
+  ShowRowNote();
 }
 
 void TfmClass::OpenPupil(int row) {
@@ -219,7 +239,6 @@ void TfmClass::OpenPupil(int row) {
   shown.keys = std::move(records.keys);
   shown.layout = std::move(records.layout);
   pupilPage_->ShowReadOnly(std::move(shown));
-  table_->setFocus();
 }
 
 void TfmClass::OpenClassKeys() {
@@ -236,7 +255,6 @@ void TfmClass::OpenClassKeys() {
       "Every key shows the hits of the whole class: each pupil's last 200 tries at it, added up. "
       "Keys to practise are the keys the class misses most.");
   pupilPage_->ShowReadOnly(std::move(shown));
-  table_->setFocus();
 }
 
 void TfmClass::AskCsv() {
@@ -245,7 +263,6 @@ void TfmClass::AskCsv() {
       QFileDialog::getSaveFileName(this, tr("Save the class table"),
                                    DefaultFile(QStringLiteral("csv")), tr("CSV files (*.csv)"));
   if (!path.isEmpty()) SaveCsv(path);
-  table_->setFocus();
 }
 
 void TfmClass::AskPdf() {
@@ -254,7 +271,6 @@ void TfmClass::AskPdf() {
       QFileDialog::getSaveFileName(this, tr("Save the class as PDF"),
                                    DefaultFile(QStringLiteral("pdf")), tr("PDF files (*.pdf)"));
   if (!path.isEmpty()) SavePdf(path);
-  table_->setFocus();
 }
 
 bool TfmClass::SaveCsv(const QString& path) {

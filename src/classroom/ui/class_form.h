@@ -46,6 +46,7 @@ class TfmClass : public QDialog {
   QTableView* Table() const { return table_; }
   TfmProgress* PupilPage() const { return pupilPage_; }
   QLabel* Summary() const { return summary_; }
+  QLabel* RowNote() const { return rowNote_; }
   TVtxSpdButton* BtnKeys() const { return btnKeys_; }
   TVtxSpdButton* BtnCsv() const { return btnCsv_; }
   TVtxSpdButton* BtnPdf() const { return btnPdf_; }
@@ -63,6 +64,7 @@ class TfmClass : public QDialog {
   void AskCsv();
   void AskPdf();
   void ShowSummary();
+  void ShowRowNote();
 
   AppContext& app_;
   QString folder_;
@@ -71,6 +73,7 @@ class TfmClass : public QDialog {
   bool descending_ = false;
   QPixmap background_;
   QLabel* summary_ = nullptr;
+  QLabel* rowNote_ = nullptr;
   QTableView* table_ = nullptr;
   ClassTableModel* model_ = nullptr;
   TVtxSpdButton* btnKeys_ = nullptr;

@@ -56,6 +56,8 @@ QString ClassTable(const std::vector<ClassRow>& rows) {
       if (column == ClassColumn::kPupil) text = QString::fromStdString(row.pupil);
       if (column == ClassColumn::kProfile && row.Readable())
         text = QString::fromStdString(row.profile);
+      if (column == ClassColumn::kLastHandIn && row.Readable())
+        text = ClassTableModel::WrittenText(row.lastHandIn, false);
       const bool number = column == ClassColumn::kLevels || column == ClassColumn::kAccuracy ||
                           column == ClassColumn::kKeysMastered || column == ClassColumn::kThisWeek;
       html += Cell(column == ClassColumn::kPupil || column == ClassColumn::kProfile
@@ -74,7 +76,8 @@ QString PupilPage(const ClassRoster& roster, const ClassRow& row) {
   QString html = QStringLiteral("<h2 style=\"page-break-before: always\">") + Name(row.pupil) +
                  QStringLiteral(" &#8212; ") + Name(row.profile) + QStringLiteral("</h2>");
   if (reader.Problem() != HandInProblem::kNone) {
-    return html + QStringLiteral("<p>") + Plain(Tr("This hand-in cannot be read any more.")) +
+    return html + QStringLiteral("<p>") +
+           Plain(Tr(QT_TRANSLATE_NOOP("TfmClass", "This hand-in cannot be read any more."))) +
            QStringLiteral("</p>");
   }
   QStringList levels;
@@ -110,10 +113,15 @@ QString PupilPage(const ClassRoster& roster, const ClassRow& row) {
             QStringLiteral("</b>&nbsp;&nbsp;</td><td>") + figure.value +
             QStringLiteral("</td></tr>");
   }
-  html += QStringLiteral("</table><h3>") + Plain(Tr("Keys")) + QStringLiteral("</h3>");
+  html += QStringLiteral("</table><h3>") + Plain(Tr(QT_TRANSLATE_NOOP("TfmClass", "Keys"))) +
+          QStringLiteral("</h3>");
   html += QString::fromLatin1(kTable) +
-          Header({Tr("Key"), Tr("Accuracy"), Tr("Tries"), Tr("Median reaction (ms)"), Tr("Mastery"),
-                  Tr("Mastered")});
+          Header({Tr(QT_TRANSLATE_NOOP("TfmClass", "Key")),
+                  Tr(QT_TRANSLATE_NOOP("TfmClass", "Accuracy")),
+                  Tr(QT_TRANSLATE_NOOP("TfmClass", "Tries")),
+                  Tr(QT_TRANSLATE_NOOP("TfmClass", "Median reaction (ms)")),
+                  Tr(QT_TRANSLATE_NOOP("TfmClass", "Mastery")),
+                  Tr(QT_TRANSLATE_NOOP("TfmClass", "Mastered"))});
   int shown = 0;
   for (const HandInKey& key : handIn.keys) {
     if (key.chances == 0 && !key.mastered) continue;
@@ -128,7 +136,8 @@ QString PupilPage(const ClassRoster& roster, const ClassRow& row) {
         Cell(key.mastery ? QLocale().toString(*key.mastery * 100, 'f', 0) + QStringLiteral("%")
                          : QStringLiteral("-"),
              true) +
-        Cell(key.mastered ? Plain(Tr("yes")) : QString()) + QStringLiteral("</tr>");
+        Cell(key.mastered ? Plain(Tr(QT_TRANSLATE_NOOP("TfmClass", "yes"))) : QString()) +
+        QStringLiteral("</tr>");
   }
   return html + QStringLiteral("</table>");
 }
@@ -156,6 +165,8 @@ bool WriteClassPdf(const QString& path, const ClassRoster& roster,
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Keyslinger"));
     writer.setPageSize(QPageSize(QPageSize::A4));
+    // Across: the class table's ten columns read without breaking their words.
+    writer.setPageOrientation(QPageLayout::Landscape);
     writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QTextDocument document;
     QFont font = document.defaultFont();

@@ -28,21 +28,21 @@ QString ProblemText(HandInProblem problem) {
     case HandInProblem::kNone:
       return {};
     case HandInProblem::kCannotOpen:
-      return Tr("cannot be opened");
+      return Tr(QT_TRANSLATE_NOOP("TfmClass", "cannot be opened"));
     case HandInProblem::kNotAFile:
-      return Tr("not a file");
+      return Tr(QT_TRANSLATE_NOOP("TfmClass", "not a file"));
     case HandInProblem::kTooLarge:
-      return Tr("far too large for a hand-in");
+      return Tr(QT_TRANSLATE_NOOP("TfmClass", "far too large for a hand-in"));
     case HandInProblem::kNotAHandIn:
-      return Tr("not a hand-in");
+      return Tr(QT_TRANSLATE_NOOP("TfmClass", "not a hand-in"));
     case HandInProblem::kNewerVersion:
-      return Tr("made by a newer version of the game");
+      return Tr(QT_TRANSLATE_NOOP("TfmClass", "made by a newer version of the game"));
     case HandInProblem::kDamaged:
-      return Tr("damaged or cut short");
+      return Tr(QT_TRANSLATE_NOOP("TfmClass", "damaged or cut short"));
     case HandInProblem::kForeignTables:
-      return Tr("holds tables a hand-in does not have");
+      return Tr(QT_TRANSLATE_NOOP("TfmClass", "holds tables a hand-in does not have"));
     case HandInProblem::kBadValues:
-      return Tr("holds figures no game writes");
+      return Tr(QT_TRANSLATE_NOOP("TfmClass", "holds figures no game writes"));
   }
   return {};
 }
@@ -84,8 +84,10 @@ QString ClassTableModel::Title(ClassColumn column) { return Tr(kTitles[static_ca
 
 QString ClassTableModel::PlayedText(int64_t ms) {
   const int64_t minutes = ms > 0 ? ms / 60000 : 0;
-  if (minutes < 60) return Tr("%1 min").arg(minutes);
-  return Tr("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+  if (minutes < 60) return Tr(QT_TRANSLATE_NOOP("TfmClass", "%1 min")).arg(minutes);
+  return Tr(QT_TRANSLATE_NOOP("TfmClass", "%1 h %2 min"))
+      .arg(minutes / 60)
+      .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString ClassTableModel::WrittenText(const std::string& writtenAt, bool localeFormat) {
@@ -101,12 +103,13 @@ QString ClassTableModel::Note(const ClassRow& row) {
     QString reason = ProblemText(row.problem);
     if (row.problem == HandInProblem::kNewerVersion && !row.problemDetail.empty())
       reason += QStringLiteral(" (%1)").arg(Cut(row.problemDetail));
-    return Tr("Unreadable: %1").arg(reason);
+    return Tr(QT_TRANSLATE_NOOP("TfmClass", "Unreadable: %1")).arg(reason);
   }
   if (row.disagreements.empty()) return {};
   QStringList totals;
   for (const std::string& total : row.disagreements) totals << Tr(total.c_str());
-  return Tr("Totals disagree: %1").arg(totals.join(QStringLiteral(", ")));
+  return Tr(QT_TRANSLATE_NOOP("TfmClass", "Totals disagree: %1"))
+      .arg(totals.join(QStringLiteral(", ")));
 }
 
 QString ClassTableModel::CellText(const ClassRow& row, ClassColumn column) {

@@ -83,6 +83,7 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
   MakeLabel(this, tr("Drifter:"), 8, 64, ArialFont(16), look::kSilver);
   lbPlayer_ =
       MakeLabel(this, QStringLiteral("player"), 88, 64, ArialFont(16, true, true), look::kSilver);
+  lbPlayer_->setTextFormat(Qt::PlainText);  // a profile's name is shown as typed, never as markup
   lblevel_ = MakeLabel(this, QString(), 0, 64, ArialFont(16, true, true), look::kSilver);
   SetLevelLabel(TranslatedLevelText("level"));
 
