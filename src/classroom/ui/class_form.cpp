@@ -39,7 +39,7 @@ constexpr int kHeight = 620;
 const QColor kBrass{0xD9, 0xA9, 0x4B};
 const QColor kParchment{0xF0, 0xE2, 0xC0};
 const QColor kDim{0x9A, 0x8A, 0x70};
-constexpr int kColumnWidths[kClassColumns] = {140, 110, 128, 72, 52, 70, 96, 66, 92, 0};
+constexpr int kColumnWidths[kClassColumns] = {128, 110, 144, 72, 52, 70, 96, 66, 92, 0};
 
 // The table in the boards' colours: dark wood, parchment writing, brass edges and selection.
 constexpr const char* kTableStyle =
@@ -228,6 +228,7 @@ void TfmClass::OpenPupil(int row) {
     now.problem = reader.Problem();
     now.problemDetail = reader.Detail();
     app_.services.messages.Show(ClassTableModel::Note(now).toStdString());
+    TakeKeyboardBack();
     return;
   }
   PupilRecords records = PupilRecordsOf(handIn);
@@ -239,6 +240,7 @@ void TfmClass::OpenPupil(int row) {
   shown.keys = std::move(records.keys);
   shown.layout = std::move(records.layout);
   pupilPage_->ShowReadOnly(std::move(shown));
+  TakeKeyboardBack();
 }
 
 void TfmClass::OpenClassKeys() {
@@ -255,6 +257,7 @@ void TfmClass::OpenClassKeys() {
       "Every key shows the hits of the whole class: each pupil's last 200 tries at it, added up. "
       "Keys to practise are the keys the class misses most.");
   pupilPage_->ShowReadOnly(std::move(shown));
+  TakeKeyboardBack();
 }
 
 void TfmClass::AskCsv() {
@@ -262,6 +265,7 @@ void TfmClass::AskCsv() {
   const QString path =
       QFileDialog::getSaveFileName(this, tr("Save the class table"),
                                    DefaultFile(QStringLiteral("csv")), tr("CSV files (*.csv)"));
+  TakeKeyboardBack();
   if (!path.isEmpty()) SaveCsv(path);
 }
 
@@ -270,6 +274,7 @@ void TfmClass::AskPdf() {
   const QString path =
       QFileDialog::getSaveFileName(this, tr("Save the class as PDF"),
                                    DefaultFile(QStringLiteral("pdf")), tr("PDF files (*.pdf)"));
+  TakeKeyboardBack();
   if (!path.isEmpty()) SavePdf(path);
 }
 
@@ -285,6 +290,7 @@ bool TfmClass::SaveCsv(const QString& path) {
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(text.data(), static_cast<qint64>(text.size())) < 0 || !file.commit()) {
     app_.services.messages.Show("Unable to write to " + LocalPath(path));
+    TakeKeyboardBack();
     return false;
   }
   return true;
@@ -295,8 +301,17 @@ bool TfmClass::SavePdf(const QString& path) {
   const bool written =
       WriteClassPdf(path, roster_, Rows(), tr("Class: %1").arg(QFileInfo(folder_).fileName()));
   QApplication::restoreOverrideCursor();
-  if (!written) app_.services.messages.Show("Unable to write to " + LocalPath(path));
+  if (!written) {
+    app_.services.messages.Show("Unable to write to " + LocalPath(path));
+    TakeKeyboardBack();
+  }
   return written;
+}
+
+void TfmClass::TakeKeyboardBack() {
+  // Without a window manager nobody hands the keyboard back when a screen over this one closes.
+  raise();
+  activateWindow();
 }
 
 void TfmClass::paintEvent(QPaintEvent*) {

@@ -65,6 +65,7 @@ class TfmClass : public QDialog {
   void AskPdf();
   void ShowSummary();
   void ShowRowNote();
+  void TakeKeyboardBack();
 
   AppContext& app_;
   QString folder_;

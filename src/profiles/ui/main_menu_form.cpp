@@ -230,6 +230,9 @@ void TfmMain::ClassClick() {
   if (!app_.handIns) return;
   TfmClass screen(app_, QString::fromStdString(app_.handIns->ClassFolder()), this);
   screen.ShowModal();
+  // The keyboard comes back to the menu, with or without a window manager.
+  raise();
+  activateWindow();
 }
 
 void TfmMain::ExitClick() {
