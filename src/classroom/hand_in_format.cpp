@@ -97,6 +97,25 @@ std::string Cut(std::string text) {
   return text;
 }
 
+// The tables of this version and each one's columns, worked out once from the schema itself.
+using Shape = std::map<std::string, std::set<std::string>>;
+const Shape& ExpectedShape() {
+  static const Shape shape = [] {
+    Shape made;
+    sqlite3* model = nullptr;
+    sqlite3_open_v2(":memory:", &model, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    {
+      Exec(model, kSchema);
+      Statement tables(model,
+                       "SELECT m.name, c.name FROM sqlite_master m, pragma_table_info(m.name) c");
+      while (tables.Step()) made[tables.Text(0)].insert(tables.Text(1));
+    }  // the statement is finalized before the connection closes
+    sqlite3_close(model);
+    return made;
+  }();
+  return shape;
+}
+
 }  // namespace
 
 std::string HandInBytes(const HandIn& handIn) {
@@ -259,16 +278,7 @@ void HandInReader::Check() {
       return Refuse(HandInProblem::kDamaged, check.Text(0));
   }
   // Exactly the tables and columns of this version; nothing else.
-  std::map<std::string, std::set<std::string>> expected;
-  {
-    sqlite3* model = nullptr;
-    sqlite3_open_v2(":memory:", &model, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
-    Exec(model, kSchema);
-    Statement tables(model,
-                     "SELECT m.name, c.name FROM sqlite_master m, pragma_table_info(m.name) c");
-    while (tables.Step()) expected[tables.Text(0)].insert(tables.Text(1));
-    sqlite3_close(model);
-  }
+  const Shape& expected = ExpectedShape();
   std::map<std::string, std::set<std::string>> found;
   {
     Statement objects(db_, "SELECT type, name FROM sqlite_master");

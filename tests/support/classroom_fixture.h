@@ -25,6 +25,8 @@ struct ScratchFolder {
     path = ::mkdtemp(pattern) ? pattern : "";
   }
   ~ScratchFolder() { std::filesystem::remove_all(path); }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
   std::string operator/(const std::string& name) const { return path + "/" + name; }
 };
 
