@@ -5,7 +5,7 @@
 # Then a teacher opens the folder with keyslinger --class and, by keyboard alone, sorts the
 # table by profile, opens a pupil's page, and saves the table as CSV and as PDF (checked with
 # pdfinfo: the table's page and one page per readable hand-in).
-# Time budget: about 20 s on an idle machine (two game starts, a level's first seconds, two file
+# Time budget: about 5 s on an idle machine (two game starts, a level's first moment, two file
 # dialogs); every wait is for an event, with deadlines generous enough for a busy machine.
 # Usage: classroom.sh GAME_DIR TEST_DATA_DIR. Exits 77 (skipped) without Xvfb, xdotool,
 # ImageMagick, sqlite3 or pdfinfo.
