@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev xkb-data libpulse-dev
   xvfb xdotool x11-utils x11-xkb-utils imagemagick
-  desktop-file-utils appstream file
+  desktop-file-utils appstream file poppler-utils
   wamerican wngerman wfrench wspanish
 )
 # The window manager and the Wayland compositor some end-to-end tests run the game under, with

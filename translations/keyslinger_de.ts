@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>HandIn</name>
+    <message>
+        <source>Hand in your progress to this folder</source>
+        <translation>Deinen Fortschritt in diesem Ordner abgeben</translation>
+    </message>
+</context>
+<context>
     <name>Level</name>
     <message>
         <source>Level%1</source>
@@ -191,6 +198,14 @@
         <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
         <translation>Dein Fortschritt ist im Spiel auf einem anderen Computer geöffnet (%1). Die Runden, die du hier spielst, werden aufbewahrt und später hinzugefügt.</translation>
     </message>
+    <message>
+        <source>Your progress is handed in as %1</source>
+        <translation>Dein Fortschritt ist abgegeben als %1</translation>
+    </message>
+    <message>
+        <source>Your teacher cannot read what you hand in to %1: the folder does not give its files to the teachers&apos; group. Please tell your teacher.</source>
+        <translation>Deine Lehrkraft kann nicht lesen, was du in %1 abgibst: Der Ordner gibt seine Dateien nicht an die Gruppe der Lehrkräfte weiter. Bitte sag es deiner Lehrkraft.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -374,6 +389,253 @@
     </message>
 </context>
 <context>
+    <name>TfmClass</name>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Up, Down: pupil   Left, Right: column   S: sort by it   Enter: open   F5: read again   Tab: buttons</source>
+        <translation>Hoch, Runter: Schüler   Links, Rechts: Spalte   S: danach sortieren   Enter: öffnen   F5: neu lesen   Tab: Knöpfe</translation>
+    </message>
+    <message>
+        <source>CLASS KEYS</source>
+        <translation>TASTEN DER KLASSE</translation>
+    </message>
+    <message>
+        <source>SAVE CSV</source>
+        <translation>ALS CSV SPEICHERN</translation>
+    </message>
+    <message>
+        <source>SAVE PDF</source>
+        <translation>ALS PDF SPEICHERN</translation>
+    </message>
+    <message>
+        <source>Cannot read the class folder.</source>
+        <translation>Der Klassenordner lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>1 hand-in</source>
+        <translation>1 Abgabe</translation>
+    </message>
+    <message>
+        <source>%1 hand-ins</source>
+        <translation>%1 Abgaben</translation>
+    </message>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>totals that disagree: %1</source>
+        <translation>widersprüchliche Summen: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <translation>Klasse: %1</translation>
+    </message>
+    <message>
+        <source>Every key shows the hits of the whole class: each pupil&apos;s last 200 tries at it, added up. Keys to practise are the keys the class misses most.</source>
+        <translation>Jede Taste zeigt die Treffer der ganzen Klasse: die letzten 200 Versuche jedes Schülers an ihr, zusammengezählt. Die Tasten zum Üben sind die, die die Klasse am häufigsten verfehlt.</translation>
+    </message>
+    <message>
+        <source>Save the class table</source>
+        <translation>Klassentabelle speichern</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the class as PDF</source>
+        <translation>Klasse als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Anmeldename</translation>
+    </message>
+    <message>
+        <source>Last hand-in</source>
+        <translation>Letzte Abgabe</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Diese Woche</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Levels passed</source>
+        <translation>Level geschafft</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>Words per minute</source>
+        <translation>Wörter pro Minute</translation>
+    </message>
+    <message>
+        <source>Keys mastered</source>
+        <translation>Tasten gemeistert</translation>
+    </message>
+    <message>
+        <source>Reviews due</source>
+        <translation>Fällige Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Weakest keys</source>
+        <translation>Schwächste Tasten</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>W/MIN</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>Gemeistert</translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>time played</source>
+        <translation>Spielzeit</translation>
+    </message>
+    <message>
+        <source>levels passed</source>
+        <translation>geschaffte Level</translation>
+    </message>
+    <message>
+        <source>keys mastered</source>
+        <translation>gemeisterte Tasten</translation>
+    </message>
+    <message>
+        <source>key accuracy</source>
+        <translation>Genauigkeit der Tasten</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minuten diese Woche</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Genauigkeit in&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>This hand-in cannot be read any more.</source>
+        <translation>Diese Abgabe lässt sich nicht mehr lesen.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Median reaction (ms)</source>
+        <translation>Mittlere Reaktion (ms)</translation>
+    </message>
+    <message>
+        <source>Mastery</source>
+        <translation>Beherrschung</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>far too large for a hand-in</source>
+        <translation>viel zu groß für eine Abgabe</translation>
+    </message>
+    <message>
+        <source>not a hand-in</source>
+        <translation>keine Abgabe</translation>
+    </message>
+    <message>
+        <source>made by a newer version of the game</source>
+        <translation>von einer neueren Version des Spiels angelegt</translation>
+    </message>
+    <message>
+        <source>damaged or cut short</source>
+        <translation>beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>holds tables a hand-in does not have</source>
+        <translation>enthält Tabellen, die eine Abgabe nicht hat</translation>
+    </message>
+    <message>
+        <source>holds figures no game writes</source>
+        <translation>enthält Zahlen, die kein Spiel schreibt</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 Std. %2 Min.</translation>
+    </message>
+    <message>
+        <source>Unreadable: %1</source>
+        <translation>Nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>Totals disagree: %1</source>
+        <translation>Summen passen nicht: %1</translation>
+    </message>
+</context>
+<context>
     <name>TfmGame</name>
     <message>
         <source>Point</source>
@@ -450,6 +712,10 @@
 %1</source>
         <translation>Es ist kein Programm eingerichtet, das das Handbuch öffnet. Öffne diese Datei in einem Webbrowser:
 %1</translation>
+    </message>
+    <message>
+        <source>CLASS</source>
+        <translation>KLASSE</translation>
     </message>
 </context>
 <context>
@@ -719,6 +985,10 @@
     <message>
         <source>Your progress records are open on another computer.</source>
         <translation>Deine Fortschritte sind auf einem anderen Computer geöffnet.</translation>
+    </message>
+    <message>
+        <source>HAND IN</source>
+        <translation>ABGEBEN</translation>
     </message>
 </context>
 </TS>

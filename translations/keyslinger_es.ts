@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>HandIn</name>
+    <message>
+        <source>Hand in your progress to this folder</source>
+        <translation>Entregar tu progreso en esta carpeta</translation>
+    </message>
+</context>
+<context>
     <name>Level</name>
     <message>
         <source>Level%1</source>
@@ -191,6 +198,14 @@
         <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
         <translation>Tu progreso está abierto en el juego en otro ordenador (%1). Las partidas que juegues aquí se guardan y se añadirán más tarde.</translation>
     </message>
+    <message>
+        <source>Your progress is handed in as %1</source>
+        <translation>Tu progreso se ha entregado como %1</translation>
+    </message>
+    <message>
+        <source>Your teacher cannot read what you hand in to %1: the folder does not give its files to the teachers&apos; group. Please tell your teacher.</source>
+        <translation>Tu profesor no puede leer lo que entregas en %1: la carpeta no da sus archivos al grupo de profesores. Avisa a tu profesor.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -374,6 +389,253 @@
     </message>
 </context>
 <context>
+    <name>TfmClass</name>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Up, Down: pupil   Left, Right: column   S: sort by it   Enter: open   F5: read again   Tab: buttons</source>
+        <translation>Arriba, Abajo: alumno   Izquierda, Derecha: columna   S: ordenar   Intro: abrir   F5: volver a leer   Tab: botones</translation>
+    </message>
+    <message>
+        <source>CLASS KEYS</source>
+        <translation>TECLAS DE LA CLASE</translation>
+    </message>
+    <message>
+        <source>SAVE CSV</source>
+        <translation>GUARDAR CSV</translation>
+    </message>
+    <message>
+        <source>SAVE PDF</source>
+        <translation>GUARDAR PDF</translation>
+    </message>
+    <message>
+        <source>Cannot read the class folder.</source>
+        <translation>No se puede leer la carpeta de la clase.</translation>
+    </message>
+    <message>
+        <source>1 hand-in</source>
+        <translation>1 entrega</translation>
+    </message>
+    <message>
+        <source>%1 hand-ins</source>
+        <translation>%1 entregas</translation>
+    </message>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>ilegibles: %1</translation>
+    </message>
+    <message>
+        <source>totals that disagree: %1</source>
+        <translation>totales que no cuadran: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <translation>Clase: %1</translation>
+    </message>
+    <message>
+        <source>Every key shows the hits of the whole class: each pupil&apos;s last 200 tries at it, added up. Keys to practise are the keys the class misses most.</source>
+        <translation>Cada tecla muestra los aciertos de toda la clase: los últimos 200 intentos de cada alumno, sumados. Las teclas para practicar son las que la clase más falla.</translation>
+    </message>
+    <message>
+        <source>Save the class table</source>
+        <translation>Guardar la tabla de la clase</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the class as PDF</source>
+        <translation>Guardar la clase como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Last hand-in</source>
+        <translation>Última entrega</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Tiempo de juego</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Esta semana</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Levels passed</source>
+        <translation>Niveles superados</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Precisión</translation>
+    </message>
+    <message>
+        <source>Words per minute</source>
+        <translation>Palabras por minuto</translation>
+    </message>
+    <message>
+        <source>Keys mastered</source>
+        <translation>Teclas dominadas</translation>
+    </message>
+    <message>
+        <source>Reviews due</source>
+        <translation>Repasos pendientes</translation>
+    </message>
+    <message>
+        <source>Weakest keys</source>
+        <translation>Teclas más débiles</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Alumno</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Perfil</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>PPM</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>Dominadas</translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation>partidas</translation>
+    </message>
+    <message>
+        <source>time played</source>
+        <translation>tiempo de juego</translation>
+    </message>
+    <message>
+        <source>levels passed</source>
+        <translation>niveles superados</translation>
+    </message>
+    <message>
+        <source>keys mastered</source>
+        <translation>teclas dominadas</translation>
+    </message>
+    <message>
+        <source>key accuracy</source>
+        <translation>precisión de las teclas</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutos esta semana</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Precisión en&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tendencia</translation>
+    </message>
+    <message>
+        <source>This hand-in cannot be read any more.</source>
+        <translation>Esta entrega ya no se puede leer.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Intentos</translation>
+    </message>
+    <message>
+        <source>Median reaction (ms)</source>
+        <translation>Reacción mediana (ms)</translation>
+    </message>
+    <message>
+        <source>Mastery</source>
+        <translation>Dominio</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>far too large for a hand-in</source>
+        <translation>demasiado grande para una entrega</translation>
+    </message>
+    <message>
+        <source>not a hand-in</source>
+        <translation>no es una entrega</translation>
+    </message>
+    <message>
+        <source>made by a newer version of the game</source>
+        <translation>creado por una versión más nueva del juego</translation>
+    </message>
+    <message>
+        <source>damaged or cut short</source>
+        <translation>dañado o incompleto</translation>
+    </message>
+    <message>
+        <source>holds tables a hand-in does not have</source>
+        <translation>contiene tablas que una entrega no tiene</translation>
+    </message>
+    <message>
+        <source>holds figures no game writes</source>
+        <translation>contiene cifras que ningún juego escribe</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Unreadable: %1</source>
+        <translation>Ilegible: %1</translation>
+    </message>
+    <message>
+        <source>Totals disagree: %1</source>
+        <translation>Los totales no cuadran: %1</translation>
+    </message>
+</context>
+<context>
     <name>TfmGame</name>
     <message>
         <source>Point</source>
@@ -450,6 +712,10 @@
 %1</source>
         <translation>No hay ningún programa para abrir el manual. Abre este archivo en un navegador web:
 %1</translation>
+    </message>
+    <message>
+        <source>CLASS</source>
+        <translation>CLASE</translation>
     </message>
 </context>
 <context>
@@ -719,6 +985,10 @@
     <message>
         <source>Your progress records are open on another computer.</source>
         <translation>Tu progreso está abierto en otro ordenador.</translation>
+    </message>
+    <message>
+        <source>HAND IN</source>
+        <translation>ENTREGAR</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>HandIn</name>
+    <message>
+        <source>Hand in your progress to this folder</source>
+        <translation>Rendre tes progrès dans ce dossier</translation>
+    </message>
+</context>
+<context>
     <name>Level</name>
     <message>
         <source>Level%1</source>
@@ -191,6 +198,14 @@
         <source>Your progress is open in the game on another computer (%1). The runs you play here are kept and added to it later.</source>
         <translation>Tes progrès sont ouverts dans le jeu sur un autre ordinateur (%1). Les parties que tu joues ici sont gardées et ajoutées plus tard.</translation>
     </message>
+    <message>
+        <source>Your progress is handed in as %1</source>
+        <translation>Tes progrès sont rendus sous le nom %1</translation>
+    </message>
+    <message>
+        <source>Your teacher cannot read what you hand in to %1: the folder does not give its files to the teachers&apos; group. Please tell your teacher.</source>
+        <translation>Ton enseignant ne peut pas lire ce que tu rends dans %1&#xa0;: le dossier ne donne pas ses fichiers au groupe des enseignants. Préviens ton enseignant.</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -374,6 +389,253 @@
     </message>
 </context>
 <context>
+    <name>TfmClass</name>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Up, Down: pupil   Left, Right: column   S: sort by it   Enter: open   F5: read again   Tab: buttons</source>
+        <translation>Haut, Bas&#xa0;: élève   Gauche, Droite&#xa0;: colonne   S&#xa0;: trier   Entrée&#xa0;: ouvrir   F5&#xa0;: relire   Tab&#xa0;: boutons</translation>
+    </message>
+    <message>
+        <source>CLASS KEYS</source>
+        <translation>TOUCHES DE LA CLASSE</translation>
+    </message>
+    <message>
+        <source>SAVE CSV</source>
+        <translation>ENREGISTRER CSV</translation>
+    </message>
+    <message>
+        <source>SAVE PDF</source>
+        <translation>ENREGISTRER PDF</translation>
+    </message>
+    <message>
+        <source>Cannot read the class folder.</source>
+        <translation>Impossible de lire le dossier de la classe.</translation>
+    </message>
+    <message>
+        <source>1 hand-in</source>
+        <translation>1 remise</translation>
+    </message>
+    <message>
+        <source>%1 hand-ins</source>
+        <translation>%1 remises</translation>
+    </message>
+    <message>
+        <source>unreadable: %1</source>
+        <translation>illisibles&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>totals that disagree: %1</source>
+        <translation>totaux incohérents&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Class: %1</source>
+        <translation>Classe&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Every key shows the hits of the whole class: each pupil&apos;s last 200 tries at it, added up. Keys to practise are the keys the class misses most.</source>
+        <translation>Chaque touche montre les coups réussis de toute la classe&#xa0;: les 200 derniers essais de chaque élève, additionnés. Les touches à travailler sont celles que la classe rate le plus.</translation>
+    </message>
+    <message>
+        <source>Save the class table</source>
+        <translation>Enregistrer le tableau de la classe</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Save the class as PDF</source>
+        <translation>Enregistrer la classe en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Identifiant</translation>
+    </message>
+    <message>
+        <source>Last hand-in</source>
+        <translation>Dernière remise</translation>
+    </message>
+    <message>
+        <source>Time played</source>
+        <translation>Temps de jeu</translation>
+    </message>
+    <message>
+        <source>This week</source>
+        <translation>Cette semaine</translation>
+    </message>
+    <message>
+        <source>Runs</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Levels passed</source>
+        <translation>Niveaux réussis</translation>
+    </message>
+    <message>
+        <source>Accuracy</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>Words per minute</source>
+        <translation>Mots par minute</translation>
+    </message>
+    <message>
+        <source>Keys mastered</source>
+        <translation>Touches maîtrisées</translation>
+    </message>
+    <message>
+        <source>Reviews due</source>
+        <translation>Révisions à faire</translation>
+    </message>
+    <message>
+        <source>Weakest keys</source>
+        <translation>Touches les plus faibles</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Pupil</source>
+        <translation>Élève</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>WPM</source>
+        <translation>MPM</translation>
+    </message>
+    <message>
+        <source>Mastered</source>
+        <translation>Maîtrisées</translation>
+    </message>
+    <message>
+        <source>runs</source>
+        <translation>parties</translation>
+    </message>
+    <message>
+        <source>time played</source>
+        <translation>temps de jeu</translation>
+    </message>
+    <message>
+        <source>levels passed</source>
+        <translation>niveaux réussis</translation>
+    </message>
+    <message>
+        <source>keys mastered</source>
+        <translation>touches maîtrisées</translation>
+    </message>
+    <message>
+        <source>key accuracy</source>
+        <translation>précision des touches</translation>
+    </message>
+    <message>
+        <source>Minutes this week</source>
+        <translation>Minutes cette semaine</translation>
+    </message>
+    <message>
+        <source>Accuracy (%)</source>
+        <translation>Précision en&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>Tendance</translation>
+    </message>
+    <message>
+        <source>This hand-in cannot be read any more.</source>
+        <translation>Cette remise ne peut plus être lue.</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Essais</translation>
+    </message>
+    <message>
+        <source>Median reaction (ms)</source>
+        <translation>Réaction médiane (ms)</translation>
+    </message>
+    <message>
+        <source>Mastery</source>
+        <translation>Maîtrise</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>cannot be opened</source>
+        <translation>impossible à ouvrir</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>pas un fichier</translation>
+    </message>
+    <message>
+        <source>far too large for a hand-in</source>
+        <translation>bien trop grand pour une remise</translation>
+    </message>
+    <message>
+        <source>not a hand-in</source>
+        <translation>pas une remise</translation>
+    </message>
+    <message>
+        <source>made by a newer version of the game</source>
+        <translation>créé par une version plus récente du jeu</translation>
+    </message>
+    <message>
+        <source>damaged or cut short</source>
+        <translation>endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <source>holds tables a hand-in does not have</source>
+        <translation>contient des tables qu’une remise n’a pas</translation>
+    </message>
+    <message>
+        <source>holds figures no game writes</source>
+        <translation>contient des chiffres qu’aucun jeu n’écrit</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>Unreadable: %1</source>
+        <translation>Illisible&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Totals disagree: %1</source>
+        <translation>Totaux incohérents&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>TfmGame</name>
     <message>
         <source>Point</source>
@@ -450,6 +712,10 @@
 %1</source>
         <translation>Aucun programme n’est prévu pour ouvrir le manuel. Ouvre ce fichier dans un navigateur web&#xa0;:
 %1</translation>
+    </message>
+    <message>
+        <source>CLASS</source>
+        <translation>CLASSE</translation>
     </message>
 </context>
 <context>
@@ -719,6 +985,10 @@
     <message>
         <source>Your progress records are open on another computer.</source>
         <translation>Tes progrès sont ouverts sur un autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>HAND IN</source>
+        <translation>RENDRE</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Program entry: no arguments are read.
+// Program entry: "--class FOLDER" opens a class folder's CLASS screen; no other argument is read.
 #include "app/qt_application.h"
 
 #include <QtCore/qglobal.h>

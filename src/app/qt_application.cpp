@@ -2,6 +2,8 @@
 // Builds the application: the platform services, the shared state and the nine screens.
 #include "app/qt_application.h"
 
+#include "classroom/hand_in_service.h"
+#include "classroom/ui/class_form.h"
 #include "core/app_context.h"
 #include "core/school_settings.h"
 #include "app/qt_level_play_host.h"
@@ -12,6 +14,7 @@
 #include "level/level_play.h"
 #include "platform/file_lookup.h"
 #include "platform/game_paths.h"
+#include "platform/login_name.h"
 #include "platform/message_boxes.h"
 #include "platform/player_files_copy.h"
 #include "app/qt_platform.h"
@@ -35,9 +38,12 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QFile>
+#include <QMetaObject>
 #include <QTimer>
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -65,6 +71,19 @@ std::unique_ptr<Screen> CreateScreen(Screen*& slot, AppContext& context, Extra&.
   if (screen->windowTitle().isEmpty()) screen->setWindowTitle(QString::fromUtf8(kApplicationTitle));
   slot = screen.get();
   return screen;
+}
+
+// The folder of "--class FOLDER"; empty when the game is started to be played.
+QString ClassArgument(int argc, char* argv[]) {
+  for (int i = 1; i + 1 < argc; ++i) {
+    if (std::strcmp(argv[i], "--class") == 0) return QFile::decodeName(argv[i + 1]);
+  }
+  return {};
+}
+
+// Runs a function on the game's thread once it is free; callable from any thread.
+void PostToGame(std::function<void()> work) {
+  QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
 }
 }  // namespace
 
@@ -96,6 +115,19 @@ int RunKeyslinger(int argc, char* argv[]) {
   shared.appDir = paths.contentDir;
   shared.dataDir = paths.playerDir;
   AppContext context{shared, platform.services, platform.shell, nullptr, {}, nullptr, {}};
+
+  // A teacher's view of a class folder: the CLASS screen alone, no profile is opened or written.
+  if (const QString classFolder = ClassArgument(argc, argv); !classFolder.isEmpty()) {
+    TfmClass screen(context, classFolder);
+    screen.ShowModal();
+    return 0;
+  }
+
+  // The class folder a school sets (keyslinger.ini); the hand-ins follow every run. Declared
+  // before the recorder, which tells it of the run it writes at exit.
+  HandInService handIns(shared, platform.services, ReadSchoolSettings(CurrentSchoolSettingsInputs()).classFolder,
+                        LoginName(), PostToGame, [] { return QDateTime::currentMSecsSinceEpoch(); });
+  context.handIns = &handIns;
   QtLevelPlayHost host(context);
   // Declared before the screens, so it outlives level play and writes a run left open at exit.
   // The school's records mode (keyslinger.ini's [records] mode, KEYSLINGER_RECORDS_MODE) says how
@@ -106,6 +138,7 @@ int RunKeyslinger(int argc, char* argv[]) {
                                            platform.services.messages,
                                            [] { return QDateTime::currentMSecsSinceEpoch(); }, keeping);
   shared.progress = &*progress;
+  progress->recordsListener = &handIns;
   // Records of an older game are brought up to date beside the running game, once the menu is up.
   QTimer::singleShot(0, &app, [&progress] {
     if (progress) progress->UpdateInBackground();

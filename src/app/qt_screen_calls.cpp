@@ -2,10 +2,15 @@
 // The screen calls of the running game: how the screens of one room reach those of another.
 #include "app/qt_screen_calls.h"
 
+#include <QFile>
+
+#include "classroom/hand_in_service.h"
+#include "classroom/ui/hand_in_folder.h"
 #include "core/app_context.h"
 #include "level/ui/game_form.h"
 #include "practice/ui/qt_practice_flow.h"
 #include "profiles/ui/main_menu_form.h"
+#include "progress/ui/progress_form.h"
 
 void WireScreenCalls(AppContext& app) {
   Screens& screens = app.screens;
@@ -23,5 +28,10 @@ void WireScreenCalls(AppContext& app) {
   };
   app.calls.beginPractice = [&app] {
     if (app.practice) app.practice->Begin();
+  };
+  app.calls.handIn = [&app] {
+    if (!app.handIns) return;
+    const QString folder = ChooseHandInFolder(app.screens.fmProgress);
+    if (!folder.isEmpty()) app.handIns->HandInTo(QFile::encodeName(folder).toStdString());
   };
 }

@@ -17,6 +17,7 @@ class TfmProgress;
 class TfmPracticeCard;
 class TfmPracticeResults;
 class PracticeFlow;
+class HandInService;
 class Shell;
 struct SharedState;
 struct Services;
@@ -44,12 +45,14 @@ struct ScreenCalls {
   std::function<void()> showMainMenu;  // the menu, its labels brought up to date
   std::function<void()> hideMainMenu;
   std::function<void()> beginPractice;  // the practice card, a drill composed for the profile
+  std::function<void()> handIn;  // HAND IN: the profile's hand-in written to a folder the player chooses
 
   void ShowGameScreen() const { Run(showGameScreen); }
   void HideGameScreen() const { Run(hideGameScreen); }
   void ShowMainMenu() const { Run(showMainMenu); }
   void HideMainMenu() const { Run(hideMainMenu); }
   void BeginPractice() const { Run(beginPractice); }
+  void HandIn() const { Run(handIn); }
 
  private:
   static void Run(const std::function<void()>& call) {
@@ -65,4 +68,5 @@ struct AppContext {
   Screens screens;
   PracticeFlow* practice = nullptr;  // the way through practice; set with the screens
   ScreenCalls calls;
+  HandInService* handIns = nullptr;  // the hand-ins and the class folder; null: none are made
 };

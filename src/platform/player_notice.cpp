@@ -34,6 +34,11 @@ std::string EnglishNotice(const PlayerNotice& notice) {
     case PlayerNotice::Kind::ProgressOpenElsewhere:
       return "Your progress is open in the game on another computer (" + Arg(notice, 0) +
              "). The runs you play here are kept and added to it later.";
+    case PlayerNotice::Kind::HandedIn:
+      return "Your progress is handed in as " + Arg(notice, 0);
+    case PlayerNotice::Kind::HandInPrivate:
+      return "Your teacher cannot read what you hand in to " + Arg(notice, 0) +
+             ": the folder does not give its files to the teachers' group. Please tell your teacher.";
   }
   return {};
 }

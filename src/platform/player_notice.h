@@ -19,6 +19,11 @@ struct PlayerNotice {
     // Progress.db on a network home is open in a game on another computer: this game keeps its
     // runs and adds them later. args: that computer's name.
     ProgressOpenElsewhere,
+    // A hand-in was written where the player chose. args: the file.
+    HandedIn,
+    // The hand-ins written to the class folder are readable by their owner only: the folder does
+    // not give them its group. args: the class folder.
+    HandInPrivate,
   };
   Kind kind;
   std::vector<std::string> args;

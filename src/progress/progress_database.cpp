@@ -208,6 +208,26 @@ void ProgressDatabase::Open() {
   }
 }
 
+void ProgressDatabase::OpenReadOnly() {
+  movedAsideTo_.clear();
+  if (db_) return;
+  path_ = ResolvePathNoCase(path_);
+  if (OpenGuardedSqlite(path_, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, &db_) != SQLITE_OK)
+    Fail("cannot open " + path_);
+  sqlite3_busy_timeout(db_, lockWaitMs_);
+  int64_t version = 0;
+  try {
+    version = CheckOwnership();
+  } catch (const ProgressError& e) {
+    Close();
+    throw ProgressError(path_ + ": " + e.what(), e.Fault());
+  }
+  if (version != kProgressSchemaVersion) {
+    Close();
+    throw ProgressError(path_ + ": not brought up to date yet", ProgressFault::kUpdating);
+  }
+}
+
 std::optional<int64_t> ProgressDatabase::SchemaVersionOf(const std::string& path) {
   sqlite3* db = nullptr;
   std::optional<int64_t> version;

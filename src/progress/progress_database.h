@@ -77,6 +77,10 @@ class ProgressDatabase {
   // ProgressError (kNewerSchema, kMissingParts), as it does when the file cannot be opened or
   // set up, and stays closed.
   void Open();
+  // Opens the file for reading only, for a reader beside the game (the hand-in, on a thread of
+  // its own): nothing is made, brought up to date or written. A file that is missing, not ours,
+  // or of another version than this game writes throws ProgressError, and it stays closed.
+  void OpenReadOnly();
   void Close();
   // Where the last Open put a file that was not a database; empty when it found none.
   const std::string& MovedAsideTo() const { return movedAsideTo_; }

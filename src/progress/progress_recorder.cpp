@@ -12,6 +12,9 @@
 #include "platform/timer_service.h"
 #include "progress/progress_database.h"
 #include "progress/records_mode.h"
+#include "progress/records_listener.h"
+#include "core/result_arithmetic.h"
+#include "core/level_counters.h"
 
 #include <algorithm>
 #include <charconv>
@@ -336,6 +339,8 @@ bool ProgressRecorder::Land(bool wait) {
   const std::shared_ptr<Flight> flight = std::move(flight_);
   flight_.reset();
   const size_t handed = flight->runs.size();
+  // The profiles whose ended runs this write stored, each once.
+  std::vector<std::string> stored;
   if (flight->result.done) {
     for (size_t i = 0; i < handed; ++i) {
       pending_[i].run.id = flight->runs[i].run.id;
@@ -345,6 +350,12 @@ bool ProgressRecorder::Land(bool wait) {
     bufferedShots_ = 0;
     for (const PendingRun& run : pending_) bufferedShots_ += run.shots.size();
     const size_t closed = flightOpenLast_ ? handed - 1 : handed;
+    for (size_t i = 0; i < closed; ++i) {
+      const std::string& profile = pending_[i].run.profile;
+      if (std::none_of(stored.begin(), stored.end(),
+                       [&](const std::string& other) { return EqualsNoCaseAscii(other, profile); }))
+        stored.push_back(profile);
+    }
     pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(closed));
   } else {
     // Refused: the shots go back before those recorded meanwhile.
@@ -356,6 +367,9 @@ bool ProgressRecorder::Land(bool wait) {
     Bound();
   }
   Take(flight->result, true);
+  if (recordsListener) {
+    for (const std::string& profile : stored) recordsListener->RunStored(profile);
+  }
   return true;
 }
 
@@ -460,6 +474,7 @@ void ProgressRecorder::DeleteProfile(const std::string& profile) {
   const int64_t now = UtcNow();
   worker_.Run([&] { result = keeper_->DeleteProfile(path, profile, now); });
   Take(result, true);
+  if (recordsListener && result.done) recordsListener->ProfileDeleted(profile);
   ShowPending();
 }
 

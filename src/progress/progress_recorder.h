@@ -20,6 +20,8 @@
 #include <vector>
 
 class MessageBoxes;
+class ProgressDatabase;
+class RecordsListener;
 class TimerService;
 class Timer;
 struct SharedState;
@@ -100,6 +102,10 @@ class ProgressRecorder : public LevelPlayListener {
   const std::vector<WordKeyRecord>& WordRecords() const { return wordRecords_; }
   int64_t WordReadyMs() const;
   WordSpeed LastWordSpeed() const { return MeasureWordSpeed(wordRecords_, WordReadyMs()); }
+
+  // Told of every run stored once it ended, and of every profile whose records are deleted;
+  // set by the application, null for none.
+  RecordsListener* recordsListener = nullptr;
 
  private:
   // A write handed to the worker: copies of the runs, whose shots were moved out of the buffer.

@@ -39,8 +39,13 @@ std::string FaultText(ProgressFault fault) {
 
 ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
                               int32_t levelFilter, const KeyTable* layout) {
+  return MakeProgressViewOfStats(KeyStatsByPosition(data.chances, layout), data, taughtKeys, levelFilter, layout);
+}
+
+ProgressView MakeProgressViewOfStats(const std::vector<KeyStats>& stats, const ProgressData& data,
+                                     const std::vector<std::string>& taughtKeys, int32_t levelFilter,
+                                     const KeyTable* layout) {
   ProgressView view;
-  const std::vector<KeyStats> stats = KeyStatsByPosition(data.chances, layout);
   // Keys by position; characters no key of the layout types, by character.
   std::map<std::string, const KeyStats*> byPosition;
   std::map<std::string, const KeyStats*> byCharacter;

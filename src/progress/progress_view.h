@@ -56,6 +56,12 @@ std::string DayOf(const std::string& startedAt);
 // position (see ChancesByPosition).
 ProgressView MakeProgressView(const ProgressData& data, const std::vector<std::string>& taughtKeys,
                               int32_t levelFilter, const KeyTable* layout = nullptr);
+// The same from each key's figures worked out already (as KeyStatsByPosition gives them), for
+// records kept as figures rather than chances: a pupil's hand-in, a class's keys. data's chances
+// are not read.
+ProgressView MakeProgressViewOfStats(const std::vector<KeyStats>& stats, const ProgressData& data,
+                                     const std::vector<std::string>& taughtKeys, int32_t levelFilter,
+                                     const KeyTable* layout = nullptr);
 
 // The filter after (step +1) or before (step -1) current, cycling through all levels (0) and
 // 1..lastLevel.

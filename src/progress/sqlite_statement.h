@@ -30,6 +30,10 @@ class Statement {
     Check(sqlite3_bind_int64(stmt_, i, value));
     return *this;
   }
+  Statement& BindDouble(int i, double value) {
+    Check(sqlite3_bind_double(stmt_, i, value));
+    return *this;
+  }
   Statement& BindNull(int i) {
     Check(sqlite3_bind_null(stmt_, i));
     return *this;

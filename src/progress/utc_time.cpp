@@ -35,3 +35,30 @@ std::string IsoUtc(int64_t ms) {
                 static_cast<long long>(secondOfDay % 60));
   return text;
 }
+
+std::optional<int64_t> ParseIsoUtc(const std::string& text) {
+  // YYYY-MM-DDTHH:MM:SSZ
+  static constexpr char kShape[] = "dddd-dd-ddTdd:dd:ddZ";
+  if (text.size() != sizeof kShape - 1) return std::nullopt;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (kShape[i] == 'd' ? !digit : text[i] != kShape[i]) return std::nullopt;
+  }
+  const auto number = [&](size_t at, size_t count) {
+    int64_t value = 0;
+    for (size_t i = at; i < at + count; ++i) value = value * 10 + (text[i] - '0');
+    return value;
+  };
+  const int64_t year = number(0, 4), month = number(5, 2), day = number(8, 2);
+  const int64_t hour = number(11, 2), minute = number(14, 2), second = number(17, 2);
+  if (month < 1 || month > 12 || day < 1 || day > 31 || hour > 23 || minute > 59 || second > 59) return std::nullopt;
+  // Days from a civil date (the inverse of IsoUtc's).
+  const int64_t y = year - (month <= 2 ? 1 : 0);
+  const int64_t era = FloorDiv(y, 400);
+  const int64_t yearOfEra = y - era * 400;
+  const int64_t mp = month > 2 ? month - 3 : month + 9;
+  const int64_t dayOfYear = (153 * mp + 2) / 5 + day - 1;
+  const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
+  const int64_t days = era * 146097 + dayOfEra - 719468;
+  return days * kDayMs + (hour * 3600 + minute * 60 + second) * 1000;
+}

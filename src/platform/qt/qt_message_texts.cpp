@@ -160,6 +160,13 @@ QString NoticeText(const PlayerNotice& notice) {
                                          "Your progress is open in the game on another computer (%1). The runs you "
                                          "play here are kept and added to it later.")
           .arg(args[0]);
+    case PlayerNotice::Kind::HandedIn:
+      return QCoreApplication::translate("Messages", "Your progress is handed in as %1").arg(args[0]);
+    case PlayerNotice::Kind::HandInPrivate:
+      return QCoreApplication::translate("Messages",
+                                         "Your teacher cannot read what you hand in to %1: the folder does not give "
+                                         "its files to the teachers' group. Please tell your teacher.")
+          .arg(args[0]);
     case PlayerNotice::Kind::UsKeyNames:
       return QCoreApplication::translate(
           "Messages",

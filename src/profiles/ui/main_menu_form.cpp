@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QUrl>
 
+#include "classroom/hand_in_service.h"
+#include "classroom/ui/class_form.h"
 #include "core/app_context.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -61,7 +63,11 @@ void OpenSitePage(AppContext& app) {
 
 TfmMain::TfmMain(AppContext& app, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), app_(app) {
-  setFixedSize(305, 361);
+  // A teacher, whose class folder is set and readable, finds CLASS above EXIT; for everyone else
+  // the menu is as it always was.
+  const bool classShown = app_.handIns && ClassFolderReadable(app_.handIns->ClassFolder());
+  const int extra = classShown ? 40 : 0;
+  setFixedSize(305, 361 + extra);
   setAutoFillBackground(true);
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, look::kBlack);
@@ -69,7 +75,7 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
 
   auto* background =
       new PictureBox(ScreenPicture(QStringLiteral("menu_background.png"), 305, 361), true, this);
-  background->setGeometry(0, 0, 305, 361);
+  background->setGeometry(0, 0, 305, 361 + extra);
   auto* logo = new PictureBox(ScreenPicture(QStringLiteral("menu_logo.png"), 301, 60), true, this);
   logo->setGeometry(2, 11, 301, 60);
 
@@ -77,6 +83,7 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
   MakeLabel(this, tr("Drifter:"), 8, 64, ArialFont(16), look::kSilver);
   lbPlayer_ =
       MakeLabel(this, QStringLiteral("player"), 88, 64, ArialFont(16, true, true), look::kSilver);
+  lbPlayer_->setTextFormat(Qt::PlainText);  // a profile's name is shown as typed, never as markup
   lblevel_ = MakeLabel(this, QString(), 0, 64, ArialFont(16, true, true), look::kSilver);
   SetLevelLabel(TranslatedLevelText("level"));
 
@@ -85,7 +92,11 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
   btnSound_ = MakeHoverButton(this, TranslatedText("TfmMain", kSoundOnCaption), {8, 184, 289, 25}, {.fontPx = 16});
   btnAbout_ = MakeHoverButton(this, tr("ABOUT"), {8, 224, 289, 25}, {.fontPx = 16});
   btnProgress_ = MakeHoverButton(this, tr("PROGRESS"), {8, 264, 289, 25}, {.fontPx = 16});
-  btnExit_ = MakeHoverButton(this, tr("EXIT"), {8, 304, 289, 25}, {.fontPx = 16});
+  if (classShown) {
+    btnClass_ = MakeHoverButton(this, tr("CLASS"), {8, 304, 289, 25}, {.fontPx = 16});
+    connect(btnClass_, &QAbstractButton::clicked, this, [this] { ClassClick(); });
+  }
+  btnExit_ = MakeHoverButton(this, tr("EXIT"), {8, 304 + extra, 289, 25}, {.fontPx = 16});
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartGameClick(); });
   connect(btnProfile_, &QAbstractButton::clicked, this, [this] { ChangeProfileClick(); });
   connect(btnSound_, &QAbstractButton::clicked, this, [this] { SoundClick(); });
@@ -95,7 +106,7 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
 
   lbSite_ = new LinkLabel(TranslatedText("TfmMain", kSiteText), this);
   lbSite_->setFont(ArialFont(11));
-  lbSite_->move(110, 336);
+  lbSite_->move(110, 336 + extra);
   SetLinkLook(lbSite_, look::kWhite, false);
   lbSite_->OnMouseEnter = [this] { SetLinkLook(lbSite_, look::kYellow, true); };
   lbSite_->OnMouseLeave = [this] { SetLinkLook(lbSite_, look::kWhite, false); };
@@ -103,14 +114,16 @@ TfmMain::TfmMain(AppContext& app, QWidget* parent)
 
   lbHelp_ = new LinkLabel(QStringLiteral("?"), this);
   lbHelp_->setFont(ArialFont(16));
-  lbHelp_->move(275, 334);
+  lbHelp_->move(275, 334 + extra);
   SetLinkLook(lbHelp_, look::kSilver, false);
   lbHelp_->OnMouseEnter = [this] { SetLinkLook(lbHelp_, look::kYellow, false); };
   lbHelp_->OnMouseLeave = [this] { SetLinkLook(lbHelp_, look::kSilver, false); };
   lbHelp_->OnClick = [this] { lbHelpClick(); };
 
   keys_ = new KeyHighlight(this);
-  for (TVtxSpdButton* b : {btnStart_, btnProfile_, btnSound_, btnAbout_, btnProgress_, btnExit_}) keys_->AddButton(b);
+  for (TVtxSpdButton* b : {btnStart_, btnProfile_, btnSound_, btnAbout_, btnProgress_, btnClass_, btnExit_}) {
+    if (b) keys_->AddButton(b);
+  }
   keys_->AddLink(lbSite_);
   keys_->AddLink(lbHelp_);
 
@@ -210,6 +223,16 @@ void TfmMain::OpenProgress() {
   if (!app_.screens.fmProgress) return;
   app_.screens.fmProgress->ShowModal();
   if (app_.screens.fmProgress->PracticeChosen()) app_.calls.BeginPractice();
+}
+
+void TfmMain::ClassClick() {
+  PlayButtonSound(app_.shared, app_.services);
+  if (!app_.handIns) return;
+  TfmClass screen(app_, QString::fromStdString(app_.handIns->ClassFolder()), this);
+  screen.ShowModal();
+  // The keyboard comes back to the menu, with or without a window manager.
+  raise();
+  activateWindow();
 }
 
 void TfmMain::ExitClick() {

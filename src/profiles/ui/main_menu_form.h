@@ -42,6 +42,8 @@ class TfmMain : public QWidget {
   void SoundClick();
   void AboutClick();
   void ProgressClick();
+  // CLASS: the class folder's CLASS screen.
+  void ClassClick();
   // Shows PROGRESS; practice begins when the player chose it there.
   void OpenProgress();
   void ExitClick();
@@ -58,6 +60,8 @@ class TfmMain : public QWidget {
   TVtxSpdButton* BtnAbout() const { return btnAbout_; }
   TVtxSpdButton* BtnExit() const { return btnExit_; }
   TVtxSpdButton* BtnProgress() const { return btnProgress_; }
+  // Made only when a class folder is set and this user may read it; null otherwise.
+  TVtxSpdButton* BtnClass() const { return btnClass_; }
   const KeyHighlight& Keys() const { return *keys_; }
 
  protected:
@@ -81,5 +85,6 @@ class TfmMain : public QWidget {
   TVtxSpdButton* btnAbout_ = nullptr;
   TVtxSpdButton* btnExit_ = nullptr;
   TVtxSpdButton* btnProgress_ = nullptr;
+  TVtxSpdButton* btnClass_ = nullptr;
   KeyHighlight* keys_ = nullptr;
 };

@@ -112,6 +112,12 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
   btnNext_ = MakeHoverButton(this, QStringLiteral(">"), {272, 256, 24, 20}, {.fontPx = 14, .color = kBrass});
   btnOk_ = MakeHoverButton(this, QStringLiteral("OK"), {560, 444, 64, 25}, {.fontPx = 16});
   btnPractice_ = MakeHoverButton(this, tr("PRACTICE"), {424, 444, 128, 25}, {.fontPx = 16, .color = kBrass});
+  // For a school without a class folder: the hand-in goes where the player chooses.
+  btnHandIn_ = MakeHoverButton(this, tr("HAND IN"), {16, 14, 108, 22}, {.fontPx = 14, .color = kBrass});
+  connect(btnHandIn_, &QAbstractButton::clicked, this, [this] {
+    PlayButtonSound(app_.shared, app_.services);
+    app_.calls.HandIn();
+  });
   connect(btnPractice_, &QAbstractButton::clicked, this, [this] {
     PlayButtonSound(app_.shared, app_.services);
     practiceChosen_ = true;
@@ -131,18 +137,35 @@ TfmProgress::TfmProgress(AppContext& app, QWidget* parent)
   connect(btnPage_, &QAbstractButton::clicked, this, [this] { ShowPage(page_ == 1 ? 2 : 1); });
   // Left and Right choose the chart's level; the other arrows and Tab move the highlight.
   keys_ = new KeyHighlight(this, KeyHighlight::Arrows::UpDown);
-  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnPractice_, btnOk_, btnPage_}) keys_->AddButton(b);
+  for (TVtxSpdButton* b : {btnPrevious_, btnNext_, btnPractice_, btnOk_, btnPage_, btnHandIn_}) keys_->AddButton(b);
   setFocusPolicy(Qt::StrongFocus);
 }
 
 void TfmProgress::ShowModal() {
   practiceChosen_ = false;
+  readOnly_.reset();
   FormShow();
   CentreOnScreen(this);
   exec();
 }
 
+void TfmProgress::ShowReadOnly(ReadOnlyRecords records) {
+  practiceChosen_ = false;
+  readOnly_ = std::move(records);
+  layout_ = readOnly_->layout;
+  taught_ = TaughtKeys(app_.shared.appDir, app_.shared.lastLevel, layout_ ? &*layout_ : nullptr);
+  data_ = readOnly_->data;
+  wordsPage_->SetView(MakeProgressWordsView(data_, layout_ ? &*layout_ : nullptr));
+  wordsPage_->SetPairsShown(false);
+  SetLevelFilter(0);
+  ShowPage(1);
+  CentreOnScreen(this);
+  exec();
+  readOnly_.reset();
+}
+
 void TfmProgress::FormShow() {
+  wordsPage_->SetPairsShown(true);
   // The levels and the layout are read when the screen shows, as a level designer may have
   // changed the one and the player switched the other; the keys are drawn where they sit on
   // the player's keyboard, named by what they type there, as the shots were recorded.
@@ -165,16 +188,26 @@ void TfmProgress::FormShow() {
 }
 
 void TfmProgress::ShowPage(int page) {
-  page_ = page == 2 ? 2 : 1;
+  page_ = page == 2 && (!readOnly_ || readOnly_->runsAndTotals) ? 2 : 1;
   wordsPage_->setVisible(page_ == 2);
-  btnPrevious_->setVisible(page_ == 1);
-  btnNext_->setVisible(page_ == 1);
   btnPage_->setText(page_ == 1 ? tr("Words ▸") : tr("◂ Keys"));
+  ShowButtons();
   update();
 }
 
+void TfmProgress::ShowButtons() {
+  const bool runs = !readOnly_ || readOnly_->runsAndTotals;
+  btnPrevious_->setVisible(page_ == 1 && runs);
+  btnNext_->setVisible(page_ == 1 && runs);
+  btnPage_->setVisible(runs);
+  btnPractice_->setVisible(!readOnly_);
+  btnHandIn_->setVisible(!readOnly_);
+}
+
 void TfmProgress::SetLevelFilter(int32_t level) {
-  view_ = MakeProgressView(data_, taught_, level, layout_ ? &*layout_ : nullptr);
+  const KeyTable* layout = layout_ ? &*layout_ : nullptr;
+  view_ = readOnly_ ? MakeProgressViewOfStats(readOnly_->keys, data_, taught_, level, layout)
+                    : MakeProgressView(data_, taught_, level, layout);
   update();
 }
 
@@ -206,14 +239,24 @@ void TfmProgress::paintEvent(QPaintEvent*) {
   p.drawText(QRect(220, 8, 200, 34), Qt::AlignCenter, tr("Progress"));
   p.setFont(ArialFont(16, true, true));
   p.setPen(look::kSilver);
+  const QString heading = readOnly_ ? readOnly_->heading : tr("Drifter: %1").arg(Text(app_.shared.currentPlayer));
   p.drawText(QRect(16, 48, 400, 22), Qt::AlignLeft | Qt::AlignVCenter,
-             tr("Drifter: %1").arg(Text(app_.shared.currentPlayer)));
+             p.fontMetrics().elidedText(heading, Qt::ElideRight, 400));
   // The words page draws itself over the background.
   if (page_ == 1) {
     PaintKeyboard(p);
     PaintPractise(p);
-    PaintChart(p);
-    PaintTotals(p);
+    if (!readOnly_ || readOnly_->runsAndTotals) {
+      PaintChart(p);
+      PaintTotals(p);
+    } else if (!readOnly_->note.isEmpty()) {
+      const QRect noteBox = kChartBox.united(kTotalsBox);
+      Board(p, noteBox, QString());
+      p.setFont(ArialFont(12, false));
+      p.setPen(kParchment);
+      p.drawText(noteBox.adjusted(14, 12, -14, -12), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                 readOnly_->note);
+    }
   }
   if (!view_.faultText.empty()) {
     p.setFont(ArialFont(12));
@@ -436,7 +479,7 @@ void TfmProgress::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      btnPractice_->click();
+      (readOnly_ ? btnOk_ : btnPractice_)->click();
       return;
     case Qt::Key_Left:
       if (page_ == 1) btnPrevious_->click();
@@ -445,7 +488,7 @@ void TfmProgress::keyPressEvent(QKeyEvent* event) {
       if (page_ == 1) btnNext_->click();
       return;
     case Qt::Key_PageDown:
-      ShowPage(2);
+      ShowPage(readOnly_ && !readOnly_->runsAndTotals ? 1 : 2);
       return;
     case Qt::Key_PageUp:
       ShowPage(1);

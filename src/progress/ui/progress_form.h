@@ -24,8 +24,22 @@ class TfmProgress : public QDialog {
  public:
   explicit TfmProgress(AppContext& app, QWidget* parent = nullptr);
 
+  // Someone else's records, shown read only (a pupil's hand-in, a class's keys): no PRACTICE or
+  // HAND IN, the heading naming whose they are.
+  struct ReadOnlyRecords {
+    QString heading;                 // in place of "Drifter: <profile>"; shown as plain text
+    ProgressData data;               // runs, totals and words; its chances are not read
+    std::vector<KeyStats> keys;      // each key's figures, by position
+    std::optional<KeyTable> layout;  // names the keys; none: their US names
+    bool runsAndTotals = true;       // false: the keyboard and the keys to practise only
+    QString note;                    // shown where the runs would be, when they are not
+  };
+
   // Reads the current profile's records anew, then runs modally until Esc, Enter or OK.
   void ShowModal();
+  // Shows records read elsewhere, read only, modally until Esc, Enter or OK.
+  void ShowReadOnly(ReadOnlyRecords records);
+  bool ReadOnly() const { return readOnly_.has_value(); }
   // What ShowModal does before it waits.
   void FormShow();
   // Shows the chart of one level (0: all levels).
@@ -37,6 +51,7 @@ class TfmProgress : public QDialog {
   static QColor AccuracyColor(int percent);
   TVtxSpdButton* BtnOk() const { return btnOk_; }
   TVtxSpdButton* BtnPractice() const { return btnPractice_; }
+  TVtxSpdButton* BtnHandIn() const { return btnHandIn_; }
   // Whether the screen was left by PRACTICE (Enter): the caller then begins practice.
   bool PracticeChosen() const { return practiceChosen_; }
   const KeyHighlight& Keys() const { return *keys_; }
@@ -55,6 +70,7 @@ class TfmProgress : public QDialog {
   void PaintPractise(TextBoxPainter& p);
   void PaintChart(TextBoxPainter& p);
   void PaintTotals(TextBoxPainter& p);
+  void ShowButtons();
 
   AppContext& app_;
   QPixmap background_;
@@ -64,7 +80,9 @@ class TfmProgress : public QDialog {
   ProgressView view_;
   TVtxSpdButton* btnOk_ = nullptr;
   TVtxSpdButton* btnPractice_ = nullptr;
+  TVtxSpdButton* btnHandIn_ = nullptr;
   bool practiceChosen_ = false;
+  std::optional<ReadOnlyRecords> readOnly_;
   TVtxSpdButton* btnPrevious_ = nullptr;
   TVtxSpdButton* btnNext_ = nullptr;
   KeyHighlight* keys_ = nullptr;

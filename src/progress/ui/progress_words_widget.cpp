@@ -47,6 +47,11 @@ void ProgressWordsPage::SetView(ProgressWordsView view) {
   update();
 }
 
+void ProgressWordsPage::SetPairsShown(bool shown) {
+  pairsShown_ = shown;
+  update();
+}
+
 QRect ProgressWordsPage::PlotArea() { return kPlot; }
 
 QPointF ProgressWordsPage::PointOf(size_t i) const {
@@ -62,7 +67,7 @@ void ProgressWordsPage::paintEvent(QPaintEvent*) {
   TextBoxPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   PaintChart(p);
-  PaintPairs(p);
+  if (pairsShown_) PaintPairs(p);
 }
 
 void ProgressWordsPage::PaintChart(TextBoxPainter& p) {

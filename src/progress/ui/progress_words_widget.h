@@ -16,6 +16,8 @@ class ProgressWordsPage : public QWidget {
   explicit ProgressWordsPage(QWidget* parent);
 
   void SetView(ProgressWordsView view);
+  // Whether the board of letter pairs shows (records read from elsewhere hold none).
+  void SetPairsShown(bool shown);
   const ProgressWordsView& View() const { return view_; }
   // Where the chart draws, in the page's pixels, and the point of run i of the chart.
   static QRect PlotArea();
@@ -28,4 +30,5 @@ class ProgressWordsPage : public QWidget {
   void PaintChart(TextBoxPainter& p);
   void PaintPairs(TextBoxPainter& p);
   ProgressWordsView view_;
+  bool pairsShown_ = true;
 };

@@ -76,6 +76,7 @@ TFmScore::TFmScore(AppContext& app, QWidget* parent)
   title_ = MakeLabel(this, tr("Score"), 127, 16, ArialFont(21), look::kWhite);
   lbLevel_ = MakeLabel(this, QString(), 136, 40, ArialFont(16), look::kWhite);
   label2_ = MakeLabel(this, QString(), 9, 56, ArialFont(16), look::kSilver);
+  label2_->setTextFormat(Qt::PlainText);  // it names the profile: shown as typed, never as markup
 
   lbNeeded_ = MakeLabel(this, tr("Take more 60%"), 8, 248, ArialFont(16), look::kRed);
 

@@ -1,0 +1,36 @@
+-- A pupil's hand-in (docs/classroom.md), version 1, as SQL text: twelve runs of a profile named
+-- Drifter. The end-to-end test of the CLASS screen builds hand-ins of it with sqlite3.
+PRAGMA application_id=1263749193;
+PRAGMA user_version=1;
+PRAGMA foreign_keys=OFF;
+BEGIN TRANSACTION;
+CREATE TABLE hand_in (  game_version TEXT NOT NULL, written_at TEXT NOT NULL, utc_offset_minutes INTEGER NOT NULL,  profile TEXT NOT NULL, played_ms INTEGER NOT NULL, runs INTEGER NOT NULL,  levels_passed INTEGER NOT NULL, keys_mastered INTEGER NOT NULL, reviews_due INTEGER NOT NULL,  reaction_target_ms INTEGER NOT NULL, typing_target_ms INTEGER);
+INSERT INTO hand_in VALUES('1.0','2026-01-01T10:00:00Z',0,'Drifter',786000,12,2,2,1,900,NULL);
+CREATE TABLE layout (position TEXT NOT NULL, typed TEXT NOT NULL);
+CREATE TABLE keys (  position TEXT NOT NULL, typed TEXT NOT NULL, chances INTEGER NOT NULL, hits INTEGER NOT NULL,  accuracy_percent INTEGER NOT NULL, reaction_median_ms INTEGER, reaction_target_ms INTEGER NOT NULL,  typing_median_ms INTEGER, typing_target_ms INTEGER, mastery REAL, mastered INTEGER NOT NULL,  review_due TEXT NOT NULL);
+INSERT INTO keys VALUES('d','d',39,30,76,611,900,300,NULL,0.6666666666666668517,0,'');
+INSERT INTO keys VALUES('f','f',37,27,72,612,900,300,NULL,0.51851851851851848973,1,'2024-10-04');
+INSERT INTO keys VALUES('j','j',39,28,71,593,900,300,NULL,0.44444444444444436426,0,'');
+INSERT INTO keys VALUES('k','k',39,30,76,594,900,300,NULL,0.59259259259259278174,1,'2052-02-20');
+INSERT INTO keys VALUES('','ö',1,1,100,800,900,NULL,NULL,NULL,0,'');
+CREATE TABLE runs (  started_at TEXT NOT NULL, local_day TEXT NOT NULL, kind TEXT NOT NULL, level INTEGER NOT NULL,  outcome TEXT NOT NULL, percent INTEGER, passed INTEGER NOT NULL, duration_ms INTEGER NOT NULL,  words_per_minute REAL, word_accuracy REAL);
+INSERT INTO runs VALUES('2025-01-01T08:00:00Z','2025-01-01','level',1,'finished',30,0,60000,NULL,NULL);
+INSERT INTO runs VALUES('2025-01-01T09:00:00Z','2025-01-01','level',2,'finished',67,1,61000,NULL,NULL);
+INSERT INTO runs VALUES('2025-01-01T10:00:00Z','2025-01-01','practice',0,'finished',34,0,62000,8.0,0.9375);
+INSERT INTO runs VALUES('2025-01-01T11:00:00Z','2025-01-01','level',4,'finished',71,1,63000,NULL,NULL);
+INSERT INTO runs VALUES('2025-01-01T12:00:00Z','2025-01-01','level',1,'finished',38,0,64000,NULL,NULL);
+INSERT INTO runs VALUES('2025-01-01T13:00:00Z','2025-01-01','practice',0,'quit',NULL,0,65000,6.0,0.875);
+INSERT INTO runs VALUES('2025-01-02T08:00:00Z','2025-01-02','level',3,'finished',42,0,66000,NULL,NULL);
+INSERT INTO runs VALUES('2025-01-02T09:00:00Z','2025-01-02','level',4,'restarted',NULL,0,67000,NULL,NULL);
+INSERT INTO runs VALUES('2025-01-02T10:00:00Z','2025-01-02','practice',0,'finished',46,0,68000,6.0,0.875);
+INSERT INTO runs VALUES('2025-01-02T11:00:00Z','2025-01-02','level',2,'finished',83,1,69000,NULL,NULL);
+INSERT INTO runs VALUES('2025-01-02T12:00:00Z','2025-01-02','level',3,'finished',50,0,70000,NULL,NULL);
+INSERT INTO runs VALUES('2025-01-02T13:00:00Z','2025-01-02','practice',0,'finished',87,1,71000,6.0,0.9375);
+CREATE TABLE older_days (  local_day TEXT NOT NULL, runs INTEGER NOT NULL, finished INTEGER NOT NULL, passed INTEGER NOT NULL,  played_ms INTEGER NOT NULL);
+CREATE TABLE levels_passed (level INTEGER NOT NULL, best_percent INTEGER NOT NULL, first_passed TEXT NOT NULL);
+INSERT INTO levels_passed VALUES(2,83,'2025-01-01');
+INSERT INTO levels_passed VALUES(4,71,'2025-01-01');
+CREATE TABLE practice_days (  local_day TEXT NOT NULL, drills INTEGER NOT NULL, practice_ms INTEGER NOT NULL, words_per_minute REAL);
+INSERT INTO practice_days VALUES('2025-01-01',2,127000,7.0);
+INSERT INTO practice_days VALUES('2025-01-02',2,139000,6.0);
+COMMIT;
