@@ -241,6 +241,10 @@
         <translation>Tippe mehr Wörter, dann finden wir die Buchstabenpaare, die dich bremsen.</translation>
     </message>
     <message>
+        <source>No letter pair is much slower than your others.</source>
+        <translation>Kein Buchstabenpaar ist viel langsamer als deine anderen.</translation>
+    </message>
+    <message>
         <source>%1 ms, typed %2 times</source>
         <translation>%1 ms, %2-mal getippt</translation>
     </message>
@@ -735,6 +739,30 @@
     <message>
         <source>Target reaction: %1 ms</source>
         <translation>Zielzeit: %1 ms</translation>
+    </message>
+    <message>
+        <source>Focus: a key you have not tried yet</source>
+        <translation>Zum Üben: eine Taste, die du noch nicht getippt hast</translation>
+    </message>
+    <message>
+        <source>%1 of your last %2 right (%3)</source>
+        <translation>%1 von deinen letzten %2 richtig (%3)</translation>
+    </message>
+    <message>
+        <source>median %1 ms</source>
+        <translation>Median %1 ms</translation>
+    </message>
+    <message>
+        <source>no hit yet</source>
+        <translation>noch kein Treffer</translation>
+    </message>
+    <message>
+        <source>Focus, due for review: %1, %2</source>
+        <translation>Zum Wiederholen: %1, %2</translation>
+    </message>
+    <message>
+        <source>Focus, your weakest key: %1, %2</source>
+        <translation>Deine schwächste Taste: %1, %2</translation>
     </message>
     <message>
         <source>No new key this time</source>

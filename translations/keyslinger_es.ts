@@ -241,6 +241,10 @@
         <translation>Escribe más palabras para encontrar los pares de letras que te frenan.</translation>
     </message>
     <message>
+        <source>No letter pair is much slower than your others.</source>
+        <translation>Ningún par de letras es mucho más lento que los demás.</translation>
+    </message>
+    <message>
         <source>%1 ms, typed %2 times</source>
         <translation>%1 ms, escrito %2 veces</translation>
     </message>
@@ -735,6 +739,30 @@
     <message>
         <source>Target reaction: %1 ms</source>
         <translation>Tiempo objetivo: %1 ms</translation>
+    </message>
+    <message>
+        <source>Focus: a key you have not tried yet</source>
+        <translation>Tecla clave: una tecla que aún no has probado</translation>
+    </message>
+    <message>
+        <source>%1 of your last %2 right (%3)</source>
+        <translation>%1 correctas de tus últimos %2 intentos (%3)</translation>
+    </message>
+    <message>
+        <source>median %1 ms</source>
+        <translation>mediana %1 ms</translation>
+    </message>
+    <message>
+        <source>no hit yet</source>
+        <translation>aún sin acierto</translation>
+    </message>
+    <message>
+        <source>Focus, due for review: %1, %2</source>
+        <translation>Para repasar: %1, %2</translation>
+    </message>
+    <message>
+        <source>Focus, your weakest key: %1, %2</source>
+        <translation>Tu tecla más débil: %1, %2</translation>
     </message>
     <message>
         <source>No new key this time</source>

@@ -241,6 +241,10 @@
         <translation>Tape plus de mots pour trouver les paires de lettres qui te ralentissent.</translation>
     </message>
     <message>
+        <source>No letter pair is much slower than your others.</source>
+        <translation>Aucune paire de lettres n’est beaucoup plus lente que les autres.</translation>
+    </message>
+    <message>
         <source>%1 ms, typed %2 times</source>
         <translation>%1 ms, tapée %2 fois</translation>
     </message>
@@ -735,6 +739,30 @@
     <message>
         <source>Target reaction: %1 ms</source>
         <translation>Temps visé&#xa0;: %1 ms</translation>
+    </message>
+    <message>
+        <source>Focus: a key you have not tried yet</source>
+        <translation>À travailler&#xa0;: une touche que tu n’as pas encore essayée</translation>
+    </message>
+    <message>
+        <source>%1 of your last %2 right (%3)</source>
+        <translation>%1 justes sur tes %2 derniers essais (%3)</translation>
+    </message>
+    <message>
+        <source>median %1 ms</source>
+        <translation>médiane %1 ms</translation>
+    </message>
+    <message>
+        <source>no hit yet</source>
+        <translation>pas encore touchée</translation>
+    </message>
+    <message>
+        <source>Focus, due for review: %1, %2</source>
+        <translation>À revoir&#xa0;: %1, %2</translation>
+    </message>
+    <message>
+        <source>Focus, your weakest key: %1, %2</source>
+        <translation>Ta touche la plus faible&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>No new key this time</source>

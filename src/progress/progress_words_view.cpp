@@ -28,6 +28,7 @@ ProgressWordsView MakeProgressWordsView(const ProgressData& data, const KeyTable
   std::vector<LetterPairTime> times;
   times.reserve(data.pairTimes.size());
   for (const PairSample& sample : data.pairTimes) times.push_back({sample.from, sample.to, sample.ms});
+  view.pairsMeasured = AnyPairMeasured(times);
   for (const SlowPair& pair : PairsToPractise(times)) {
     view.pairs.push_back({Named(pair.from, layout), Named(pair.to, layout), pair.medianMs, pair.samples});
   }

@@ -27,6 +27,7 @@ struct ProgressWordsView {
   std::vector<WordChartPoint> chart;  // oldest first
   int chartTop = 0;                   // the chart's highest words per minute: a multiple of 10, at least 20
   std::vector<PairLine> pairs;        // slowest first, at most five
+  bool pairsMeasured = false;         // some pair has enough samples to be judged
 };
 
 ProgressWordsView MakeProgressWordsView(const ProgressData& data, const KeyTable* layout);

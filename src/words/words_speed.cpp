@@ -3,6 +3,7 @@
 #include "words/words_speed.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 #include <tuple>
 
@@ -42,6 +43,14 @@ std::vector<LetterPairTime> LetterPairTimes(const std::vector<WordKeyRecord>& re
   return times;
 }
 
+bool AnyPairMeasured(const std::vector<LetterPairTime>& times, size_t minSamples) {
+  std::map<std::pair<std::string, std::string>, size_t> counts;
+  for (const LetterPairTime& time : times) {
+    if (++counts[{time.from, time.to}] >= std::max<size_t>(minSamples, 1)) return true;
+  }
+  return false;
+}
+
 std::vector<SlowPair> PairsToPractise(const std::vector<LetterPairTime>& times, size_t count, size_t minSamples) {
   std::map<std::pair<std::string, std::string>, std::vector<int64_t>> byPair;
   for (const LetterPairTime& time : times) byPair[{time.from, time.to}].push_back(time.ms);
@@ -53,6 +62,15 @@ std::vector<SlowPair> PairsToPractise(const std::vector<LetterPairTime>& times, 
     const int64_t median = samples[(samples.size() - 1) / 2];
     pairs.push_back(SlowPair{keys.first, keys.second, median, samples.size()});
   }
+  if (pairs.empty()) return pairs;
+  std::vector<int64_t> medians;
+  for (const SlowPair& pair : pairs) medians.push_back(pair.medianMs);
+  std::nth_element(medians.begin(), medians.begin() + (medians.size() - 1) / 2, medians.end());
+  const int64_t own = medians[(medians.size() - 1) / 2];
+  // Saturating: the times may come from a file the game did not write.
+  const int64_t margin = std::max<int64_t>(own / 3, kSlowPairMarginMs);
+  const int64_t slowFrom = own > std::numeric_limits<int64_t>::max() - margin ? std::numeric_limits<int64_t>::max() : own + margin;
+  std::erase_if(pairs, [slowFrom](const SlowPair& pair) { return pair.medianMs < slowFrom; });
   std::sort(pairs.begin(), pairs.end(), [](const SlowPair& a, const SlowPair& b) {
     return std::tie(b.medianMs, a.samples, a.from, a.to) < std::tie(a.medianMs, b.samples, b.from, b.to);
   });

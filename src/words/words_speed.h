@@ -59,7 +59,14 @@ struct SlowPair {
 };
 // Fewest samples a pair needs before it can be named slow.
 constexpr size_t kMinPairSamples = 5;
-// "Pairs to practise": the slowest pairs by median time among those with at least minSamples
-// samples, slowest first (ties: fewer samples first, then by keys), at most count of them.
+// Least difference to the learner's median pair for a pair to be named slow.
+constexpr int64_t kSlowPairMarginMs = 50;
+// "Pairs to practise": among the pairs with at least minSamples samples, those markedly slower
+// than the learner's own median pair (the lower median of those pairs' medians): at least a
+// third slower and at least kSlowPairMarginMs slower, so that pairs typed a few milliseconds
+// apart are never called slow. Slowest first (ties: fewer samples first, then by keys), at most
+// count of them.
+// Whether any pair has minSamples samples: with none, no pair can be named slow yet.
+bool AnyPairMeasured(const std::vector<LetterPairTime>& times, size_t minSamples = kMinPairSamples);
 std::vector<SlowPair> PairsToPractise(const std::vector<LetterPairTime>& times, size_t count = 5,
                                       size_t minSamples = kMinPairSamples);

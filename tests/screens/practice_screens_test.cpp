@@ -162,6 +162,7 @@ TEST(PracticeCard, ShowsTheFocusAndNewKeyWithItsFingerTheDueKeysAndEachKeysMaste
   EXPECT_EQ(card.NewKeyText(), "Finger: right middle finger");
   EXPECT_EQ(card.DueText(), "f");
   EXPECT_EQ(card.TargetText(), "Target reaction: 1000 ms");
+  EXPECT_EQ(card.FocusReasonText().toStdString(), "Focus, your weakest key: 17 of your last 20 right (85%), median 800 ms");
   EXPECT_TRUE(card.LeftOutText().isEmpty());
   // Mastered keys' bars are full, the learning key's only partly.
   EXPECT_EQ(RightEndOf(card, card.BarRect("f")).rgb(), practice_look::kMastered.rgb());

@@ -372,9 +372,11 @@ TEST(WordDrill, TheDrillsWordsFavourTheSlowPairsOfTheRecords) {
   WriteScene(h);
   WordSource source;
   source.list = WordList::FromText(kWords);
-  // h to a has enough samples to be named; f to l, slower, has too few.
+  // h to a has enough samples to be named, and is slow beside the learner's other pairs; f to l,
+  // slower, has too few.
   std::vector<PairSample> times;
   for (int i = 0; i < 6; ++i) times.push_back({"h", "a", 600});
+  for (int i = 0; i < 6; ++i) times.push_back({"a", "s", 200}), times.push_back({"s", "h", 200});
   for (int i = 0; i < 4; ++i) times.push_back({"f", "l", 2000});
   const auto slow = SlowPairKeys(times);
   ASSERT_EQ(slow.size(), 1u);

@@ -11,6 +11,7 @@
 #include "core/services.h"
 #include "core/shared_state.h"
 #include "platform/keyboard_layout.h"
+#include "platform/qt/qt_translations.h"
 #include "practice/practice_session.h"
 #include "practice/ui/qt_practice_drawing.h"
 #include "practice/ui/qt_practice_flow.h"
@@ -27,6 +28,8 @@ constexpr int kHeight = 420;
 const QRect kFocusTile{24, 72, 52, 52};
 const QRect kNewTile{104, 72, 52, 52};
 const QRect kNewLine{164, 72, 190, 52};
+// Under the two tiles, above the keyboard: why the focus key is the focus.
+const QRect kFocusReason{24, 124, 340, 14};
 const QRect kDueBox{376, 52, 160, 72};
 const QPoint kKeyboardAt{24, 138};
 const QRect kFingerLegend{376, 136, 160, 100};
@@ -64,9 +67,12 @@ QRect BarCell(size_t i, size_t count, bool notice) {
   return QRect(area.left() + column * cellWidth, area.top() + row * rowHeight, cellWidth - 8, rowHeight);
 }
 
+// Right of each bar: its score in percent.
+constexpr int kBarNumberWidth = 24;
+
 QRect BarOfCell(const QRect& cell) {
   const int barHeight = std::max(4, std::min(10, cell.height() - 6));
-  return QRect(cell.left() + 20, cell.center().y() - barHeight / 2, cell.width() - 20, barHeight);
+  return QRect(cell.left() + 20, cell.center().y() - barHeight / 2, cell.width() - 20 - kBarNumberWidth, barHeight);
 }
 }  // namespace
 
@@ -142,6 +148,20 @@ QString TfmPracticeCard::TargetText() const {
   return view ? tr("Target reaction: %1 ms").arg(view->targetMs) : QString();
 }
 
+QString TfmPracticeCard::FocusReasonText() const {
+  const PracticeCardView* view = View();
+  const PracticeKeyView* focus = view ? view->Find(view->focus) : nullptr;
+  if (!focus) return {};
+  const KeyMastery& m = focus->mastery;
+  if (m.chances == 0) return tr("Focus: a key you have not tried yet");
+  const QString right = tr("%1 of your last %2 right (%3)")
+                            .arg(m.hits)
+                            .arg(m.chances)
+                            .arg(PercentText(qRound(100.0 * m.hits / m.chances)));
+  const QString median = m.medianReactionMs ? tr("median %1 ms").arg(*m.medianReactionMs) : tr("no hit yet");
+  return (focus->mastered ? tr("Focus, due for review: %1, %2") : tr("Focus, your weakest key: %1, %2")).arg(right, median);
+}
+
 QString TfmPracticeCard::NewKeyText() const {
   const PracticeCardView* view = View();
   if (!view || view->newKey.empty()) return tr("No new key this time");
@@ -205,8 +225,10 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   const PracticeKeyView* newKey = view->Find(view->newKey);
   if (newKey)
     tile(kNewTile, QString::fromStdString(newKey->typed), FingerColour(view->newKeyFinger));
-  p.setFont(ArialFont(12, false));
+  p.setFont(ArialFont(10, false));
   p.setPen(practice_look::kParchment);
+  p.drawText(kFocusReason, Qt::AlignLeft | Qt::AlignVCenter, FocusReasonText());
+  p.setFont(ArialFont(12, false));
   p.drawText(newKey ? kNewLine : kNewLine.adjusted(-60, 0, 0, 0),
              Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, NewKeyText());
 
@@ -249,8 +271,12 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
     p.setPen(key.position == view->focus ? look::kYellow : practice_look::kParchment);
     p.drawText(QRect(cell.left(), cell.top(), 18, cell.height()), Qt::AlignCenter,
                QString::fromStdString(key.typed));
-    PaintMasteryBar(p, BarOfCell(cell), key.mastery.score,
-                    key.mastered ? practice_look::kMastered : practice_look::kLearning);
+    const QRect bar = BarOfCell(cell);
+    PaintMasteryBar(p, bar, key.mastery.score, key.mastered ? practice_look::kMastered : practice_look::kLearning);
+    p.setFont(ArialFont(std::min(10, cell.height()), false));
+    p.setPen(practice_look::kParchment);
+    p.drawText(QRect(bar.right() + 2, cell.top(), kBarNumberWidth - 2, cell.height()), Qt::AlignRight | Qt::AlignVCenter,
+               QString::number(std::lround(std::clamp(key.mastery.score, 0.0, 1.0) * 100)));
   }
   p.setFont(ArialFont(13));
   p.setPen(practice_look::kParchment);

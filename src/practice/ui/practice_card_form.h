@@ -33,6 +33,8 @@ class TfmPracticeCard : public QWidget {
   QRect KeyboardKeyRect(const std::string& position) const;
   // The texts of the card, as drawn: the target line, the new key's line, the left-out notice.
   QString TargetText() const;
+  // Why the focus key is the focus: its accuracy and median over its recent chances.
+  QString FocusReasonText() const;
   QString NewKeyText() const;
   QString LeftOutText() const;
   QString DueText() const;

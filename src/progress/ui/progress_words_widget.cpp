@@ -128,7 +128,8 @@ void ProgressWordsPage::PaintPairs(TextBoxPainter& p) {
     p.setFont(ArialFont(12, false));
     p.setPen(kParchment);
     p.drawText(inner.adjusted(0, 0, 0, -inner.height() / 2), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               tr("Type more words to find the letter pairs that slow you down."));
+               view_.pairsMeasured ? tr("No letter pair is much slower than your others.")
+                                   : tr("Type more words to find the letter pairs that slow you down."));
     return;
   }
   int y = inner.top();
