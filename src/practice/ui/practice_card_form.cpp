@@ -28,8 +28,8 @@ constexpr int kHeight = 420;
 const QRect kFocusTile{24, 72, 52, 52};
 const QRect kNewTile{104, 72, 52, 52};
 const QRect kNewLine{164, 72, 190, 52};
-// Under the two tiles, above the keyboard: why the focus key is the focus.
-const QRect kFocusReason{24, 124, 340, 14};
+// Under the tiles and the due keys, above the keyboard: why the focus key is the focus.
+const QRect kFocusReason{24, 124, 512, 14};
 const QRect kDueBox{376, 52, 160, 72};
 const QPoint kKeyboardAt{24, 138};
 const QRect kFingerLegend{376, 136, 160, 100};
