@@ -5,15 +5,27 @@
 
 #include "words/word_ranks.h"
 
+#include <iterator>
+
 namespace {
 
 std::string Folder(const std::string& dir) { return dir.empty() || dir.back() == '/' ? dir : dir + "/"; }
+
+// Common German names that look like nouns to the inflection rule (Rom, Römer; Polen, Pole) and
+// that SCOWL's English names miss, with the people of towns (Kölner, Bremer).
+const char* const kGermanNames[] = {
+    "Adrian", "Athen",  "Basler", "Berner", "Böhmen", "Bonn",  "Bremer", "Don",    "Egon",   "Elsass", "Engels",
+    "Europa", "Frank",  "Freud",  "Genfer", "Hessen", "Horst", "Island", "Jack",   "Jochen", "Kiel",   "Kölner",
+    "Moore",  "Pfalz",  "Polen",  "Posen",  "Prager", "Rainer", "Rom",   "Roma",   "Roms",   "Ruhr",   "Sam",
+    "Ulm",    "Ungarn", "Volker", "Wales",
+};
 
 std::optional<WordList> ReadList(WordLanguage language, const std::string& dictDir) {
   WordListOptions options;
   std::unordered_set<std::string> names;
   if (language == WordLanguage::German) {
     names = ReadScowlNames(Folder(dictDir) + kScowlFolder);
+    names.insert(std::begin(kGermanNames), std::end(kGermanNames));
     options.keepNouns = true;
     options.names = &names;
   }

@@ -25,16 +25,17 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: keyslinger-word-figures GAME_DIR TEST_DATA_DIR [--words N] [--seed S] [--uniform] [--check]\n"
+    "Usage: keyslinger-word-figures GAME_DIR TEST_DATA_DIR [--words N] [--seed S] [--show N] [--uniform] [--check]\n"
     "For English (us layout), German (de), French (fr) and Spanish (es): N words (default 2000) that\n"
     "practice draws, a wave's ten at a time, the focus going round the keys, for the practice key\n"
     "order's first 20 keys and for all; prints the share among the language's 10,000 commonest words\n"
     "(GAME_DIR/words/<code>.ranks; English also by SCOWL's sizes 10 and 20), the words of TEST_DATA_DIR/offensive-<code>.txt drawn, and the\n"
-    "made-up share. --uniform weighs every word the same (as without ranks); --check exits 1 when an\n"
+    "made-up share; --show prints the first N words of each. --uniform weighs every word the same (as without ranks); --check exits 1 when an\n"
     "offensive word is drawn, 77 when no word list is installed.\n";
 
 struct Figures {
   size_t words = 0, common = 0, scowlCommon = 0, offensive = 0, madeUp = 0, distinct = 0;
+  std::vector<std::string> drawn;
 };
 
 Figures Measure(const WordSource& source, const WordRanks& ranks, const WordRanks* scowl, const std::set<std::string>& offensive,
@@ -62,6 +63,7 @@ Figures Measure(const WordSource& source, const WordRanks& ranks, const WordRank
       figures.offensive += offensive.count(ToLowerUtf8(word.text));
       figures.madeUp += !word.real;
       seen.insert(word.text);
+      figures.drawn.push_back(word.text);
     }
   }
   figures.distinct = seen.size();
@@ -75,15 +77,17 @@ int main(int argc, char** argv) {
   size_t n = 2000;
   uint64_t seed = 1;
   bool uniform = false, check = false;
+  size_t show = 0;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help") {
       std::fputs(kUsage, stdout);
       return 0;
     }
-    if ((arg == "--words" || arg == "--seed") && i + 1 < argc) {
+    if ((arg == "--words" || arg == "--seed" || arg == "--show") && i + 1 < argc) {
       const unsigned long long value = std::strtoull(argv[++i], nullptr, 10);
       if (arg == "--words") n = static_cast<size_t>(value);
+      else if (arg == "--show") show = static_cast<size_t>(value);
       else seed = value;
     } else if (arg == "--uniform") {
       uniform = true;
@@ -150,6 +154,10 @@ int main(int argc, char** argv) {
                   source.ranksFrom.empty() ? "(none)" : source.ranksFrom.c_str());
       if (scowl) std::printf(" (SCOWL sizes 10-20: %.1f%%)", 100.0 * f.scowlCommon / words);
       std::printf("\n");
+      if (show > 0) {
+        for (size_t i = 0; i < show && i < f.drawn.size(); ++i) std::printf("%s%s", i ? " " : "  ", f.drawn[i].c_str());
+        std::printf("\n");
+      }
       anyOffensive = anyOffensive || f.offensive > 0;
     }
   }
