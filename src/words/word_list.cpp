@@ -194,11 +194,15 @@ WordList WordList::FromText(std::string_view text, const WordListOptions& option
     list.words_.push_back(std::move(listed));
   }
   if (!capitalised.empty()) {
-    const std::unordered_set<std::string_view> known(capitalised.begin(), capitalised.end());
+    // A noun is told by forms at most three letters longer than itself.
+    std::unordered_set<std::string_view> known;
+    known.reserve(capitalised.size());
+    for (std::string_view line : capitalised) {
+      if (CountCodePoints(line) <= kMaxLetters + 3) known.insert(line);
+    }
     for (std::string_view line : capitalised) {
       if (list.words_.size() >= kMaxWords) break;
-      // Six letters take at most twelve bytes in the alphabets of our lists.
-      if (line.size() > 4 * kMaxLetters) continue;
+      if (CountCodePoints(line) > kMaxLetters) continue;
       const std::optional<std::u32string> written = DecodeUtf8(line);
       const std::optional<std::u32string> decoded = DecodeUtf8(ToLowerUtf8(line));
       if (!written || !decoded || decoded->size() < 3 || decoded->size() > kMaxLetters) continue;
@@ -268,6 +272,17 @@ std::optional<WordList> WordList::FromFile(const std::string& path, const WordLi
   const std::optional<std::string> text = ReadWordFile(path, kMaxFileBytes);
   if (!text) return std::nullopt;
   return FromText(*text, options);
+}
+
+void WordList::MarkBlocked(WordLanguage language) {
+  for (ListedWord& word : words_) word.blocked = IsBlockedWord(language, word.text);
+  blockedFor_ = language;
+}
+
+size_t CountCodePoints(std::string_view text) {
+  size_t count = 0;
+  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
 }
 
 void WordList::ApplyRanks(const WordRanks& ranks) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A language's word list in memory: its short lower-case words and the letter pairs of all its words.
 #pragma once
+#include "words/words_language.h"
+
 #include <cstdint>
 #include <map>
 #include <unordered_set>
@@ -17,6 +19,7 @@ struct ListedWord {
   uint64_t mask = 0;  // bit i set when the word uses alphabet character i
   uint32_t rank = 0;  // how common the word is in its language (1 the commonest), 0 when unknown
   bool romanNumeral = false;  // written like a Roman numeral ("ii", "lii", also "mix")
+  bool blocked = false;       // on the block list of the list's language (see WordList::MarkBlocked)
 };
 
 class WordRanks;
@@ -68,6 +71,10 @@ public:
   void ApplyRanks(const WordRanks& ranks);
   // Whether any word has a rank.
   bool Ranked() const { return ranked_; }
+  // Judges every word against the language's block list once (ListedWord::blocked), so that
+  // filtering the list for a key set need not; BlockedFor says for which language.
+  void MarkBlocked(WordLanguage language);
+  std::optional<WordLanguage> BlockedFor() const { return blockedFor_; }
 
 private:
   int AddToAlphabet(char32_t character);
@@ -76,7 +83,11 @@ private:
   std::map<std::pair<char32_t, char32_t>, uint32_t> pairs_;
   bool hasWords_ = false;
   bool ranked_ = false;
+  std::optional<WordLanguage> blockedFor_;
 };
+
+// Code points in UTF-8 text (bytes that do not continue a character).
+size_t CountCodePoints(std::string_view text);
 
 // Whether a capitalised entry of a German list (UTF-8, its first letter upper case, the rest lower
 // case, 3 letters at least) is a noun rather than a name: no name in names, and the list holds a

@@ -63,15 +63,20 @@ std::optional<WordRanks> WordRanks::FromScowl(const std::string& dir) {
   uint32_t before = 0;  // words of the grades read so far
   bool any = false;
   for (int grade : kScowlGrades) {
-    std::vector<std::string> words;
+    std::vector<std::string> texts;
+    std::vector<std::string_view> words;
     for (const char* list : {"english-words.", "american-words."}) {
-      const std::optional<std::string> text = ReadWordFile(folder + list + std::to_string(grade), kMaxTableBytes);
+      std::optional<std::string> text = ReadWordFile(folder + list + std::to_string(grade), kMaxTableBytes);
       if (!text) continue;
       any = true;
-      ForEachLine(*text, [&](std::string_view line) { words.emplace_back(line); });
+      texts.push_back(std::move(*text));
     }
+    for (const std::string& text : texts) ForEachLine(text, [&](std::string_view line) { words.push_back(line); });
     const uint32_t middle = before + static_cast<uint32_t>(words.size() / 2) + 1;
-    for (std::string& word : words) ranks.ranks_.try_emplace(std::move(word), middle);
+    // Only words a plaque can carry are kept: the others count for the bands alone.
+    for (std::string_view word : words) {
+      if (CountCodePoints(word) <= WordList::kMaxLetters) ranks.ranks_.try_emplace(std::string(word), middle);
+    }
     before += static_cast<uint32_t>(words.size());
   }
   if (!any) return std::nullopt;
@@ -95,7 +100,10 @@ std::unordered_set<std::string> ReadScowlNames(const std::string& dir) {
   for (int grade : {35, 40, 50, 60, 70, 80}) {
     for (const char* list : {"english-proper-names.", "american-proper-names."}) {
       if (const std::optional<std::string> text = ReadWordFile(folder + list + std::to_string(grade), kMaxTableBytes)) {
-        ForEachLine(*text, [&](std::string_view line) { names.emplace(line); });
+        // Only names as short as a plaque's nouns are ever looked up.
+        ForEachLine(*text, [&](std::string_view line) {
+          if (CountCodePoints(line) <= WordList::kMaxLetters) names.emplace(line);
+        });
       }
     }
   }

@@ -19,7 +19,8 @@ public:
   static std::optional<WordRanks> FromTableFile(const std::string& path);
   // English from SCOWL's word lists in dir (english-words.N and american-words.N, N its size
   // grade: 10 the commonest). Every word of a grade gets the middle rank of its grade's band,
-  // counted over the grades before it. Nullopt when no list of a grade can be read.
+  // counted over the grades before it; only words a plaque can carry are kept. Nullopt when no
+  // list of a grade can be read.
   static std::optional<WordRanks> FromScowl(const std::string& dir);
 
   // The word's rank (1 the commonest), looked up as written; 0 when it is not ranked.
@@ -36,8 +37,8 @@ private:
 // ranked rarer word weighs 1, an unranked one 1/4. Without ranks every word weighs the same.
 double CommonnessWeight(uint32_t rank);
 
-// The names in SCOWL's proper-names lists in dir (sizes up to 80), which tell a German noun from a
-// name; empty when they are missing.
+// The names of at most WordList::kMaxLetters letters in SCOWL's proper-names lists in dir (sizes up
+// to 80), which tell a German noun from a name; empty when they are missing.
 std::unordered_set<std::string> ReadScowlNames(const std::string& dir);
 
 // Whether the lower-case word is a well-formed Roman numeral ("ii", "lii", "mix").

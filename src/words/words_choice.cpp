@@ -101,7 +101,7 @@ WordChooser::WordChooser(const WordList& list, WordLanguage language, WordKeys k
     if ((word.mask & ~setMask) || !(word.mask & vowelMask)) continue;
     // A Roman numeral ("ii", "lii") is no word to practise, unless it is a common word as well ("mix").
     if (word.romanNumeral && (word.rank == 0 || word.rank > WordRanks::kCommonRank)) continue;
-    if (IsBlockedWord(language_, word.text)) continue;
+    if (list_.BlockedFor() == language_ ? word.blocked : IsBlockedWord(language_, word.text)) continue;
     letters.clear();
     for (uint8_t letter : word.letters) letters.push_back(keyOfLetter[letter]);
     // Common words first: a child should meet words it knows. Without ranks all weigh the same.

@@ -6,6 +6,7 @@
 #include "platform/ui_language.h"
 #include "words/words_blocked_lists.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace {
@@ -28,7 +29,7 @@ const std::vector<WordLanguageInfo>& Languages() {
       {WordLanguage::German, "de", "ngerman", "wngerman", U"aeiouyäöü",
        {"arsch", "hure", "nutte", "fick", "kack", "kacke", "pisse", "titte", "titten", "neger", "nazi", "porno",
         "spast", "spasti", "vögeln", "bumsen", "ficken", "wichser", "fotze", "möse", "schlampe", "schwuchtel",
-        "pimmel", "sperma", "vergewaltigen", "vergewaltiger", "kanake", "zigeuner", "ejakulation", "ejakuliert",
+        "pimmel", "sperma", "vergewaltigen", "vergewaltiger", "kanake", "zigeuner", "arier", "ejakulation", "ejakuliert",
         "klitoris", "hoden", "masturbieren", "orgasmen", "pornografie", "vagina"},
        {"fick", "fotze", "scheiß", "scheiss", "wichs", "arschl", "nutte", "schlampe", "hurens", "pimmel", "titten",
         "schwuchtel", "missgeburt"},
@@ -135,7 +136,9 @@ WordLanguage LanguageFromLocale(const std::function<const char*(const char*)>& g
 bool IsBlockedWord(WordLanguage language, std::string_view word) {
   const WordLanguageInfo& info = LanguageInfo(language);
   const BlockRules& rules = RulesOf(language);
-  const std::string lower = ToLowerUtf8(word);
+  // Most words are ASCII lower case already: lowering them would cost more than the look-ups.
+  const bool lowerAscii = std::all_of(word.begin(), word.end(), [](char c) { return !(c & 0x80) && !(c >= 'A' && c <= 'Z'); });
+  const std::string lower = lowerAscii ? std::string(word) : ToLowerUtf8(word);
   if (rules.words.count(lower)) return true;
   std::string stem;
   for (const std::string& ending : info.inflections) {

@@ -33,6 +33,7 @@ std::optional<WordList> ReadList(WordLanguage language, const std::string& dictD
 }
 
 void Rank(WordSource& source, const std::string& dictDir, const std::string& rankDir) {
+  source.list.MarkBlocked(source.language);
   if (source.language == WordLanguage::English) {
     if (std::optional<WordRanks> ranks = WordRanks::FromScowl(Folder(dictDir) + kScowlFolder)) {
       source.list.ApplyRanks(*ranks);
