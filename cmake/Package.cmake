@@ -17,8 +17,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # see it). The X11 platform plugin comes with libqt6gui6, which the scan lists with its version.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, libpulse0")
 # Word lists for the word drills, read from /usr/share/dict at run time; without them the drills
-# fall back to made-up words from a built-in English letter-pair table.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wamerican, wngerman, wfrench, wspanish")
+# fall back to made-up words from a built-in English letter-pair table. scowl grades the English
+# words by commonness (and names the names German nouns are told from); without it the shipped
+# rank tables serve.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "wamerican, wngerman, wfrench, wspanish, scowl")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "typing tutor in a shooting gallery")
 # CPack puts the summary first and indents the body itself; an empty line becomes " .".
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Keyslinger teaches touch typing. Figures pop up at the places of a shooting

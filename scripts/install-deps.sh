@@ -10,7 +10,7 @@ packages=(
   libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev xkb-data libpulse-dev
   xvfb xdotool x11-utils x11-xkb-utils imagemagick
   desktop-file-utils appstream file poppler-utils
-  wamerican wngerman wfrench wspanish
+  wamerican wngerman wfrench wspanish scowl
 )
 # The window manager and the Wayland compositor some end-to-end tests run the game under, with
 # Qt's Wayland plugin and XWayland: programs that start only when a test starts them, taken

@@ -237,7 +237,8 @@ DrillWord PracticeDrill::WordFor(const std::vector<std::string>& standing, Rando
   // A word whose first letter no standing word has is typed without a second thought about
   // which figure it picks; the wave's next such word is taken when there is one.
   auto firstOf = [](const std::string& text) {
-    const std::optional<std::u32string> letters = DecodeUtf8(text);
+    // In lower case: a capitalised noun is typed with the same key as a word in lower case.
+    const std::optional<std::u32string> letters = DecodeUtf8(ToLowerUtf8(text));
     return letters && !letters->empty() ? letters->front() : U'\0';
   };
   auto pick = std::find_if(waveWords_.begin(), waveWords_.end(), [&](const ChosenWord& word) {

@@ -3,6 +3,7 @@
 #include "words/word_list.h"
 
 #include "platform/text_case.h"
+#include "words/word_ranks.h"
 #include "words/words_english_pairs.h"
 
 #include <fcntl.h>
@@ -14,6 +15,7 @@
 #include <array>
 #include <cerrno>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace {
 
@@ -61,6 +63,17 @@ bool DecodeOne(std::string_view text, size_t& i, char32_t& out) {
   out = c;
   i += length;
   return true;
+}
+
+// Whether the entry starts with an upper-case letter.
+bool IsCapitalised(std::string_view line) {
+  const auto lead = static_cast<unsigned char>(line.front());
+  if (lead < 0x80) return lead >= 'A' && lead <= 'Z';
+  size_t i = 0;
+  char32_t c = 0;
+  if (!DecodeOne(line, i, c)) return false;
+  const std::string first(line.substr(0, i));
+  return ToLowerUtf8(first) != first;
 }
 
 }  // namespace
@@ -118,8 +131,10 @@ uint32_t WordList::PairCount(char32_t a, char32_t b) const {
   return it == pairs_.end() ? 0 : it->second;
 }
 
-WordList WordList::FromText(std::string_view text) {
+WordList WordList::FromText(std::string_view text, const WordListOptions& options) {
   WordList list;
+  // Capitalised entries, judged after the whole list is read: a noun is told by its other forms.
+  std::vector<std::string_view> capitalised;
   list.hasWords_ = true;
   // Pairs are counted in a flat table over the alphabet first: a map look-up per letter would
   // make loading the large lists slow.
@@ -150,6 +165,10 @@ WordList WordList::FromText(std::string_view text) {
     start = end + 1;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty()) continue;
+    if (options.keepNouns && IsCapitalised(line)) {
+      capitalised.push_back(line);
+      continue;
+    }
     letters.clear();
     bool fits = true;
     for (size_t i = 0; i < line.size() && fits;) {
@@ -171,7 +190,39 @@ WordList WordList::FromText(std::string_view text) {
     listed.text = std::string(line);
     listed.letters = letters;
     for (uint8_t index : letters) listed.mask |= uint64_t{1} << index;
+    listed.romanNumeral = IsRomanNumeral(line);
     list.words_.push_back(std::move(listed));
+  }
+  if (!capitalised.empty()) {
+    // A noun is told by forms at most three letters longer than itself.
+    std::unordered_set<std::string_view> known;
+    known.reserve(capitalised.size());
+    for (std::string_view line : capitalised) {
+      if (CountCodePoints(line) <= kMaxLetters + 3) known.insert(line);
+    }
+    for (std::string_view line : capitalised) {
+      if (list.words_.size() >= kMaxWords) break;
+      if (CountCodePoints(line) > kMaxLetters) continue;
+      const std::optional<std::u32string> written = DecodeUtf8(line);
+      const std::optional<std::u32string> decoded = DecodeUtf8(ToLowerUtf8(line));
+      if (!written || !decoded || decoded->size() < 3 || decoded->size() > kMaxLetters) continue;
+      // The rest of the word in lower case: entries such as "ABC" or "McKay" are no nouns.
+      if (written->size() != decoded->size() || written->substr(1) != decoded->substr(1)) continue;
+      letters.clear();
+      bool fits = true;
+      for (char32_t c : *decoded) {
+        const int index = indexOf(c);
+        if (index < 0) fits = false;
+        else letters.push_back(static_cast<uint8_t>(index));
+      }
+      if (!fits) continue;
+      if (!IsListedNoun(line, known, options.names)) continue;
+      ListedWord listed;
+      listed.text = std::string(line);
+      listed.letters = letters;
+      for (uint8_t index : letters) listed.mask |= uint64_t{1} << index;
+      list.words_.push_back(std::move(listed));
+    }
   }
   const size_t size = list.alphabet_.size();
   auto character = [&](size_t index) { return index == kMaxAlphabet ? kBoundary : list.alphabet_[index]; };
@@ -185,12 +236,9 @@ WordList WordList::FromText(std::string_view text) {
   return list;
 }
 
-namespace {
-
-// The whole text of a regular file of at most maxBytes; nullopt for anything else. Opened without
-// waiting (a pipe with no writer would block the opening thread for good) and judged by what was
-// opened, so a link to a device or a pipe is refused too.
-std::optional<std::string> ReadRegularFile(const std::string& path, int64_t maxBytes) {
+// Opened without waiting (a pipe with no writer would block the opening thread for good) and
+// judged by what was opened, so a link to a device or a pipe is refused too.
+std::optional<std::string> ReadWordFile(const std::string& path, int64_t maxBytes) {
   const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
   if (fd < 0) return std::nullopt;
   std::optional<std::string> text;
@@ -220,12 +268,92 @@ std::optional<std::string> ReadRegularFile(const std::string& path, int64_t maxB
   return text;
 }
 
+std::optional<WordList> WordList::FromFile(const std::string& path, const WordListOptions& options) {
+  const std::optional<std::string> text = ReadWordFile(path, kMaxFileBytes);
+  if (!text) return std::nullopt;
+  return FromText(*text, options);
+}
+
+void WordList::MarkBlocked(WordLanguage language) {
+  for (ListedWord& word : words_) word.blocked = IsBlockedWord(language, word.text);
+  blockedFor_ = language;
+}
+
+size_t CountCodePoints(std::string_view text) {
+  size_t count = 0;
+  for (char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  return count;
+}
+
+void WordList::ApplyRanks(const WordRanks& ranks) {
+  ranked_ = false;
+  for (ListedWord& word : words_) {
+    word.rank = ranks.Of(word.text);
+    ranked_ = ranked_ || word.rank > 0;
+  }
+}
+
+namespace {
+
+// The word with the umlaut put on its last a, o or u (au: äu); empty when it has none.
+std::string Umlauted(std::string_view word) {
+  const size_t at = word.find_last_of("aou");
+  if (at == std::string_view::npos || at == 0) return {};
+  const char* umlaut = word[at] == 'a' ? "\xC3\xA4" : word[at] == 'o' ? "\xC3\xB6" : "\xC3\xBC";
+  if (word[at] == 'u' && word[at - 1] == 'a') return std::string(word.substr(0, at - 1)) + "\xC3\xA4" "u" + std::string(word.substr(at + 1));
+  return std::string(word.substr(0, at)) + umlaut + std::string(word.substr(at + 1));
+}
+
+// The word with its last umlaut taken off (äu: au); empty when it has none.
+std::string WithoutUmlaut(std::string_view word) {
+  for (size_t at = word.size(); at-- > 1;) {
+    if (static_cast<unsigned char>(word[at - 1]) != 0xC3) continue;
+    const auto second = static_cast<unsigned char>(word[at]);
+    const char* plain = second == 0xA4 ? "a" : second == 0xB6 ? "o" : second == 0xBC ? "u" : nullptr;
+    if (!plain) continue;
+    return std::string(word.substr(0, at - 1)) + plain + std::string(word.substr(at + 1));
+  }
+  return {};
+}
+
+bool EndsWith(std::string_view word, std::string_view end) {
+  return word.size() >= end.size() && word.substr(word.size() - end.size()) == end;
+}
+
+// A noun's own form: the list holds its plural or dative plural.
+bool IsNounBase(std::string_view entry, const std::unordered_set<std::string_view>& capitalised,
+                const std::unordered_set<std::string>* names) {
+  if (entry.size() < 3) return false;
+  if (names && names->count(std::string(entry))) return false;
+  std::string form;
+  auto has = [&](std::string_view base, std::string_view ending) {
+    form.assign(base);
+    form.append(ending);
+    return capitalised.count(form) > 0;
+  };
+  if (has(entry, "n") || has(entry, "en") || has(entry, "nen")) return true;
+  const std::string umlauted = Umlauted(entry);
+  if (!umlauted.empty() && (has(umlauted, "e") || has(umlauted, "er"))) return true;
+  // A town's +er is its people (Berlin, Berliner): +er counts only with +ern and the genitive +es.
+  return has(entry, "er") && has(entry, "ern") && has(entry, "es");
+}
+
 }  // namespace
 
-std::optional<WordList> WordList::FromFile(const std::string& path) {
-  const std::optional<std::string> text = ReadRegularFile(path, kMaxFileBytes);
-  if (!text) return std::nullopt;
-  return FromText(*text);
+bool IsListedNoun(std::string_view entry, const std::unordered_set<std::string_view>& capitalised,
+                  const std::unordered_set<std::string>* names) {
+  if (names && names->count(std::string(entry))) return false;
+  if (IsNounBase(entry, capitalised, names)) return true;
+  // An inflected form of a noun (Kinder, Häuser, Haien).
+  for (std::string_view ending : {"e", "en", "n", "er", "ern", "s", "es", "nen"}) {
+    if (!EndsWith(entry, ending)) continue;
+    // The stem must be listed itself: "Berli" is no noun because "Berlin" is listed.
+    const std::string_view stem = entry.substr(0, entry.size() - ending.size());
+    if (capitalised.count(stem) && IsNounBase(stem, capitalised, names)) return true;
+    const std::string plain = WithoutUmlaut(stem);
+    if (!plain.empty() && capitalised.count(plain) && IsNounBase(plain, capitalised, names)) return true;
+  }
+  return false;
 }
 
 WordList WordList::BuiltInEnglish() {

@@ -5,6 +5,7 @@
 #include "platform/key_table.h"
 #include "platform/random.h"
 #include "platform/text_case.h"
+#include "words/word_ranks.h"
 
 #include <algorithm>
 #include <array>
@@ -98,10 +99,14 @@ WordChooser::WordChooser(const WordList& list, WordLanguage language, WordKeys k
   std::vector<int> letters;
   for (const ListedWord& word : list_.Words()) {
     if ((word.mask & ~setMask) || !(word.mask & vowelMask)) continue;
-    if (IsBlockedWord(language_, word.text)) continue;
+    // A Roman numeral ("ii", "lii") is no word to practise, unless it is a common word as well ("mix").
+    if (word.romanNumeral && (word.rank == 0 || word.rank > WordRanks::kCommonRank)) continue;
+    if (list_.BlockedFor() == language_ ? word.blocked : IsBlockedWord(language_, word.text)) continue;
     letters.clear();
     for (uint8_t letter : word.letters) letters.push_back(keyOfLetter[letter]);
-    candidates_.push_back(Candidate{&word, Weight(letters), Contains(letters, focusIndex_)});
+    // Common words first: a child should meet words it knows. Without ranks all weigh the same.
+    const double commonness = list_.Ranked() ? CommonnessWeight(word.rank) : 1;
+    candidates_.push_back(Candidate{&word, Weight(letters) * commonness, Contains(letters, focusIndex_)});
   }
 }
 

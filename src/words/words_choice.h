@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the words of a word wave: real words of the learner's keys first, made-up words from
-// the language's letter pairs when too few fit; the focus key, keys due for review and slow letter
-// pairs favoured; never a blocked word.
+// the language's letter pairs when too few fit; common words, the focus key, keys due for review and
+// slow letter pairs favoured; never a blocked word.
 #pragma once
 #include "words/word_list.h"
 #include "words/words_language.h"
@@ -32,7 +32,7 @@ std::map<std::string, std::string> TypedByKeys(const KeyTable& table, const std:
 std::map<std::string, std::string> TypedAsUs(const std::vector<std::string>& keys);
 
 struct ChosenWord {
-  std::string text;               // as written on the plaque, lower-case UTF-8
+  std::string text;               // as written on the plaque, UTF-8: lower case, a German noun capitalised
   std::vector<std::string> keys;  // the key position of each letter
   bool real = false;              // from the word list (false: made up from letter pairs)
 };

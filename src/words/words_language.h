@@ -14,10 +14,20 @@ struct WordLanguageInfo {
   const char* listFile;  // the Debian word list's file name in /usr/share/dict
   const char* package;   // the Debian package that installs it
   std::u32string vowels;
-  // Rude words: blocked when a word equals one of them, or one with an s after it.
+  // Rude words of our own, beside the maintained list (MaintainedBlockedWords): blocked as such
+  // and in their inflected forms (inflections below).
   std::vector<std::string> blockedWords;
-  // Rude stems: blocked wherever they stand inside a word.
+  // Rude stems: blocked wherever they stand inside a word. Only stems that no harmless word of
+  // the language's list contains (checked over Debian's lists): "cock" is in "cocktail", "arsch"
+  // in "Marsch", so those are whole words.
   std::vector<std::string> blockedStems;
+  // Endings that inflect a blocked word and still leave it rude (plurals, verb forms). On a blocked
+  // word of fewer than four letters only the plural endings s and es count ("pis", "piso").
+  std::vector<std::string> inflections;
+  // Infinitive endings of the language's verbs ("en", "er", "ar"): a blocked verb's stem (four
+  // letters at least, five in French) with verbEndings after it is blocked too ("fickt").
+  std::vector<std::string> infinitives;
+  std::vector<std::string> verbEndings;
 };
 
 const WordLanguageInfo& LanguageInfo(WordLanguage language);
@@ -30,5 +40,6 @@ bool ParseWordLanguage(std::string_view code, WordLanguage& out);
 // English, as it does for the screens.
 WordLanguage LanguageFromLocale(const std::function<const char*(const char*)>& getenv);
 
-// True when the word (lower-case UTF-8) is on the language's block list.
+// True when the word (UTF-8, case ignored) is on the language's block list: one of its words or an
+// inflected form of one, a blocked verb's form, or a word holding a blocked stem.
 bool IsBlockedWord(WordLanguage language, std::string_view word);

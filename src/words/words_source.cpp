@@ -1,20 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading the word list of the drills' language, with English and the built-in table behind it.
+// Loading the word list of the drills' language, with English and the built-in table behind it,
+// and the words' commonness.
 #include "words/words_source.h"
 
-WordSource LoadWordSource(WordLanguage wanted, const std::string& dictDir) {
+#include "words/word_ranks.h"
+
+#include <iterator>
+
+namespace {
+
+std::string Folder(const std::string& dir) { return dir.empty() || dir.back() == '/' ? dir : dir + "/"; }
+
+// Common German names that look like nouns to the inflection rule (Rom, Römer; Polen, Pole) and
+// that SCOWL's English names miss, with the people of towns (Kölner, Bremer).
+const char* const kGermanNames[] = {
+    "Adrian", "Athen",  "Basler", "Berner", "Böhmen", "Bonn",  "Bremer", "Don",    "Egon",   "Elsass", "Engels",
+    "Europa", "Frank",  "Freud",  "Genfer", "Hessen", "Horst", "Island", "Jack",   "Jochen", "Kiel",   "Kölner",
+    "Moore",  "Pfalz",  "Polen",  "Posen",  "Prager", "Rainer", "Rom",   "Roma",   "Roms",   "Ruhr",   "Sam",
+    "Ulm",    "Ungarn", "Volker", "Wales",
+};
+
+std::optional<WordList> ReadList(WordLanguage language, const std::string& dictDir) {
+  WordListOptions options;
+  std::unordered_set<std::string> names;
+  if (language == WordLanguage::German) {
+    names = ReadScowlNames(Folder(dictDir) + kScowlFolder);
+    names.insert(std::begin(kGermanNames), std::end(kGermanNames));
+    options.keepNouns = true;
+    options.names = &names;
+  }
+  return WordList::FromFile(Folder(dictDir) + LanguageInfo(language).listFile, options);
+}
+
+void Rank(WordSource& source, const std::string& dictDir, const std::string& rankDir) {
+  source.list.MarkBlocked(source.language);
+  if (source.language == WordLanguage::English) {
+    if (std::optional<WordRanks> ranks = WordRanks::FromScowl(Folder(dictDir) + kScowlFolder)) {
+      source.list.ApplyRanks(*ranks);
+      source.ranksFrom = "SCOWL";
+      return;
+    }
+  }
+  if (rankDir.empty()) return;
+  const std::string table = Folder(rankDir) + LanguageInfo(source.language).code + ".ranks";
+  if (std::optional<WordRanks> ranks = WordRanks::FromTableFile(table)) {
+    source.list.ApplyRanks(*ranks);
+    source.ranksFrom = table;
+  }
+}
+
+}  // namespace
+
+WordSource LoadWordSource(WordLanguage wanted, const std::string& dictDir, const std::string& rankDir) {
   WordSource source;
   source.wanted = wanted;
-  const std::string folder = dictDir.empty() || dictDir.back() == '/' ? dictDir : dictDir + "/";
-  if (std::optional<WordList> list = WordList::FromFile(folder + LanguageInfo(wanted).listFile)) {
+  if (std::optional<WordList> list = ReadList(wanted, dictDir)) {
     source.list = std::move(*list);
     source.language = wanted;
+    Rank(source, dictDir, rankDir);
     return source;
   }
   source.englishInstead = wanted != WordLanguage::English;
   if (wanted != WordLanguage::English) {
-    if (std::optional<WordList> list = WordList::FromFile(folder + LanguageInfo(WordLanguage::English).listFile)) {
+    if (std::optional<WordList> list = ReadList(WordLanguage::English, dictDir)) {
       source.list = std::move(*list);
+      Rank(source, dictDir, rankDir);
       return source;
     }
   }
@@ -23,6 +73,7 @@ WordSource LoadWordSource(WordLanguage wanted, const std::string& dictDir) {
   return source;
 }
 
-WordSource LoadWordSourceForLocale(const std::function<const char*(const char*)>& getenv, const std::string& dictDir) {
-  return LoadWordSource(LanguageFromLocale(getenv), dictDir);
+WordSource LoadWordSourceForLocale(const std::function<const char*(const char*)>& getenv, const std::string& dictDir,
+                                   const std::string& rankDir) {
+  return LoadWordSource(LanguageFromLocale(getenv), dictDir, rankDir);
 }

@@ -48,7 +48,7 @@ const char* const kUsage =
     "  --civilian P          chance (0..1) that a civilian is shot by mistake\n"
     "  --min-gap MS          minimum time between two key presses\n"
     "  --pair-median MS      median time from one letter of a word to the next\n"
-    "Words (GAME_DIR is not read):\n"
+    "Words (of GAME_DIR only the words' rank tables in words/ are read):\n"
     "  --word-sample KEYS    print the words practice would put on plaques for the key set KEYS,\n"
     "                        one a line: US key positions (asdfjkl;ei), the first the focus key\n"
     "  --word-speed KEYS     words per minute and word accuracy of each typist (--typist) in\n"
@@ -242,7 +242,7 @@ int main(int argc, char** argv) {
       const PracticeSimResult result = SimulatePractice(simulator, gameDir, options);
       if (json) {
         // The typists' words per minute in word drills of the learnt keys, English words.
-        const WordSource source = LoadWordSource(WordLanguage::English);
+        const WordSource source = LoadWordSource(WordLanguage::English, kDebianWordListDir, gameDir + "/" + kRankTableFolder);
         const PracticeWordSpeeds words =
             MeasurePracticeWordSpeeds(result, source.list, source.language, runsGiven ? request.runs : 20, request.seed);
         std::cout << PracticeSimJson(result, weak, &words);
@@ -283,7 +283,7 @@ int main(int argc, char** argv) {
     if (!ParseKeySet(wordSample.empty() ? wordSpeed : wordSample, keys, problem)) return Fail(problem);
     const std::optional<KeyTable> table = KeyTableForLayout(layoutName, &problem);
     if (!table) return Fail("layout " + layoutName + ": " + problem);
-    const WordSource source = LoadWordSource(language);
+    const WordSource source = LoadWordSource(language, kDebianWordListDir, gameDir + "/" + kRankTableFolder);
     if (source.builtInOnly) {
       std::cerr << "keyslinger-sim: no word list in " << kDebianWordListDir << ": made-up words only\n";
     } else if (source.englishInstead) {

@@ -101,7 +101,9 @@ bool PracticeFlow::Compose() {
     // A list takes tens of milliseconds to read: once, as the first drill is composed, not while
     // the menu starts.
     words_ = std::make_unique<WordSource>(
-        loadWords ? loadWords() : LoadWordSourceForLocale([](const char* name) { return std::getenv(name); }));
+        loadWords ? loadWords()
+                  : LoadWordSourceForLocale([](const char* name) { return std::getenv(name); }, kDebianWordListDir,
+                                            app_.shared.appDir + kRankTableFolder));
   }
   setup.words = words_.get();
   const RecordsAccess access = setup.access;
