@@ -27,6 +27,10 @@ public:
   uint32_t Of(std::string_view word) const;
   size_t Size() const { return ranks_.size(); }
   void Set(std::string word, uint32_t rank) { ranks_[std::move(word)] = rank; }
+  // Takes the other's rank for every word this one does not rank.
+  void FillFrom(const WordRanks& other) {
+    for (const auto& [word, rank] : other.ranks_) ranks_.try_emplace(word, rank);
+  }
 
 private:
   std::unordered_map<std::string, uint32_t> ranks_;

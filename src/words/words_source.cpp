@@ -34,19 +34,25 @@ std::optional<WordList> ReadList(WordLanguage language, const std::string& dictD
 
 void Rank(WordSource& source, const std::string& dictDir, const std::string& rankDir) {
   source.list.MarkBlocked(source.language);
+  std::optional<WordRanks> ranks;
+  if (!rankDir.empty()) {
+    const std::string table = Folder(rankDir) + LanguageInfo(source.language).code + ".ranks";
+    if ((ranks = WordRanks::FromTableFile(table))) source.ranksFrom = table;
+  }
+  // English: the table's counts order the words it holds; SCOWL's grades rank the rest, and all
+  // of them where the table is missing.
   if (source.language == WordLanguage::English) {
-    if (std::optional<WordRanks> ranks = WordRanks::FromScowl(Folder(dictDir) + kScowlFolder)) {
-      source.list.ApplyRanks(*ranks);
-      source.ranksFrom = "SCOWL";
-      return;
+    if (std::optional<WordRanks> scowl = WordRanks::FromScowl(Folder(dictDir) + kScowlFolder)) {
+      if (ranks) {
+        ranks->FillFrom(*scowl);
+        source.ranksFrom += " and SCOWL";
+      } else {
+        ranks = std::move(scowl);
+        source.ranksFrom = "SCOWL";
+      }
     }
   }
-  if (rankDir.empty()) return;
-  const std::string table = Folder(rankDir) + LanguageInfo(source.language).code + ".ranks";
-  if (std::optional<WordRanks> ranks = WordRanks::FromTableFile(table)) {
-    source.list.ApplyRanks(*ranks);
-    source.ranksFrom = table;
-  }
+  if (ranks) source.list.ApplyRanks(*ranks);
 }
 
 }  // namespace

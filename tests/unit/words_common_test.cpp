@@ -89,14 +89,21 @@ TEST(WordCommonness, RanksFromScowlOrTheShippedTableAndNoneWithoutEither) {
   const WordSource unranked = LoadWordSource(WordLanguage::English, dict.Path(), "");
   EXPECT_FALSE(unranked.list.Ranked());
   EXPECT_EQ(LoadWordSource(WordLanguage::English, dict.Path(), dict / "tables").list.Words()[2].rank, 1u);
-  // SCOWL's grades, when installed, rank the English words: the middle of each grade's band.
-  std::ofstream(dict / "scowl/english-words.10") << "cat\nthe\n";
+  // SCOWL's grades, when installed, rank the English words the table leaves out (the middle of
+  // each grade's band), and every English word without the table.
+  std::ofstream(dict / "scowl/english-words.10") << "cat\nthe\nyak\n";
   std::ofstream(dict / "scowl/american-words.20") << "dog\n";
+  auto ranksOf = [](const WordSource& source) {
+    std::vector<uint32_t> ranks;
+    for (const ListedWord& word : source.list.Words()) ranks.push_back(word.rank);
+    return ranks;
+  };
   const WordSource english = LoadWordSource(WordLanguage::English, dict.Path(), dict / "tables");
-  EXPECT_EQ(english.ranksFrom, "SCOWL");
-  std::vector<uint32_t> ranks;
-  for (const ListedWord& word : english.list.Words()) ranks.push_back(word.rank);
-  EXPECT_EQ(ranks, (std::vector<uint32_t>{2, 3, 0}));
+  EXPECT_EQ(english.ranksFrom, (dict / "tables/en.ranks") + " and SCOWL");
+  EXPECT_EQ(ranksOf(english), (std::vector<uint32_t>{2, 4, 1}));
+  const WordSource scowlOnly = LoadWordSource(WordLanguage::English, dict.Path(), "");
+  EXPECT_EQ(scowlOnly.ranksFrom, "SCOWL");
+  EXPECT_EQ(ranksOf(scowlOnly), (std::vector<uint32_t>{2, 4, 2}));
   const WordSource spanish = LoadWordSource(WordLanguage::Spanish, dict.Path(), dict / "tables");
   EXPECT_EQ(spanish.list.Words()[0].rank, 5u);
   EXPECT_EQ(spanish.list.Words()[1].rank, 0u);
