@@ -265,11 +265,43 @@ TEST(PracticeKeyOrder, FollowsTheLevelsByPositionOnUsDeAndFr) {
   for (const Case& c : cases) {
     const std::optional<KeyTable> table = KeyTableForLayout(c.layout);
     ASSERT_TRUE(table) << c.layout;
-    const UsableKeys usable = UsableKeysOf(order, &*table);
-    // The same positions in the same order on every layout: none left out.
-    ASSERT_EQ(usable.keys.size(), order.size()) << c.layout;
-    for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(usable.keys[i].position, order[i].position) << c.layout;
     EXPECT_EQ(TypedCharacter(c.position, &*table), c.types) << c.layout;
+  }
+}
+
+TEST(PracticeKeyOrder, TheLayoutsOwnLetterKeysJoinAfterBBeforeTheDigits) {
+  const std::vector<KeyIntroduction> order = KeyIntroductions(std::string(CONTENT_DIR) + "/");
+  const auto b = std::find_if(order.begin(), order.end(), [](const KeyIntroduction& k) { return k.position == "b"; });
+  ASSERT_NE(b, order.end());
+  ASSERT_EQ((b + 1)->position, "4");
+  const auto afterB = static_cast<size_t>(b - order.begin()) + 1;
+  struct Case {
+    const char* layout;
+    std::vector<std::string> joining;  // positions, in order
+    std::vector<std::string> typing;   // what they type
+  } cases[] = {{"us", {}, {}},
+               {"de", {"'", "[", "-"}, {"ä", "ü", "ß"}},
+               {"fr", {"'"}, {"ù"}},
+               {"es", {"\\"}, {"ç"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.layout);
+    const std::optional<KeyTable> table = KeyTableForLayout(c.layout);
+    ASSERT_TRUE(table);
+    const UsableKeys usable = UsableKeysOf(order, &*table);
+    EXPECT_TRUE(usable.leftOut.empty());
+    // The levels' positions keep their order; the layout's own letters come right after b.
+    std::vector<std::string> expected;
+    for (size_t i = 0; i < order.size(); ++i) {
+      if (i == afterB) expected.insert(expected.end(), c.joining.begin(), c.joining.end());
+      expected.push_back(order[i].position);
+    }
+    std::vector<std::string> got, typed;
+    for (const KeyIntroduction& k : usable.keys) got.push_back(k.position);
+    EXPECT_EQ(got, expected);
+    for (const std::string& p : c.joining) typed.push_back(TypedCharacter(p, &*table));
+    EXPECT_EQ(typed, c.typing);
+    // They join with the level of b, never with the first keys.
+    for (size_t i = 0; i < c.joining.size(); ++i) EXPECT_EQ(usable.keys[afterB + i].level, b->level);
   }
 }
 
