@@ -157,8 +157,11 @@ bool DrillWaves::TemplateAllowed(const TbotImage& actor) const {
 }
 
 void DrillWaves::Spawned(size_t place, const TbotImage& actor) {
-  // Words go to enemies alone: a word typed is a shot at an enemy, never at anyone else.
-  if (wordWave_ && actor.Character == kEnemy) GiveFigureWord(place);
+  if (!wordWave_) return;
+  // The place's last word went with its figure. Words go to enemies alone: a word typed is a
+  // shot at an enemy, never at anyone else.
+  if (place < placeWords_.size()) placeWords_[place] = DrillWord{};
+  if (actor.Character == kEnemy) GiveFigureWord(place);
 }
 
 int32_t DrillWaves::ExtraLifeMs(size_t place) const {

@@ -58,8 +58,10 @@ size_t JoiningIndex(const std::vector<KeyIntroduction>& order) {
 std::vector<KeyIntroduction> LayoutOnlyLetters(const std::vector<KeyIntroduction>& order, const KeyTable& layout) {
   // The rows as the levels teach them: the home row first.
   static const char* const kRowsByTeaching[] = {"asdfghjkl;'\\", "qwertyuiop[]", "zxcvbnm,./", "`1234567890-="};
-  const size_t at = JoiningIndex(order);
-  const int level = at > 0 ? order[at - 1].level : 1;
+  // No level introduces them: they count as coming after the last, never among the first keys.
+  int level = 0;
+  for (const KeyIntroduction& key : order) level = std::max(level, key.level);
+  ++level;
   std::vector<KeyIntroduction> extra;
   for (const char* row : kRowsByTeaching) {
     for (const char* c = row; *c; ++c) {

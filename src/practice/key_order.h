@@ -35,7 +35,7 @@ UsableKeys UsableKeysOf(const std::vector<KeyIntroduction>& order, const KeyTabl
 
 // The positions of the layout whose unshifted character is a lower-case letter and that order
 // does not hold, home row first, then the top, bottom and number rows, each left to right;
-// each takes the level of the key it joins after. A dead key types no letter and stays out.
+// their level is one after the last of order's. A dead key types no letter and stays out.
 std::vector<KeyIntroduction> LayoutOnlyLetters(const std::vector<KeyIntroduction>& order, const KeyTable& layout);
 
 // The character a position types on the layout (lower case); empty when it types none.

@@ -275,6 +275,8 @@ TEST(PracticeKeyOrder, TheLayoutsOwnLetterKeysJoinAfterBBeforeTheDigits) {
   ASSERT_NE(b, order.end());
   ASSERT_EQ((b + 1)->position, "4");
   const auto afterB = static_cast<size_t>(b - order.begin()) + 1;
+  int lastLevel = 0;
+  for (const KeyIntroduction& k : order) lastLevel = std::max(lastLevel, k.level);
   struct Case {
     const char* layout;
     std::vector<std::string> joining;  // positions, in order
@@ -300,9 +302,23 @@ TEST(PracticeKeyOrder, TheLayoutsOwnLetterKeysJoinAfterBBeforeTheDigits) {
     EXPECT_EQ(got, expected);
     for (const std::string& p : c.joining) typed.push_back(TypedCharacter(p, &*table));
     EXPECT_EQ(typed, c.typing);
-    // They join with the level of b, never with the first keys.
-    for (size_t i = 0; i < c.joining.size(); ++i) EXPECT_EQ(usable.keys[afterB + i].level, b->level);
+    // No level brings them: they count as after the last level, never among the first keys.
+    for (size_t i = 0; i < c.joining.size(); ++i) EXPECT_EQ(usable.keys[afterB + i].level, lastLevel + 1);
+    PracticeState state;
+    Settle(state, usable, {}, 1);
+    ASSERT_EQ(state.keys.size(), 4u);
+    EXPECT_EQ(state.keys.front().position, "f");
   }
+  // A game whose levels bring f alone: every other letter is the layout's own, and still the
+  // set starts with f alone.
+  const std::optional<KeyTable> us = KeyTableForLayout("us");
+  ASSERT_TRUE(us);
+  const UsableKeys onlyF = UsableKeysOf({{"f", 1}}, &*us);
+  EXPECT_EQ(onlyF.keys.size(), 26u);
+  PracticeState state;
+  Settle(state, onlyF, {}, 1);
+  ASSERT_EQ(state.keys.size(), 1u);
+  EXPECT_EQ(state.keys.front().position, "f");
 }
 
 TEST(PracticeKeyOrder, KeysALayoutCannotTypeOrTypesTwiceAreLeftOut) {

@@ -244,36 +244,40 @@ TEST(WordDrill, NoBottleComesUpInAWordWaveAndOnlyEnemiesCarryWords) {
   LevelHarness h;
   WordDrill w(h, WriteSceneWithBottle);
   std::map<int, int> inWordWaves, inLetterWaves;  // figures by kind
-  std::set<const TbotImage*> seen;
-  std::set<int32_t> letterLives;  // an enemy's life in letter waves
+  std::set<int32_t> letterLives;                  // an enemy's life in letter waves
   std::vector<std::pair<int32_t, size_t>> wordLives;  // and in word waves, with its word's letters
-  auto watch = [&] {
-    for (size_t p = 0; p < h.play->Stage().Places().size(); ++p) {
-      const TbotImage* actor = h.ActorAt(p);
-      if (!Shootable(actor)) continue;
-      const bool word = h.play->Drill().InWordWave();
-      if (!seen.insert(actor).second) continue;
-      ++(word ? inWordWaves : inLetterWaves)[actor->Character];
-      if (!word) {
+  // Each figure is looked at as it comes up, once its word is given; nothing is typed.
+  std::vector<std::pair<size_t, bool>> cameUp;  // place, in a word wave
+  h.play->onSpawn = [&](size_t place, const TbotImage& actor) {
+    ++(h.play->Drill().InWordWave() ? inWordWaves : inLetterWaves)[actor.Character];
+    cameUp.emplace_back(place, h.play->Drill().InWordWave());
+  };
+  h.play->StartDrill("Practice", *w.drill);
+  for (int tick = 0; tick < 3000 && !w.drill->IsFinished(); ++tick) {
+    for (const auto& [place, wordWave] : cameUp) {
+      const TbotImage* actor = h.ActorAt(place);
+      if (!actor) continue;
+      const DrillWord* plaque = h.play->Drill().WordAt(place);
+      if (!wordWave) {
         if (actor->Character == 0) letterLives.insert(actor->MaxLife);
         continue;
       }
-      const DrillWord* plaque = h.play->Drill().WordAt(p);
       EXPECT_EQ(plaque != nullptr, actor->Character == 0) << "kind " << int(actor->Character);
       if (plaque) wordLives.emplace_back(actor->MaxLife, plaque->keys.size());
     }
-  };
-  w.Play(watch);
-  for (const std::string& m : h.messages.shown) ADD_FAILURE() << m;
+    cameUp.clear();
+    h.Run(100);
+  }
+  ASSERT_TRUE(w.drill->IsFinished());
+  EXPECT_GT(inLetterWaves[2], 0);  // the bottle is in the scene and comes up in letter waves
+  EXPECT_EQ(inWordWaves[2], 0);
+  EXPECT_GT(inWordWaves[0], 5);
+  EXPECT_GT(inWordWaves[1], 0);
   ASSERT_EQ(letterLives.size(), 1u);
   ASSERT_FALSE(wordLives.empty());
   for (const auto& [life, letters] : wordLives) {
     EXPECT_EQ(life, *letterLives.begin() + static_cast<int32_t>(letters - 1) * DrillWaves::kWordLetterLifeMs) << letters;
   }
-  EXPECT_GT(inLetterWaves[2], 0);  // the bottle is in the scene and comes up in letter waves
-  EXPECT_EQ(inWordWaves[2], 0);
-  EXPECT_GT(inWordWaves[0], 5);
-  EXPECT_GT(inWordWaves[1], 0);
 }
 
 TEST(WordDrill, WithNoWordListAtAllATwelveKeyDrillHasAWaveOfMadeUpWordsOfItsKeys) {
