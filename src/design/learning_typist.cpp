@@ -75,7 +75,7 @@ void LearningTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place
   if (play.Drill().InWordWave()) {
     // Only enemies carry words; the word itself is given as the figure appears.
     if (actor.Character != kEnemy) return;
-    found_.push_back({place, spawn, nowMs + draws_.LogNormalMs(base_.reactionMedianMs, base_.reactionSpread)});
+    found_.push_back({place, spawn, nowMs + draws_.LogNormalMs(base_.reactionMedianMs, base_.reactionSpread), {}});
     return;
   }
   const std::string key = AimedPosition(play, place);
@@ -134,8 +134,18 @@ std::string LearningTypist::PressWord(int64_t nowMs, const LevelPlay& play) {
     word_.retry = false;
   }
   if (word_.active && !StillStanding(play, word_.place, word_.spawn)) word_.active = false;
+  // A figure that went unshot counts against its word's first key, as the records count it.
+  for (FoundFigure& figure : found_) {
+    if (!figure.firstKey.empty() || !StillStanding(play, figure.place, figure.spawn)) continue;
+    const std::vector<std::string>& keys = play.Drill().WordAt(figure.place)->keys;
+    if (!keys.empty()) figure.firstKey = keys.front();
+  }
   found_.erase(std::remove_if(found_.begin(), found_.end(),
-                              [&](const FoundFigure& f) { return !StillStanding(play, f.place, f.spawn); }),
+                              [&](const FoundFigure& f) {
+                                if (StillStanding(play, f.place, f.spawn)) return false;
+                                if (!f.firstKey.empty()) Aimed(f.firstKey, false);
+                                return true;
+                              }),
                found_.end());
   if (!word_.active) {
     // The figure that came up first among those found by now.

@@ -36,7 +36,7 @@ class LearningTypist : public KeySource {
   // came too late for, newest last (at most kAimsKept); and the slips it made onto the key while
   // aiming at another.
   struct KeyLog {
-    std::deque<bool> aims;  // true: the press landed on the key
+    std::deque<bool> aims;  // true: the press landed on the key; false also for a figure lost
     int slipsOnto = 0;
   };
   static constexpr size_t kAimsKept = 30;
@@ -68,6 +68,7 @@ class LearningTypist : public KeySource {
     size_t place = 0;
     int32_t spawn = 0;
     int64_t foundMs = 0;
+    std::string firstKey;  // of its word, once seen: a figure lost unshot is a chance failed there
   };
   struct WordInHand {
     bool active = false;
