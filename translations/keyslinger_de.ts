@@ -895,6 +895,10 @@
         <source>Letters right in words: %1</source>
         <translation>Buchstaben richtig in Wörtern: %1</translation>
     </message>
+    <message>
+        <source>Townsfolk shot: %1   Enemies lost: %2   Accuracy: %3</source>
+        <translation>Bürger getroffen: %1   Banditen entkommen: %2   Genauigkeit: %3</translation>
+    </message>
 </context>
 <context>
     <name>TfmProgress</name>

@@ -895,6 +895,10 @@
         <source>Letters right in words: %1</source>
         <translation>Letras correctas en las palabras: %1</translation>
     </message>
+    <message>
+        <source>Townsfolk shot: %1   Enemies lost: %2   Accuracy: %3</source>
+        <translation>Vecinos alcanzados: %1   Bandidos escapados: %2   Precisión: %3</translation>
+    </message>
 </context>
 <context>
     <name>TfmProgress</name>

@@ -895,6 +895,10 @@
         <source>Letters right in words: %1</source>
         <translation>Lettres justes dans les mots&#xa0;: %1</translation>
     </message>
+    <message>
+        <source>Townsfolk shot: %1   Enemies lost: %2   Accuracy: %3</source>
+        <translation>Civils touchés&#xa0;: %1   Bandits échappés&#xa0;: %2   Précision&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>TfmProgress</name>

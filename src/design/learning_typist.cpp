@@ -2,14 +2,19 @@
 // A typist who learns: per-key reaction and accuracy that improve with the chances at a key.
 #include "design/learning_typist.h"
 
+#include "design/word_drill_sim.h"
 #include "level/level_play.h"
 #include "targets/bot_image.h"
+#include "words/word_list.h"
+#include "words/word_typing.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
+constexpr uint8_t kEnemy = 0;
 constexpr uint8_t kCivilian = 1;
+constexpr double kLetterSpread = 0.25;  // of a letter's time in a word, as in the word drills
 const char* const kRows[] = {"1234567890-=", "qwertyuiop[]", "asdfghjkl;'", "zxcvbnm,./"};
 }  // namespace
 
@@ -32,7 +37,18 @@ std::string NeighbourKey(const std::string& position, Random& random) {
 LearningTypist::LearningTypist(TypistProfile base, LearningModel model, std::set<std::string> weak, uint64_t seed)
     : base_(std::move(base)), model_(model), weak_(std::move(weak)), random_(seed), draws_(random_) {}
 
-void LearningTypist::BeginRun() { plan_.Clear(); }
+void LearningTypist::BeginRun() {
+  plan_.Clear();
+  found_.clear();
+  word_ = {};
+  nextWordMs_ = 0;
+}
+
+void LearningTypist::Aimed(const std::string& key, bool right) {
+  std::deque<bool>& aims = log_[key].aims;
+  aims.push_back(right);
+  if (aims.size() > kAimsKept) aims.pop_front();
+}
 
 double LearningTypist::Left(const std::string& key) const {
   auto it = experience.find(key);
@@ -56,6 +72,12 @@ double LearningTypist::LateChance(const std::string& key) const {
 
 void LearningTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place, const LevelPlay& play) {
   const int32_t spawn = plan_.Spawned(place);
+  if (play.Drill().InWordWave()) {
+    // Only enemies carry words; the word itself is given as the figure appears.
+    if (actor.Character != kEnemy) return;
+    found_.push_back({place, spawn, nowMs + draws_.LogNormalMs(base_.reactionMedianMs, base_.reactionSpread), {}});
+    return;
+  }
   const std::string key = AimedPosition(play, place);
   // The same draws for every figure, so a civilian left alone does not shift later draws.
   const bool mistake = draws_.Chance(base_.civilianChance);
@@ -63,13 +85,118 @@ void LearningTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place
   const bool late = draws_.Chance(LateChance(key));
   if (actor.Character == kCivilian && !mistake) return;
   if (actor.Character != kCivilian) ++experience[key];
-  if (late) return;  // it comes too late: the figure acts
+  if (late) {
+    // It comes too late: the figure acts.
+    if (actor.Character != kCivilian) Aimed(key, false);
+    return;
+  }
   plan_.Plan(nowMs + reaction, place, spawn);
 }
 
-int64_t LearningTypist::NextPressMs() const { return plan_.NextPressMs(base_.minGapMs); }
+int64_t LearningTypist::NextPressMs() const {
+  const int64_t letter = plan_.NextPressMs(base_.minGapMs);
+  const int64_t word = NextWordPressMs();
+  if (letter < 0) return word;
+  if (word < 0) return letter;
+  return std::min(letter, word);
+}
+
+bool LearningTypist::StillStanding(const LevelPlay& play, size_t place, int32_t spawn) const {
+  const auto& places = play.Stage().Places();
+  if (place >= places.size() || plan_.SpawnAt(place) != spawn) return false;
+  const TbotImage* actor = places[place].actor;
+  return actor && Shootable(*actor) && play.Drill().WordAt(place);
+}
+
+int64_t LearningTypist::LetterGapMs(const std::string& from, const std::string& to) {
+  // A key far from practised is found slowly in a word too, in proportion to its reaction.
+  const double slowness = MedianMs(to) / model_.practisedMedianMs;
+  return draws_.LogNormalMs(base_.pairMedianMs * WordPairFactor(from, to) * slowness, kLetterSpread);
+}
+
+int64_t LearningTypist::NextWordPressMs() const {
+  if (word_.active) return word_.atMs;
+  int64_t first = -1;
+  for (const FoundFigure& figure : found_) {
+    if (first < 0 || figure.foundMs < first) first = figure.foundMs;
+  }
+  return first < 0 ? -1 : std::max(first, nextWordMs_);
+}
+
+std::string LearningTypist::PressWord(int64_t nowMs, const LevelPlay& play) {
+  const WordTyping* typing = play.Drill().Typing();
+  // A letter may have locked another figure than meant (its word starts alike and came up
+  // first): the typist follows the lock, as the plaque shows it.
+  if (typing && typing->Locked() && word_.active && static_cast<int>(word_.place) != *typing->Locked()) {
+    word_.place = static_cast<size_t>(*typing->Locked());
+    word_.spawn = plan_.SpawnAt(word_.place);
+    word_.letter = typing->TypedLetters(*typing->Locked());
+    word_.retry = false;
+  }
+  if (word_.active && !StillStanding(play, word_.place, word_.spawn)) word_.active = false;
+  // A figure that went unshot counts against its word's first key, as the records count it.
+  for (FoundFigure& figure : found_) {
+    if (!figure.firstKey.empty() || !StillStanding(play, figure.place, figure.spawn)) continue;
+    const std::vector<std::string>& keys = play.Drill().WordAt(figure.place)->keys;
+    if (!keys.empty()) figure.firstKey = keys.front();
+  }
+  found_.erase(std::remove_if(found_.begin(), found_.end(),
+                              [&](const FoundFigure& f) {
+                                if (StillStanding(play, f.place, f.spawn)) return false;
+                                if (!f.firstKey.empty()) Aimed(f.firstKey, false);
+                                return true;
+                              }),
+               found_.end());
+  if (!word_.active) {
+    // The figure that came up first among those found by now.
+    const FoundFigure* next = nullptr;
+    for (const FoundFigure& figure : found_) {
+      if (figure.foundMs <= nowMs && (!next || figure.spawn < next->spawn)) next = &figure;
+    }
+    if (!next) return "";
+    word_ = {true, next->place, next->spawn, 0, false, nowMs};
+  }
+  const DrillWord& word = *play.Drill().WordAt(word_.place);
+  const std::optional<std::u32string> letters = DecodeUtf8(word.text);
+  if (!letters || word_.letter >= word.keys.size() || word_.letter >= letters->size()) {
+    word_.active = false;
+    return "";
+  }
+  const std::string key = word.keys[word_.letter];
+  plan_.Pressed(nowMs);
+  if (!word_.retry) ++experience[key];
+  if (draws_.Chance(WrongChance(key))) {
+    // The finger lands beside the key; the typist sees it and types the letter again.
+    const std::string wrong = NeighbourKey(key, random_);
+    Aimed(key, false);
+    ++log_[wrong].slipsOnto;
+    word_.retry = true;
+    word_.atMs = nowMs + base_.minGapMs;
+    return wrong;
+  }
+  Aimed(key, true);
+  word_.retry = false;
+  const std::string typed = EncodeUtf8(letters->substr(word_.letter, 1));
+  if (++word_.letter >= word.keys.size()) {
+    word_.active = false;
+    found_.erase(std::remove_if(found_.begin(), found_.end(),
+                                [&](const FoundFigure& f) { return f.place == word_.place && f.spawn == word_.spawn; }),
+                 found_.end());
+    nextWordMs_ = nowMs + base_.minGapMs;
+  } else {
+    word_.atMs = nowMs + LetterGapMs(key, word.keys[word_.letter]);
+  }
+  return typed;
+}
 
 std::string LearningTypist::Press(int64_t nowMs, const LevelPlay& play) {
+  const int64_t word = NextWordPressMs();
+  if (word >= 0 && word <= nowMs) {
+    const std::string typed = PressWord(nowMs, play);
+    if (!typed.empty() || NextWordPressMs() != word) return typed;
+  }
+  const int64_t letterAt = plan_.NextPressMs(base_.minGapMs);
+  if (letterAt < 0 || letterAt > nowMs) return "";
   const std::optional<size_t> place = plan_.TakeNext(play);
   if (!place) return "";
   const std::string key = AimedPosition(play, *place);
@@ -78,7 +205,11 @@ std::string LearningTypist::Press(int64_t nowMs, const LevelPlay& play) {
   if (draws_.Chance(WrongChance(key))) {
     // The finger lands beside the key; the typist sees it and tries again.
     plan_.Retry(nowMs, base_.minGapMs);
-    return NeighbourKey(key, random_);
+    const std::string wrong = NeighbourKey(key, random_);
+    Aimed(key, false);
+    ++log_[wrong].slipsOnto;
+    return wrong;
   }
+  Aimed(key, true);
   return key;
 }

@@ -8,6 +8,7 @@
 #include "design/typist.h"
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
@@ -22,9 +23,24 @@ struct LearningModel {
   double learnChances = 40;           // chances after which what is left to learn is 1/e
 };
 
+// In word waves the typist finds each enemy's figure after its reaction time, then types its
+// word letter by letter: a letter's time is the typist's pair time for the two keys (longer on
+// one hand, most on one finger), stretched by how far the key is from practised; a letter slips
+// onto a neighbouring key with the key's wrong-key chance, and is typed again. It types the word
+// of the figure that came up first among those found, and follows the lock where a letter took it.
 class LearningTypist : public KeySource {
  public:
   LearningTypist(TypistProfile base, LearningModel model, std::set<std::string> weak, uint64_t seed);
+
+  // What the typist did at a key: every press aimed at it, right or slipped, and the figures it
+  // came too late for, newest last (at most kAimsKept); and the slips it made onto the key while
+  // aiming at another.
+  struct KeyLog {
+    std::deque<bool> aims;  // true: the press landed on the key; false also for a figure lost
+    int slipsOnto = 0;
+  };
+  static constexpr size_t kAimsKept = 30;
+  const std::map<std::string, KeyLog>& Log() const { return log_; }
 
   // Forgets the plans of the last run; what was learnt stays.
   void BeginRun();
@@ -41,6 +57,32 @@ class LearningTypist : public KeySource {
 
  private:
   double Left(const std::string& key) const;
+  void Aimed(const std::string& key, bool right);
+  // Word waves.
+  int64_t NextWordPressMs() const;
+  std::string PressWord(int64_t nowMs, const LevelPlay& play);
+  bool StillStanding(const LevelPlay& play, size_t place, int32_t spawn) const;
+  int64_t LetterGapMs(const std::string& from, const std::string& to);
+
+  struct FoundFigure {
+    size_t place = 0;
+    int32_t spawn = 0;
+    int64_t foundMs = 0;
+    std::string firstKey;  // of its word, once seen: a figure lost unshot is a chance failed there
+  };
+  struct WordInHand {
+    bool active = false;
+    size_t place = 0;
+    int32_t spawn = 0;
+    size_t letter = 0;     // the next letter to type
+    bool retry = false;    // the letter slipped and is typed again
+    int64_t atMs = 0;
+  };
+  std::vector<FoundFigure> found_;
+  WordInHand word_;
+  int64_t nextWordMs_ = 0;  // the next word is begun no sooner
+  std::map<std::string, KeyLog> log_;
+
   TypistProfile base_;
   LearningModel model_;
   std::set<std::string> weak_;

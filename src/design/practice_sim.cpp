@@ -4,11 +4,13 @@
 
 #include "design/sim_batch.h"
 #include "design/sim_records.h"
+#include "progress/progress_database.h"
 #include "design/typist.h"
 #include "design/word_sample.h"
 #include "words/words_choice.h"
 #include "words/words_wave_rule.h"
 #include "practice/drill.h"
+#include "practice/drill_words.h"
 #include "practice/key_order.h"
 #include "practice/key_schedule.h"
 #include "practice/practice_store.h"
@@ -79,7 +81,8 @@ std::string DrillLine(int number, int64_t day, int64_t playingMs, const DrillPla
   std::string line = "drill " + std::to_string(number) + " day " + std::to_string(day) + " " +
                      Number(playingMs / 1000.0) + " s, set " + std::to_string(plan.keys.size()) + ", places " +
                      std::to_string(plan.placeCount) + ", focus " + plan.focus + ", runner-up " + plan.runnerUp +
-                     ", new " + plan.newKey + ", due " + std::to_string(plan.due.size()) + ", figures " +
+                     ", new " + plan.newKey + ", due " + std::to_string(plan.due.size()) + ", word waves " +
+                     std::to_string(drill.WordWaveCount()) + ", figures " +
                      std::to_string(figures) + ", chances " + std::to_string(chances.size()) + ":";
   for (const std::string& key : weak) {
     const auto spawned = drill.Spawns().find(key);
@@ -88,6 +91,22 @@ std::string DrillLine(int number, int64_t day, int64_t playingMs, const DrillPla
             " chances " + std::to_string(got) + " weight " + std::to_string(drill.Weight(key)) + MasteryText(mastery, {key});
   }
   return line;
+}
+// Whether a drill's runner-up is there only by slips onto it: a key not weak, slipped onto, that
+// the typist's own last presses at it hit as often as mastery asks, while its records fall short
+// of that accuracy.
+bool OnlySlippedOnto(const std::string& key, const LearningTypist& typist, const std::set<std::string>& weak,
+                     const std::map<std::string, KeyMastery>& mastery) {
+  if (weak.count(key)) return false;
+  const auto log = typist.Log().find(key);
+  if (log == typist.Log().end() || log->second.slipsOnto == 0 || log->second.aims.empty()) return false;
+  const auto right = std::count(log->second.aims.begin(), log->second.aims.end(), true);
+  const bool ownAccurate = right * 100 >= kMasteryAccuracyPercent * static_cast<int64_t>(log->second.aims.size());
+  const auto recorded = mastery.find(key);
+  if (recorded == mastery.end() || recorded->second.chances == 0) return false;
+  const bool recordsAccurate =
+      int64_t{recorded->second.hits} * 100 >= int64_t{kMasteryAccuracyPercent} * recorded->second.chances;
+  return ownAccurate && !recordsAccurate;
 }
 }  // namespace
 
@@ -108,7 +127,8 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
   const TypistProfile average = *FindTypist("average");
   const std::set<std::string> weak(options.weak.begin(), options.weak.end());
 
-  // Practice: drill after drill, 20 minutes a day.
+  // Practice: drill after drill, minutesPerDay a day, on after the goal keys are mastered until
+  // options.days days are played.
   {
     const std::string dir = TempFolder();
     SimRecords records(dir + "/Progress.db");
@@ -116,7 +136,6 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
     LearningTypist typist(average, options.model, weak, RunSeed(options.seed, "practice", "", "", 0, "typist"));
     SeedHistory(records, typist, order, options.masteredLevels, target);
     PracticeState state;
-    std::vector<std::string> firstKeys;
     for (const KeyIntroduction& key : usable.keys) {
       if (key.level <= options.masteredLevels) state.keys.push_back({key.position, true, 1, kFirstDay + 1});
     }
@@ -127,12 +146,18 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
     int64_t day = kFirstDay, dayMs = 0, playedMs = 0;
     std::vector<std::string> positions;
     for (const KeyIntroduction& key : usable.keys) positions.push_back(key.position);
-    while (playedMs < options.maxMinutes * 60000) {
+    while (playedMs < options.maxMinutes * 60000 && (result.practiceMinutes < 0 || day < kFirstDay + options.days)) {
       state = store.LoadState(kProfile);
       auto mastery = store.LoadMastery(kProfile, positions, target);
       Settle(state, usable, mastery, day);
       const DrillPlan plan = ComposeDrill(appDir, state, usable, mastery, day, random);
       PracticeDrill drill(plan, dir + "/Drill.ini");
+      // The words as the game gives them: the list, the US layout, the records' slow pairs.
+      if (options.words) EnableDrillWords(drill, *options.words, std::nullopt, records.Db().LoadPairTimes(kProfile));
+      if (!plan.runnerUp.empty()) {
+        ++result.runnerUps[plan.runnerUp];
+        if (OnlySlippedOnto(plan.runnerUp, typist, weak, mastery)) ++result.runnerUpSlippedOnto;
+      }
       typist.BeginRun();
       RunExtras extras;
       extras.progressDir = dir;
@@ -144,25 +169,35 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       ++result.drills;
       playedMs += run.playingMs;
       dayMs += run.playingMs;
-      const std::vector<PracticeChance> chances = store.RunChances(store.LatestRunId(kProfile, 0));
-      for (const std::string& key : plan.keys) inSetMinutes[key] += run.playingMs / 60000.0;
-      for (const PracticeChance& c : chances) {
-        if (std::find(plan.keys.begin(), plan.keys.end(), c.position) != plan.keys.end()) ++practiceChances[c.position];
+      const int64_t runId = store.LatestRunId(kProfile, 0);
+      const std::vector<PracticeChance> chances = store.RunChances(runId);
+      result.chances += static_cast<int64_t>(chances.size());
+      if (drill.WordWaveCount() > 0) {
+        // What the rules make of the word waves' rows alone, read from a copy of them.
+        const int64_t words = records.CopyWordRows(runId);
+        result.wordChances += static_cast<int64_t>(store.RunChances(words).size());
+        records.RemoveRun(words);
+      }
+      const bool learning = result.practiceMinutes < 0;
+      if (learning) {
+        for (const std::string& key : plan.keys) inSetMinutes[key] += run.playingMs / 60000.0;
+        for (const PracticeChance& c : chances) {
+          if (std::find(plan.keys.begin(), plan.keys.end(), c.position) != plan.keys.end()) ++practiceChances[c.position];
+        }
       }
       mastery = store.LoadMastery(kProfile, positions, target);
       if (options.verbose) std::fprintf(stderr, "%s\n", DrillLine(result.drills, day - kFirstDay, run.playingMs, plan, drill, chances, mastery, options.weak).c_str());
-      AfterPractice(state, usable, mastery, chances, day, target);
+      const PracticeEvents events = AfterPractice(state, usable, mastery, chances, day, target);
+      result.reviewsPassed += static_cast<int>(events.reviewsPassed.size());
+      result.reviewsFailed += static_cast<int>(events.reviewsFailed.size());
       store.SaveState(kProfile, state);
-      if (result.practiceMinutes < 0 && AllMastered(store, result.goalKeys, target)) {
-        result.practiceMinutes = playedMs / 60000.0;
-        break;
-      }
+      if (learning && AllMastered(store, result.goalKeys, target)) result.practiceMinutes = playedMs / 60000.0;
       if (dayMs >= options.minutesPerDay * 60000) {
         ++day;
         dayMs = 0;
       }
     }
-    result.days = static_cast<int>(day - kFirstDay) + 1;
+    result.days = static_cast<int>(day - kFirstDay) + (dayMs > 0 ? 1 : 0);
     for (auto& [key, rates] : result.keys) {
       if (inSetMinutes[key] > 0) rates.practicePerMinute = practiceChances[key] / inSetMinutes[key];
     }
@@ -170,7 +205,7 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
   }
 
   // Levels: in order from Level1, on after a pass, again after a fail.
-  {
+  if (options.levels) {
     const std::string dir = TempFolder();
     SimRecords records(dir + "/Progress.db");
     PracticeStore store(records.Db());
@@ -264,6 +299,22 @@ std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<s
          ", \"weak\": [";
   for (size_t i = 0; i < weak.size(); ++i) out += (i ? ", \"" : "\"") + weak[i] + "\"";
   out += "]";
+  out += ", \"reviews\": {\"passed\": " + std::to_string(result.reviewsPassed) +
+         ", \"failed\": " + std::to_string(result.reviewsFailed) + "}";
+  out += ", \"chances\": " + std::to_string(result.chances) + ", \"word_letter_share\": " +
+         Number(result.WordLetterShare());
+  out += ", \"runner_up\": {\"only_slipped_onto\": " + std::to_string(result.runnerUpSlippedOnto) + ", \"keys\": {";
+  bool firstRunnerUp = true;
+  for (const auto& [key, count] : result.runnerUps) {
+    std::string name;
+    for (char c : key) {
+      if (c == '"' || c == '\\') name += '\\';
+      name += c;
+    }
+    out += std::string(firstRunnerUp ? "" : ", ") + "\"" + name + "\": " + std::to_string(count);
+    firstRunnerUp = false;
+  }
+  out += "}}";
   if (words) {
     std::string keys;
     for (const std::string& key : words->keys) keys += key == "\"" || key == "\\" ? "\\" + key : key;

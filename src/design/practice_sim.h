@@ -6,6 +6,7 @@
 #include "design/simulation.h"
 #include "words/word_list.h"
 #include "words/words_language.h"
+#include "words/words_source.h"
 
 #include <cstdint>
 #include <map>
@@ -20,6 +21,12 @@ struct PracticeSimOptions {
   int64_t maxMinutes = 1200;  // either way stops here
   int masteredLevels = 2;    // the typist starts with these levels' keys mastered
   int goalLevels = 4;        // the keys to master: those of the first goalLevels levels
+  // Practice goes on, minutesPerDay a day, until this many days have been played, so that the
+  // reviews of mastered keys come due, pass and fail.
+  int days = 8;
+  bool levels = true;  // false: practice alone, without the levels to compare with
+  // The drills' words, as the game gives them; null: every wave has letters.
+  const WordSource* words = nullptr;
   LearningModel model;
   bool verbose = false;  // a line per drill and per level run on stderr
 };
@@ -31,6 +38,8 @@ struct KeyRates {
 };
 
 struct PracticeSimResult {
+  // Per key, the practice figure counts until every goal key is mastered, the time the two ways
+  // are compared over.
   std::map<std::string, KeyRates> keys;
   double practiceMinutes = -1;  // -1: not mastered within maxMinutes
   double levelMinutes = -1;
@@ -39,6 +48,17 @@ struct PracticeSimResult {
   int days = 0;
   int64_t targetMs = 0;
   std::vector<std::string> goalKeys;
+  // Over all practice days.
+  int reviewsPassed = 0;
+  int reviewsFailed = 0;
+  int64_t chances = 0;
+  int64_t wordChances = 0;  // of them from the rows of word waves
+  // The runner-up of each drill, and the drills whose runner-up fell short of the mastery rule
+  // in the records only by slips onto it: a key not weak that the typist's own presses hit as
+  // often as mastery asks, while its records do not.
+  std::map<std::string, int> runnerUps;
+  int runnerUpSlippedOnto = 0;
+  double WordLetterShare() const { return chances > 0 ? static_cast<double>(wordChances) / chances : 0.0; }
 };
 
 PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& gameDir, const PracticeSimOptions& options);

@@ -14,6 +14,11 @@ int32_t PressPlan::Spawned(size_t place) {
   return spawn;
 }
 
+int32_t PressPlan::SpawnAt(size_t place) const {
+  const auto it = spawnAtPlace_.find(place);
+  return it == spawnAtPlace_.end() ? 0 : it->second;
+}
+
 void PressPlan::Plan(int64_t atMs, size_t place, int32_t spawn) {
   const Intent intent{atMs, place, spawn};
   auto at = std::upper_bound(intents_.begin(), intents_.end(), intent,

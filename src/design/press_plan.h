@@ -14,6 +14,8 @@ class PressPlan {
  public:
   // A figure came up at the place: the number that tells it from earlier figures there.
   int32_t Spawned(size_t place);
+  // The number of the figure that came up last at the place (0: none yet).
+  int32_t SpawnAt(size_t place) const;
   // Plans a press at atMs for the figure; after the presses already planned for that moment.
   void Plan(int64_t atMs, size_t place, int32_t spawn);
   // When the next press can come: its planned time, but not sooner than minGapMs after the last.

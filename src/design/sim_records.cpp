@@ -5,6 +5,31 @@
 #include "progress/progress_database.h"
 #include "platform/timer_service.h"
 #include "progress/progress_recorder.h"
+#include "progress/sqlite_statement.h"
+
+namespace {
+
+// The columns of a table other than its id and the given one, comma-separated.
+std::string ColumnsOf(sqlite3* db, const std::string& table, const std::string& besides) {
+  Statement q(db, "SELECT name FROM pragma_table_info(?1)");
+  q.Bind(1, table);
+  std::string columns;
+  while (q.Step()) {
+    const std::string name = q.Text(0);
+    if (name == "id" || name == besides) continue;
+    columns += (columns.empty() ? "" : ", ") + name;
+  }
+  return columns;
+}
+
+void Run(sqlite3* db, const std::string& sql, int64_t a, int64_t b = 0) {
+  Statement q(db, sql);
+  q.Bind(1, a);
+  if (sql.find("?2") != std::string::npos) q.Bind(2, b);
+  q.Step();
+}
+
+}  // namespace
 
 std::unique_ptr<LevelPlayListener> MakeSimRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages,
                                                    int64_t utcStartMs) {
@@ -35,4 +60,23 @@ void SimRecords::AddHits(const std::string& profile, int32_t level, const std::v
     }
   }
   db_->Write(runs);
+}
+
+int64_t SimRecords::CopyWordRows(int64_t runId) {
+  sqlite3* db = db_->Handle();
+  const std::string runColumns = ColumnsOf(db, "runs", "");
+  Run(db, "INSERT INTO runs (" + runColumns + ") SELECT " + runColumns + " FROM runs WHERE id = ?1", runId);
+  const int64_t copy = sqlite3_last_insert_rowid(db);
+  const std::string shotColumns = ColumnsOf(db, "shots", "run_id");
+  Run(db,
+      "INSERT INTO shots (run_id, " + shotColumns + ") SELECT ?2, " + shotColumns +
+          " FROM shots WHERE run_id = ?1 AND word IS NOT NULL ORDER BY id",
+      runId, copy);
+  return copy;
+}
+
+void SimRecords::RemoveRun(int64_t runId) {
+  sqlite3* db = db_->Handle();
+  Run(db, "DELETE FROM shots WHERE run_id = ?1", runId);
+  Run(db, "DELETE FROM runs WHERE id = ?1", runId);
 }

@@ -26,6 +26,11 @@ class SimRecords {
   // A finished run of level for profile in which each key was hit perCount times at reactionMs.
   void AddHits(const std::string& profile, int32_t level, const std::vector<std::string>& keys, int perKey,
                int64_t reactionMs);
+  // A copy of a run with only its word-wave rows, under a new run of the same profile and level,
+  // so that what the rules make of them can be read as of any run; its id. Remove it again with
+  // RemoveRun before the next run is recorded.
+  int64_t CopyWordRows(int64_t runId);
+  void RemoveRun(int64_t runId);
 
  private:
   std::unique_ptr<ProgressDatabase> db_;

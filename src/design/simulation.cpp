@@ -7,6 +7,7 @@
 #include "level/drill_source.h"
 #include "level/level_play.h"
 #include "platform/file_picture_loader.h"
+#include "platform/key_table.h"
 #include "platform/text_case.h"
 #include "platform/virtual_timer_service.h"
 #include "core/ini_store.h"
@@ -60,6 +61,11 @@ public:
                      Random& random) override {
     return inner_.ChoosePlace(candidates, positions, random);
   }
+  bool BeginWave(size_t waveIndex, Random& random) override { return inner_.BeginWave(waveIndex, random); }
+  DrillWord WordFor(const std::vector<std::string>& standing, Random& random) override {
+    return inner_.WordFor(standing, random);
+  }
+  WordTyping* Typing() override { return inner_.Typing(); }
   void Finished(const LevelCounters& counters) override {
     inner_.Finished(counters);
     finished_();
@@ -231,7 +237,8 @@ SimulatedRun Simulator::Run(const std::string& level, const std::string& difficu
       const std::string typed = keys.Press(timers.NowMs(), play);
       if (typed.empty()) continue;
       if (trace) trace(timers.NowMs(), "key " + typed);
-      play.KeyPress(false, typed);
+      // The key's position, as the game passes it: on the US keyboard the character it types.
+      play.KeyPress(false, typed, FindUsKey(typed) ? typed : std::string());
       play.KeyRelease();
     }
   }

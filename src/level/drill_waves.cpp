@@ -28,6 +28,7 @@
 
 namespace {
 constexpr uint8_t kEnemy = 0;
+constexpr uint8_t kTownsperson = 1;
 
 bool CanBeShot(const TbotImage* actor) {
   return actor && !actor->Dump && !actor->Deadly && !actor->Deathing && !actor->Activity;
@@ -150,8 +151,23 @@ std::optional<size_t> DrillWaves::ChoosePlace(const std::vector<int>& free) {
   return static_cast<size_t>(free[std::min(chosen, free.size() - 1)]);
 }
 
+bool DrillWaves::TemplateAllowed(const TbotImage& actor) const {
+  // A bottle is shot like an enemy but counts as neither enemy nor townsperson.
+  return !wordWave_ || actor.Character == kEnemy || actor.Character == kTownsperson;
+}
+
 void DrillWaves::Spawned(size_t place, const TbotImage& actor) {
-  if (wordWave_) GiveFigureWord(place, actor);
+  if (!wordWave_) return;
+  // The place's last word went with its figure. Words go to enemies alone: a word typed is a
+  // shot at an enemy, never at anyone else.
+  if (place < placeWords_.size()) placeWords_[place] = DrillWord{};
+  if (actor.Character == kEnemy) GiveFigureWord(place);
+}
+
+int32_t DrillWaves::ExtraLifeMs(size_t place) const {
+  const DrillWord* word = WordAt(place);
+  if (!word || word->keys.size() < 2) return 0;
+  return static_cast<int32_t>(word->keys.size() - 1) * kWordLetterLifeMs;
 }
 
 const DrillWord* DrillWaves::WordAt(size_t place) const {
@@ -159,7 +175,7 @@ const DrillWord* DrillWaves::WordAt(size_t place) const {
   return &placeWords_[place];
 }
 
-void DrillWaves::GiveFigureWord(size_t place, const TbotImage& actor) {
+void DrillWaves::GiveFigureWord(size_t place) {
   if (!wordTyping_ || place >= stage_.Places().size()) return;
   std::vector<std::string> standing;
   for (int figure : wordTyping_->Figures()) {
@@ -192,7 +208,7 @@ void DrillWaves::GiveFigureWord(size_t place, const TbotImage& actor) {
   host_.Invalidate(BoxOf(*tag));
   tag->ShowWord(word.text, size.width, size.height, box.left, box.top);
   tag->Visible = tag->Picture != nullptr;
-  wordTyping_->FigureReady(static_cast<int>(place), word.text, actor.Character == kEnemy);
+  wordTyping_->FigureReady(static_cast<int>(place), word.text, true);
   placeWords_[place] = std::move(word);
   TellWordsReady();
 }

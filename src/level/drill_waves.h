@@ -53,8 +53,14 @@ class DrillWaves : public SpawnPolicy {
   // Where figures come up in a drill, and their words.
   bool PlaceOpen(size_t place) const override;
   std::optional<size_t> ChoosePlace(const std::vector<int>& free) override;
+  // No bottle comes up in a word wave: only enemies carry words there.
+  bool TemplateAllowed(const TbotImage& actor) const override;
   void StandingChanged() override { PruneWordFigures(); }
   void Spawned(size_t place, const TbotImage& actor) override;
+  // In a word wave an enemy lives kWordLetterLifeMs longer for each letter of its word after the
+  // first: a word takes longer to type than a letter.
+  int32_t ExtraLifeMs(size_t place) const override;
+  static constexpr int32_t kWordLetterLifeMs = 700;
 
   // The drill being played; null in a level.
   DrillSource* Source() const { return drill_; }
@@ -70,7 +76,7 @@ class DrillWaves : public SpawnPolicy {
  private:
   void DrawLetters();
   void BeginWave();
-  void GiveFigureWord(size_t place, const TbotImage& actor);
+  void GiveFigureWord(size_t place);
   void HideWordPlaque(size_t place);
   void MarkTypedLetters();
   void TellWordsReady();

@@ -20,6 +20,11 @@ void Scoreboard::Reset() {
   ShowCounters();
 }
 
+void Scoreboard::CountExtraScore(int32_t score) {
+  counters_.AllScore = WrapAdd(counters_.AllScore, score);
+  labels_.allScore = "AllScore: " + std::to_string(counters_.AllScore);
+}
+
 void Scoreboard::CountSpawn(bool enemy, int32_t score) {
   if (enemy) counters_.AllScore = WrapAdd(counters_.AllScore, score);
   labels_.allScore = "AllScore: " + std::to_string(counters_.AllScore);

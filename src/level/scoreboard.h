@@ -39,6 +39,8 @@ class Scoreboard {
 
   // An actor has come up; enemy when it is one, worth its score.
   void CountSpawn(bool enemy, int32_t score);
+  // An enemy that has come up was given more time: it is worth that much more.
+  void CountExtraScore(int32_t score);
   // An enemy acted unshot: lost, with its score.
   void CountLost(int32_t score);
   // The lost labels show the counters (after any acted actor, enemy or not).

@@ -131,8 +131,14 @@ void Spawning::WaveTick(const std::vector<std::string>& fields, bool endPhase) {
           ? *chosen
           : static_cast<size_t>(empty[services_.random.Below(static_cast<int32_t>(empty.size()))]);
   if (templates_.empty()) throw GameError("a wave spawns before any actor is defined");
+  // With every template allowed (always in a level) the draw is the same as over all of them.
+  std::vector<size_t> allowed;
+  for (size_t i = 0; i < templates_.size(); ++i) {
+    if (policy_.TemplateAllowed(*templates_[i].actor)) allowed.push_back(i);
+  }
+  if (allowed.empty()) return;
   const Template& source =
-      templates_[services_.random.Below(static_cast<int32_t>(templates_.size()))];
+      templates_[allowed[static_cast<size_t>(services_.random.Below(static_cast<int32_t>(allowed.size())))]];
   // Fields are checked before the actor is made, so a bad field leaves its place empty.
   const int32_t dumpInterval = IntegerOrThrow(fields[1], "DumpInterval");
   const int32_t dumpTime = WrapAdd(IntegerOrThrow(fields[0], "DumpTime"), extraDumpTime_);
@@ -163,6 +169,10 @@ void Spawning::WaveTick(const std::vector<std::string>& fields, bool endPhase) {
   hooks_.Trace("spawn " + source.folder + " at " + place.name);
   if (hooks_.onSpawn) hooks_.onSpawn(placeIndex, *actor);
   policy_.Spawned(placeIndex, *actor);
+  if (const int32_t extra = policy_.ExtraLifeMs(placeIndex); extra > 0) {
+    actor->MaxLife = WrapAdd(actor->MaxLife, extra);
+    if (actor->Character == kEnemy) score_.CountExtraScore(extra);
+  }
   if (hooks_.listener) hooks_.listener->ActorSpawned(placeIndex);
   actor->Appear(actor->Side);
 }

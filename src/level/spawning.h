@@ -33,10 +33,14 @@ class SpawnPolicy {
   virtual std::optional<size_t> ChoosePlace(const std::vector<int>& /*free*/) {
     return std::nullopt;
   }
+  // Whether a figure of the template may come up now.
+  virtual bool TemplateAllowed(const TbotImage& /*actor*/) const { return true; }
   // Figures may have stopped standing to be shot (acted, dumped, gone).
   virtual void StandingChanged() {}
   // A figure has come up at place and is about to appear.
   virtual void Spawned(size_t /*place*/, const TbotImage& /*actor*/) {}
+  // Time in ms the figure that has just come up at place lives beyond its kind's.
+  virtual int32_t ExtraLifeMs(size_t /*place*/) const { return 0; }
 };
 
 class Spawning {

@@ -92,18 +92,31 @@ DrillPlan ComposeDrill(const std::string& appDir, const PracticeState& state, co
     if (places > 0) scenes.emplace_back(level, places);
   }
   if (scenes.empty()) throw GameError("no scene to practise in: the levels have no places");
-  // Scenes with room for the whole set when there are any, so no key waits a wave out.
+  // Scenes with room for the whole set when there are any, so no key waits a wave out; else the
+  // scenes with the most places, within kSceneSlackPlaces of the largest, so drills still vary.
   std::vector<std::pair<int, int>> roomy;
   for (const auto& scene : scenes) {
     if (scene.second >= static_cast<int>(plan.keys.size())) roomy.push_back(scene);
   }
-  const std::vector<std::pair<int, int>>& pool = roomy.empty() ? scenes : roomy;
+  if (roomy.empty()) {
+    int most = 0;
+    for (const auto& scene : scenes) most = std::max(most, scene.second);
+    for (const auto& scene : scenes) {
+      if (scene.second >= most - kSceneSlackPlaces) roomy.push_back(scene);
+    }
+  }
+  const std::vector<std::pair<int, int>>& pool = roomy;
   const auto& scene = pool[static_cast<size_t>(random.Below(static_cast<int32_t>(pool.size())))];
   plan.sceneLevel = scene.first;
   plan.placeCount = scene.second;
   plan.sceneDir = appDir + "Maps/Level" + std::to_string(scene.first) + "/";
   plan.scriptText = DrillScript(plan.sceneDir + "Script.ini");
   return plan;
+}
+
+size_t DrillWordWaves(size_t keyCount) {
+  if (keyCount < kWordWavesFrom) return 0;
+  return std::min(kMostWordWaves, 1 + (keyCount - kWordWavesFrom) / kWordWaveStep);
 }
 
 PracticeDrill::PracticeDrill(DrillPlan plan, std::string scriptPath)
@@ -206,7 +219,9 @@ void PracticeDrill::EnableWords(const WordList& list, WordLanguage language, Wor
   chooser_ = std::make_unique<WordChooser>(list, language, std::move(keys));
   // Without a word list the keys' made-up words stand in for the real ones.
   const size_t realWords = list.HasWords() ? chooser_->RealWordCount() : kMinRealWordsForWordWaves;
-  wordShare_ = WordWaveShare(keyCount, realWords, chooser_->HasVowel());
+  // The words rule says whether words can come at all; the drill's size says how many waves.
+  const bool wordsCome = WordWaveShare(keyCount, realWords, chooser_->HasVowel()) > 0;
+  wordShare_ = wordsCome ? static_cast<double>(DrillWordWaves(keyCount)) / kDrillWaves : 0.0;
 }
 
 size_t PracticeDrill::WordWaveCount() const {

@@ -27,6 +27,14 @@ inline constexpr int32_t kDrillDumpIntervalMs = 100;
 // Words chosen at a time for a word wave: more than its figures usually need, so the word that
 // comes up next can have a first letter no standing word has.
 inline constexpr size_t kWaveWords = 10;
+// A set larger than every scene plays in a scene with at most this many places fewer than the
+// largest.
+inline constexpr int kSceneSlackPlaces = 2;
+// Word waves in a drill by the size of the key set, once the words allow any: one from
+// kWordWavesFrom keys, one more at each step of kWordWaveStep keys, at most kMostWordWaves.
+inline constexpr size_t kWordWavesFrom = 8;
+inline constexpr size_t kWordWaveStep = 4;
+inline constexpr size_t kMostWordWaves = 3;
 // Figures standing at once: in the first waves, then in the rest.
 inline constexpr int kDrillEarlyWaves = 2;
 inline constexpr int kDrillFiguresEarly = 2;
@@ -64,8 +72,13 @@ std::string WeakestAfter(const std::vector<std::string>& keys, const std::string
 // The Script.ini of a drill over a scene: the scene's own actor definitions, then the drill's waves.
 std::string DrillScript(const std::string& sceneScriptPath);
 
+// How many of a drill's waves carry words for a set of keyCount keys when words can come at all:
+// none under 8 keys, 1 at 8 to 11, 2 at 12 to 15, 3 from 16.
+size_t DrillWordWaves(size_t keyCount);
+
 // Composes the next drill: the scene is drawn among the shipped levels (Maps/Level1..lastLevel
-// under appDir) that have places.
+// under appDir) that have places: among those with room for the whole set, else among those
+// within kSceneSlackPlaces places of the largest.
 DrillPlan ComposeDrill(const std::string& appDir, const PracticeState& state, const UsableKeys& usable,
                        const std::map<std::string, KeyMastery>& mastery, int64_t today, Random& random,
                        int lastLevel = 16);

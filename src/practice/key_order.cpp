@@ -31,8 +31,59 @@ std::string TypedCharacter(const std::string& position, const KeyTable* layout) 
   return ToLowerUtf8(typed->text);
 }
 
-UsableKeys UsableKeysOf(const std::vector<KeyIntroduction>& order, const KeyTable* layout) {
+namespace {
+
+// Whether text is one lower-case letter: it has an upper case of its own, or it is ß, which
+// has none as a single character.
+bool IsLowerCaseLetter(const std::string& text) {
+  if (text == "\xc3\x9f") return true;
+  const std::string first = FirstCharacterUtf8(text);
+  return first == text && ToLowerUtf8(text) == text && ToUpperUtf8(text) != text;
+}
+
+// Where the keys only a layout has join: after `b`, else before the first digit, else at the end.
+size_t JoiningIndex(const std::vector<KeyIntroduction>& order) {
+  for (size_t i = 0; i < order.size(); ++i) {
+    if (order[i].position == "b") return i + 1;
+  }
+  for (size_t i = 0; i < order.size(); ++i) {
+    const char c = order[i].position.size() == 1 ? order[i].position[0] : '\0';
+    if (c >= '0' && c <= '9') return i;
+  }
+  return order.size();
+}
+
+}  // namespace
+
+std::vector<KeyIntroduction> LayoutOnlyLetters(const std::vector<KeyIntroduction>& order, const KeyTable& layout) {
+  // The rows as the levels teach them: the home row first.
+  static const char* const kRowsByTeaching[] = {"asdfghjkl;'\\", "qwertyuiop[]", "zxcvbnm,./", "`1234567890-="};
+  // No level introduces them: they count as coming after the last, never among the first keys.
+  int level = 0;
+  for (const KeyIntroduction& key : order) level = std::max(level, key.level);
+  ++level;
+  std::vector<KeyIntroduction> extra;
+  for (const char* row : kRowsByTeaching) {
+    for (const char* c = row; *c; ++c) {
+      const std::string position(1, *c);
+      const bool known = std::any_of(order.begin(), order.end(),
+                                     [&](const KeyIntroduction& k) { return k.position == position; });
+      if (known) continue;
+      const KeyTyped* typed = layout.Find(position);
+      if (!typed || typed->kind != KeyTyped::Kind::Character || !IsLowerCaseLetter(typed->text)) continue;
+      extra.push_back({position, level});
+    }
+  }
+  return extra;
+}
+
+UsableKeys UsableKeysOf(const std::vector<KeyIntroduction>& levelOrder, const KeyTable* layout) {
   UsableKeys result;
+  std::vector<KeyIntroduction> order = levelOrder;
+  if (layout) {
+    const std::vector<KeyIntroduction> extra = LayoutOnlyLetters(levelOrder, *layout);
+    order.insert(order.begin() + static_cast<std::ptrdiff_t>(JoiningIndex(levelOrder)), extra.begin(), extra.end());
+  }
   std::vector<std::string> typedBy;  // the character of each usable key
   for (const KeyIntroduction& key : order) {
     const std::string typed = TypedCharacter(key.position, layout);

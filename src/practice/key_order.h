@@ -28,8 +28,15 @@ struct UsableKeys {
 
 // The introductions the layout can practise: a key that types no character (none, or a dead
 // key) is left out, and so is a key typing the same character as one before it. Without a
-// layout every key types its US character.
+// layout every key types its US character. The letter keys of the layout that no level uses
+// (ä, ü and ß on German, ù on French, ç on Spanish) join after `b`, before the digits (see
+// LayoutOnlyLetters).
 UsableKeys UsableKeysOf(const std::vector<KeyIntroduction>& order, const KeyTable* layout);
+
+// The positions of the layout whose unshifted character is a lower-case letter and that order
+// does not hold, home row first, then the top, bottom and number rows, each left to right;
+// their level is one after the last of order's. A dead key types no letter and stays out.
+std::vector<KeyIntroduction> LayoutOnlyLetters(const std::vector<KeyIntroduction>& order, const KeyTable& layout);
 
 // The character a position types on the layout (lower case); empty when it types none.
 std::string TypedCharacter(const std::string& position, const KeyTable* layout);

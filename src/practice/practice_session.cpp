@@ -110,12 +110,22 @@ void PracticeSession::ChangeTarget(int steps) {
   FillCard(state, store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_));
 }
 
+std::optional<int> PracticeResultView::AccuracyPercent() const {
+  // Counters are never negative in play; a wrapped one counts as none rather than skew the sum.
+  const auto count = [](int32_t n) { return static_cast<int64_t>(std::max<int32_t>(n, 0)); };
+  const int64_t chances = count(hits) + count(misses) + count(townsfolkShot) + count(enemiesLost);
+  if (chances == 0) return std::nullopt;
+  return static_cast<int>(count(hits) * 100 / chances);
+}
+
 const PracticeResultView& PracticeSession::Finish(const LevelCounters& counters,
                                                   const std::optional<WordSpeed>& words) {
   Open();
   results_ = {};
   results_.hits = counters.Hits;
   results_.misses = counters.Misses;
+  results_.townsfolkShot = counters.Civilians;
+  results_.enemiesLost = counters.Lost;
   if (words) {
     results_.wordsPerMinute = words->wordsPerMinute;
     if (words->lettersTyped > 0) results_.wordAccuracy = words->accuracy;

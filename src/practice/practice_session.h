@@ -70,6 +70,11 @@ struct PracticeResultView {
   Finger joinedFinger = Finger::None;
   int32_t hits = 0;
   int32_t misses = 0;
+  int32_t townsfolkShot = 0;
+  int32_t enemiesLost = 0;  // enemies that acted unshot
+  // hits × 100 ÷ (hits + misses + townsfolk shot + enemies lost), truncated, as a key's accuracy
+  // is counted; none when the drill gave nothing to count.
+  std::optional<int> AccuracyPercent() const;
   // Word waves' words per minute, once a drill has word waves; the results show a line for it.
   std::optional<double> wordsPerMinute;
   // Letters that picked or continued a word over all letters typed in word waves (0 to 1), once

@@ -330,6 +330,39 @@ TEST(PracticeResults, AfterTheDrillShowBeforeAndAfterAppliedReviewsAndAPracticeR
   EXPECT_TRUE(world.messages.shown.empty());
 }
 
+// The results count the whole drill: townsfolk shot and enemies lost beside hits and misses, and
+// the accuracy of them all (hits over the four).
+TEST(PracticeResults, CountTownsfolkShotAndEnemiesLostBesideHitsAndMisses) {
+  PracticeWorld world;
+  world.Seed();
+  ASSERT_TRUE(world.flow->Begin());
+  Press(world.card.get(), Qt::Key_Return);
+  world.PlayDrillOut();
+  TfmPracticeResults& results = *world.results;
+  ASSERT_NE(results.View(), nullptr);
+  // Nothing typed: every enemy that came up was lost, and the accuracy is none of them.
+  const int32_t lost = world.level->Counters().Lost;
+  ASSERT_GT(lost, 0);
+  EXPECT_EQ(results.CountsText(), "Hits: 0   Misses: 0");
+  EXPECT_EQ(results.OutcomeText(),
+            QString("Townsfolk shot: 0   Enemies lost: %1   Accuracy: %2").arg(lost).arg(PercentText(0)));
+
+  struct Case {
+    LevelCounters counters;
+    QString counts, outcome;
+  } cases[] = {
+      {{.Misses = 1, .Civilians = 13, .Hits = 30}, "Hits: 30   Misses: 1",
+       "Townsfolk shot: 13   Enemies lost: 0   Accuracy: " + PercentText(68)},  // 30 of 44
+      {{.Lost = 21}, "Hits: 0   Misses: 0", "Townsfolk shot: 0   Enemies lost: 21   Accuracy: " + PercentText(0)},
+      {{}, "Hits: 0   Misses: 0", QString::fromUtf8("Townsfolk shot: 0   Enemies lost: 0   Accuracy: \u2013")},
+  };
+  for (const Case& c : cases) {
+    world.flow->Session()->Finish(c.counters);
+    EXPECT_EQ(results.CountsText(), c.counts);
+    EXPECT_EQ(results.OutcomeText(), c.outcome);
+  }
+}
+
 // Every text the card and the results draw into a box fits it, in every language: the longest
 // translation decides.
 TEST(PracticeScreens, EveryTextFitsItsBoxInEveryLanguage) {

@@ -30,7 +30,7 @@
 namespace {
 constexpr int64_t kToday = 20400;
 constexpr const char* kPlayerIni = "[curplayer]\nname=Ben\nsound=0\n[Ben]\ncurlevel=4\nlevels=4\nfirststart=1\n";
-// Twelve keys: 5 % for each above six, so three waves in ten carry words (the fourth of five).
+// Twelve keys: two of the five waves carry words (the third and the fifth).
 const std::vector<std::string> kKeys = {"f", "j", "d", "k", "s", "l", "a", "e", "i", "r", "u", "h"};
 // Words of those keys, and a few the set cannot type.
 constexpr const char* kWords =
@@ -155,7 +155,7 @@ TEST(PracticeWords, TypedWordsShootAndTheResultsShowWordsPerMinuteAsTheRecordsRe
   const PracticeCardView* card = world.card->View();
   ASSERT_NE(card, nullptr);
   EXPECT_EQ(card->keys.size(), kKeys.size());
-  EXPECT_EQ(card->wordWaves, 1u);
+  EXPECT_EQ(card->wordWaves, 2u);
   EXPECT_FALSE(card->englishWords);
   EXPECT_TRUE(world.card->WordsNoticeText().isEmpty());
   Press(world.card.get(), Qt::Key_Return);
@@ -213,7 +213,7 @@ TEST(PracticeWords, PractiseAgainAndRestartKeepTheWordsReadOnce) {
   Press(world.results.get(), Qt::Key_Return);
   ASSERT_TRUE(world.card->isVisible());
   ASSERT_NE(world.card->View(), nullptr);
-  EXPECT_EQ(world.card->View()->wordWaves, 1u);
+  EXPECT_EQ(world.card->View()->wordWaves, 2u);
   Press(world.card.get(), Qt::Key_Return);
   EXPECT_FALSE(world.PlayTypingWords().empty());
   EXPECT_TRUE(world.results->View()->wordsPerMinute.has_value());
@@ -277,7 +277,7 @@ TEST(PracticeWords, TheCardSaysWhereTheWordsComeFromWhenTheyAreNotThePlayersLang
     const PracticeCardView* card = world.card->View();
     ASSERT_NE(card, nullptr);
     // Twelve keys: one wave of words, real or made up.
-    EXPECT_EQ(card->wordWaves, 1u);
+    EXPECT_EQ(card->wordWaves, 2u);
     EXPECT_EQ(world.card->WordsNoticeText(), QString::fromUtf8(c.notice));
     // The notice is read in every language: it fits its box.
     for (const std::string& language : AllLanguages()) {

@@ -4,6 +4,8 @@
 // miss aimed at the only ready enemy recorded.
 #include "level/level_listener.h"
 #include "drill_scene.h"
+#include "platform/key_table.h"
+#include "platform/random.h"
 #include "practice/drill.h"
 #include "progress/progress_database.h"
 #include "progress/progress_recorder.h"
@@ -176,6 +178,31 @@ TEST(PracticeDrill, TheRunnerUpIsTheWeakestKeyAfterTheFocus) {
   // A key without records counts as not mastered.
   EXPECT_EQ(WeakestAfter({"a", "b", "n"}, "x", m), "n");
   EXPECT_EQ(WeakestAfter({"a"}, "a", m), "");
+}
+
+TEST(PracticeDrill, ASetLargerThanEveryScenePlaysInTheLargestScenesAndTheyVary) {
+  // The shipped scenes have 4 to 14 places.
+  const std::string content = std::string(CONTENT_DIR) + "/";
+  for (const size_t size : {16, 20, 40}) {
+    SCOPED_TRACE(std::to_string(size) + " keys");
+    PracticeState state;
+    UsableKeys usable;
+    for (size_t i = 0; i < size; ++i) {
+      const std::string key = UsKeys()[i].character;
+      state.keys.push_back({key, true, 1, 100});
+      usable.keys.push_back({key, 1});
+    }
+    Random random(static_cast<uint64_t>(size));
+    std::set<int> scenes;
+    for (int draw = 0; draw < 200; ++draw) {
+      const DrillPlan plan = ComposeDrill(content, state, usable, {}, 50, random);
+      EXPECT_GE(plan.placeCount, 14 - kSceneSlackPlaces) << "Level" << plan.sceneLevel;
+      EXPECT_EQ(plan.keys.size(), size);
+      scenes.insert(plan.sceneLevel);
+    }
+    EXPECT_FALSE(scenes.count(1));
+    EXPECT_GE(scenes.size(), 3u);
+  }
 }
 
 TEST(PracticeDrill, AKeyThatSlippedSinceMasteryIsDrilledAsOneStillBeingLearnt) {

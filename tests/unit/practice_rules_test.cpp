@@ -265,12 +265,60 @@ TEST(PracticeKeyOrder, FollowsTheLevelsByPositionOnUsDeAndFr) {
   for (const Case& c : cases) {
     const std::optional<KeyTable> table = KeyTableForLayout(c.layout);
     ASSERT_TRUE(table) << c.layout;
-    const UsableKeys usable = UsableKeysOf(order, &*table);
-    // The same positions in the same order on every layout: none left out.
-    ASSERT_EQ(usable.keys.size(), order.size()) << c.layout;
-    for (size_t i = 0; i < order.size(); ++i) EXPECT_EQ(usable.keys[i].position, order[i].position) << c.layout;
     EXPECT_EQ(TypedCharacter(c.position, &*table), c.types) << c.layout;
   }
+}
+
+TEST(PracticeKeyOrder, TheLayoutsOwnLetterKeysJoinAfterBBeforeTheDigits) {
+  const std::vector<KeyIntroduction> order = KeyIntroductions(std::string(CONTENT_DIR) + "/");
+  const auto b = std::find_if(order.begin(), order.end(), [](const KeyIntroduction& k) { return k.position == "b"; });
+  ASSERT_NE(b, order.end());
+  ASSERT_EQ((b + 1)->position, "4");
+  const auto afterB = static_cast<size_t>(b - order.begin()) + 1;
+  int lastLevel = 0;
+  for (const KeyIntroduction& k : order) lastLevel = std::max(lastLevel, k.level);
+  struct Case {
+    const char* layout;
+    std::vector<std::string> joining;  // positions, in order
+    std::vector<std::string> typing;   // what they type
+  } cases[] = {{"us", {}, {}},
+               {"de", {"'", "[", "-"}, {"ä", "ü", "ß"}},
+               {"fr", {"'"}, {"ù"}},
+               {"es", {"\\"}, {"ç"}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.layout);
+    const std::optional<KeyTable> table = KeyTableForLayout(c.layout);
+    ASSERT_TRUE(table);
+    const UsableKeys usable = UsableKeysOf(order, &*table);
+    EXPECT_TRUE(usable.leftOut.empty());
+    // The levels' positions keep their order; the layout's own letters come right after b.
+    std::vector<std::string> expected;
+    for (size_t i = 0; i < order.size(); ++i) {
+      if (i == afterB) expected.insert(expected.end(), c.joining.begin(), c.joining.end());
+      expected.push_back(order[i].position);
+    }
+    std::vector<std::string> got, typed;
+    for (const KeyIntroduction& k : usable.keys) got.push_back(k.position);
+    EXPECT_EQ(got, expected);
+    for (const std::string& p : c.joining) typed.push_back(TypedCharacter(p, &*table));
+    EXPECT_EQ(typed, c.typing);
+    // No level brings them: they count as after the last level, never among the first keys.
+    for (size_t i = 0; i < c.joining.size(); ++i) EXPECT_EQ(usable.keys[afterB + i].level, lastLevel + 1);
+    PracticeState state;
+    Settle(state, usable, {}, 1);
+    ASSERT_EQ(state.keys.size(), 4u);
+    EXPECT_EQ(state.keys.front().position, "f");
+  }
+  // A game whose levels bring f alone: every other letter is the layout's own, and still the
+  // set starts with f alone.
+  const std::optional<KeyTable> us = KeyTableForLayout("us");
+  ASSERT_TRUE(us);
+  const UsableKeys onlyF = UsableKeysOf({{"f", 1}}, &*us);
+  EXPECT_EQ(onlyF.keys.size(), 26u);
+  PracticeState state;
+  Settle(state, onlyF, {}, 1);
+  ASSERT_EQ(state.keys.size(), 1u);
+  EXPECT_EQ(state.keys.front().position, "f");
 }
 
 TEST(PracticeKeyOrder, KeysALayoutCannotTypeOrTypesTwiceAreLeftOut) {

@@ -4,6 +4,7 @@
 // world and clear of the others, typed letters shooting, and the records of the words in
 // Progress.db giving back words per minute and the letter-pair times.
 #include "level/level_listener.h"
+#include "level/drill_waves.h"
 #include "level/word_plaques.h"
 #include "drill_scene.h"
 #include "practice/drill.h"
@@ -21,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -61,8 +63,8 @@ std::string DocQuery(const std::string& heading) {
 bool Shootable(const TbotImage* a) { return a && !a->Dump && !a->Deathing && !a->Activity && !a->Deadly; }
 
 struct WordDrill {
-  explicit WordDrill(LevelHarness& h) : h(h), list(WordList::FromText(kWords)) {
-    WriteScene(h);
+  explicit WordDrill(LevelHarness& h, void (*scene)(LevelHarness&) = WriteScene) : h(h), list(WordList::FromText(kWords)) {
+    scene(h);
     auto drill = std::make_unique<PracticeDrill>(SixteenKeys(h), h.dir + "/drill.ini");
     drill->EnableWords(list, WordLanguage::English, DrillWordKeys(drill->Plan(), TypedAsUs(drill->Plan().keys)));
     this->drill = std::move(drill);
@@ -116,8 +118,8 @@ struct WordDrill {
 TEST(WordDrill, WordWavesFollowTheRuleAndEveryFigureInThemCarriesAWordOfTheSetOnAPlaqueThatFits) {
   LevelHarness h;
   WordDrill w(h);
-  // Sixteen keys and enough real words: half the waves, the second and the fourth.
-  EXPECT_DOUBLE_EQ(w.drill->WordShare(), 0.5);
+  // Sixteen keys and enough real words: three waves of five, the second, fourth and fifth.
+  EXPECT_EQ(w.drill->WordWaveCount(), 3u);
   const std::set<std::string> keys(w.drill->Plan().keys.begin(), w.drill->Plan().keys.end());
   std::set<size_t> wordWaves;
   std::set<size_t> letterWaves;
@@ -167,8 +169,8 @@ TEST(WordDrill, WordWavesFollowTheRuleAndEveryFigureInThemCarriesAWordOfTheSetOn
     }
   };
   w.Play(watch);
-  EXPECT_EQ(wordWaves, (std::set<size_t>{1, 3}));
-  EXPECT_TRUE(letterWaves.count(0) && letterWaves.count(2) && letterWaves.count(4));
+  EXPECT_EQ(wordWaves, (std::set<size_t>{1, 3, 4}));
+  EXPECT_TRUE(letterWaves.count(0) && letterWaves.count(2));
   EXPECT_GT(wordFigures, 20);
   // The words were typed and shot.
   EXPECT_GT(h.Counter(&LevelCounters::Hits), 10);
@@ -180,11 +182,11 @@ TEST(WordDrill, WithoutWordsEnabledOrWithTooFewKeysEveryWaveHasLetters) {
   WriteScene(h);
   const WordList list = WordList::FromText(kWords);
   DrillPlan plan = SixteenKeys(h);
-  plan.keys = {"a", "s", "d", "f", "j", "k", "l", ";"};  // eight keys: a tenth of the waves, none of five
-  PracticeDrill eight(plan, h.dir + "/drill8.ini");
-  eight.EnableWords(list, WordLanguage::English, DrillWordKeys(eight.Plan(), TypedAsUs(eight.Plan().keys)));
+  plan.keys = {"a", "s", "d", "f", "j", "k", "l"};  // seven keys: no word waves yet
+  PracticeDrill seven(plan, h.dir + "/drill7.ini");
+  seven.EnableWords(list, WordLanguage::English, DrillWordKeys(seven.Plan(), TypedAsUs(seven.Plan().keys)));
   PracticeDrill none(SixteenKeys(h), h.dir + "/drill16.ini");
-  for (PracticeDrill* drill : {&eight, &none}) {
+  for (PracticeDrill* drill : {&seven, &none}) {
     bool anyWords = false;
     h.play->StartDrill("Practice", *drill);
     for (int tick = 0; tick < 2000 && !drill->IsFinished(); ++tick) {
@@ -198,6 +200,86 @@ TEST(WordDrill, WithoutWordsEnabledOrWithTooFewKeysEveryWaveHasLetters) {
   EXPECT_EQ(none.Typing(), nullptr);
 }
 
+TEST(WordDrill, WordWavesPerDrillGrowWithTheSetOneTwoThree) {
+  LevelHarness h;
+  WriteScene(h);
+  const std::string letters = "asdfjklghtyrueiwopqz";
+  // Enough words of every prefix of the letters: a, a key, a key again, and the pairs around a.
+  std::string text;
+  for (char x : letters) {
+    for (char y : letters) text += std::string{x, 'a', y} + "\n";
+  }
+  const WordList list = WordList::FromText(text);
+  const struct {
+    size_t keys, waves;
+  } cases[] = {{7, 0}, {8, 1}, {9, 1}, {10, 1}, {11, 1}, {12, 2}, {14, 2}, {15, 2}, {16, 3}, {18, 3}, {20, 3}};
+  for (const auto& c : cases) {
+    DrillPlan plan = SixteenKeys(h);
+    plan.keys.clear();
+    for (size_t i = 0; i < c.keys; ++i) plan.keys.emplace_back(1, letters[i]);
+    PracticeDrill drill(plan, h.dir + "/drill.ini");
+    drill.EnableWords(list, WordLanguage::English, DrillWordKeys(drill.Plan(), TypedAsUs(drill.Plan().keys)));
+    EXPECT_EQ(drill.WordWaveCount(), c.waves) << c.keys << " keys";
+    EXPECT_EQ(DrillWordWaves(c.keys), c.waves) << c.keys << " keys";
+  }
+}
+
+// The drill's scene with a bandit, a townsman and a bottle, drawn alike.
+void WriteSceneWithBottle(LevelHarness& h) {
+  const std::string objects = h.dir + "/Objects/";
+  std::filesystem::copy(objects + "Bandit", objects + "Bottle", std::filesystem::copy_options::recursive);
+  std::ofstream(objects + "Bottle/Object.ini", std::ios::trunc)
+      << "[object]\nCharacter=2\n[images]\nface=Face.bmp\ndead=Dead.bmp\nactive=Active.bmp\n";
+  std::string map = MapIni("a:0:40:1:q b:70:40:1:w c:140:40:1:e d:210:40:1:r e:280:40:1:t f:350:40:1:y",
+                           "Easy=0:0:0:2000:3000\n");
+  map.replace(map.find("broken=Broken\n"), 14, "broken=Broken\nbottle=Bottle\n");
+  h.WriteLevel("Level1", map,
+               TemplateStep("t1", "bandit", "6000") + TemplateStep("t2", "townsman", "6000") +
+                   TemplateStep("t3", "bottle", "6000") + WaveStep("w1", "60000", "100:100:4"));
+  h.shared.playerStore->WriteString("Tester", "up", "Easy");
+}
+
+// Only enemies carry words, and each lives longer by the letters of its word after the first.
+TEST(WordDrill, NoBottleComesUpInAWordWaveAndOnlyEnemiesCarryWords) {
+  LevelHarness h;
+  WordDrill w(h, WriteSceneWithBottle);
+  std::map<int, int> inWordWaves, inLetterWaves;  // figures by kind
+  std::set<int32_t> letterLives;                  // an enemy's life in letter waves
+  std::vector<std::pair<int32_t, size_t>> wordLives;  // and in word waves, with its word's letters
+  // Each figure is looked at as it comes up, once its word is given; nothing is typed.
+  std::vector<std::pair<size_t, bool>> cameUp;  // place, in a word wave
+  h.play->onSpawn = [&](size_t place, const TbotImage& actor) {
+    ++(h.play->Drill().InWordWave() ? inWordWaves : inLetterWaves)[actor.Character];
+    cameUp.emplace_back(place, h.play->Drill().InWordWave());
+  };
+  h.play->StartDrill("Practice", *w.drill);
+  for (int tick = 0; tick < 3000 && !w.drill->IsFinished(); ++tick) {
+    for (const auto& [place, wordWave] : cameUp) {
+      const TbotImage* actor = h.ActorAt(place);
+      if (!actor) continue;
+      const DrillWord* plaque = h.play->Drill().WordAt(place);
+      if (!wordWave) {
+        if (actor->Character == 0) letterLives.insert(actor->MaxLife);
+        continue;
+      }
+      EXPECT_EQ(plaque != nullptr, actor->Character == 0) << "kind " << int(actor->Character);
+      if (plaque) wordLives.emplace_back(actor->MaxLife, plaque->keys.size());
+    }
+    cameUp.clear();
+    h.Run(100);
+  }
+  ASSERT_TRUE(w.drill->IsFinished());
+  EXPECT_GT(inLetterWaves[2], 0);  // the bottle is in the scene and comes up in letter waves
+  EXPECT_EQ(inWordWaves[2], 0);
+  EXPECT_GT(inWordWaves[0], 5);
+  EXPECT_GT(inWordWaves[1], 0);
+  ASSERT_EQ(letterLives.size(), 1u);
+  ASSERT_FALSE(wordLives.empty());
+  for (const auto& [life, letters] : wordLives) {
+    EXPECT_EQ(life, *letterLives.begin() + static_cast<int32_t>(letters - 1) * DrillWaves::kWordLetterLifeMs) << letters;
+  }
+}
+
 TEST(WordDrill, WithNoWordListAtAllATwelveKeyDrillHasAWaveOfMadeUpWordsOfItsKeys) {
   LevelHarness h;
   WriteScene(h);
@@ -209,8 +291,8 @@ TEST(WordDrill, WithNoWordListAtAllATwelveKeyDrillHasAWaveOfMadeUpWordsOfItsKeys
   plan.focus = "g";
   PracticeDrill drill(plan, h.dir + "/drill12.ini");
   EnableDrillWords(drill, none, std::nullopt, {});
-  // 30 % of the waves carry words at twelve keys: the fourth of five.
-  EXPECT_EQ(drill.WordWaveCount(), 1u);
+  // Two of the five waves carry words at twelve keys.
+  EXPECT_EQ(drill.WordWaveCount(), 2u);
   const std::set<std::string> keys(plan.keys.begin(), plan.keys.end());
   std::vector<DrillWord> words;
   drill.onWord = [&](const DrillWord& word) { words.push_back(word); };

@@ -57,15 +57,20 @@ const char* const kUsage =
     "  --layout NAME         the words are written in what the keys type there; default: us\n"
     "  -n N                  how many words --word-sample prints; default: 20\n"
     "Practice (a learning typist with the average typist's timing; see docs/practice.md):\n"
-    "  --practice            plays practice drills 20 minutes a simulated day until the keys of\n"
-    "                        levels 1 to 4 are mastered, then replays the levels from Level1 as a\n"
-    "                        player would, and prints chances per minute per key and the minutes\n"
-    "                        each way took\n"
+    "  --practice            plays practice drills 20 minutes a simulated day, with word waves of\n"
+    "                        English words as the game gives them, until the keys of levels 1 to 4\n"
+    "                        are mastered and --days days are played, then replays the levels from\n"
+    "                        Level1 as a player would, and prints chances per minute per key, the\n"
+    "                        minutes each way took and the reviews passed and failed\n"
+    "  --days N              simulated days of practice at least; default: 8\n"
+    "  --no-words            drills without word waves\n"
     "  --weak K,...          key positions the typist is weak on (slower, more slips, late presses)\n"
     "  --verbose             a line per drill and per level run on stderr: the drill's keys,\n"
     "                        figures and chances at the weak keys, and the keys' mastery\n"
-    "  --json                practice's figures as one JSON object, with the words per minute of\n"
-    "                        each typist in word drills of the keys of levels 1 to 4\n"
+    "  --json                practice's figures as one JSON object, with the reviews passed and\n"
+    "                        failed, the share of the chances from word waves, the drills' runner-up\n"
+    "                        keys, and the words per minute of each typist in word drills of the\n"
+    "                        keys of levels 1 to 4\n"
     "  --help                this text\n"
     "Built-in typists:\n";
 
@@ -131,7 +136,8 @@ int main(int argc, char** argv) {
   BatchRequest request;
   std::vector<std::string> difficulties = {"Normal"};
   std::vector<std::string> typistNames = {"average"};
-  bool csv = false, trace = false, speed = false, practice = false, json = false, verbose = false;
+  bool csv = false, trace = false, speed = false, practice = false, json = false, verbose = false, noWords = false;
+  int practiceDays = PracticeSimOptions{}.days;
   std::vector<std::string> weak;
   std::string recordDir;
   long long traceRun = 0, timeLimitS = 1200;
@@ -164,6 +170,11 @@ int main(int argc, char** argv) {
       speed = true;
     } else if (arg == "--practice") {
       practice = true;
+    } else if (arg == "--no-words") {
+      noWords = true;
+    } else if (arg == "--days") {
+      if (!value(v) || !ParseLong(v, 1, 3650, n)) return Fail("--days needs a number from 1 to 3650");
+      practiceDays = static_cast<int>(n);
     } else if (arg == "--verbose") {
       verbose = true;
     } else if (arg == "--json") {
@@ -237,12 +248,16 @@ int main(int argc, char** argv) {
     options.weak = weak;
     options.seed = request.seed;
     options.verbose = verbose;
+    options.days = practiceDays;
     if (difficulties.size() == 1) options.difficulty = difficulties.front();
+    // English words, as the game gives a player whose language has no list, from Debian's list
+    // (made-up words of the keys without it).
+    const WordSource source = LoadWordSource(WordLanguage::English, kDebianWordListDir, gameDir + "/" + kRankTableFolder);
+    if (!noWords) options.words = &source;
     try {
       const PracticeSimResult result = SimulatePractice(simulator, gameDir, options);
       if (json) {
         // The typists' words per minute in word drills of the learnt keys, English words.
-        const WordSource source = LoadWordSource(WordLanguage::English, kDebianWordListDir, gameDir + "/" + kRankTableFolder);
         const PracticeWordSpeeds words =
             MeasurePracticeWordSpeeds(result, source.list, source.language, runsGiven ? request.runs : 20, request.seed);
         std::cout << PracticeSimJson(result, weak, &words);
@@ -252,8 +267,11 @@ int main(int argc, char** argv) {
           std::printf("%-6s %8d %22.2f %20.2f\n", key.c_str(), rates.introducedBy, rates.practicePerMinute,
                       rates.levelPerMinute);
         }
-        std::printf("minutes to master the keys of levels 1 to 4: practice %.1f (%d drills, %d days), levels %.1f (%d runs)\n",
-                    result.practiceMinutes, result.drills, result.days, result.levelMinutes, result.levelRuns);
+        std::printf("minutes to master the keys of levels 1 to 4: practice %.1f, levels %.1f (%d runs)\n",
+                    result.practiceMinutes, result.levelMinutes, result.levelRuns);
+        std::printf("practice: %d drills over %d days, reviews passed %d, failed %d, chances from word waves %.1f%%\n",
+                    result.drills, result.days, result.reviewsPassed, result.reviewsFailed,
+                    100.0 * result.WordLetterShare());
       }
     } catch (const std::exception& e) {
       std::cerr << "keyslinger-sim: " << e.what() << "\n";

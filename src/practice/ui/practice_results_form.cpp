@@ -24,6 +24,10 @@
 namespace {
 constexpr int kWidth = 560;
 constexpr int kHeight = 420;
+const QRect kTitleLine{0, 8, kWidth, 28};
+// What the drill gave: hits and misses, then townsfolk shot, enemies lost and the accuracy.
+const QRect kCountsLine{24, 36, 512, 16};
+const QRect kOutcomeLine{24, 52, 512, 16};
 const QRect kKeysArea{24, 84, 512, 236};
 constexpr int kColumns = 2;
 constexpr int kBarWidth = 64;
@@ -147,6 +151,22 @@ QString TfmPracticeResults::ReviewsText() const {
   return parts.join(QStringLiteral("   "));
 }
 
+QString TfmPracticeResults::CountsText() const {
+  const PracticeResultView* view = View();
+  if (!view) return {};
+  return tr("Hits: %1   Misses: %2").arg(view->hits).arg(view->misses);
+}
+
+QString TfmPracticeResults::OutcomeText() const {
+  const PracticeResultView* view = View();
+  if (!view) return {};
+  const std::optional<int> accuracy = view->AccuracyPercent();
+  return tr("Townsfolk shot: %1   Enemies lost: %2   Accuracy: %3")
+      .arg(view->townsfolkShot)
+      .arg(view->enemiesLost)
+      .arg(accuracy ? PercentText(*accuracy) : QStringLiteral("\u2013"));
+}
+
 QString TfmPracticeResults::WordsPerMinuteText() const {
   const PracticeResultView* view = View();
   if (!view || !view->wordsPerMinute) return {};
@@ -165,13 +185,13 @@ void TfmPracticeResults::paintEvent(QPaintEvent*) {
   PaintPracticeBoard(p, rect());
   p.setFont(ArialFont(21));
   p.setPen(look::kWhite);
-  p.drawText(QRect(0, 12, kWidth, 30), Qt::AlignCenter, tr("Practice results"));
+  p.drawText(kTitleLine, Qt::AlignCenter, tr("Practice results"));
   const PracticeResultView* view = View();
   if (!view) return;
-  p.setFont(ArialFont(13, false));
+  p.setFont(ArialFont(12, false));
   p.setPen(practice_look::kParchment);
-  p.drawText(QRect(24, 44, 512, 18), Qt::AlignCenter,
-             tr("Hits: %1   Misses: %2").arg(view->hits).arg(view->misses));
+  p.drawText(kCountsLine, Qt::AlignCenter, CountsText());
+  p.drawText(kOutcomeLine, Qt::AlignCenter, OutcomeText());
 
   // The headings over each column of keys.
   p.setFont(ArialFont(10));
@@ -180,11 +200,11 @@ void TfmPracticeResults::paintEvent(QPaintEvent*) {
        ++c) {
     const Row head = RowOf(static_cast<size_t>(c) * ((view->keys.size() + kColumns - 1) / kColumns),
                            view->keys.size());
-    p.drawText(QRect(head.before.left(), 66, kBarWidth, 14), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(head.before.left(), 69, kBarWidth, 14), Qt::AlignLeft | Qt::AlignVCenter,
                tr("before"));
-    p.drawText(QRect(head.after.left(), 66, kBarWidth, 14), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(head.after.left(), 69, kBarWidth, 14), Qt::AlignLeft | Qt::AlignVCenter,
                tr("after"));
-    p.drawText(QRect(head.review.left(), 66, head.review.width() + 4, 14),
+    p.drawText(QRect(head.review.left(), 69, head.review.width() + 4, 14),
                Qt::AlignLeft | Qt::AlignVCenter, tr("next review"));
   }
   for (size_t i = 0; i < view->keys.size(); ++i) {

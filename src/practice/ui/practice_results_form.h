@@ -31,6 +31,9 @@ class TfmPracticeResults : public QWidget {
   QString ReviewText(const std::string& position) const;
   QString JoinedText() const;
   QString ReviewsText() const;
+  // The drill in counts: hits and misses, then townsfolk shot, enemies lost and the accuracy.
+  QString CountsText() const;
+  QString OutcomeText() const;
   // The line of words per minute, shown once drills carry word waves; empty while none is measured.
   QString WordsPerMinuteText() const;
   // The word waves' accuracy beside it; empty when no letter was typed in a word wave.
