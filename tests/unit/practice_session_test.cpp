@@ -119,18 +119,21 @@ TEST(PracticeSession, TheCardNamesFocusNewAndDueKeysAndTheDrillsScriptIsWritten)
   EXPECT_FALSE(session.Drill()->Plan().scriptText.empty());
 }
 
-TEST(PracticeSession, PlusAndMinusKeepTheTargetPerProfileAndJudgeTheKeysByIt) {
+TEST(PracticeSession, PlusAndMinusKeepTheTargetsPerProfileAndJudgeTheKeysByThem) {
   SessionWorld world;
   PracticeSession session(world.Setup(), world.random);
   session.Prepare();
-  session.ChangeTarget(-10);  // 500 ms: f and j, hit in 500 ms, stay mastered
-  EXPECT_EQ(session.Card().targetMs, 500);
+  EXPECT_EQ(session.Card().typingTargetMs, kDefaultTargetTypingMs);
+  session.ChangeTarget(-10);  // no faster than 700 ms: f and j, hit in 500 ms, stay mastered
+  EXPECT_EQ(session.Card().targetMs, kMinTargetReactionMs);
   EXPECT_DOUBLE_EQ(session.Card().Find("f")->mastery.score, 1.0);
-  session.ChangeTarget(-1);  // 450 ms: too slow now
-  EXPECT_LT(session.Card().Find("f")->mastery.score, 1.0);
-  EXPECT_EQ(PracticeStore(*world.db).TargetMs("Ann"), 450);
+  session.ChangeTarget(+1);
+  session.ChangeTypingTarget(-2);
+  EXPECT_EQ(PracticeStore(*world.db).Targets("Ann").reactionMs, kMinTargetReactionMs + kTargetStepMs);
+  EXPECT_EQ(PracticeStore(*world.db).Targets("Ann").typingMs, kDefaultTargetTypingMs - 2 * kTypingStepMs);
   PracticeSession next(world.Setup(), world.random);
-  EXPECT_EQ(next.Prepare().targetMs, 450);
+  EXPECT_EQ(next.Prepare().targetMs, kMinTargetReactionMs + kTargetStepMs);
+  EXPECT_EQ(next.Card().typingTargetMs, kDefaultTargetTypingMs - 2 * kTypingStepMs);
 }
 
 // f passes its review (10 quick hits), k is mastered (30 quick hits), so every key is: d joins.

@@ -2,6 +2,7 @@
 // TfmPracticeCard: the card before a drill's first wave.
 #include "practice/ui/practice_card_form.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -37,9 +38,17 @@ const QRect kTargetLine{24, 356, 220, 24};
 // the player's language, and the package that brings them. The bars make room for it.
 const QRect kWordsNotice{304, 342, 232, 42};
 constexpr int kWordsNoticePx = 11;
+// The typing target between BACK and START, its - and + right of it.
+const QRect kTypingLine{150, 386, 200, 25};
+// Above the target lines: the warning that the focus key's times are far from the targets.
+const QRect kFarNotice{24, 324, 512, 16};
 
-QRect BarsArea(bool notice) {
-  return notice ? kBarsArea.adjusted(0, 0, 0, kWordsNotice.top() - 2 - kBarsArea.bottom()) : kBarsArea;
+// The bars make room for the notices below them.
+QRect BarsArea(bool notice, bool far) {
+  int bottom = kBarsArea.bottom();
+  if (notice) bottom = std::min(bottom, kWordsNotice.top() - 2);
+  if (far) bottom = std::min(bottom, kFarNotice.top() - 2);
+  return kBarsArea.adjusted(0, 0, 0, bottom - kBarsArea.bottom());
 }
 
 QString KeyList(const PracticeCardView& view, const std::vector<std::string>& positions) {
@@ -54,8 +63,8 @@ QString KeyList(const PracticeCardView& view, const std::vector<std::string>& po
 SmallKeyboard CardKeyboard() { return SmallKeyboard{QRect(kKeyboardAt, QSize(340, 96))}; }
 
 // The cell of the i-th key among count in the bars' grid: its letter, then its bar.
-QRect BarCell(size_t i, size_t count, bool notice) {
-  const QRect area = BarsArea(notice);
+QRect BarCell(size_t i, size_t count, bool notice, bool far) {
+  const QRect area = BarsArea(notice, far);
   const int rows = std::max<int>(1, static_cast<int>((count + kBarColumns - 1) / kBarColumns));
   const int rowHeight = std::min(20, area.height() / rows);
   const int cellWidth = area.width() / kBarColumns;
@@ -81,12 +90,19 @@ TfmPracticeCard::TfmPracticeCard(AppContext& app, QWidget* parent)
                                {.fontPx = 18, .color = practice_look::kBrass});
   btnFaster_ = MakeHoverButton(this, QStringLiteral("\u2212"), {244, 356, 26, 24},
                                {.fontPx = 18, .color = practice_look::kBrass});
+  btnTypingSlower_ = MakeHoverButton(this, QStringLiteral("+"), {382, 386, 26, 24},
+                                     {.fontPx = 18, .color = practice_look::kBrass});
+  btnTypingFaster_ = MakeHoverButton(this, QStringLiteral("\u2212"), {354, 386, 26, 24},
+                                     {.fontPx = 18, .color = practice_look::kBrass});
+  connect(btnTypingSlower_, &QAbstractButton::clicked, this, [this] { TypingSlowerClick(); });
+  connect(btnTypingFaster_, &QAbstractButton::clicked, this, [this] { TypingFasterClick(); });
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartClick(); });
   connect(btnBack_, &QAbstractButton::clicked, this, [this] { BackClick(); });
   connect(btnSlower_, &QAbstractButton::clicked, this, [this] { SlowerClick(); });
   connect(btnFaster_, &QAbstractButton::clicked, this, [this] { FasterClick(); });
   keys_ = new KeyHighlight(this);
-  for (TVtxSpdButton* b : {btnStart_, btnFaster_, btnSlower_, btnBack_}) keys_->AddButton(b);
+  for (TVtxSpdButton* b : {btnStart_, btnFaster_, btnSlower_, btnTypingFaster_, btnTypingSlower_, btnBack_})
+    keys_->AddButton(b);
   scaled_ = new ScaledScreen(this);
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -123,12 +139,22 @@ void TfmPracticeCard::FasterClick() {
   update();
 }
 
+void TfmPracticeCard::TypingSlowerClick() {
+  if (app_.practice) app_.practice->ChangeTypingTarget(+1);
+  update();
+}
+
+void TfmPracticeCard::TypingFasterClick() {
+  if (app_.practice) app_.practice->ChangeTypingTarget(-1);
+  update();
+}
+
 QRect TfmPracticeCard::BarRect(const std::string& position) const {
   const PracticeCardView* view = View();
   if (!view) return {};
   for (size_t i = 0; i < view->keys.size(); ++i) {
     if (view->keys[i].position == position)
-      return BarOfCell(BarCell(i, view->keys.size(), !WordsNoticeText().isEmpty()));
+      return BarOfCell(BarCell(i, view->keys.size(), !WordsNoticeText().isEmpty(), view->farFromTarget));
   }
   return {};
 }
@@ -140,6 +166,17 @@ QRect TfmPracticeCard::KeyboardKeyRect(const std::string& position) const {
 QString TfmPracticeCard::TargetText() const {
   const PracticeCardView* view = View();
   return view ? tr("Target reaction: %1 ms").arg(view->targetMs) : QString();
+}
+
+QString TfmPracticeCard::TypingTargetText() const {
+  const PracticeCardView* view = View();
+  return view ? tr("Target typing: %1 ms").arg(view->typingTargetMs) : QString();
+}
+
+QString TfmPracticeCard::FarFromTargetText() const {
+  const PracticeCardView* view = View();
+  if (!view || !view->farFromTarget) return {};
+  return tr("You are much slower than the target at this key. Press + to make the target easier.");
 }
 
 QString TfmPracticeCard::NewKeyText() const {
@@ -244,7 +281,7 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   const QString words = WordsNoticeText();
   for (size_t i = 0; i < view->keys.size(); ++i) {
     const PracticeKeyView& key = view->keys[i];
-    const QRect cell = BarCell(i, view->keys.size(), !words.isEmpty());
+    const QRect cell = BarCell(i, view->keys.size(), !words.isEmpty(), view->farFromTarget);
     p.setFont(ArialFont(std::min(14, cell.height())));
     p.setPen(key.position == view->focus ? look::kYellow : practice_look::kParchment);
     p.drawText(QRect(cell.left(), cell.top(), 18, cell.height()), Qt::AlignCenter,
@@ -255,6 +292,20 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   p.setFont(ArialFont(13));
   p.setPen(practice_look::kParchment);
   p.drawText(kTargetLine, Qt::AlignLeft | Qt::AlignVCenter, TargetText());
+  // The typing target in a size that fits its line in every language.
+  int typingPx = 13;
+  while (typingPx > 9 && QFontMetrics(ArialFont(typingPx)).horizontalAdvance(TypingTargetText()) > kTypingLine.width())
+    --typingPx;
+  p.setFont(ArialFont(typingPx));
+  p.drawText(kTypingLine, Qt::AlignRight | Qt::AlignVCenter, TypingTargetText());
+  const QString far = FarFromTargetText();
+  if (!far.isEmpty()) {
+    int farPx = 12;
+    while (farPx > 9 && QFontMetrics(ArialFont(farPx, false)).horizontalAdvance(far) > kFarNotice.width()) --farPx;
+    p.setFont(ArialFont(farPx, false));
+    p.setPen(look::kYellow);
+    p.drawText(kFarNotice, Qt::AlignLeft | Qt::AlignVCenter, far);
+  }
   if (!words.isEmpty()) {
     p.setFont(ArialFont(kWordsNoticePx, false));
     p.setPen(look::kYellow);

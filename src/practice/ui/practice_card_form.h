@@ -24,6 +24,9 @@ class TfmPracticeCard : public QWidget {
   void BackClick();
   void SlowerClick();
   void FasterClick();
+  // - and + of the typing target.
+  void TypingSlowerClick();
+  void TypingFasterClick();
 
   // What the card draws; null while no drill is composed.
   const PracticeCardView* View() const;
@@ -33,6 +36,9 @@ class TfmPracticeCard : public QWidget {
   QRect KeyboardKeyRect(const std::string& position) const;
   // The texts of the card, as drawn: the target line, the new key's line, the left-out notice.
   QString TargetText() const;
+  QString TypingTargetText() const;
+  // The warning that the focus key's recent times are far slower than the targets; empty when not.
+  QString FarFromTargetText() const;
   QString NewKeyText() const;
   QString LeftOutText() const;
   QString DueText() const;
@@ -44,6 +50,8 @@ class TfmPracticeCard : public QWidget {
   TVtxSpdButton* BtnBack() const { return btnBack_; }
   TVtxSpdButton* BtnSlower() const { return btnSlower_; }
   TVtxSpdButton* BtnFaster() const { return btnFaster_; }
+  TVtxSpdButton* BtnTypingSlower() const { return btnTypingSlower_; }
+  TVtxSpdButton* BtnTypingFaster() const { return btnTypingFaster_; }
   const KeyHighlight& Keys() const { return *keys_; }
   const ScaledScreen& Scaled() const { return *scaled_; }
 
@@ -59,6 +67,8 @@ class TfmPracticeCard : public QWidget {
   TVtxSpdButton* btnBack_ = nullptr;
   TVtxSpdButton* btnSlower_ = nullptr;
   TVtxSpdButton* btnFaster_ = nullptr;
+  TVtxSpdButton* btnTypingSlower_ = nullptr;
+  TVtxSpdButton* btnTypingFaster_ = nullptr;
   KeyHighlight* keys_ = nullptr;
   ScaledScreen* scaled_ = nullptr;
 };
