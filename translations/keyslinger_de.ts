@@ -808,6 +808,14 @@
         <source>No word list of your language is installed (package %1): the words are English.</source>
         <translation>Für deine Sprache ist keine Wortliste installiert (Paket %1): Die Wörter sind englisch.</translation>
     </message>
+    <message>
+        <source>Target typing: %1 ms</source>
+        <translation>Zielzeit beim Tippen: %1 ms</translation>
+    </message>
+    <message>
+        <source>You are much slower than the target at this key. Try a slower target with +.</source>
+        <translation>An dieser Taste bist du viel langsamer als die Zielzeit. Nimm mit + eine längere Zielzeit.</translation>
+    </message>
 </context>
 <context>
     <name>TfmPracticeResults</name>
@@ -989,6 +997,10 @@
     <message>
         <source>HAND IN</source>
         <translation>ABGEBEN</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>Tippen %1 ms</translation>
     </message>
 </context>
 </TS>

@@ -808,6 +808,14 @@
         <source>No word list of your language is installed (package %1): the words are English.</source>
         <translation>No hay ninguna lista de palabras de tu idioma instalada (paquete %1): las palabras están en inglés.</translation>
     </message>
+    <message>
+        <source>Target typing: %1 ms</source>
+        <translation>Tiempo objetivo al teclear: %1 ms</translation>
+    </message>
+    <message>
+        <source>You are much slower than the target at this key. Try a slower target with +.</source>
+        <translation>En esta tecla vas mucho más lento que el tiempo objetivo. Prueba un tiempo objetivo más largo con +.</translation>
+    </message>
 </context>
 <context>
     <name>TfmPracticeResults</name>
@@ -989,6 +997,10 @@
     <message>
         <source>HAND IN</source>
         <translation>ENTREGAR</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>tecleo %1 ms</translation>
     </message>
 </context>
 </TS>

@@ -808,6 +808,14 @@
         <source>No word list of your language is installed (package %1): the words are English.</source>
         <translation>Aucune liste de mots de ta langue n’est installée (paquet %1)&#xa0;: les mots sont en anglais.</translation>
     </message>
+    <message>
+        <source>Target typing: %1 ms</source>
+        <translation>Temps visé pour taper&#xa0;: %1 ms</translation>
+    </message>
+    <message>
+        <source>You are much slower than the target at this key. Try a slower target with +.</source>
+        <translation>Sur cette touche, tu es bien plus lent que le temps visé. Essaie un temps visé plus long avec +.</translation>
+    </message>
 </context>
 <context>
     <name>TfmPracticeResults</name>
@@ -989,6 +997,10 @@
     <message>
         <source>HAND IN</source>
         <translation>RENDRE</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>frappe %1 ms</translation>
     </message>
 </context>
 </TS>

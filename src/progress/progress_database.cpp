@@ -538,13 +538,14 @@ std::vector<PairSample> ProgressDatabase::LoadPairTimes(const std::string& profi
   std::vector<PairSample> times;
   // The word-wave rows of the newest runs with word waves, in the order typed (shots_words walks
   // only those); a letter and the row right after it make a pair when that row is the same
-  // word's next letter, so a letter typed after a miss makes none. Keys by the chance rule.
-  Statement rows(db_, std::string("WITH recent AS (SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0"
-                                  "  ORDER BY id DESC LIMIT ?2)"
-                                  " SELECT s.run_id, s.word, s.word_pos, ") +
-                          kChancePositionSql +
-                          ", s.game_ms FROM recent JOIN shots s ON s.run_id = recent.id"
-                          " WHERE s.word IS NOT NULL ORDER BY s.run_id, s.id");
+  // word's next letter, so a letter typed after a miss makes none, as the chance rule leaves a
+  // letter after a miss out of the typing times. A pair is timed at the letters' own keys, a
+  // townsperson's word too: it measures the fingers, whoever's word they typed.
+  Statement rows(db_,
+                 "WITH recent AS (SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0"
+                 "  ORDER BY id DESC LIMIT ?2)"
+                 " SELECT s.run_id, s.word, s.word_pos, s.position, s.game_ms FROM recent"
+                 " JOIN shots s ON s.run_id = recent.id WHERE s.word IS NOT NULL ORDER BY s.run_id, s.id");
   rows.Bind(1, profile).Bind(2, int64_t{kWordRunsForPairs});
   struct Row {
     int64_t run = -1, word = 0, game = 0;

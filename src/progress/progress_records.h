@@ -74,9 +74,9 @@ struct KeyChance {
   std::string key;  // the character the row counts for
   bool hit = false;
   std::optional<int64_t> reactionMs;  // a hit in a letter wave: from the figure's coming up
-  std::optional<int64_t> typingMs;    // a word letter typed right: from the press before it
   std::string position;  // the key's US key name, empty when it is not known
   int64_t id = 0;        // the row's number: a later row has a larger one
+  std::optional<int64_t> typingMs;  // a word letter typed right: from the press before it
 };
 
 // A finished run for the chart, oldest first.

@@ -193,3 +193,19 @@ TEST(PracticeSession, AReviewWithTooFewChancesWaitsForTheNextDrill) {
   EXPECT_TRUE(results.keys[0].masteredAfter);
 }
 }  // namespace
+
+// The card warns when the focus key's recent times are twice the target or more, and no longer
+// once the target is within reach.
+TEST(PracticeSession, TheCardSaysWhenTheFocusKeysTimesAreFarFromTheTarget) {
+  SessionWorld world;
+  PracticeSession session(world.Setup(), world.random);
+  EXPECT_FALSE(session.Prepare().farFromTarget);  // k: 5 hits, too few to tell
+  std::vector<ShotRecord> slow;
+  for (int i = 0; i < 10; ++i) slow.push_back(SessionWorld::Shot("k", "POINT", 2500));
+  world.StoreDrill(slow);
+  PracticeSession later(world.Setup(), world.random);
+  ASSERT_EQ(later.Prepare().focus, "k");
+  EXPECT_TRUE(later.Card().farFromTarget);
+  later.ChangeTarget(+10);  // 1500 ms: 2500 ms is no longer twice it
+  EXPECT_FALSE(later.Card().farFromTarget);
+}

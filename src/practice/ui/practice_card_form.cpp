@@ -176,7 +176,7 @@ QString TfmPracticeCard::TypingTargetText() const {
 QString TfmPracticeCard::FarFromTargetText() const {
   const PracticeCardView* view = View();
   if (!view || !view->farFromTarget) return {};
-  return tr("You are much slower than the target at this key. Press + to make the target easier.");
+  return tr("You are much slower than the target at this key. Try a slower target with +.");
 }
 
 QString TfmPracticeCard::NewKeyText() const {
