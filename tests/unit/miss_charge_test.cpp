@@ -85,7 +85,7 @@ TEST(AimedKey, TheNearestReadyKeyWithinASlipsReachUnlessTied) {
       {"j", {"f", "h", "k"}, ""}, // tied between h and k
       {"d", {"f", "k"}, "f"},
       {"1", {"q"}, "q"},          // the rows' stagger: 1 is nearer q than w
-      {"2", {"q", "w"}, "w"},
+      {"3", {"q", "w"}, "w"},
       {"", {"f"}, ""},            // no key known
       {" ", {"f"}, ""},           // outside the typing area
   };
