@@ -7,6 +7,7 @@
 #include "level/drill_source.h"
 #include "level/level_play.h"
 #include "platform/file_picture_loader.h"
+#include "platform/key_table.h"
 #include "platform/text_case.h"
 #include "platform/virtual_timer_service.h"
 #include "core/ini_store.h"
@@ -231,7 +232,9 @@ SimulatedRun Simulator::Run(const std::string& level, const std::string& difficu
       const std::string typed = keys.Press(timers.NowMs(), play);
       if (typed.empty()) continue;
       if (trace) trace(timers.NowMs(), "key " + typed);
-      play.KeyPress(false, typed);
+      // The typist types on a US keyboard: the key pressed is the one its character names, which
+      // tells level play which key a miss was aimed at.
+      play.KeyPress(false, typed, FindUsKey(typed) ? typed : std::string());
       play.KeyRelease();
     }
   }

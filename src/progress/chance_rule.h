@@ -40,6 +40,7 @@ inline constexpr const char* kTypingSql =
 inline constexpr const char* kChargedToKeySql = "s.charged = ?1";
 inline constexpr const char* kOwnPositionSql = "s.position = ?1 AND s.charged IS NULL";
 inline constexpr const char* kOwnCharacterSql = "s.key = ?1 AND s.position = '' AND s.charged IS NULL";
+// (aimed_at <> '' lets the partial index shots_aimed serve it.)
 inline constexpr const char* kAimedAtKeySql =
-    "s.aimed_at = ?1 AND s.charged IS NULL AND s.result = 'MISS'"
+    "s.aimed_at = ?1 AND s.aimed_at <> '' AND s.charged IS NULL AND s.result = 'MISS'"
     " AND (CASE WHEN s.position <> '' THEN s.position ELSE s.key END) <> ?1";
