@@ -541,29 +541,35 @@ std::vector<PairSample> ProgressDatabase::LoadPairTimes(const std::string& profi
   // word's next letter, so a letter typed after a miss makes none, as the chance rule leaves a
   // letter after a miss out of the typing times. A pair is timed at the letters' own keys, a
   // townsperson's word too: it measures the fingers, whoever's word they typed.
+  std::vector<int64_t> recent;
+  {
+    Statement runs(db_, "SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0 ORDER BY id DESC LIMIT ?2");
+    runs.Bind(1, profile).Bind(2, int64_t{kWordRunsForPairs});
+    while (runs.Step()) recent.push_back(runs.Int(0));
+  }
+  // Run by run along shots_words, already in the order typed: nothing to sort.
   Statement rows(db_,
-                 "WITH recent AS (SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0"
-                 "  ORDER BY id DESC LIMIT ?2)"
-                 " SELECT s.run_id, s.word, s.word_pos, s.position, s.game_ms FROM recent"
-                 " JOIN shots s ON s.run_id = recent.id WHERE s.word IS NOT NULL ORDER BY s.run_id, s.id");
-  rows.Bind(1, profile).Bind(2, int64_t{kWordRunsForPairs});
-  struct Row {
-    int64_t run = -1, word = 0, game = 0;
-    std::optional<int64_t> pos;
-    std::string key;
-  } last;
-  while (rows.Step()) {
-    Row row;
-    row.run = rows.Int(0);
-    row.word = rows.Int(1);
-    if (!rows.IsNull(2)) row.pos = rows.Int(2);
-    row.key = rows.Text(3);
-    row.game = rows.Int(4);
-    if (row.run == last.run && row.word == last.word && row.pos && last.pos && *row.pos == *last.pos + 1 &&
-        !row.key.empty() && !last.key.empty()) {
-      times.push_back(PairSample{last.key, row.key, row.game - last.game});
+                 "SELECT s.word, s.word_pos, s.position, s.game_ms FROM shots s"
+                 " WHERE s.run_id = ?1 AND s.word IS NOT NULL ORDER BY s.id");
+  for (const int64_t run : recent) {
+    rows.Bind(1, run);
+    int64_t lastWord = 0, lastGame = 0;
+    std::optional<int64_t> lastPos;
+    std::string lastKey;
+    while (rows.Step()) {
+      const int64_t word = rows.Int(0);
+      const std::optional<int64_t> pos = rows.IsNull(1) ? std::nullopt : std::optional<int64_t>(rows.Int(1));
+      std::string key = rows.Text(2);
+      const int64_t game = rows.Int(3);
+      if (word == lastWord && pos && lastPos && *pos == *lastPos + 1 && !key.empty() && !lastKey.empty()) {
+        times.push_back(PairSample{lastKey, key, game - lastGame});
+      }
+      lastWord = word;
+      lastPos = pos;
+      lastKey = std::move(key);
+      lastGame = game;
     }
-    last = std::move(row);
+    rows.Reset();
   }
   return times;
 }
