@@ -45,11 +45,6 @@ PracticeEvents SettleExcept(PracticeState& state, const UsableKeys& usable,
       events.joined.push_back(key.position);
     }
   }
-  for (KeyProgress& key : state.keys) {
-    // A due day further off than its interval was set by a clock that has gone back since: the
-    // review comes an interval from today instead of years from now.
-    if (key.mastered && key.dueDay - today > key.intervalDays) key.dueDay = today + key.intervalDays;
-  }
   for (;;) {
     bool allMastered = true;
     for (KeyProgress& key : state.keys) {

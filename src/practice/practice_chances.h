@@ -14,5 +14,5 @@ struct PracticeChance {
   std::optional<int64_t> reactionMs;  // a hit in a letter wave: from the figure's coming up
   bool aimedMiss = false;             // an older row's miss counted at the one enemy ready
   int64_t runId = 0;
-  std::optional<int64_t> typingMs;  // a word letter typed right: from the key press before it
+  std::optional<int64_t> typingMs = std::nullopt;  // a word letter typed right: from the key press before it
 };

@@ -10,6 +10,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -63,7 +64,13 @@ void PracticeStore::EnsureTables() {
        "  target_ms INTEGER NOT NULL);");
   // The typing target came later: a column of its own, NULL for a profile that never set it (and
   // in every row an older game writes, which names only its columns).
-  if (!HasColumn("practice_settings", "typing_ms")) Exec(db_.Handle(), "ALTER TABLE practice_settings ADD COLUMN typing_ms INTEGER");
+  // A reader beside the game (the hand-in) opens the file read only and changes nothing: without
+  // the column every typing target is the default.
+  hasTypingTarget_ = HasColumn("practice_settings", "typing_ms");
+  if (!hasTypingTarget_ && sqlite3_db_readonly(db_.Handle(), "main") == 0) {
+    Exec(db_.Handle(), "ALTER TABLE practice_settings ADD COLUMN typing_ms INTEGER");
+    hasTypingTarget_ = true;
+  }
   ready_ = true;
 }
 
@@ -110,6 +117,7 @@ void PracticeStore::SaveState(const std::string& profile, const PracticeState& s
 std::optional<int64_t> PracticeStore::StoredTarget(const std::string& profile, const char* column, int64_t least,
                                                    int64_t most) {
   EnsureTables();
+  if (column == std::string_view("typing_ms") && !hasTypingTarget_) return std::nullopt;
   Statement q(db_.Handle(), std::string("SELECT ") + column + " FROM practice_settings WHERE profile = ?1");
   q.Bind(1, profile);
   // A value the game cannot have written (text, a fraction, out of range) is no target; one

@@ -49,4 +49,5 @@ class PracticeStore {
 
   ProgressDatabase& db_;
   bool ready_ = false;
+  bool hasTypingTarget_ = false;  // practice_settings has typing_ms
 };

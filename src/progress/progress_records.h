@@ -76,7 +76,7 @@ struct KeyChance {
   std::optional<int64_t> reactionMs;  // a hit in a letter wave: from the figure's coming up
   std::string position;  // the key's US key name, empty when it is not known
   int64_t id = 0;        // the row's number: a later row has a larger one
-  std::optional<int64_t> typingMs;  // a word letter typed right: from the press before it
+  std::optional<int64_t> typingMs = std::nullopt;  // a word letter typed right: from the press before it
 };
 
 // A finished run for the chart, oldest first.
