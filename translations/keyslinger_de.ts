@@ -741,6 +741,18 @@
         <translation>Zielzeit: %1 ms</translation>
     </message>
     <message>
+        <source>Targets: your time to shoot a figure and to type each letter of a word. + more time, − less.</source>
+        <translation>Zielzeiten: fürs Treffen einer Figur und für jeden Buchstaben eines Worts. + mehr Zeit, − weniger.</translation>
+    </message>
+    <message>
+        <source>median %1 ms, typing %2 ms</source>
+        <translation>Median %1 ms, Tippen %2 ms</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>Tippen %1 ms</translation>
+    </message>
+    <message>
         <source>Focus: a key you have not tried yet</source>
         <translation>Zum Üben: eine Taste, die du noch nicht getippt hast</translation>
     </message>
@@ -835,6 +847,14 @@
     <message>
         <source>No word list of your language is installed (package %1): the words are English.</source>
         <translation>Für deine Sprache ist keine Wortliste installiert (Paket %1): Die Wörter sind englisch.</translation>
+    </message>
+    <message>
+        <source>Target typing: %1 ms</source>
+        <translation>Zielzeit beim Tippen: %1 ms</translation>
+    </message>
+    <message>
+        <source>You are much slower than the target at this key. Try a slower target with +.</source>
+        <translation>An dieser Taste bist du viel langsamer als die Zielzeit. Nimm mit + eine längere Zielzeit.</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1041,10 @@
     <message>
         <source>HAND IN</source>
         <translation>ABGEBEN</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>Tippen %1 ms</translation>
     </message>
 </context>
 </TS>

@@ -741,6 +741,18 @@
         <translation>Tiempo objetivo: %1 ms</translation>
     </message>
     <message>
+        <source>Targets: your time to shoot a figure and to type each letter of a word. + more time, − less.</source>
+        <translation>Tiempos objetivo: para disparar a una figura y para cada letra de una palabra. + más tiempo, − menos.</translation>
+    </message>
+    <message>
+        <source>median %1 ms, typing %2 ms</source>
+        <translation>mediana %1 ms, tecleo %2 ms</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>tecleo %1 ms</translation>
+    </message>
+    <message>
         <source>Focus: a key you have not tried yet</source>
         <translation>Tecla clave: una tecla que aún no has probado</translation>
     </message>
@@ -835,6 +847,14 @@
     <message>
         <source>No word list of your language is installed (package %1): the words are English.</source>
         <translation>No hay ninguna lista de palabras de tu idioma instalada (paquete %1): las palabras están en inglés.</translation>
+    </message>
+    <message>
+        <source>Target typing: %1 ms</source>
+        <translation>Tiempo objetivo al teclear: %1 ms</translation>
+    </message>
+    <message>
+        <source>You are much slower than the target at this key. Try a slower target with +.</source>
+        <translation>En esta tecla vas mucho más lento que el tiempo objetivo. Prueba un tiempo objetivo más largo con +.</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1041,10 @@
     <message>
         <source>HAND IN</source>
         <translation>ENTREGAR</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>tecleo %1 ms</translation>
     </message>
 </context>
 </TS>

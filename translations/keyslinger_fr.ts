@@ -741,6 +741,18 @@
         <translation>Temps visé&#xa0;: %1 ms</translation>
     </message>
     <message>
+        <source>Targets: your time to shoot a figure and to type each letter of a word. + more time, − less.</source>
+        <translation>Temps visés&#xa0;: pour tirer sur une figure et pour chaque lettre d’un mot. + plus de temps, − moins.</translation>
+    </message>
+    <message>
+        <source>median %1 ms, typing %2 ms</source>
+        <translation>médiane %1 ms, frappe %2 ms</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>frappe %1 ms</translation>
+    </message>
+    <message>
         <source>Focus: a key you have not tried yet</source>
         <translation>À travailler&#xa0;: une touche que tu n’as pas encore essayée</translation>
     </message>
@@ -835,6 +847,14 @@
     <message>
         <source>No word list of your language is installed (package %1): the words are English.</source>
         <translation>Aucune liste de mots de ta langue n’est installée (paquet %1)&#xa0;: les mots sont en anglais.</translation>
+    </message>
+    <message>
+        <source>Target typing: %1 ms</source>
+        <translation>Temps visé pour taper&#xa0;: %1 ms</translation>
+    </message>
+    <message>
+        <source>You are much slower than the target at this key. Try a slower target with +.</source>
+        <translation>Sur cette touche, tu es bien plus lent que le temps visé. Essaie un temps visé plus long avec +.</translation>
     </message>
 </context>
 <context>
@@ -1021,6 +1041,10 @@
     <message>
         <source>HAND IN</source>
         <translation>RENDRE</translation>
+    </message>
+    <message>
+        <source>typing %1 ms</source>
+        <translation>frappe %1 ms</translation>
     </message>
 </context>
 </TS>

@@ -237,7 +237,8 @@ SimulatedRun Simulator::Run(const std::string& level, const std::string& difficu
       const std::string typed = keys.Press(timers.NowMs(), play);
       if (typed.empty()) continue;
       if (trace) trace(timers.NowMs(), "key " + typed);
-      // The key's position, as the game passes it: on the US keyboard the character it types.
+      // The typist types on a US keyboard: the key pressed is the one its character names, which
+      // tells level play which key a miss was aimed at.
       play.KeyPress(false, typed, FindUsKey(typed) ? typed : std::string());
       play.KeyRelease();
     }

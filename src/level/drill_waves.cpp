@@ -9,6 +9,7 @@
 
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "level/aimed_key.h"
 #include "level/letter_typing.h"
 #include "level/level_hooks.h"
 #include "level/level_listener.h"
@@ -263,12 +264,39 @@ bool DrillWaves::KeyPress(bool isEscape, const std::string& text, const std::str
   return false;
 }
 
+std::string DrillWaves::WordKeyDue(int figure) const {
+  const auto place = static_cast<size_t>(figure);
+  const std::vector<Place>& places = stage_.Places();
+  if (figure < 0 || place >= places.size() || place >= placeWords_.size()) return {};
+  const TbotImage* actor = places[place].actor;
+  if (!actor || actor->Character == kTownsperson) return {};
+  const std::vector<std::string>& keys = placeWords_[place].keys;
+  const size_t next = wordTyping_->TypedLetters(figure);
+  return next < keys.size() ? keys[next] : std::string();
+}
+
+std::string DrillWaves::MissChargedKey(const std::string& pressed) const {
+  // A locked word's next letter is known exactly; without a lock the player aimed at the ready
+  // word whose next key lies nearest the one pressed. A key outside the typing area (Enter,
+  // Backspace) was aimed at nothing.
+  if (!CentreOfKey(pressed)) return {};
+  if (const std::optional<int> locked = wordTyping_->Locked()) return WordKeyDue(*locked);
+  std::vector<std::string> next;
+  for (int figure : wordTyping_->Figures()) {
+    std::string key = WordKeyDue(figure);
+    if (!key.empty()) next.push_back(std::move(key));
+  }
+  return AimedKey(pressed, next);
+}
+
 void DrillWaves::ResolveWordCharacter(const std::string& typed, const std::string& position) {
   std::lock_guard<std::recursive_mutex> lock(typing_.InputLock());
   // Figures that can no longer be shot leave first, so a lock on one of them ends.
   PruneWordFigures();
   WordShot shot;
   shot.typed = FirstCharacterUtf8(typed);
+  // Charged before the press changes the lock: a miss is at the key the player had to press.
+  const std::string missCharged = MissChargedKey(position);
   const WordKeyOutcome outcome = wordTyping_->KeyPress(typed, false);
   if (outcome.result == WordKeyResult::Dropped) return;
   const auto place = static_cast<size_t>(outcome.figure);
@@ -279,6 +307,7 @@ void DrillWaves::ResolveWordCharacter(const std::string& typed, const std::strin
     typing_.ApplyResult("MISS");
     shot.result = "MISS";
     shot.position = position;
+    shot.charged = missCharged;
     shot.counted = !clock_.EndPhase();
     if (hooks_.listener) hooks_.listener->WordLetterResolved(shot);
     MarkTypedLetters();
@@ -289,6 +318,9 @@ void DrillWaves::ResolveWordCharacter(const std::string& typed, const std::strin
   shot.letter = word ? LetterOf(word->text, outcome.position) : shot.typed;
   shot.position =
       word && outcome.position < word->keys.size() ? word->keys[outcome.position] : position;
+  // A townsperson's word is typed at no key's cost or credit.
+  const TbotImage* target = known ? stage_.Places()[place].actor : nullptr;
+  shot.charged = target && target->Character != kTownsperson ? shot.position : std::string();
   if (outcome.result != WordKeyResult::Completed) {
     shot.result = "LETTER";
     if (hooks_.listener) hooks_.listener->WordLetterResolved(shot);

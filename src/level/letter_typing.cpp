@@ -5,6 +5,7 @@
 #include "core/ini_store.h"
 #include "core/services.h"
 #include "core/shared_state.h"
+#include "level/aimed_key.h"
 #include "level/level_hooks.h"
 #include "level/level_listener.h"
 #include "level/level_play_host.h"
@@ -50,6 +51,8 @@ void LetterTyping::ResolveCharacter(const std::string& typed, const std::string&
   const std::vector<Place>& places = stage_.Places();
   // One look at Map.ini serves the whole scan.
   const std::shared_ptr<const IniDocument> map = stage_.MapDocument();
+  // A place whose figure is already going (acting, dying) and whose letter was typed: a late press.
+  int goingPlace = -1;
   // Applies a result and tells the listener which place decided it (-1: none).
   auto resolve = [&](const char* result, int place) {
     ApplyResult(result);
@@ -65,7 +68,7 @@ void LetterTyping::ResolveCharacter(const std::string& typed, const std::string&
     listener->CharacterResolved(first, result, place, letter, !(miss && clock_.EndPhase()),
                                 placeKey.empty() ? position : placeKey);
     if (miss && !clock_.EndPhase()) {
-      // With one enemy ready to be shot, a miss was aimed at it.
+      // With one enemy ready to be shot, a miss was aimed at it (the rule older records keep).
       int ready = -1;
       int count = 0;
       for (size_t i = 0; i < places.size(); ++i) {
@@ -80,6 +83,18 @@ void LetterTyping::ResolveCharacter(const std::string& typed, const std::string&
         listener->MissAimedAt(static_cast<size_t>(ready),
                               stage_.PlacePosition(static_cast<size_t>(ready)));
       }
+      // A press at a figure already going was aimed at it, too late: a miss at the key typed.
+      // Any other miss is charged to the ready figure whose key is nearest.
+      std::string charged;
+      if (place >= 0) {
+        charged = placeKey.empty() ? position : placeKey;
+      } else if (goingPlace >= 0) {
+        const std::string& going = stage_.PlacePositions()[static_cast<size_t>(goingPlace)];
+        charged = going.empty() ? position : going;
+      } else {
+        charged = AimedKey(position, ReadyKeys());
+      }
+      listener->MissCharged(charged);
     }
   };
   for (size_t i = 0; i < places.size(); ++i) {
@@ -93,7 +108,10 @@ void LetterTyping::ResolveCharacter(const std::string& typed, const std::string&
       }
       continue;
     }
-    if (actor->Deadly || actor->Deathing || actor->Activity) continue;
+    if (actor->Deadly || actor->Deathing || actor->Activity) {
+      if (goingPlace < 0 && stage_.PlaceLetter(i, map.get()) == t) goingPlace = static_cast<int>(i);
+      continue;
+    }
     if (stage_.PlaceLetter(i, map.get()) != t) continue;
     resolve(actor->Character == kCivilian ? "CIVILIAN" : "POINT", static_cast<int>(i));
     if (shared_.soundOn) {
@@ -104,6 +122,19 @@ void LetterTyping::ResolveCharacter(const std::string& typed, const std::string&
     return;
   }
   resolve("MISS", -1);
+}
+
+std::vector<std::string> LetterTyping::ReadyKeys() const {
+  // Enemies and bottles are aimed at; townsfolk are not.
+  std::vector<std::string> keys;
+  const std::vector<Place>& places = stage_.Places();
+  for (size_t i = 0; i < places.size(); ++i) {
+    const TbotImage* a = places[i].actor;
+    if (!a || a->Character == kCivilian || a->Dump || a->Deadly || a->Deathing || a->Activity) continue;
+    // Only a place whose key is known has a centre to measure to.
+    if (i < stage_.PlacePositions().size()) keys.push_back(stage_.PlacePositions()[i]);
+  }
+  return keys;
 }
 
 void LetterTyping::ApplyResult(const std::string& name) {

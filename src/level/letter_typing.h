@@ -5,6 +5,7 @@
 #include "level/held_keys.h"
 #include <mutex>
 #include <string>
+#include <vector>
 
 class LevelPlayHost;
 class LevelStage;
@@ -42,6 +43,9 @@ class LetterTyping {
   HeldKeys& Held() { return heldKeys_; }
 
  private:
+  // The key positions of the figures ready to be shot that a press may aim at.
+  std::vector<std::string> ReadyKeys() const;
+
   Services& services_;
   SharedState& shared_;
   LevelPlayHost& host_;

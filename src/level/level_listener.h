@@ -19,6 +19,11 @@ struct WordShot {
   int wordPos = -1;      // the letter's index in the word; -1 for a miss
   int wordLen = 0;       // for the letter that completed the word: the word's letters; else 0
   bool counted = true;   // false for a miss in a wave's end phase
+  // The key the press is a chance at: the letter's key for a letter of an enemy's word; for a
+  // miss the due letter's key of the locked word, or with no lock the nearest ready word's next
+  // key (see AimedKey); empty for a letter of a townsperson's word or a miss no key can be
+  // charged with.
+  std::string charged;
 };
 
 class LevelPlayListener {
@@ -38,6 +43,9 @@ class LevelPlayListener {
   // Called after a counted miss typed while exactly one enemy stood ready to be shot, at place,
   // whose key is position: the player aimed at it.
   virtual void MissAimedAt(size_t /*place*/, const std::string& /*position*/) {}
+  // Called after every counted miss in a letter wave: the key it is charged to (a US key name),
+  // the key aimed at as far as it can be told; empty when it counts for no key.
+  virtual void MissCharged(const std::string& /*position*/) {}
   // An enemy at place acted without being shot (the counters booked it as lost). letter is the
   // character the player had to type there; position the US key the place's letter names, or empty.
   virtual void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) = 0;

@@ -86,26 +86,35 @@ PracticeEvents Settle(PracticeState& state, const UsableKeys& usable,
   return SettleExcept(state, usable, mastery, today, {});
 }
 
+int32_t NextReviewInterval(const KeyProgress& key, int64_t today) {
+  // The day it was last judged (mastered or reviewed) lies an interval before its due day; a
+  // clock set back makes the days since it none, never fewer.
+  const int64_t judged = key.dueDay - key.intervalDays;
+  const int64_t since = std::clamp<int64_t>(today - judged, 0, kMaxReviewDays);
+  const int64_t longer = std::max<int64_t>(std::max<int64_t>(key.intervalDays, 0), since);
+  return static_cast<int32_t>(std::clamp<int64_t>(2 * longer, kFirstReviewDays, kMaxReviewDays));
+}
+
 PracticeEvents AfterPractice(PracticeState& state, const UsableKeys& usable,
                              const std::map<std::string, KeyMastery>& mastery,
-                             const std::vector<PracticeChance>& thisPractice, int64_t today, int64_t targetMs) {
+                             const std::vector<PracticeChance>& thisPractice, int64_t today,
+                             const SpeedTargets& targets) {
   PracticeEvents events;
   std::set<std::string> failed;
   for (KeyProgress& key : state.keys) {
     if (!IsDue(key, today)) continue;
     int chances = 0, hits = 0;
-    std::vector<int64_t> reactions;
+    std::vector<int64_t> ratios;
     for (const PracticeChance& chance : thisPractice) {
       if (chance.position != key.position) continue;
       ++chances;
-      if (chance.hit) {
-        ++hits;
-        if (chance.reactionMs) reactions.push_back(*chance.reactionMs);
-      }
+      if (!chance.hit) continue;
+      ++hits;
+      if (const std::optional<int64_t> ratio = SpeedPerMille(chance, targets)) ratios.push_back(*ratio);
     }
     if (chances < kReviewMinChances) continue;  // stays due
-    if (MeetsGate(hits, chances, MedianOf(std::move(reactions)), targetMs, kReviewMinChances)) {
-      key.intervalDays = std::min(key.intervalDays * 2, kMaxReviewDays);
+    if (PassesReview(hits, chances, MedianOf(std::move(ratios)))) {
+      key.intervalDays = NextReviewInterval(key, today);
       key.dueDay = today + key.intervalDays;
       events.reviewsPassed.push_back(key.position);
     } else {

@@ -46,12 +46,18 @@ PracticeEvents Settle(PracticeState& state, const UsableKeys& usable,
 
 // After a practice on day today: each mastered key due by today that got at least
 // kReviewMinChances chances in the practice (given in thisPractice, any order) is reviewed:
-// passed (accuracy and median reaction at the target) doubles its interval, failed brings it
-// back not mastered; with fewer chances it stays due. Then Settle runs, except that a key
-// that failed a review now is not mastered again by the same practice.
+// passed (PassesReview) earns the next interval, NextReviewInterval; failed brings it back not
+// mastered; with fewer chances it stays due. Then Settle runs, except that a key that failed a
+// review now is not mastered again by the same practice.
 PracticeEvents AfterPractice(PracticeState& state, const UsableKeys& usable,
                              const std::map<std::string, KeyMastery>& mastery,
-                             const std::vector<PracticeChance>& thisPractice, int64_t today, int64_t targetMs);
+                             const std::vector<PracticeChance>& thisPractice, int64_t today,
+                             const SpeedTargets& targets);
+
+// The interval after a review of key passed on day today: twice the longer of its planned
+// interval and the days since it was last judged, from kFirstReviewDays to kMaxReviewDays. On
+// time that doubles it (1, 2, 4, 8 ...); a review passed late earns the time that passed.
+int32_t NextReviewInterval(const KeyProgress& key, int64_t today);
 
 bool IsDue(const KeyProgress& key, int64_t today);
 std::vector<std::string> DueKeys(const PracticeState& state, int64_t today);

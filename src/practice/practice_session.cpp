@@ -44,7 +44,8 @@ void PracticeSession::FillCard(const PracticeState& state,
                                const std::map<std::string, KeyMastery>& mastery) {
   const DrillPlan& plan = drill_->Plan();
   card_ = {};
-  card_.targetMs = targetMs_;
+  card_.targetMs = targets_.reactionMs;
+  card_.typingTargetMs = targets_.typingMs;
   card_.focus = plan.focus;
   card_.newKey = plan.newKey;
   card_.newKeyFinger = plan.newKey.empty() ? Finger::None : FingerOf(plan.newKey);
@@ -69,6 +70,14 @@ void PracticeSession::FillCard(const PracticeState& state,
     }
     card_.keys.push_back(std::move(key));
   }
+  // Far slower: the median of the focus key's times is twice its target or more, over enough hits
+  // to tell.
+  constexpr int kHitsToTell = 10;
+  constexpr int64_t kFarPerMille = 2000;
+  if (const PracticeKeyView* focus = card_.Find(card_.focus)) {
+    const KeyMastery& m = focus->mastery;
+    card_.farFromTarget = m.hits >= kHitsToTell && m.speedPerMille && *m.speedPerMille >= kFarPerMille;
+  }
 }
 
 const PracticeCardView& PracticeSession::Prepare() {
@@ -78,10 +87,10 @@ const PracticeCardView& PracticeSession::Prepare() {
   usable_ = UsableKeysOf(KeyIntroductions(setup_.appDir, setup_.lastLevel),
                          setup_.layout ? &*setup_.layout : nullptr);
   day_ = setup_.today ? setup_.today() : 0;
-  targetMs_ = store_->TargetMs(setup_.profile);
+  targets_ = store_->Targets(setup_.profile);
   PracticeState state = store_->LoadState(setup_.profile);
   const std::map<std::string, KeyMastery> mastery =
-      store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_);
+      store_->LoadMastery(setup_.profile, UsablePositions(), targets_);
   Settle(state, usable_, mastery, day_);
   store_->SaveState(setup_.profile, state);
   drill_.reset();
@@ -103,11 +112,22 @@ const PracticeCardView& PracticeSession::Prepare() {
 
 void PracticeSession::ChangeTarget(int steps) {
   if (!store_ || !drill_) return;
-  targetMs_ = AdjustTarget(targetMs_, steps);
-  store_->SetTargetMs(setup_.profile, targetMs_);
-  // The drill stays as composed; the card shows the keys judged by the new target.
+  targets_.reactionMs = AdjustTarget(targets_.reactionMs, steps);
+  store_->SetTargetMs(setup_.profile, targets_.reactionMs);
+  TargetsChanged();
+}
+
+void PracticeSession::ChangeTypingTarget(int steps) {
+  if (!store_ || !drill_) return;
+  targets_.typingMs = AdjustTypingTarget(targets_.typingMs, steps);
+  store_->SetTypingTargetMs(setup_.profile, targets_.typingMs);
+  TargetsChanged();
+}
+
+void PracticeSession::TargetsChanged() {
+  // The drill stays as composed; the card shows the keys judged by the new targets.
   const PracticeState state = store_->LoadState(setup_.profile);
-  FillCard(state, store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_));
+  FillCard(state, store_->LoadMastery(setup_.profile, UsablePositions(), targets_));
 }
 
 std::optional<int> PracticeResultView::AccuracyPercent() const {
@@ -136,8 +156,8 @@ const PracticeResultView& PracticeSession::Finish(const LevelCounters& counters,
   const std::vector<PracticeChance> chances =
       store_->RunChances(store_->LatestRunId(setup_.profile, 0));
   const std::map<std::string, KeyMastery> mastery =
-      store_->LoadMastery(setup_.profile, UsablePositions(), targetMs_);
-  results_.events = AfterPractice(state, usable_, mastery, chances, day_, targetMs_);
+      store_->LoadMastery(setup_.profile, UsablePositions(), targets_);
+  results_.events = AfterPractice(state, usable_, mastery, chances, day_, targets_);
   store_->SaveState(setup_.profile, state);
 
   for (const KeyProgress& progress : state.keys) {

@@ -45,6 +45,10 @@ struct PracticeCardView {
   std::vector<std::string> due;
   std::vector<LeftOutKey> leftOut;
   int64_t targetMs = kDefaultTargetReactionMs;
+  int64_t typingTargetMs = kDefaultTargetTypingMs;
+  // The learner's recent times at the focus key are far (twice or more) slower than the targets:
+  // the card says so, as a target out of reach stops new keys from joining.
+  bool farFromTarget = false;
   size_t wordWaves = 0;       // the drill's waves that carry words
   bool englishWords = false;  // they carry English words: the player's language has no list here
   bool madeUpWords = false;   // they carry made-up words: no list is installed at all
@@ -108,6 +112,8 @@ class PracticeSession {
   const PracticeCardView& Prepare();
   // + (steps > 0, slower) and - (faster) on the card: stores the target and judges the keys by it.
   void ChangeTarget(int steps);
+  // The same for the typing target.
+  void ChangeTypingTarget(int steps);
   const PracticeCardView& Card() const { return card_; }
   // The composed drill; null before Prepare.
   PracticeDrill* Drill() const { return drill_.get(); }
@@ -122,6 +128,8 @@ class PracticeSession {
   std::vector<std::string> UsablePositions() const;
   std::string Typed(const std::string& position) const;
   void FillCard(const PracticeState& state, const std::map<std::string, KeyMastery>& mastery);
+  // Stores the targets and shows the keys judged by them.
+  void TargetsChanged();
 
   PracticeSetup setup_;
   Random& random_;
@@ -129,7 +137,7 @@ class PracticeSession {
   std::unique_ptr<PracticeStore> store_;
   UsableKeys usable_;
   int64_t day_ = 0;
-  int64_t targetMs_ = kDefaultTargetReactionMs;
+  SpeedTargets targets_;
   PracticeCardView card_;
   std::unique_ptr<PracticeDrill> drill_;
   PracticeResultView results_;

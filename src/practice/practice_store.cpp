@@ -3,12 +3,14 @@
 #include "practice/practice_store.h"
 
 #include "platform/key_table.h"
+#include "progress/chance_rule.h"
 #include "progress/progress_database.h"
 #include "progress/sqlite_statement.h"
 
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
@@ -34,22 +36,14 @@ bool ValidKeyRow(const Statement& q) {
          q.Int(2) >= 0 && q.Int(2) <= kMaxReviewDays && q.Int(3) >= 0 && q.Int(3) <= kLatestDay;
 }
 
-// A shot's reaction as practice reads it: a whole number of milliseconds up to an hour; any other
-// value (a row the game did not write) counts as no reaction.
-constexpr const char* kReaction =
-    "CASE WHEN typeof(s.reaction_ms) = 'integer' AND s.reaction_ms BETWEEN 0 AND 3600000"
-    " THEN s.reaction_ms END";
-
 }  // namespace
 
 PracticeStore::PracticeStore(ProgressDatabase& db) : db_(db) {}
 
-bool PracticeStore::HasShotColumn(const char* column) {
-  Statement info(db_.Handle(), "PRAGMA table_info(shots)");
-  while (info.Step()) {
-    if (info.Text(1) == column) return true;
-  }
-  return false;
+bool PracticeStore::HasColumn(const char* table, const char* column) {
+  Statement info(db_.Handle(), "SELECT 1 FROM pragma_table_info(?1) WHERE name = ?2");
+  info.Bind(1, std::string(table)).Bind(2, std::string(column));
+  return info.Step();
 }
 
 void PracticeStore::EnsureTables() {
@@ -68,7 +62,15 @@ void PracticeStore::EnsureTables() {
        "CREATE TABLE IF NOT EXISTS practice_settings ("
        "  profile TEXT NOT NULL PRIMARY KEY COLLATE NOCASE,"
        "  target_ms INTEGER NOT NULL);");
-  hasAimedAt_ = HasShotColumn("aimed_at");
+  // The typing target came later: a column of its own, NULL for a profile that never set it (and
+  // in every row an older game writes, which names only its columns).
+  // A reader beside the game (the hand-in) opens the file read only and changes nothing: without
+  // the column every typing target is the default.
+  hasTypingTarget_ = HasColumn("practice_settings", "typing_ms");
+  if (!hasTypingTarget_ && sqlite3_db_readonly(db_.Handle(), "main") == 0) {
+    Exec(db_.Handle(), "ALTER TABLE practice_settings ADD COLUMN typing_ms INTEGER");
+    hasTypingTarget_ = true;
+  }
   ready_ = true;
 }
 
@@ -112,15 +114,26 @@ void PracticeStore::SaveState(const std::string& profile, const PracticeState& s
   }
 }
 
-int64_t PracticeStore::TargetMs(const std::string& profile) {
+std::optional<int64_t> PracticeStore::StoredTarget(const std::string& profile, const char* column, int64_t least,
+                                                   int64_t most) {
   EnsureTables();
-  Statement q(db_.Handle(), "SELECT target_ms FROM practice_settings WHERE profile = ?1");
+  if (column == std::string_view("typing_ms") && !hasTypingTarget_) return std::nullopt;
+  Statement q(db_.Handle(), std::string("SELECT ") + column + " FROM practice_settings WHERE profile = ?1");
   q.Bind(1, profile);
-  // A target the game cannot have written (text, a fraction, out of range) is no target.
-  if (!q.Step() || q.Type(0) != SQLITE_INTEGER || q.Int(0) < kMinTargetReactionMs || q.Int(0) > kMaxTargetReactionMs) {
-    return kDefaultTargetReactionMs;
-  }
-  return q.Int(0);
+  // A value the game cannot have written (text, a fraction, out of range) is no target; one
+  // faster than the fastest a target may be (set by an older game) is raised to it.
+  if (!q.Step() || q.Type(0) != SQLITE_INTEGER || q.Int(0) <= 0 || q.Int(0) > most) return std::nullopt;
+  return std::max(q.Int(0), least);
+}
+
+int64_t PracticeStore::TargetMs(const std::string& profile) {
+  return StoredTarget(profile, "target_ms", kMinTargetReactionMs, kMaxTargetReactionMs)
+      .value_or(kDefaultTargetReactionMs);
+}
+
+SpeedTargets PracticeStore::Targets(const std::string& profile) {
+  return {TargetMs(profile), StoredTarget(profile, "typing_ms", kMinTargetTypingMs, kMaxTargetTypingMs)
+                                 .value_or(kDefaultTargetTypingMs)};
 }
 
 void PracticeStore::SetTargetMs(const std::string& profile, int64_t targetMs) {
@@ -139,109 +152,112 @@ void PracticeStore::SetTargetMs(const std::string& profile, int64_t targetMs) {
   }
 }
 
+void PracticeStore::SetTypingTargetMs(const std::string& profile, int64_t targetMs) {
+  EnsureTables();
+  const int64_t reaction = TargetMs(profile);
+  sqlite3* db = db_.Handle();
+  db_.BeginWrite();
+  try {
+    Statement q(db,
+                "INSERT INTO practice_settings (profile, target_ms, typing_ms) VALUES (?1, ?2, ?3)"
+                " ON CONFLICT(profile) DO UPDATE SET typing_ms = excluded.typing_ms");
+    q.Bind(1, profile).Bind(2, reaction).Bind(3, AdjustTypingTarget(targetMs, 0)).Run();
+    Exec(db, "COMMIT");
+  } catch (...) {
+    if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
+}
+
 std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& profile,
                                                              const std::vector<std::string>& positions,
-                                                             int64_t targetMs) {
+                                                             const SpeedTargets& targets) {
   EnsureTables();
   const size_t window = static_cast<size_t>(kMasteryWindow);
   std::map<std::string, std::vector<PracticeChance>> newestFirst;
   for (const std::string& position : positions) newestFirst[position];
-  const auto add = [&](const std::string& position, bool hit, std::optional<int64_t> reactionMs) {
+  const auto add = [&](const std::string& position, const PracticeChance& chance) {
     const auto it = newestFirst.find(position);
     if (it == newestFirst.end() || it->second.size() >= window) return;
+    it->second.push_back(chance);
+    it->second.back().position = position;
+  };
+  const auto read = [](const Statement& row) {
     PracticeChance chance;
-    chance.position = position;
-    chance.hit = hit;
-    chance.reactionMs = reactionMs;
-    it->second.push_back(std::move(chance));
+    chance.hit = row.Int(1) != 0;
+    if (!row.IsNull(2)) chance.reactionMs = row.Int(2);
+    if (!row.IsNull(3)) chance.typingMs = row.Int(3);
+    return chance;
   };
 
   // One sweep of the profile's newest chances, along its runs, fills the window of every key
   // it plays often; a history shorter than the sweep is read whole by it.
-  const std::string aimed = hasAimedAt_ ? "s.aimed_at" : "''";
-  Statement sweep(db_.Handle(),
-                  "SELECT CASE WHEN s.position <> '' THEN s.position ELSE s.key END, s.result, " +
-                      std::string(kReaction) + ", " +
-                      aimed +
-                      " FROM shots s JOIN runs r ON r.id = s.run_id"
-                      " WHERE r.profile = ?1 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
-                      " ORDER BY r.id DESC, s.id DESC LIMIT ?2");
+  Statement sweep(db_.Handle(), std::string("SELECT ") + kChanceKeySql + ", " + kChanceHitSql + ", " + kReactionSql +
+                                    ", " + kTypingSql + ", " + kAlsoAimedSql +
+                                    " FROM shots s JOIN runs r ON r.id = s.run_id"
+                                    " WHERE r.profile = ?1 AND " + kChanceRowSql +
+                                    " ORDER BY r.id DESC, s.id DESC LIMIT ?2");
   sweep.Bind(1, profile).Bind(2, kMasteryChancesSwept);
   int64_t swept = 0;
   while (sweep.Step()) {
     ++swept;
-    const std::string own = sweep.Text(0);
-    const bool hit = sweep.Text(1) == "POINT";
-    add(own, hit, hit && !sweep.IsNull(2) ? std::optional<int64_t>(sweep.Int(2)) : std::nullopt);
-    // A miss typed on another key while this one held the only enemy ready counts here too.
-    if (!hit && sweep.Text(1) == "MISS") {
-      const std::string aimedAt = sweep.Text(3);
-      if (!aimedAt.empty() && aimedAt != own) add(aimedAt, false, std::nullopt);
-    }
+    add(sweep.Text(0), read(sweep));
+    // An older row's miss typed on another key while this one held the only enemy ready.
+    const std::string aimedAt = sweep.Text(4);
+    if (!aimedAt.empty()) add(aimedAt, PracticeChance{});
   }
 
   if (swept >= kMasteryChancesSwept) {
-    // A long history: a key the sweep left short is read on its own, backwards along its
-    // index, which stops at the window however many older shots there are. Each branch walks
-    // one index in id order; misses aimed at the key come from their own index.
-    std::string sql =
-        "SELECT id, hit, reaction_ms FROM ("
-        " SELECT s.id AS id, s.result = 'POINT' AS hit, " + std::string(kReaction) + " AS reaction_ms FROM shots s"
-        " JOIN runs r ON r.id = s.run_id"
-        " WHERE s.position = ?1 AND r.profile = ?2 AND s.end_phase = 0 AND s.result IN ('POINT', 'MISS', 'LOST')"
-        " ORDER BY s.id DESC LIMIT ?3)"
-        " UNION ALL SELECT id, hit, reaction_ms FROM ("
-        " SELECT s.id AS id, s.result = 'POINT' AS hit, " + std::string(kReaction) + " AS reaction_ms FROM shots s"
-        " JOIN runs r ON r.id = s.run_id"
-        " WHERE s.key = ?1 AND s.position = '' AND r.profile = ?2 AND s.end_phase = 0"
-        " AND s.result IN ('POINT', 'MISS', 'LOST')"
-        " ORDER BY s.id DESC LIMIT ?3)";
-    if (hasAimedAt_) {
-      sql += " UNION ALL SELECT id, 0, NULL FROM ("
-             " SELECT s.id AS id FROM shots s JOIN runs r ON r.id = s.run_id"
-             " WHERE s.aimed_at = ?1 AND s.aimed_at <> '' AND (CASE WHEN s.position <> '' THEN s.position ELSE s.key END) <> ?1 AND r.profile = ?2 AND s.end_phase = 0"
-             " AND s.result = 'MISS' ORDER BY s.id DESC LIMIT ?3)";
-    }
-    sql += " ORDER BY id DESC LIMIT ?3";
+    // A long history: a key the sweep left short is read on its own, backwards along the
+    // indexes, each of which stops at the window however many older shots there are.
+    const auto branch = [](const char* where, bool aimed) {
+      return std::string(" SELECT id, hit, reaction_ms, typing_ms FROM (SELECT s.id AS id, ") +
+             (aimed ? "0 AS hit, NULL AS reaction_ms, NULL AS typing_ms" :
+                      std::string(kChanceHitSql) + " AS hit, " + kReactionSql + " AS reaction_ms, " + kTypingSql +
+                          " AS typing_ms") +
+             " FROM shots s JOIN runs r ON r.id = s.run_id WHERE " + where + " AND r.profile = ?2 AND " +
+             kChanceRowSql + " ORDER BY s.id DESC LIMIT ?3)";
+    };
+    const std::string sql = "SELECT id, hit, reaction_ms, typing_ms FROM (" + branch(kChargedToKeySql, false) +
+                            " UNION ALL" + branch(kOwnPositionSql, false) + " UNION ALL" +
+                            branch(kOwnCharacterSql, false) + " UNION ALL" + branch(kAimedAtKeySql, true) +
+                            ") ORDER BY id DESC LIMIT ?3";
     Statement q(db_.Handle(), sql);
     for (auto& [position, chances] : newestFirst) {
       if (chances.size() >= window) continue;
       chances.clear();
       q.Bind(1, position).Bind(2, profile).Bind(3, int64_t{kMasteryWindow});
       while (q.Step()) {
-        PracticeChance chance;
+        PracticeChance chance = read(q);
         chance.position = position;
-        chance.hit = q.Int(1) != 0;
-        if (!q.IsNull(2)) chance.reactionMs = q.Int(2);
         chances.push_back(std::move(chance));
       }
       q.Reset();
     }
   }
   std::map<std::string, KeyMastery> result;
-  for (const auto& [position, chances] : newestFirst) result.emplace(position, MasteryOf(position, chances, targetMs));
+  for (const auto& [position, chances] : newestFirst) result.emplace(position, MasteryOf(position, chances, targets));
   return result;
 }
 
 std::vector<PracticeChance> PracticeStore::RunChances(int64_t runId) {
   EnsureTables();
-  const std::string aimed = hasAimedAt_ ? "s.aimed_at" : "''";
-  // A row's key is its position where the records know it, else its character.
-  Statement q(db_.Handle(), "SELECT s.result, CASE WHEN s.position <> '' THEN s.position ELSE s.key END, " + aimed +
-                            ", " + std::string(kReaction) + ", s.end_phase FROM shots s WHERE s.run_id = ?1 ORDER BY s.id");
+  Statement q(db_.Handle(), std::string("SELECT ") + kChanceKeySql + ", " + kChanceHitSql + ", " + kReactionSql +
+                                ", " + kTypingSql + ", " + kAlsoAimedSql +
+                                " FROM shots s WHERE s.run_id = ?1 AND " + kChanceRowSql + " ORDER BY s.id");
   q.Bind(1, runId);
-  std::vector<PracticeShot> shots;
+  std::vector<PracticeChance> chances;
   while (q.Step()) {
-    PracticeShot shot;
-    shot.runId = runId;
-    shot.result = q.Text(0);
-    shot.position = q.Text(1);
-    shot.aimedAt = q.Text(2);
-    if (!q.IsNull(3)) shot.reactionMs = q.Int(3);
-    shot.endPhase = q.Int(4) != 0;
-    shots.push_back(std::move(shot));
+    PracticeChance chance;
+    chance.position = q.Text(0);
+    chance.hit = q.Int(1) != 0;
+    if (!q.IsNull(2)) chance.reactionMs = q.Int(2);
+    if (!q.IsNull(3)) chance.typingMs = q.Int(3);
+    chance.runId = runId;
+    if (!chance.position.empty()) chances.push_back(std::move(chance));
+    if (!q.Text(4).empty()) chances.push_back({q.Text(4), false, std::nullopt, true, runId, std::nullopt});
   }
-  return ChancesOf(shots);
+  return chances;
 }
 
 int64_t PracticeStore::LatestRunId(const std::string& profile, int32_t level) {

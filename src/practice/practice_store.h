@@ -25,12 +25,16 @@ class PracticeStore {
 
   PracticeState LoadState(const std::string& profile);
   void SaveState(const std::string& profile, const PracticeState& state);
+  // The reaction target; a stored one faster than kMinTargetReactionMs is raised to it.
   int64_t TargetMs(const std::string& profile);
   void SetTargetMs(const std::string& profile, int64_t targetMs);
+  // Both targets (the typing target likewise raised to kMinTargetTypingMs).
+  SpeedTargets Targets(const std::string& profile);
+  void SetTypingTargetMs(const std::string& profile, int64_t targetMs);
 
   // The mastery of each position over its newest chances in every run of the profile.
   std::map<std::string, KeyMastery> LoadMastery(const std::string& profile, const std::vector<std::string>& positions,
-                                                int64_t targetMs);
+                                                const SpeedTargets& targets);
   // The newest run of the profile at level (0: practice); 0 when there is none.
   int64_t LatestRunId(const std::string& profile, int32_t level);
   // Every chance of one run, in the order played.
@@ -38,9 +42,12 @@ class PracticeStore {
 
  private:
   void EnsureTables();
-  bool HasShotColumn(const char* column);
+  bool HasColumn(const char* table, const char* column);
+  // The stored value of a practice_settings column, raised to least; nothing when none is
+  // stored or it is no whole number of milliseconds up to most.
+  std::optional<int64_t> StoredTarget(const std::string& profile, const char* column, int64_t least, int64_t most);
 
   ProgressDatabase& db_;
   bool ready_ = false;
-  bool hasAimedAt_ = false;
+  bool hasTypingTarget_ = false;  // practice_settings has typing_ms
 };

@@ -5,6 +5,7 @@
 
 #include "platform/file_lookup.h"
 #include "platform/sqlite_connection.h"
+#include "progress/chance_rule.h"
 #include "progress/progress_schema.h"
 #include "progress/records_gate.h"
 #include "progress/sqlite_statement.h"
@@ -42,7 +43,9 @@ constexpr const char* kIndexes =
     "CREATE INDEX IF NOT EXISTS shots_run ON shots(run_id);"
     "CREATE INDEX IF NOT EXISTS shots_key ON shots(key, id);"
     "CREATE INDEX IF NOT EXISTS shots_position ON shots(position, id);"
-    "CREATE INDEX IF NOT EXISTS shots_unplaced ON shots(key, id) WHERE position = '';";
+    "CREATE INDEX IF NOT EXISTS shots_unplaced ON shots(key, id) WHERE position = '';"
+    "CREATE INDEX IF NOT EXISTS shots_charged ON shots(charged, id) WHERE charged IS NOT NULL;"
+    "CREATE INDEX IF NOT EXISTS shots_words ON shots(run_id, id) WHERE word IS NOT NULL;";
 
 
 // The tables of a schema version and each one's columns, names in lower case.
@@ -222,7 +225,13 @@ void ProgressDatabase::OpenReadOnly() {
     Close();
     throw ProgressError(path_ + ": " + e.what(), e.Fault());
   }
-  if (version != kProgressSchemaVersion) {
+  bool columns = true;
+  for (const AddedColumn& column : AddedShotColumns()) {
+    Statement has(db_, "SELECT 1 FROM pragma_table_info('shots') WHERE name = ?1");
+    has.Bind(1, std::string(column.name));
+    columns = columns && has.Step();
+  }
+  if (version != kProgressSchemaVersion || !columns) {
     Close();
     throw ProgressError(path_ + ": not brought up to date yet", ProgressFault::kUpdating);
   }
@@ -272,6 +281,7 @@ void ProgressDatabase::OpenOrThrow() {
     Exec(access_.network ? "PRAGMA synchronous=FULL" : "PRAGMA synchronous=NORMAL");
     Exec("PRAGMA wal_autocheckpoint=0");
     Migrate(version);
+    AddColumns();
     Exec(kIndexes);
   } catch (const ProgressError& e) {
     Fail(e.what());
@@ -352,6 +362,18 @@ void ProgressDatabase::Migrate(int64_t version) {
   }
 }
 
+void ProgressDatabase::AddColumns() {
+  // Columns added without a new schema version, so that an older game, which accepts a file of
+  // its version with columns beyond its own, still opens and writes the file. Its rows leave
+  // them NULL, which the chance rule reads the way that game did (chance_rule.h).
+  for (const AddedColumn& column : AddedShotColumns()) {
+    Statement has(db_, "SELECT 1 FROM pragma_table_info('shots') WHERE name = ?1");
+    has.Bind(1, std::string(column.name));
+    if (has.Step()) continue;
+    Exec(("ALTER TABLE shots ADD COLUMN " + std::string(column.name) + " " + column.type).c_str());
+  }
+}
+
 void ProgressDatabase::InsertRows(const std::vector<PendingRun>& runs, std::vector<int64_t>& ids) {
   Statement insertRun(db_,
                       "INSERT INTO runs (profile, level, difficulty, started_at, duration_ms, outcome,"
@@ -362,8 +384,8 @@ void ProgressDatabase::InsertRows(const std::vector<PendingRun>& runs, std::vect
                       " civilians=?7, passed=?8, word_ready_ms=?9 WHERE id=?1");
   Statement insertShot(db_,
                        "INSERT INTO shots (run_id, game_ms, typed, result, letter, key, reaction_ms,"
-                       " end_phase, position, aimed_at, word, word_pos, word_len)"
-                       " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13)");
+                       " end_phase, position, aimed_at, word, word_pos, word_len, charged, typing_ms)"
+                       " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13,?14,?15)");
   for (const PendingRun& pending : runs) {
     const RunRecord& run = pending.run;
     int64_t id = run.id;
@@ -385,7 +407,8 @@ void ProgressDatabase::InsertRows(const std::vector<PendingRun>& runs, std::vect
       insertShot.Bind(1, id).Bind(2, shot.gameMs).Bind(3, shot.typed).Bind(4, shot.result);
       insertShot.Bind(5, shot.letter).Bind(6, shot.key).Bind(7, shot.reactionMs);
       insertShot.Bind(8, int64_t{shot.endPhase ? 1 : 0}).Bind(9, shot.position).Bind(10, shot.aimedAt);
-      insertShot.Bind(11, shot.word).Bind(12, shot.wordPos).Bind(13, int64_t{shot.wordLen}).Run();
+      insertShot.Bind(11, shot.word).Bind(12, shot.wordPos).Bind(13, int64_t{shot.wordLen});
+      insertShot.Bind(14, shot.charged).Bind(15, shot.typingMs).Run();
     }
   }
 }
@@ -513,18 +536,41 @@ std::vector<PairSample> ProgressDatabase::LoadPairTimes(const std::string& profi
   if (!db_) throw ProgressError("not open: " + path_);
   CheckGate();
   std::vector<PairSample> times;
-  // A letter and the next word-wave row of its run, when that is the same word's next letter.
-  Statement pairs(db_,
-                  "WITH recent AS (SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0"
-                  "  ORDER BY id DESC LIMIT ?2)"
-                  " SELECT a.position, b.position, b.game_ms - a.game_ms"
-                  " FROM recent JOIN shots a ON a.run_id = recent.id JOIN shots b ON b.run_id = a.run_id"
-                  "  AND b.id = (SELECT MIN(c.id) FROM shots c WHERE c.run_id = a.run_id AND c.id > a.id"
-                  "              AND c.word IS NOT NULL)"
-                  " WHERE a.word_pos IS NOT NULL AND b.word = a.word AND b.word_pos = a.word_pos + 1"
-                  "  AND a.position <> '' AND b.position <> ''");
-  pairs.Bind(1, profile).Bind(2, int64_t{kWordRunsForPairs});
-  while (pairs.Step()) times.push_back(PairSample{pairs.Text(0), pairs.Text(1), pairs.Int(2)});
+  // The word-wave rows of the newest runs with word waves, in the order typed (shots_words walks
+  // only those); a letter and the row right after it make a pair when that row is the same
+  // word's next letter, so a letter typed after a miss makes none, as the chance rule leaves a
+  // letter after a miss out of the typing times. A pair is timed at the letters' own keys, a
+  // townsperson's word too: it measures the fingers, whoever's word they typed.
+  std::vector<int64_t> recent;
+  {
+    Statement runs(db_, "SELECT id FROM runs WHERE profile = ?1 AND word_ready_ms > 0 ORDER BY id DESC LIMIT ?2");
+    runs.Bind(1, profile).Bind(2, int64_t{kWordRunsForPairs});
+    while (runs.Step()) recent.push_back(runs.Int(0));
+  }
+  // Run by run along shots_words, already in the order typed: nothing to sort.
+  Statement rows(db_,
+                 "SELECT s.word, s.word_pos, s.position, s.game_ms FROM shots s"
+                 " WHERE s.run_id = ?1 AND s.word IS NOT NULL ORDER BY s.id");
+  for (const int64_t run : recent) {
+    rows.Bind(1, run);
+    int64_t lastWord = 0, lastGame = 0;
+    std::optional<int64_t> lastPos;
+    std::string lastKey;
+    while (rows.Step()) {
+      const int64_t word = rows.Int(0);
+      const std::optional<int64_t> pos = rows.IsNull(1) ? std::nullopt : std::optional<int64_t>(rows.Int(1));
+      std::string key = rows.Text(2);
+      const int64_t game = rows.Int(3);
+      if (word == lastWord && pos && lastPos && *pos == *lastPos + 1 && !key.empty() && !lastKey.empty()) {
+        times.push_back(PairSample{lastKey, key, game - lastGame});
+      }
+      lastWord = word;
+      lastPos = pos;
+      lastKey = std::move(key);
+      lastGame = game;
+    }
+    rows.Reset();
+  }
   return times;
 }
 
@@ -543,30 +589,49 @@ void ProgressDatabase::LoadChances(const std::string& profile, std::vector<KeyCh
     ++count;
     chances.push_back(std::move(chance));
   };
+  // Each row as the chance rule reads it: its character, its position, hit, reaction, typing,
+  // id, and the key an older row's miss was also aimed at.
+  const std::string columns = std::string("s.key, ") + kChancePositionSql + ", " + kChanceHitSql + ", " +
+                              kReactionSql + ", " + kTypingSql + ", s.id, " + kAlsoAimedSql;
+  const auto read = [](const Statement& row) {
+    KeyChance chance;
+    chance.key = row.Text(0);
+    chance.position = row.Text(1);
+    chance.hit = row.Int(2) != 0;
+    if (!row.IsNull(3)) chance.reactionMs = row.Int(3);
+    if (!row.IsNull(4)) chance.typingMs = row.Int(4);
+    chance.id = row.Int(5);
+    return chance;
+  };
+  // A chance kept under its group while the group has room (and there is room for a new group).
+  const auto offer = [&](KeyChance chance) {
+    auto it = taken.find(groupOf(chance.position, chance.key));
+    if (it == taken.end()) {
+      if (taken.size() >= kMaxLoadedKeys) return;
+      it = taken.emplace(groupOf(chance.position, chance.key), 0).first;
+    }
+    if (it->second >= kChancesPerKey) return;
+    keep(std::move(chance), it->second);
+  };
   {
-    Statement newest(db_,
-                     "SELECT s.key, s.position, s.result, s.reaction_ms, s.id FROM runs r"
-                     " JOIN shots s ON s.run_id = r.id"
-                     " WHERE r.profile = ?1 AND (s.key <> '' OR s.position <> '') AND s.end_phase = 0"
-                     "  AND s.result IN ('POINT', 'MISS', 'LOST')"
-                     " ORDER BY r.id DESC, s.id DESC LIMIT ?2");
+    Statement newest(db_, "SELECT " + columns + " FROM runs r JOIN shots s ON s.run_id = r.id"
+                          " WHERE r.profile = ?1 AND (s.key <> '' OR s.position <> '' OR s.charged <> '') AND " +
+                          kChanceRowSql + " ORDER BY r.id DESC, s.id DESC LIMIT ?2");
     newest.Bind(1, profile).Bind(2, kNewestChancesSwept);
     while (newest.Step()) {
       ++swept;
-      oldestSwept = std::min(oldestSwept, newest.Int(4));
-      KeyChance chance;
-      chance.key = newest.Text(0);
-      chance.position = newest.Text(1);
-      auto it = taken.find(groupOf(chance.position, chance.key));
-      if (it == taken.end()) {
-        if (taken.size() >= kMaxLoadedKeys) continue;
-        it = taken.emplace(groupOf(chance.position, chance.key), 0).first;
+      oldestSwept = std::min(oldestSwept, newest.Int(5));
+      KeyChance chance = read(newest);
+      const std::string aimed = newest.Text(6);
+      offer(chance);
+      if (!aimed.empty()) {
+        // The same row failed the key aimed at as well.
+        KeyChance also;
+        also.key = aimed;
+        also.position = aimed;
+        also.id = chance.id;
+        offer(std::move(also));
       }
-      if (it->second >= kChancesPerKey) continue;
-      chance.hit = newest.Text(2) == "POINT";
-      if (!newest.IsNull(3)) chance.reactionMs = newest.Int(3);
-      chance.id = newest.Int(4);
-      keep(std::move(chance), it->second);
     }
   }
   if (swept < kNewestChancesSwept) return;  // the sweep read every chance the profile has
@@ -592,28 +657,26 @@ void ProgressDatabase::LoadChances(const std::string& profile, std::vector<KeyCh
     if (count < kChancesPerKey) shortGroups.emplace_back(group, count);
   }
   std::sort(shortGroups.begin(), shortGroups.end());
-  const char* const kOlder =
-      "SELECT s.key, s.position, s.result, s.reaction_ms, s.id FROM shots s JOIN runs r ON r.id = s.run_id"
-      " WHERE %s AND s.id < ?2 AND r.profile = ?3 AND s.end_phase = 0"
-      "  AND s.result IN ('POINT', 'MISS', 'LOST')"
-      " ORDER BY s.id DESC LIMIT ?4";
-  const auto olderWhere = [&](const char* condition) {
-    std::string sql = kOlder;
-    sql.replace(sql.find("%s"), 2, condition);
-    return sql;
+  const auto olderWhere = [&](const char* condition, bool aimed) {
+    return std::string("SELECT ") +
+           (aimed ? "s.aimed_at, s.aimed_at, 0, NULL, NULL, s.id, ''" : columns) +
+           " FROM shots s JOIN runs r ON r.id = s.run_id WHERE " + condition +
+           " AND s.id < ?2 AND r.profile = ?3 AND " + kChanceRowSql + " ORDER BY s.id DESC LIMIT ?4";
   };
-  Statement olderAtPosition(db_, olderWhere("s.position = ?1").c_str());
-  Statement olderOfCharacter(db_, olderWhere("s.key = ?1 AND s.position = ''").c_str());
+  // A key's older rows: those charged to it, those at its position by the older rule, and the
+  // older misses aimed at it; a character's, the older rows without a position.
+  const std::string perPosition = "SELECT * FROM (" + olderWhere(kChargedToKeySql, false) + ") UNION ALL SELECT * FROM (" +
+                                  olderWhere(kOwnPositionSql, false) + ") UNION ALL SELECT * FROM (" +
+                                  olderWhere(kAimedAtKeySql, true) + ") ORDER BY 6 DESC LIMIT ?4";
+  Statement olderAtPosition(db_, perPosition);
+  Statement olderOfCharacter(db_, olderWhere(kOwnCharacterSql, false));
   for (auto& [group, count] : shortGroups) {
     Statement& older = group[0] == 'p' ? olderAtPosition : olderOfCharacter;
     older.Bind(1, group.substr(1)).Bind(2, oldestSwept).Bind(3, profile).Bind(4, int64_t{kChancesPerKey - count});
     while (older.Step()) {
-      KeyChance chance;
-      chance.key = older.Text(0);
-      chance.position = older.Text(1);
-      chance.hit = older.Text(2) == "POINT";
-      if (!older.IsNull(3)) chance.reactionMs = older.Int(3);
-      chance.id = older.Int(4);
+      KeyChance chance = read(older);
+      // Rows found for this key count at it, whatever else they count at.
+      if (group[0] == 'p') chance.position = group.substr(1);
       keep(std::move(chance), count);
     }
     older.Reset();

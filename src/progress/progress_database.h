@@ -127,6 +127,8 @@ class ProgressDatabase {
   // The schema version of a file that is ours and whole; throws what Open says of the others.
   int64_t CheckOwnership();
   void Migrate(int64_t version);
+  // The columns of AddedShotColumns a file lacks, made; no version changes.
+  void AddColumns();
   void LoadChances(const std::string& profile, std::vector<KeyChance>& chances);
   void LoadWords(const std::string& profile, ProgressData& data);
   void Exec(const char* sql);

@@ -122,6 +122,10 @@ void ProgressRecorder::LevelStarted(const std::string& levelName, const std::str
   pausedMs_ = 0;
   paused_ = false;
   spawnedAt_.clear();
+  lastWordPressMs_.reset();
+  lastWordPressMissed_ = false;
+  lockEndedMs_ = 0;
+  lockedPlace_ = -1;
   wordRecords_.clear();
   wordReady_ = WordReadyClock();
   wordsReadyNow_ = false;
@@ -171,8 +175,20 @@ void ProgressRecorder::MissAimedAt(size_t, const std::string& position) {
   if (shot.result == "MISS") shot.aimedAt = position;
 }
 
-void ProgressRecorder::EnemyLost(size_t, const std::string& letter, const std::string& position) {
+void ProgressRecorder::MissCharged(const std::string& position) {
+  // Told right after the miss it belongs to.
+  if (!runOpen_ || pending_.empty() || pending_.back().shots.empty()) return;
+  ShotRecord& shot = pending_.back().shots.back();
+  if (shot.result == "MISS") shot.charged = position;
+}
+
+void ProgressRecorder::EnemyLost(size_t place, const std::string& letter, const std::string& position) {
   if (!runOpen_) return;
+  // A locked word whose figure acted: the lock ended now.
+  if (lockedPlace_ >= 0 && static_cast<size_t>(lockedPlace_) == place) {
+    lockEndedMs_ = GameMs();
+    lockedPlace_ = -1;
+  }
   ShotRecord shot;
   shot.gameMs = GameMs();
   shot.result = kResultLost;
@@ -195,6 +211,26 @@ void ProgressRecorder::WordLetterResolved(const WordShot& word) {
   shot.word = word.figure;
   if (word.wordPos >= 0) shot.wordPos = word.wordPos;
   shot.wordLen = word.wordLen;
+  shot.charged = word.charged;
+  const bool missed = word.result == "MISS";
+  if (!missed && !lastWordPressMissed_ && !word.charged.empty()) {
+    // While a word is locked every press goes to it, so the press before is its previous one.
+    int64_t from = lastWordPressMs_.value_or(0);
+    if (word.wordPos == 0) {
+      const int64_t appeared = word.place >= 0 && static_cast<size_t>(word.place) < spawnedAt_.size()
+                                   ? spawnedAt_[static_cast<size_t>(word.place)]
+                                   : 0;
+      from = std::max(appeared, lockEndedMs_);
+    }
+    shot.typingMs = std::max<int64_t>(0, shot.gameMs - from);
+  }
+  lastWordPressMs_ = shot.gameMs;
+  lastWordPressMissed_ = missed;
+  if (!missed) {
+    const bool completed = word.wordLen > 0;
+    if (completed) lockEndedMs_ = shot.gameMs;
+    lockedPlace_ = completed ? -1 : word.place;
+  }
   // A word's time from its figure's coming up measures the word, not a key: no reaction is kept.
   WordKeyRecord record;
   record.atMs = shot.gameMs;

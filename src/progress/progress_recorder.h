@@ -57,6 +57,7 @@ class ProgressRecorder : public LevelPlayListener {
   void CharacterResolved(const std::string& typed, const std::string& result, int place,
                          const std::string& letter, bool counted, const std::string& position = {}) override;
   void MissAimedAt(size_t place, const std::string& position) override;
+  void MissCharged(const std::string& position) override;
   void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) override;
   void WordLetterResolved(const WordShot& shot) override;
   void WordsReadyChanged(bool anyReady) override;
@@ -150,6 +151,12 @@ class ProgressRecorder : public LevelPlayListener {
   bool paused_ = false;
   std::vector<int64_t> spawnedAt_;  // game time each place's actor appeared, by place
   std::vector<WordKeyRecord> wordRecords_;
+  // For the word letters' typing times: the last key press in a word wave and whether it missed,
+  // when the last lock on a word ended, and the place of the word locked now (-1: none).
+  std::optional<int64_t> lastWordPressMs_;
+  bool lastWordPressMissed_ = false;
+  int64_t lockEndedMs_ = 0;
+  int lockedPlace_ = -1;
   WordReadyClock wordReady_;
   bool wordsReadyNow_ = false;
   ProgressFault lastFault_ = ProgressFault::kNone;  // why the last piece of work was not done

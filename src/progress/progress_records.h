@@ -52,6 +52,14 @@ struct ShotRecord {
   std::optional<int64_t> word = std::nullopt;
   std::optional<int64_t> wordPos = std::nullopt;
   int32_t wordLen = 0;
+  // The key the row is a chance at where the game told it (see chance_rule.h): for a miss the
+  // key aimed at, empty when it counts for no key; for a letter of a word its key, empty for a
+  // townsperson's word. Unset on every other row, which counts at its own key.
+  std::optional<std::string> charged = std::nullopt;
+  // A word letter typed right: the time since the previous key press of its word (for its first
+  // letter since the word came up, or since the lock before it ended, whichever was later).
+  // Unset elsewhere, and for a letter typed right after a miss.
+  std::optional<int64_t> typingMs = std::nullopt;
 };
 
 // A run with the shots not yet written. A deque, as the recorder gives up the oldest shots
@@ -65,9 +73,10 @@ struct PendingRun {
 struct KeyChance {
   std::string key;  // the character the row counts for
   bool hit = false;
-  std::optional<int64_t> reactionMs;
+  std::optional<int64_t> reactionMs;  // a hit in a letter wave: from the figure's coming up
   std::string position;  // the key's US key name, empty when it is not known
   int64_t id = 0;        // the row's number: a later row has a larger one
+  std::optional<int64_t> typingMs = std::nullopt;  // a word letter typed right: from the press before it
 };
 
 // A finished run for the chart, oldest first.

@@ -86,3 +86,8 @@ std::string ProgressMigration(int toVersion) {
       return {};
   }
 }
+
+const std::vector<AddedColumn>& AddedShotColumns() {
+  static const std::vector<AddedColumn> columns = {{"charged", "TEXT"}, {"typing_ms", "INTEGER"}};
+  return columns;
+}

@@ -25,7 +25,7 @@ std::optional<int64_t> MedianOf(std::vector<int64_t> values) {
 
 std::vector<KeyStats> KeyStatsOf(const std::vector<KeyChance>& newestFirst) {
   std::map<std::string, KeyStats> byKey;
-  std::map<std::string, std::vector<int64_t>> reactions;
+  std::map<std::string, std::vector<int64_t>> reactions, typing;
   for (const KeyChance& chance : newestFirst) {
     KeyStats& stats = byKey[chance.key];
     if (stats.chances >= kChancesPerKey) continue;
@@ -34,12 +34,14 @@ std::vector<KeyStats> KeyStatsOf(const std::vector<KeyChance>& newestFirst) {
     if (chance.hit) {
       ++stats.hits;
       if (chance.reactionMs) reactions[chance.key].push_back(*chance.reactionMs);
+      if (chance.typingMs) typing[chance.key].push_back(*chance.typingMs);
     }
   }
   std::vector<KeyStats> result;
   result.reserve(byKey.size());
   for (auto& [key, stats] : byKey) {
     stats.medianReactionMs = MedianOf(std::move(reactions[key]));
+    stats.medianTypingMs = MedianOf(std::move(typing[key]));
     result.push_back(std::move(stats));
   }
   return result;

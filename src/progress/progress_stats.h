@@ -18,7 +18,8 @@ struct KeyStats {
   std::string position;  // the key's US key name, when the stats are by position
   int chances = 0;  // of the last kChancesPerKey
   int hits = 0;
-  std::optional<int64_t> medianReactionMs;  // over the hits among those chances
+  std::optional<int64_t> medianReactionMs;  // over the letter-wave hits among those chances
+  std::optional<int64_t> medianTypingMs;    // over the word letters typed right among them
 
   bool Rated() const { return chances >= kMinChancesToRate; }
   // hits * 100 / chances, truncated; 0 without chances.

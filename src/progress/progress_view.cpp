@@ -12,8 +12,11 @@
 std::string PractiseLine(const KeyStats& stats) {
   const std::string reaction =
       stats.medianReactionMs ? std::to_string(*stats.medianReactionMs) + " ms" : std::string("-");
+  // Reaction (finding a figure) and typing (from one letter of a word to the next) apart.
+  const std::string typing =
+      stats.medianTypingMs ? "   typing " + std::to_string(*stats.medianTypingMs) + " ms" : std::string();
   return stats.key + "   " + std::to_string(stats.AccuracyPercent()) + "%   " + std::to_string(stats.hits) +
-         " of " + std::to_string(stats.chances) + "   " + reaction;
+         " of " + std::to_string(stats.chances) + "   " + reaction + typing;
 }
 
 std::string DayOf(const std::string& startedAt) { return startedAt.substr(0, 10); }

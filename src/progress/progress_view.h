@@ -46,7 +46,8 @@ struct ProgressView {
 // The line the screen shows for a fault reading the records; empty for none.
 std::string FaultText(ProgressFault fault);
 
-// The practise line of a weak key: "k   62%   31 of 50   540 ms" ("-" without a reaction).
+// The practise line of a weak key: "k   62%   31 of 50   540 ms" ("-" without a reaction), and
+// "   typing 210 ms" after it when the key was typed in words.
 std::string PractiseLine(const KeyStats& stats);
 // The day of a time stamp, "2026-12-09"; the text itself when it is shorter.
 std::string DayOf(const std::string& startedAt);

@@ -40,7 +40,7 @@ constexpr const char* kSideSchema =
     "  id INTEGER PRIMARY KEY, run INTEGER NOT NULL, game_ms INTEGER NOT NULL, typed TEXT NOT NULL,"
     "  result TEXT NOT NULL, letter TEXT NOT NULL, key TEXT NOT NULL, reaction_ms INTEGER,"
     "  end_phase INTEGER NOT NULL, position TEXT NOT NULL, aimed_at TEXT NOT NULL, word INTEGER,"
-    "  word_pos INTEGER, word_len INTEGER NOT NULL);";
+    "  word_pos INTEGER, word_len INTEGER NOT NULL, charged TEXT, typing_ms INTEGER);";
 
 // A connection of its own in memory, closed with it.
 struct MemoryDb {
@@ -109,8 +109,8 @@ std::string SideFileBytes(const std::string& origin, const std::vector<PendingRu
   Statement insertShot(
       side.db,
       "INSERT INTO side_shots (run, game_ms, typed, result, letter, key, reaction_ms, end_phase,"
-      " position, aimed_at, word, word_pos, word_len)"
-      " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13)");
+      " position, aimed_at, word, word_pos, word_len, charged, typing_ms)"
+      " VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13,?14,?15)");
   for (const PendingRun& pending : runs) {
     const RunRecord& run = pending.run;
     insertRun.Bind(1, run.id).Bind(2, run.profile);
@@ -136,7 +136,7 @@ std::string SideFileBytes(const std::string& origin, const std::vector<PendingRu
           .Bind(10, shot.aimedAt)
           .Bind(11, shot.word)
           .Bind(12, shot.wordPos);
-      insertShot.Bind(13, int64_t{shot.wordLen}).Run();
+      insertShot.Bind(13, int64_t{shot.wordLen}).Bind(14, shot.charged).Bind(15, shot.typingMs).Run();
     }
   }
   side.Exec("COMMIT");
@@ -211,10 +211,16 @@ std::optional<SideFile> ReadSideFile(const std::string& bytes) {
       byId[runRows.Int(0)] = runs.size();
       runs.push_back(std::move(pending));
     }
+    // A side file of an older game has no charged and typing_ms: its rows read as unset.
+    bool charges = false;
+    {
+      Statement columns(side.db, "SELECT 1 FROM pragma_table_info('side_shots') WHERE name = 'charged'");
+      charges = columns.Step();
+    }
     Statement shotRows(side.db,
-                       "SELECT run, game_ms, typed, result, letter, key, reaction_ms, end_phase, "
-                       "position, aimed_at,"
-                       " word, word_pos, word_len FROM side_shots ORDER BY id");
+                       std::string("SELECT run, game_ms, typed, result, letter, key, reaction_ms, end_phase, "
+                                   "position, aimed_at, word, word_pos, word_len, ") +
+                           (charges ? "charged, typing_ms" : "NULL, NULL") + " FROM side_shots ORDER BY id");
     while (shotRows.Step()) {
       const auto run = byId.find(shotRows.Int(0));
       const bool valid = run != byId.end() && IsInteger(shotRows, 1) && IsText(shotRows, 2) &&
@@ -222,7 +228,8 @@ std::optional<SideFile> ReadSideFile(const std::string& bytes) {
                          IntegerOrNull(shotRows, 6) && IsInteger(shotRows, 7) &&
                          IsText(shotRows, 8) && IsText(shotRows, 9) &&
                          IntegerOrNull(shotRows, 10) && IntegerOrNull(shotRows, 11) &&
-                         IsInteger(shotRows, 12);
+                         IsInteger(shotRows, 12) && (shotRows.IsNull(13) || IsText(shotRows, 13)) &&
+                         IntegerOrNull(shotRows, 14);
       if (!valid) continue;
       ShotRecord shot;
       shot.gameMs = shotRows.Int(1);
@@ -237,6 +244,8 @@ std::optional<SideFile> ReadSideFile(const std::string& bytes) {
       if (!shotRows.IsNull(10)) shot.word = shotRows.Int(10);
       if (!shotRows.IsNull(11)) shot.wordPos = shotRows.Int(11);
       shot.wordLen = static_cast<int32_t>(std::clamp<int64_t>(shotRows.Int(12), 0, INT32_MAX));
+      if (!shotRows.IsNull(13)) shot.charged = shotRows.Text(13);
+      if (!shotRows.IsNull(14)) shot.typingMs = shotRows.Int(14);
       runs[run->second].shots.push_back(std::move(shot));
     }
     return file;

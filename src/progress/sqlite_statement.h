@@ -42,6 +42,10 @@ class Statement {
     if (value.has_value()) return Bind(i, *value);
     return BindNull(i);
   }
+  Statement& Bind(int i, const std::optional<std::string>& value) {
+    if (value.has_value()) return Bind(i, *value);
+    return BindNull(i);
+  }
   // True while there is a row to read.
   bool Step() {
     const int rc = sqlite3_step(stmt_);

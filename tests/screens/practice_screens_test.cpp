@@ -4,6 +4,8 @@
 // stores: a practice run, the reviews and joins applied, Player.ini untouched.
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -374,6 +376,11 @@ TEST(PracticeScreens, EveryTextFitsItsBoxInEveryLanguage) {
     world.Seed();
     ASSERT_TRUE(world.flow->Begin());
     ExpectTextsInTheirBoxes(*world.card, "practice_card");
+    // KEYSLINGER_SCREENSHOT_DIR set: the card in each language saved there to look at.
+    if (const QString dir = qEnvironmentVariable("KEYSLINGER_SCREENSHOT_DIR"); !dir.isEmpty()) {
+      QDir().mkpath(dir);
+      world.card->grab().save(dir + "/" + QString::fromStdString(language) + "_practice_card.png");
+    }
     Press(world.card.get(), Qt::Key_Return);
     world.PlayDrillOut();
     ASSERT_NE(world.results->View(), nullptr);

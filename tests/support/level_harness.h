@@ -56,8 +56,9 @@ public:
 
   void Run(int64_t ms) { timers.Advance(ms); }
   // One key press and release typing text.
-  void Type(const std::string& text) {
-    play->KeyPress(false, text);
+  // A key press typing text; position is the pressed key's US key name, where the test needs it.
+  void Type(const std::string& text, const std::string& position = {}) {
+    play->KeyPress(false, text, position);
     play->KeyRelease();
   }
   TbotImage* ActorAt(size_t place) const { return play->Stage().Places().at(place).actor; }

@@ -110,7 +110,7 @@ TEST(KeyPositions, OnePhysicalKeyIsOneRecordAcrossLayouts) {
   level.h.play->StartLevel("Level1");
   ASSERT_TRUE(level.h.play->LevelLoaded());
   level.ShootAtFirstPlace("\xc3\xb6", 6);
-  // A stray key is a chance at the key pressed, by its position.
+  // A stray key beside the figure standing at ; is a miss charged to it, by position.
   level.h.play->StartLevel("Level1");
   level.h.Run(200);
   level.h.play->KeyPress(false, "\xc3\xa4", "'");
@@ -122,7 +122,9 @@ TEST(KeyPositions, OnePhysicalKeyIsOneRecordAcrossLayouts) {
   EXPECT_EQ(QueryRows(level.DbPath(), "SELECT count(*) FROM shots WHERE position = ';' AND result = 'POINT'")[0][0], "12");
   EXPECT_EQ(QueryRows(level.DbPath(), "SELECT key, position FROM shots WHERE result = 'MISS'"),
             (std::vector<std::vector<std::string>>{{"\xc3\xa4", "'"}}));
-  const std::string chances = QueryRows(level.DbPath(), "SELECT count(*) FROM shots WHERE position = ';'")[0][0];
+  EXPECT_EQ(QueryValue(level.DbPath(), "SELECT charged FROM shots WHERE result = 'MISS'"), ";");
+  const std::string chances =
+      QueryRows(level.DbPath(), "SELECT count(*) FROM shots WHERE coalesce(charged, position) = ';'")[0][0];
   const ProgressData data = level.recorder->Load("Tester");
   const std::optional<KeyTable> de = KeyTableForLayout("de");
   const std::optional<KeyTable> us = KeyTableForLayout("us");

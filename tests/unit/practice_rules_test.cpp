@@ -5,7 +5,6 @@
 #include "practice/key_order.h"
 #include "practice/key_schedule.h"
 #include "practice/mastery.h"
-#include "practice/practice_chances.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,7 @@ std::vector<PracticeChance> Chances(const std::string& key, int hits, int misses
   std::vector<PracticeChance> chances;
   for (int i = 0; i < total; ++i) {
     const bool hit = (i * misses) / total == ((i + 1) * misses) / total;
-    chances.push_back({key, hit, hit ? std::optional<int64_t>(reactionMs) : std::nullopt, false, 1});
+    chances.push_back({key, hit, hit ? std::optional<int64_t>(reactionMs) : std::nullopt, false, 1, std::nullopt});
   }
   return chances;
 }
@@ -93,38 +92,95 @@ TEST(PracticeMastery, OnlyTheRecentWindowCountsAndTheScoreMovesWithBothMeasures)
   EXPECT_GT(fasterLessAccurate, 0.0);
 }
 
-TEST(PracticeMastery, TheTargetMovesBy50MsWithinItsBounds) {
+TEST(PracticeMastery, TheTargetsMoveByTheirStepsAndNeverFasterThanTheSkilledTypist) {
   EXPECT_EQ(AdjustTarget(1000, 1), 1050);
   EXPECT_EQ(AdjustTarget(1000, -1), 950);
-  EXPECT_EQ(AdjustTarget(kMinTargetReactionMs, -1), kMinTargetReactionMs);
+  EXPECT_EQ(AdjustTarget(1000, -100), 700);
+  EXPECT_EQ(AdjustTarget(300, 0), 700);  // a target an older game allowed is raised
   EXPECT_EQ(AdjustTarget(kMaxTargetReactionMs, 3), kMaxTargetReactionMs);
   EXPECT_EQ(AdjustTarget(INT64_MAX, 0), kMaxTargetReactionMs);
   EXPECT_EQ(AdjustTarget(1000, INT32_MIN), kMinTargetReactionMs);
+  EXPECT_EQ(AdjustTypingTarget(kDefaultTargetTypingMs, -1), kDefaultTargetTypingMs - kTypingStepMs);
+  EXPECT_EQ(AdjustTypingTarget(kDefaultTargetTypingMs, -100), 200);
+  EXPECT_EQ(AdjustTypingTarget(INT64_MIN, 0), kMinTargetTypingMs);
+  EXPECT_EQ(AdjustTypingTarget(kDefaultTargetTypingMs, 1000), kMaxTargetTypingMs);
 }
 
-TEST(PracticeChances, MissesAimedAtTheOnlyReadyEnemyCountAgainstItsKey) {
-  const std::vector<PracticeShot> shots = {
-      {1, "POINT", "g", "", 700, false},    // a hit on g
-      {1, "MISS", "h", "g", {}, false},     // aimed at g, landed on h: a chance at both
-      {1, "MISS", "g", "g", {}, false},     // typed on the aimed key itself: one chance
-      {1, "MISS", "j", "", {}, false},      // several enemies ready: only the key typed
-      {1, "MISS", "k", "g", {}, true},      // after the wave's time: forgiven, no chance
-      {1, "CIVILIAN", "g", "", {}, false},  // townsfolk are left out
-      {1, "LOST", "g", "", {}, false},      // an enemy lost at g
+// Reaction in letter waves and typing in words, each against its own target (1000 and 400 ms).
+TEST(PracticeMastery, LetterWaveHitsAndWordLettersCountEachAgainstItsOwnTarget) {
+  struct Case {
+    const char* what;
+    int reactions;  // letter-wave hits at reactionMs
+    int64_t reactionMs;
+    int letters;  // word letters typed right at typingMs (-1: without a time)
+    int64_t typingMs;
+    int misses;
+    bool mastered;
+  } cases[] = {
+      {"30 letters in words at 60 words a minute", 0, 0, 30, 200, 0, true},
+      {"30 letter-wave hits", 30, 800, 0, 0, 0, true},
+      {"both", 15, 900, 15, 350, 0, true},
+      {"words typed slowly", 0, 0, 30, 500, 0, false},
+      {"fast reactions do not hide slow typing", 15, 800, 15, 500, 0, false},
+      {"both, with a slip", 15, 800, 14, 300, 1, true},
+      {"words without a time (completed before letters were timed)", 0, 0, 30, -1, 0, false},
   };
-  const std::vector<PracticeChance> chances = ChancesOf(shots);
-  std::vector<std::string> got;
-  for (const PracticeChance& c : chances) got.push_back(c.position + (c.hit ? "+" : "-") + (c.aimedMiss ? "a" : ""));
-  EXPECT_EQ(got, (std::vector<std::string>{"g+", "h-", "g-a", "g-", "j-", "g-"}));
+  for (const Case& c : cases) {
+    std::vector<PracticeChance> newestFirst;
+    for (int i = 0; i < c.reactions; ++i) newestFirst.push_back({"g", true, c.reactionMs, false, 1, std::nullopt});
+    for (int i = 0; i < c.letters; ++i) {
+      newestFirst.push_back({"g", true, std::nullopt, false, 1,
+                             c.typingMs >= 0 ? std::optional<int64_t>(c.typingMs) : std::nullopt});
+    }
+    for (int i = 0; i < c.misses; ++i) newestFirst.push_back({"g", false, std::nullopt, false, 1, std::nullopt});
+    const KeyMastery m = MasteryOf("g", newestFirst, SpeedTargets(1000, 400));
+    EXPECT_EQ(m.mastered, c.mastered) << c.what;
+    EXPECT_EQ(m.chances, kMasteryWindow) << c.what;
+  }
+}
 
-  // A key hit 30 times falls below 95 % of its last 30 chances once two misses aimed at it count.
-  std::vector<PracticeShot> play;
-  for (int i = 0; i < 30; ++i) play.push_back({1, "POINT", "g", "", 600, false});
-  play.push_back({1, "MISS", "h", "", {}, false});
-  EXPECT_TRUE(MasteryByPosition(ChancesOf(play), 1000).at("g").mastered);
-  play.push_back({1, "MISS", "h", "g", {}, false});
-  play.push_back({1, "MISS", "t", "g", {}, false});
-  EXPECT_FALSE(MasteryByPosition(ChancesOf(play), 1000).at("g").mastered);
+TEST(PracticeReviews, ForgiveOneMissInTwentyAtTheSpeedTargets) {
+  struct Case {
+    int hits, chances;
+    int64_t speedPerMille;
+    bool passed;
+  } cases[] = {
+      {12, 12, 900, true}, {11, 12, 900, true},  {10, 12, 900, false},  {11, 12, 1100, false},
+      {9, 10, 1000, true}, {38, 40, 1000, true}, {37, 40, 1000, false}, {9, 9, 500, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PassesReview(c.hits, c.chances, c.speedPerMille), c.passed) << c.hits << " of " << c.chances;
+  }
+  // Through a practice: one slip in 12 quick chances passes the review, two fail it.
+  const UsableKeys usable = TwoLevels();
+  for (int misses : {1, 2}) {
+    PracticeState state;
+    Settle(state, usable, Mastered({"f"}), 100);
+    const PracticeEvents e =
+        AfterPractice(state, usable, Mastered({"f"}), Chances("f", 12 - misses, misses, 700), 101, 1000);
+    EXPECT_EQ(e.reviewsPassed.size(), misses == 1 ? 1u : 0u) << misses;
+    EXPECT_EQ(state.Find("f")->mastered, misses == 1) << misses;
+  }
+}
+
+TEST(PracticeReviews, APassLateEarnsTheTimeThatPassedAndABackwardClockNoNegativeDays) {
+  struct Case {
+    const char* what;
+    int32_t interval;
+    int64_t due, today;
+    int32_t next;
+  } cases[] = {
+      {"first review on time", 1, 101, 101, 2},
+      {"on time again", 4, 108, 108, 8},
+      {"a day late", 2, 103, 104, 6},
+      {"thirty days late", 1, 101, 130, 60},
+      {"a year late", 64, 200, 800, 365},
+      {"the clock went back before the last judgement", 2, 103, 90, 4},
+  };
+  for (const Case& c : cases) {
+    const KeyProgress key{"f", true, c.interval, c.due};
+    EXPECT_EQ(NextReviewInterval(key, c.today), c.next) << c.what;
+  }
 }
 
 TEST(PracticeKeySet, StartsWithTheFirstLevelAndTheNextKeyJoinsWhenAllAreMastered) {
@@ -195,9 +251,9 @@ TEST(PracticeKeySet, ReviewsAcrossDaysPassDoubleFailReturnAndTooFewChancesStayDu
       {"due and passed: interval doubles", 101, 12, 0, 700, true, 2, 103},
       {"the day between", 102, 12, 0, 700, true, 2, 103},
       {"due, too few chances: stays due", 103, 9, 0, 700, true, 2, 103},
-      {"passed at exactly 10 chances and the target", 104, 10, 0, 1000, true, 4, 108},
-      {"passed again", 108, 10, 0, 900, true, 8, 116},
-      {"failed by speed alone", 116, 10, 0, 1100, false, 0, 0},
+      {"passed at exactly 10 chances and the target", 103, 10, 0, 1000, true, 4, 107},
+      {"passed again", 107, 10, 0, 900, true, 8, 115},
+      {"failed by speed alone", 115, 10, 0, 1100, false, 0, 0},
   };
   for (const Step& s : steps) {
     AfterPractice(state, usable, Mastered({"f"}), Chances("f", s.hits, s.misses, s.reactionMs), s.day, target);
@@ -212,7 +268,7 @@ TEST(PracticeKeySet, ReviewsAcrossDaysPassDoubleFailReturnAndTooFewChancesStayDu
   Settle(state, usable, Mastered({"f"}), 120);
   EXPECT_TRUE(state.Find("f")->mastered);
   EXPECT_EQ(state.Find("f")->dueDay, 121);
-  // Failed by accuracy alone.
+  // Failed by accuracy alone: two misses in 11.
   PracticeEvents e = AfterPractice(state, usable, Mastered({"f"}), Chances("f", 9, 2, 500), 121, target);
   EXPECT_EQ(e.reviewsFailed, (std::vector<std::string>{"f"}));
   EXPECT_FALSE(state.Find("f")->mastered);

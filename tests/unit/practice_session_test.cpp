@@ -119,18 +119,21 @@ TEST(PracticeSession, TheCardNamesFocusNewAndDueKeysAndTheDrillsScriptIsWritten)
   EXPECT_FALSE(session.Drill()->Plan().scriptText.empty());
 }
 
-TEST(PracticeSession, PlusAndMinusKeepTheTargetPerProfileAndJudgeTheKeysByIt) {
+TEST(PracticeSession, PlusAndMinusKeepTheTargetsPerProfileAndJudgeTheKeysByThem) {
   SessionWorld world;
   PracticeSession session(world.Setup(), world.random);
   session.Prepare();
-  session.ChangeTarget(-10);  // 500 ms: f and j, hit in 500 ms, stay mastered
-  EXPECT_EQ(session.Card().targetMs, 500);
+  EXPECT_EQ(session.Card().typingTargetMs, kDefaultTargetTypingMs);
+  session.ChangeTarget(-10);  // no faster than 700 ms: f and j, hit in 500 ms, stay mastered
+  EXPECT_EQ(session.Card().targetMs, kMinTargetReactionMs);
   EXPECT_DOUBLE_EQ(session.Card().Find("f")->mastery.score, 1.0);
-  session.ChangeTarget(-1);  // 450 ms: too slow now
-  EXPECT_LT(session.Card().Find("f")->mastery.score, 1.0);
-  EXPECT_EQ(PracticeStore(*world.db).TargetMs("Ann"), 450);
+  session.ChangeTarget(+1);
+  session.ChangeTypingTarget(-2);
+  EXPECT_EQ(PracticeStore(*world.db).Targets("Ann").reactionMs, kMinTargetReactionMs + kTargetStepMs);
+  EXPECT_EQ(PracticeStore(*world.db).Targets("Ann").typingMs, kDefaultTargetTypingMs - 2 * kTypingStepMs);
   PracticeSession next(world.Setup(), world.random);
-  EXPECT_EQ(next.Prepare().targetMs, 450);
+  EXPECT_EQ(next.Prepare().targetMs, kMinTargetReactionMs + kTargetStepMs);
+  EXPECT_EQ(next.Card().typingTargetMs, kDefaultTargetTypingMs - 2 * kTypingStepMs);
 }
 
 // f passes its review (10 quick hits), k is mastered (30 quick hits), so every key is: d joins.
@@ -190,3 +193,19 @@ TEST(PracticeSession, AReviewWithTooFewChancesWaitsForTheNextDrill) {
   EXPECT_TRUE(results.keys[0].masteredAfter);
 }
 }  // namespace
+
+// The card warns when the focus key's recent times are twice the target or more, and no longer
+// once the target is within reach.
+TEST(PracticeSession, TheCardSaysWhenTheFocusKeysTimesAreFarFromTheTarget) {
+  SessionWorld world;
+  PracticeSession session(world.Setup(), world.random);
+  EXPECT_FALSE(session.Prepare().farFromTarget);  // k: 5 hits, too few to tell
+  std::vector<ShotRecord> slow;
+  for (int i = 0; i < 10; ++i) slow.push_back(SessionWorld::Shot("k", "POINT", 2500));
+  world.StoreDrill(slow);
+  PracticeSession later(world.Setup(), world.random);
+  ASSERT_EQ(later.Prepare().focus, "k");
+  EXPECT_TRUE(later.Card().farFromTarget);
+  later.ChangeTarget(+10);  // 1500 ms: 2500 ms is no longer twice it
+  EXPECT_FALSE(later.Card().farFromTarget);
+}

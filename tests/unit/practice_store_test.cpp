@@ -6,6 +6,7 @@
 #include "scratch_folder.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <filesystem>
 
@@ -61,6 +62,66 @@ TEST(PracticeStore, KeepsTheSetAndTheTargetPerProfile) {
   EXPECT_EQ(again.TargetMs("ann"), kDefaultTargetReactionMs - 100);
   EXPECT_EQ(again.TargetMs("Bob"), kMaxTargetReactionMs);
   EXPECT_TRUE(again.LoadState("Bob").keys.empty());
+}
+
+TEST(PracticeStore, StoredTargetsFasterThanTheBoundsAreRaisedAndOthersIgnored) {
+  TempDb t;
+  PracticeStore store(*t.db);
+  store.SetTargetMs("Ann", 1000);
+  struct Case {
+    const char* sql;
+    int64_t reaction, typing;
+  } cases[] = {
+      {"UPDATE practice_settings SET target_ms = 300, typing_ms = 100", 700, 200},  // an older game's
+      {"UPDATE practice_settings SET target_ms = 900, typing_ms = NULL", 900, kDefaultTargetTypingMs},
+      {"UPDATE practice_settings SET target_ms = 99999, typing_ms = 'fast'", kDefaultTargetReactionMs,
+       kDefaultTargetTypingMs},
+      {"UPDATE practice_settings SET target_ms = -5, typing_ms = 0", kDefaultTargetReactionMs, kDefaultTargetTypingMs},
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(sqlite3_exec(t.db->Handle(), c.sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    EXPECT_EQ(store.Targets("Ann").reactionMs, c.reaction) << c.sql;
+    EXPECT_EQ(store.Targets("Ann").typingMs, c.typing) << c.sql;
+  }
+}
+
+// Rows the game wrote before it told the key charged read as they did: a miss counts at its own
+// key, and at the one enemy that stood ready; rows with the key charged count there alone, word
+// letters typed right among them as hits with their typing time.
+TEST(PracticeStore, OlderRowsKeepTheirRuleAndNewerRowsCountWhereTheyWereCharged) {
+  TempDb t;
+  std::vector<PendingRun> runs(1);
+  runs[0].run = RunRecord{0, "Ann", 0, "Easy", "2026-01-01T00:00:00Z", 60000, kOutcomeFinished, std::nullopt};
+  const auto charged = [](ShotRecord shot, const std::string& key, std::optional<int64_t> typing = {}) {
+    shot.charged = key;
+    shot.typingMs = typing;
+    shot.word = 1;
+    shot.wordPos = 0;
+    return shot;
+  };
+  runs[0].shots = {
+      Positioned(Shot("MISS", "h", {}, "g")),              // older: at h and at g
+      Positioned(Shot("MISS", "j")),                       // older: at j
+      charged(Positioned(Shot("MISS", "h", {}, "g")), "g"),  // at g alone
+      charged(Positioned(Shot("MISS", "b")), ""),           // at no key
+      charged(Positioned(Shot("LETTER", "g")), "g", 210),   // a word letter: a hit at g
+      charged(Positioned(Shot("LETTER", "t")), ""),         // a townsperson's word: no key
+      Positioned(Shot("LETTER", "g")),                     // an older game's letter: no chance
+      Positioned(Shot("POINT", "g", 650)),
+  };
+  t.db->Write(runs);
+  PracticeStore store(*t.db);
+  std::vector<std::string> got;
+  for (const PracticeChance& c : store.RunChances(runs[0].run.id)) {
+    got.push_back(c.position + (c.hit ? "+" : "-") + (c.typingMs ? std::to_string(*c.typingMs) : "") +
+                  (c.reactionMs ? "r" + std::to_string(*c.reactionMs) : ""));
+  }
+  EXPECT_EQ(got, (std::vector<std::string>{"h-", "g-", "j-", "g-", "g+210", "g+r650"}));
+  const auto m = store.LoadMastery("Ann", {"g", "h", "j", "b", "t"}, 1000);
+  EXPECT_EQ(m.at("g").chances, 4);
+  EXPECT_EQ(m.at("g").medianTypingMs.value_or(0), 210);
+  EXPECT_EQ(m.at("g").medianReactionMs.value_or(0), 650);
+  EXPECT_EQ(m.at("b").chances + m.at("t").chances, 0);
 }
 
 TEST(PracticeStore, ReadsTheNewestChancesOfTheProfileWithAimedMisses) {

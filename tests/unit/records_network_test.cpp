@@ -301,6 +301,8 @@ TEST(SideFiles, AreMergedOnceWhateverStopsTheMergeAndCompleteAPartlyStoredRun) {
                           kOutcomeFinished,
                           RunResult{80, 4, 1, 0, true}};
   runs[1].shots.push_back(ShotRecord{1, "k", "POINT", "k", "k", 300, false, "k", ""});
+  runs[1].shots.back().charged = "k";  // the key charged and the typing time travel too
+  runs[1].shots.back().typingMs = 180;
   const std::optional<std::string> side =
       SaveSideFile(folder.path, kProgressFileName, "pc-b", 42, runs);
   ASSERT_TRUE(side);
@@ -316,6 +318,8 @@ TEST(SideFiles, AreMergedOnceWhateverStopsTheMergeAndCompleteAPartlyStoredRun) {
                 " (SELECT count(*) FROM shots WHERE run_id = runs.id) FROM runs ORDER BY id"),
             (std::vector<std::vector<std::string>>{{"1", "quit", "9000", "NULL", "8"},
                                                    {"2", "finished", "3000", "80", "1"}}));
+  EXPECT_EQ(One(path, "SELECT group_concat(coalesce(charged, '-') || coalesce(typing_ms, '-'), ' ') FROM shots"),
+            "-- -- -- -- -- -- -- -- k180");
   ASSERT_TRUE(SaveSideFile(folder.path, kProgressFileName, "pc-c", 42, {runs[1]}));
   EXPECT_EQ(MergeSideFiles(db, folder.path, kProgressFileName), 1u);
   EXPECT_EQ(

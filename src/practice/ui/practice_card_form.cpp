@@ -2,6 +2,7 @@
 // TfmPracticeCard: the card before a drill's first wave.
 #include "practice/ui/practice_card_form.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,16 +34,25 @@ const QRect kFocusReason{24, 124, 512, 14};
 const QRect kDueBox{376, 52, 160, 72};
 const QPoint kKeyboardAt{24, 138};
 const QRect kFingerLegend{376, 136, 160, 100};
-const QRect kBarsArea{24, 264, 512, 86};
+const QRect kBarsArea{24, 264, 512, 72};
 constexpr int kBarColumns = 6;
 const QRect kTargetLine{24, 356, 220, 24};
 // Right of the target and its buttons: where the words come from, when they are not real words of
-// the player's language, and the package that brings them. The bars make room for it.
-const QRect kWordsNotice{304, 342, 232, 42};
+// the player's language, and the package that brings them.
+const QRect kWordsNotice{304, 354, 232, 30};
 constexpr int kWordsNoticePx = 11;
+// Below the bars, across the card: what the targets are and what + and - do.
+const QRect kTargetHelp{24, 338, 512, 14};
+// The typing target between BACK and START, its - and + right of it.
+const QRect kTypingLine{150, 386, 200, 25};
+// Above the target lines: the warning that the focus key's times are far from the targets.
+const QRect kFarNotice{24, 324, 512, 16};
 
-QRect BarsArea(bool notice) {
-  return notice ? kBarsArea.adjusted(0, 0, 0, kWordsNotice.top() - 2 - kBarsArea.bottom()) : kBarsArea;
+// The bars make room for the warning below them.
+QRect BarsArea(bool far) {
+  int bottom = kBarsArea.bottom();
+  if (far) bottom = std::min(bottom, kFarNotice.top() - 2);
+  return kBarsArea.adjusted(0, 0, 0, bottom - kBarsArea.bottom());
 }
 
 QString KeyList(const PracticeCardView& view, const std::vector<std::string>& positions) {
@@ -57,8 +67,8 @@ QString KeyList(const PracticeCardView& view, const std::vector<std::string>& po
 SmallKeyboard CardKeyboard() { return SmallKeyboard{QRect(kKeyboardAt, QSize(340, 96))}; }
 
 // The cell of the i-th key among count in the bars' grid: its letter, then its bar.
-QRect BarCell(size_t i, size_t count, bool notice) {
-  const QRect area = BarsArea(notice);
+QRect BarCell(size_t i, size_t count, bool far) {
+  const QRect area = BarsArea(far);
   const int rows = std::max<int>(1, static_cast<int>((count + kBarColumns - 1) / kBarColumns));
   const int rowHeight = std::min(20, area.height() / rows);
   const int cellWidth = area.width() / kBarColumns;
@@ -87,12 +97,19 @@ TfmPracticeCard::TfmPracticeCard(AppContext& app, QWidget* parent)
                                {.fontPx = 18, .color = practice_look::kBrass});
   btnFaster_ = MakeHoverButton(this, QStringLiteral("\u2212"), {244, 356, 26, 24},
                                {.fontPx = 18, .color = practice_look::kBrass});
+  btnTypingSlower_ = MakeHoverButton(this, QStringLiteral("+"), {382, 386, 26, 24},
+                                     {.fontPx = 18, .color = practice_look::kBrass});
+  btnTypingFaster_ = MakeHoverButton(this, QStringLiteral("\u2212"), {354, 386, 26, 24},
+                                     {.fontPx = 18, .color = practice_look::kBrass});
+  connect(btnTypingSlower_, &QAbstractButton::clicked, this, [this] { TypingSlowerClick(); });
+  connect(btnTypingFaster_, &QAbstractButton::clicked, this, [this] { TypingFasterClick(); });
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartClick(); });
   connect(btnBack_, &QAbstractButton::clicked, this, [this] { BackClick(); });
   connect(btnSlower_, &QAbstractButton::clicked, this, [this] { SlowerClick(); });
   connect(btnFaster_, &QAbstractButton::clicked, this, [this] { FasterClick(); });
   keys_ = new KeyHighlight(this);
-  for (TVtxSpdButton* b : {btnStart_, btnFaster_, btnSlower_, btnBack_}) keys_->AddButton(b);
+  for (TVtxSpdButton* b : {btnStart_, btnFaster_, btnSlower_, btnTypingFaster_, btnTypingSlower_, btnBack_})
+    keys_->AddButton(b);
   scaled_ = new ScaledScreen(this);
   setFocusPolicy(Qt::StrongFocus);
 }
@@ -129,12 +146,22 @@ void TfmPracticeCard::FasterClick() {
   update();
 }
 
+void TfmPracticeCard::TypingSlowerClick() {
+  if (app_.practice) app_.practice->ChangeTypingTarget(+1);
+  update();
+}
+
+void TfmPracticeCard::TypingFasterClick() {
+  if (app_.practice) app_.practice->ChangeTypingTarget(-1);
+  update();
+}
+
 QRect TfmPracticeCard::BarRect(const std::string& position) const {
   const PracticeCardView* view = View();
   if (!view) return {};
   for (size_t i = 0; i < view->keys.size(); ++i) {
     if (view->keys[i].position == position)
-      return BarOfCell(BarCell(i, view->keys.size(), !WordsNoticeText().isEmpty()));
+      return BarOfCell(BarCell(i, view->keys.size(), view->farFromTarget));
   }
   return {};
 }
@@ -158,8 +185,29 @@ QString TfmPracticeCard::FocusReasonText() const {
                             .arg(m.hits)
                             .arg(m.chances)
                             .arg(PercentText(qRound(100.0 * m.hits / m.chances)));
-  const QString median = m.medianReactionMs ? tr("median %1 ms").arg(*m.medianReactionMs) : tr("no hit yet");
+  QString median = tr("no hit yet");
+  if (m.medianReactionMs && m.medianTypingMs)
+    median = tr("median %1 ms, typing %2 ms").arg(*m.medianReactionMs).arg(*m.medianTypingMs);
+  else if (m.medianReactionMs)
+    median = tr("median %1 ms").arg(*m.medianReactionMs);
+  else if (m.medianTypingMs)
+    median = tr("typing %1 ms").arg(*m.medianTypingMs);
   return (focus->mastered ? tr("Focus, due for review: %1, %2") : tr("Focus, your weakest key: %1, %2")).arg(right, median);
+}
+
+QString TfmPracticeCard::TargetHelpText() const {
+  return tr("Targets: your time to shoot a figure and to type each letter of a word. + more time, \u2212 less.");
+}
+
+QString TfmPracticeCard::TypingTargetText() const {
+  const PracticeCardView* view = View();
+  return view ? tr("Target typing: %1 ms").arg(view->typingTargetMs) : QString();
+}
+
+QString TfmPracticeCard::FarFromTargetText() const {
+  const PracticeCardView* view = View();
+  if (!view || !view->farFromTarget) return {};
+  return tr("You are much slower than the target at this key. Try a slower target with +.");
 }
 
 QString TfmPracticeCard::NewKeyText() const {
@@ -266,7 +314,7 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   const QString words = WordsNoticeText();
   for (size_t i = 0; i < view->keys.size(); ++i) {
     const PracticeKeyView& key = view->keys[i];
-    const QRect cell = BarCell(i, view->keys.size(), !words.isEmpty());
+    const QRect cell = BarCell(i, view->keys.size(), view->farFromTarget);
     p.setFont(ArialFont(std::min(14, cell.height())));
     p.setPen(key.position == view->focus ? look::kYellow : practice_look::kParchment);
     p.drawText(QRect(cell.left(), cell.top(), 18, cell.height()), Qt::AlignCenter,
@@ -281,10 +329,36 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   p.setFont(ArialFont(13));
   p.setPen(practice_look::kParchment);
   p.drawText(kTargetLine, Qt::AlignLeft | Qt::AlignVCenter, TargetText());
-  if (!words.isEmpty()) {
-    p.setFont(ArialFont(kWordsNoticePx, false));
+  // The typing target in a size that fits its line in every language.
+  int typingPx = 13;
+  while (typingPx > 9 && QFontMetrics(ArialFont(typingPx)).horizontalAdvance(TypingTargetText()) > kTypingLine.width())
+    --typingPx;
+  p.setFont(ArialFont(typingPx));
+  p.drawText(kTypingLine, Qt::AlignRight | Qt::AlignVCenter, TypingTargetText());
+  const QString far = FarFromTargetText();
+  if (!far.isEmpty()) {
+    int farPx = 12;
+    while (farPx > 9 && QFontMetrics(ArialFont(farPx, false)).horizontalAdvance(far) > kFarNotice.width()) --farPx;
+    p.setFont(ArialFont(farPx, false));
     p.setPen(look::kYellow);
-    p.drawText(kWordsNotice, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, words);
+    p.drawText(kFarNotice, Qt::AlignLeft | Qt::AlignVCenter, far);
+  }
+  int helpPx = 11;
+  while (helpPx > 8 && QFontMetrics(ArialFont(helpPx, false)).horizontalAdvance(TargetHelpText()) > kTargetHelp.width())
+    --helpPx;
+  p.setFont(ArialFont(helpPx, false));
+  p.setPen(practice_look::kParchment);
+  p.drawText(kTargetHelp, Qt::AlignLeft | Qt::AlignVCenter, TargetHelpText());
+  if (!words.isEmpty()) {
+    // Two lines in every language: smaller where a translation needs it.
+    int wordsPx = kWordsNoticePx;
+    const int flags = Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap;
+    while (wordsPx > 8 &&
+           QFontMetrics(ArialFont(wordsPx, false)).boundingRect(kWordsNotice, flags, words).height() > kWordsNotice.height())
+      --wordsPx;
+    p.setFont(ArialFont(wordsPx, false));
+    p.setPen(look::kYellow);
+    p.drawText(kWordsNotice, flags, words);
   }
 }
 

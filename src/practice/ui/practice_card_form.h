@@ -24,6 +24,9 @@ class TfmPracticeCard : public QWidget {
   void BackClick();
   void SlowerClick();
   void FasterClick();
+  // - and + of the typing target.
+  void TypingSlowerClick();
+  void TypingFasterClick();
 
   // What the card draws; null while no drill is composed.
   const PracticeCardView* View() const;
@@ -35,6 +38,11 @@ class TfmPracticeCard : public QWidget {
   QString TargetText() const;
   // Why the focus key is the focus: its accuracy and median over its recent chances.
   QString FocusReasonText() const;
+  QString TypingTargetText() const;
+  // One line on what the two targets are and what + and - do.
+  QString TargetHelpText() const;
+  // The warning that the focus key's recent times are far slower than the targets; empty when not.
+  QString FarFromTargetText() const;
   QString NewKeyText() const;
   QString LeftOutText() const;
   QString DueText() const;
@@ -46,6 +54,8 @@ class TfmPracticeCard : public QWidget {
   TVtxSpdButton* BtnBack() const { return btnBack_; }
   TVtxSpdButton* BtnSlower() const { return btnSlower_; }
   TVtxSpdButton* BtnFaster() const { return btnFaster_; }
+  TVtxSpdButton* BtnTypingSlower() const { return btnTypingSlower_; }
+  TVtxSpdButton* BtnTypingFaster() const { return btnTypingFaster_; }
   const KeyHighlight& Keys() const { return *keys_; }
   const ScaledScreen& Scaled() const { return *scaled_; }
 
@@ -61,6 +71,8 @@ class TfmPracticeCard : public QWidget {
   TVtxSpdButton* btnBack_ = nullptr;
   TVtxSpdButton* btnSlower_ = nullptr;
   TVtxSpdButton* btnFaster_ = nullptr;
+  TVtxSpdButton* btnTypingSlower_ = nullptr;
+  TVtxSpdButton* btnTypingFaster_ = nullptr;
   KeyHighlight* keys_ = nullptr;
   ScaledScreen* scaled_ = nullptr;
 };

@@ -173,6 +173,15 @@ void PracticeFlow::ChangeTarget(int steps) {
   }
 }
 
+void PracticeFlow::ChangeTypingTarget(int steps) {
+  if (!session_) return;
+  try {
+    session_->ChangeTypingTarget(steps);
+  } catch (const std::exception& e) {
+    ShowFailure(e);
+  }
+}
+
 void PracticeFlow::DrillFinished(const LevelCounters& counters) {
   // The run is stored by now: the recorder writes it as the script runs out, before this. It
   // also measured the word waves, when the drill had any.

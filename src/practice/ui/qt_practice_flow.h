@@ -31,6 +31,7 @@ class PracticeFlow : public QObject {
   void BackToProgress();
   // The card's + and -: the target reaction 50 ms slower (steps > 0) or faster.
   void ChangeTarget(int steps);
+  void ChangeTypingTarget(int steps);
   // The results' ways on: the next drill's card, or the main menu.
   void PractiseAgain();
   void ToMainMenu();

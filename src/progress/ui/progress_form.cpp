@@ -345,6 +345,11 @@ void TfmProgress::PaintPractise(TextBoxPainter& p) {
     if (hits.hasMatch())
       figures.replace(hits.capturedStart(), hits.capturedLength(),
                       tr("%1 of %2").arg(hits.captured(1), hits.captured(2)));
+    // The key's time from one letter of a word to the next, apart from its reaction.
+    static const QRegularExpression typing(QStringLiteral("typing (\\d+) ms"));
+    const QRegularExpressionMatch typed = typing.match(figures);
+    if (typed.hasMatch())
+      figures.replace(typed.capturedStart(), typed.capturedLength(), tr("typing %1 ms").arg(typed.captured(1)));
     p.setFont(ArialFont(18));
     p.setPen(look::kYellow);
     p.drawText(QRect(inner.left(), y, 26, 26), Qt::AlignCenter, key);
