@@ -54,7 +54,7 @@ void BM_HandInOfAMillionShots(benchmark::State& state) {
     db.OpenReadOnly();
     const std::string file = HandInBytes(GatherHandIn(db, "Owner", nullptr, kClassroomNow));
     const HandInWrite write =
-        WriteHandInFile(classFolder.path, HandInFileName("owner", "Owner"), file);
+        WriteHandInFile(classFolder.Path(), HandInFileName("owner", "Owner"), file);
     if (!write.written) state.SkipWithError(write.error.c_str());
     bytes = file.size();
   }
@@ -82,7 +82,7 @@ void BM_ClassViewReads(benchmark::State& state) {
     const auto start = std::chrono::steady_clock::now();
     const long before = ResidentKb();
     ResetPeak();
-    const ClassRoster roster = ReadClassFolder(classFolder.path, "2025-06-01", accounts);
+    const ClassRoster roster = ReadClassFolder(classFolder.Path(), "2025-06-01", accounts);
     addedPeakKb = std::max(addedPeakKb, PeakKb() - before);
     peakKb = std::max(peakKb, PeakKb());
     slowestMs =

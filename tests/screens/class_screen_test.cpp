@@ -50,7 +50,7 @@ std::vector<std::string> Profiles(const TfmClass& screen) {
 
 TEST(ClassScreen, SortsOpensAPupilAndTheClassKeysByKeyboard) {
   ClassWorld world;
-  TfmClass screen(world.app, QString::fromStdString(world.folder.path));
+  TfmClass screen(world.app, QString::fromStdString(world.folder.Path()));
   bool checked = false;
   WhenModal([&] {
     QTableView* table = screen.Table();
@@ -106,7 +106,7 @@ TEST(ClassScreen, SortsOpensAPupilAndTheClassKeysByKeyboard) {
 
 TEST(ClassScreen, SavesTheTableAsCsvAndAsAPdfOfAPagePerPupil) {
   ClassWorld world;
-  TfmClass screen(world.app, QString::fromStdString(world.folder.path));
+  TfmClass screen(world.app, QString::fromStdString(world.folder.Path()));
   screen.Reload();
   const QString csv = QString::fromStdString(world.folder / "class.csv");
   ASSERT_TRUE(screen.SaveCsv(csv));
@@ -144,7 +144,7 @@ TEST(ClassScreen, TheMenuOffersClassOnlyForAClassFolderThisUserMayRead) {
   const struct {
     std::string folder;
     bool shown;
-  } cases[] = {{"", false}, {"/nonexistent/class", false}, {world.folder.path, true}};
+  } cases[] = {{"", false}, {"/nonexistent/class", false}, {world.folder.Path(), true}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.folder);
     HandInService handIns(world.shared, world.services, c.folder, "tester", nullptr, nullptr);

@@ -16,19 +16,7 @@
 #include "practice/practice_store.h"
 #include "progress/progress_database.h"
 #include "progress/utc_time.h"
-
-// A folder removed with everything in it when the test ends.
-struct ScratchFolder {
-  std::string path;
-  ScratchFolder() {
-    char pattern[] = "/tmp/keyslinger-classroom-XXXXXX";
-    path = ::mkdtemp(pattern) ? pattern : "";
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path); }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  std::string operator/(const std::string& name) const { return path + "/" + name; }
-};
+#include "scratch_folder.h"
 
 inline constexpr int64_t kClassroomNow = 1767261600000;  // 2026-01-01T10:00:00Z
 inline constexpr int64_t kHistoryStart = 1735718400000;  // 2025-01-01T08:00:00Z

@@ -11,7 +11,7 @@
 class ScratchFolder {
  public:
   // /tmp/keyslinger-<name>-XXXXXX, made at once.
-  explicit ScratchFolder(const std::string& name) {
+  explicit ScratchFolder(const std::string& name = "test") {
     std::string pattern = "/tmp/keyslinger-" + name + "-XXXXXX";
     if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a folder like " + pattern);
     path_ = pattern;

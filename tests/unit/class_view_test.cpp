@@ -87,7 +87,7 @@ const ClassRow* RowOf(const ClassRoster& roster, const std::string& file) {
 
 TEST(ClassView, ListsGoodHandInsAndSaysWhyTheOthersCannotBeRead) {
   ClassFolder c;
-  const ClassRoster roster = ReadClassFolder(c.folder.path, "2025-01-08", Accounts);
+  const ClassRoster roster = ReadClassFolder(c.folder.Path(), "2025-01-08", Accounts);
   EXPECT_TRUE(roster.error.empty());
   ASSERT_EQ(roster.rows.size(), 14u) << "every file with a hand-in's name, and no other";
 
@@ -236,7 +236,7 @@ TEST(ClassView, TheDropFolderOfTheRecipeKeepsPupilsApart) {
   const std::string drop = base / "7b";
   const gid_t teachers = 4300;
   const uid_t teacher = 4301, anna = 4302, bob = 4303;
-  ASSERT_EQ(::chmod(base.path.c_str(), 0755), 0);
+  ASSERT_EQ(::chmod(base.Path().c_str(), 0755), 0);
   ASSERT_EQ(std::system(
                 ("install -d -o root -g " + std::to_string(teachers) + " -m 3773 " + drop).c_str()),
             0);

@@ -169,18 +169,18 @@ TEST(HandIn, AGameKilledWhileWritingLeavesTheOldFileOrTheNew) {
   ScratchFolder dir;
   // Two whole files of several hundred kilobytes each, told apart by their bytes.
   const std::string first(600 * 1024, 'a'), second(700 * 1024, 'b');
-  ASSERT_TRUE(WriteHandInFile(dir.path, "x.keyslinger", first).written);
+  ASSERT_TRUE(WriteHandInFile(dir.Path(), "x.keyslinger", first).written);
   for (int round = 0; round < 12; ++round) {
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-      for (int i = 0;; ++i) WriteHandInFile(dir.path, "x.keyslinger", i % 2 ? first : second);
+      for (int i = 0;; ++i) WriteHandInFile(dir.Path(), "x.keyslinger", i % 2 ? first : second);
     }
     // Killed at a moment of its own, whichever step of a write that falls in.
     ::usleep(static_cast<useconds_t>(2000 + round * 1700));
     ::kill(child, SIGKILL);
     ::waitpid(child, nullptr, 0);
-    const std::string now = OnlyFile(dir.path, "x.keyslinger");
+    const std::string now = OnlyFile(dir.Path(), "x.keyslinger");
     EXPECT_TRUE(now == first || now == second)
         << "a file of " << now.size() << " bytes after round " << round;
   }
@@ -192,9 +192,9 @@ TEST(HandIn, IsReadableByTheFoldersGroupOnlyThroughThatGroup) {
   for (const bool setgid : {true, false}) {
     SCOPED_TRACE(setgid ? "setgid folder" : "plain folder");
     ScratchFolder dir;
-    ASSERT_EQ(::chown(dir.path.c_str(), 0, teachers), 0);
-    ASSERT_EQ(::chmod(dir.path.c_str(), setgid ? 03773 : 01773), 0);
-    const HandInWrite write = WriteHandInFile(dir.path, "a.keyslinger", "bytes");
+    ASSERT_EQ(::chown(dir.Path().c_str(), 0, teachers), 0);
+    ASSERT_EQ(::chmod(dir.Path().c_str(), setgid ? 03773 : 01773), 0);
+    const HandInWrite write = WriteHandInFile(dir.Path(), "a.keyslinger", "bytes");
     ASSERT_TRUE(write.written) << write.error;
     struct stat info {};
     ASSERT_EQ(::stat(write.path.c_str(), &info), 0);
@@ -236,13 +236,13 @@ TEST(HandIn, TouchesNoOtherFileOfTheClassFolder) {
   WriteHistory(home / "Progress.db", "Anna", 20);
   WriteBytes(classFolder / "bob-drifter-01234567.keyslinger", "someone else's");
   WriteBytes(classFolder / "notes.txt", "the teacher's");
-  FolderWatch watch(classFolder.path);
+  FolderWatch watch(classFolder.Path());
   {
     HandInWorker worker(nullptr, [] { return kClassroomNow; });
     HandInJob job;
     job.databasePath = home / "Progress.db";
     job.profile = "Anna";
-    job.folder = classFolder.path;
+    job.folder = classFolder.Path();
     job.fileName = HandInFileName("anna", "Anna");
     worker.Submit(job);
     worker.WaitIdle();
@@ -259,7 +259,7 @@ TEST(HandIn, TouchesNoOtherFileOfTheClassFolder) {
   EXPECT_FALSE(watch.names.empty());
   // The folder itself was never read: nothing listed it.
   EXPECT_EQ(watch.folderMask & IN_ACCESS, 0u);
-  EXPECT_EQ(OnlyFile(classFolder.path, "notes.txt"), "the teacher's");
+  EXPECT_EQ(OnlyFile(classFolder.Path(), "notes.txt"), "the teacher's");
   EXPECT_FALSE(std::filesystem::exists(classFolder / HandInFileName("anna", "Anna")));
 }
 
@@ -283,7 +283,7 @@ struct ServiceWorld {
   std::unique_ptr<ProgressRecorder> recorder;
 
   explicit ServiceWorld(const std::string& folder) {
-    shared.appDir = home.path + "/";
+    shared.appDir = home.Path() + "/";
     shared.currentPlayer = "Anna";
     service = std::make_unique<HandInService>(
         shared, services, folder, "anna",
@@ -330,7 +330,7 @@ TEST(HandInService, WithoutAClassFolderWritesNothingAndSaysNothing) {
   EXPECT_TRUE(world.messages.shown.empty());
   EXPECT_TRUE(world.messages.notices.empty());
   // Only the game's own files are in its folder.
-  for (const auto& entry : std::filesystem::directory_iterator(world.home.path)) {
+  for (const auto& entry : std::filesystem::directory_iterator(world.home.Path())) {
     EXPECT_FALSE(IsHandInFileName(entry.path().filename().string())) << entry.path();
   }
 }
@@ -338,7 +338,7 @@ TEST(HandInService, WithoutAClassFolderWritesNothingAndSaysNothing) {
 TEST(HandInService, WritesAfterEachRunAndTellsAFailureOnce) {
   {
     ScratchFolder classFolder;
-    ServiceWorld world(classFolder.path);
+    ServiceWorld world(classFolder.Path());
     world.PlayRun(false);  // a wave's end writes the open run: no hand-in yet
     world.Settle();
     const std::string path = classFolder / HandInFileName("anna", "Anna");
@@ -375,10 +375,10 @@ TEST(HandInService, WritesAfterEachRunAndTellsAFailureOnce) {
 TEST(HandInService, SaysOnceWhenTheTeacherCannotReadAndWaitsForTheLevelToEnd) {
   if (::geteuid() != 0) GTEST_SKIP() << "giving a folder another group needs root";
   ScratchFolder classFolder;
-  ASSERT_EQ(::chown(classFolder.path.c_str(), 0, 4242), 0);
-  ASSERT_EQ(::chmod(classFolder.path.c_str(), 01773),
+  ASSERT_EQ(::chown(classFolder.Path().c_str(), 0, 4242), 0);
+  ASSERT_EQ(::chmod(classFolder.Path().c_str(), 01773),
             0);  // no setgid: files keep the pupil's group
-  ServiceWorld world(classFolder.path);
+  ServiceWorld world(classFolder.Path());
   world.PlayRun(true);
   world.service->WaitIdle();
   // The outcome comes while the next level runs: it waits for that level's end.
@@ -391,14 +391,14 @@ TEST(HandInService, SaysOnceWhenTheTeacherCannotReadAndWaitsForTheLevelToEnd) {
   world.Settle();
   ASSERT_EQ(world.messages.notices.size(), 1u);
   EXPECT_EQ(world.messages.notices[0],
-            (PlayerNotice{PlayerNotice::Kind::HandInPrivate, {classFolder.path}}));
+            (PlayerNotice{PlayerNotice::Kind::HandInPrivate, {classFolder.Path()}}));
 }
 
 TEST(HandInService, HandsInByHandWhereThePlayerChooses) {
   ServiceWorld world("");
   world.PlayRun(true);
   ScratchFolder stick;
-  world.service->HandInTo(stick.path);
+  world.service->HandInTo(stick.Path());
   world.Settle();
   const std::string path = stick / HandInFileName("anna", "Anna");
   EXPECT_EQ(HandInReader(path).Problem(), HandInProblem::kNone);
