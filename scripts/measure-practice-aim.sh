@@ -5,8 +5,11 @@
 # More options for keyslinger-sim (--no-words, --days N) may be given in SIM_ARGS.
 # Prints per weak key the practice chances per minute over those in the level that introduces
 # it, seed by seed with their distribution (least, quartiles, most) and whether every seed
-# reaches 3; the minutes each way took to master levels 1 to 4 and whether practice was faster
-# on every seed; the reviews passed and failed, the share of the chances from word waves, and
+# reaches 3, twice: over the drills and the level's runs begun while the records did not show the
+# key mastered (the time each way spends teaching it), and over all drills until the keys of
+# levels 1 to 4 are mastered (practice moves on from a key once it is mastered, levels do not);
+# the minutes each way took to master levels 1 to 4 and whether practice was faster on every
+# seed; the reviews passed and failed, the share of the chances from word waves, and
 # the drills whose runner-up was there only by slips onto it.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -34,11 +37,15 @@ def spread(values):
     return f"min {v[0]:.2f}  q1 {q(0.25):.2f}  median {q(0.5):.2f}  q3 {q(0.75):.2f}  max {v[-1]:.2f}"
 
 print(f"seeds {first} to {last}, weak {','.join(weak)}")
+def ratios_of(key, prefix):
+    return [r["keys"][key][prefix + "practice_per_minute"] / r["keys"][key][prefix + "level_per_minute"]
+            if r["keys"][key][prefix + "level_per_minute"] > 0 else float("inf") for r in runs]
+
 for key in weak:
-    ratios = [r["keys"][key]["practice_per_minute"] / r["keys"][key]["level_per_minute"]
-              if r["keys"][key]["level_per_minute"] > 0 else float("inf") for r in runs]
-    print(f"{key}: practice/level chances per minute: " + " ".join(f"{x:.2f}" for x in ratios))
-    print(f"   {spread(ratios)}; at least 3 on every seed: {'yes' if min(ratios) >= 3 else 'NO'}")
+    for prefix, what in (("unmastered_", "while not mastered"), ("", "until levels 1-4 are mastered")):
+        ratios = ratios_of(key, prefix)
+        print(f"{key}: practice/level chances per minute, {what}: " + " ".join(f"{x:.2f}" for x in ratios))
+        print(f"   {spread(ratios)}; at least 3 on every seed: {'yes' if min(ratios) >= 3 else 'NO'}")
 minutes = {way: [r["minutes_to_master"][way] for r in runs] for way in ("practice", "levels")}
 for way, m in minutes.items():
     known = [x for x in m if x is not None]

@@ -133,20 +133,23 @@ std::string LearningTypist::PressWord(int64_t nowMs, const LevelPlay& play) {
     word_.letter = typing->TypedLetters(*typing->Locked());
     word_.retry = false;
   }
-  if (word_.active && !StillStanding(play, word_.place, word_.spawn)) word_.active = false;
-  // A figure that went unshot counts against its word's first key, as the records count it.
   for (FoundFigure& figure : found_) {
-    if (!figure.firstKey.empty() || !StillStanding(play, figure.place, figure.spawn)) continue;
-    const std::vector<std::string>& keys = play.Drill().WordAt(figure.place)->keys;
-    if (!keys.empty()) figure.firstKey = keys.front();
+    if (figure.keys.empty() && StillStanding(play, figure.place, figure.spawn)) {
+      figure.keys = play.Drill().WordAt(figure.place)->keys;
+    }
   }
+  // A figure that went unshot counts as the records count it: at the letter its word was stuck
+  // at when the typist had begun it, else at no key.
   found_.erase(std::remove_if(found_.begin(), found_.end(),
                               [&](const FoundFigure& f) {
                                 if (StillStanding(play, f.place, f.spawn)) return false;
-                                if (!f.firstKey.empty()) Aimed(f.firstKey, false);
+                                const bool begun = word_.active && word_.place == f.place && word_.spawn == f.spawn &&
+                                                   word_.letter > 0;
+                                if (begun && word_.letter < f.keys.size()) Aimed(f.keys[word_.letter], false);
                                 return true;
                               }),
                found_.end());
+  if (word_.active && !StillStanding(play, word_.place, word_.spawn)) word_.active = false;
   if (!word_.active) {
     // The figure that came up first among those found by now.
     const FoundFigure* next = nullptr;

@@ -68,7 +68,7 @@ class LearningTypist : public KeySource {
     size_t place = 0;
     int32_t spawn = 0;
     int64_t foundMs = 0;
-    std::string firstKey;  // of its word, once seen: a figure lost unshot is a chance failed there
+    std::vector<std::string> keys;  // of its word, once seen (the place may get another word)
   };
   struct WordInHand {
     bool active = false;

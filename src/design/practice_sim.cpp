@@ -48,6 +48,11 @@ void SeedHistory(SimRecords& records, LearningTypist& typist, const std::vector<
   }
 }
 
+bool MasteredIn(const std::map<std::string, KeyMastery>& mastery, const std::string& key) {
+  const auto it = mastery.find(key);
+  return it != mastery.end() && it->second.mastered;
+}
+
 bool AllMastered(PracticeStore& store, const std::vector<std::string>& keys, int64_t targetMs) {
   const auto mastery = store.LoadMastery(kProfile, keys, targetMs);
   return std::all_of(keys.begin(), keys.end(), [&](const std::string& k) { return mastery.at(k).mastered; });
@@ -140,8 +145,8 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       if (key.level <= options.masteredLevels) state.keys.push_back({key.position, true, 1, kFirstDay + 1});
     }
     store.SaveState(kProfile, state);
-    std::map<std::string, double> inSetMinutes;
-    std::map<std::string, int> practiceChances;
+    std::map<std::string, double> inSetMinutes, unmasteredMinutes;
+    std::map<std::string, int> practiceChances, unmasteredChances;
     Random random(RunSeed(options.seed, "practice", "", "", 0, "compose"));
     int64_t day = kFirstDay, dayMs = 0, playedMs = 0;
     std::vector<std::string> positions;
@@ -180,9 +185,14 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       }
       const bool learning = result.practiceMinutes < 0;
       if (learning) {
-        for (const std::string& key : plan.keys) inSetMinutes[key] += run.playingMs / 60000.0;
+        for (const std::string& key : plan.keys) {
+          inSetMinutes[key] += run.playingMs / 60000.0;
+          if (!MasteredIn(mastery, key)) unmasteredMinutes[key] += run.playingMs / 60000.0;
+        }
         for (const PracticeChance& c : chances) {
-          if (std::find(plan.keys.begin(), plan.keys.end(), c.position) != plan.keys.end()) ++practiceChances[c.position];
+          if (std::find(plan.keys.begin(), plan.keys.end(), c.position) == plan.keys.end()) continue;
+          ++practiceChances[c.position];
+          if (!MasteredIn(mastery, c.position)) ++unmasteredChances[c.position];
         }
       }
       mastery = store.LoadMastery(kProfile, positions, target);
@@ -200,6 +210,7 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
     result.days = static_cast<int>(day - kFirstDay) + (dayMs > 0 ? 1 : 0);
     for (auto& [key, rates] : result.keys) {
       if (inSetMinutes[key] > 0) rates.practicePerMinute = practiceChances[key] / inSetMinutes[key];
+      if (unmasteredMinutes[key] > 0) rates.unmasteredPracticePerMinute = unmasteredChances[key] / unmasteredMinutes[key];
     }
     std::filesystem::remove_all(dir);
   }
@@ -213,9 +224,21 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
     SeedHistory(records, typist, order, options.masteredLevels, target);
     std::map<int, double> levelMinutes;
     std::map<int, std::map<std::string, int>> levelChances;
+    std::map<std::string, double> unmasteredMinutes;
+    std::map<std::string, int> unmasteredChances;
     int level = 1;
     int64_t playedMs = 0;
     while (playedMs < options.maxMinutes * 60000) {
+      // The keys this level introduces that the records do not show mastered as it begins.
+      std::vector<std::string> unmastered;
+      {
+        std::vector<std::string> measured;
+        for (const auto& entry : result.keys) measured.push_back(entry.first);
+        const auto before = store.LoadMastery(kProfile, measured, target);
+        for (const auto& [key, rates] : result.keys) {
+          if (rates.introducedBy == level && !MasteredIn(before, key)) unmastered.push_back(key);
+        }
+      }
       typist.BeginRun();
       RunExtras extras;
       extras.progressDir = dir;
@@ -226,7 +249,11 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       ++result.levelRuns;
       playedMs += run.playingMs;
       levelMinutes[level] += run.playingMs / 60000.0;
-      for (const PracticeChance& c : store.RunChances(store.LatestRunId(kProfile, level))) ++levelChances[level][c.position];
+      for (const PracticeChance& c : store.RunChances(store.LatestRunId(kProfile, level))) {
+        ++levelChances[level][c.position];
+        if (std::find(unmastered.begin(), unmastered.end(), c.position) != unmastered.end()) ++unmasteredChances[c.position];
+      }
+      for (const std::string& key : unmastered) unmasteredMinutes[key] += run.playingMs / 60000.0;
       if (options.verbose) {
         std::fprintf(stderr, "level %d %s s %d%%:%s\n", level, Number(run.playingMs / 1000.0).c_str(), run.percent,
                      MasteryText(store.LoadMastery(kProfile, result.goalKeys, target), result.goalKeys).c_str());
@@ -241,6 +268,7 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
     for (auto& [key, rates] : result.keys) {
       const int l = rates.introducedBy;
       if (levelMinutes[l] > 0) rates.levelPerMinute = levelChances[l][key] / levelMinutes[l];
+      if (unmasteredMinutes[key] > 0) rates.unmasteredLevelPerMinute = unmasteredChances[key] / unmasteredMinutes[key];
     }
     std::filesystem::remove_all(dir);
   }
@@ -288,6 +316,8 @@ std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<s
     }
     out += std::string(first ? "" : ", ") + "\"" + name + "\": {\"practice_per_minute\": " +
            Number(rates.practicePerMinute) + ", \"level_per_minute\": " + Number(rates.levelPerMinute) +
+           ", \"unmastered_practice_per_minute\": " + Number(rates.unmasteredPracticePerMinute) +
+           ", \"unmastered_level_per_minute\": " + Number(rates.unmasteredLevelPerMinute) +
            ", \"introduced_by\": " + std::to_string(rates.introducedBy) + "}";
     first = false;
   }

@@ -35,6 +35,10 @@ struct KeyRates {
   int introducedBy = 0;
   double practicePerMinute = 0;  // chances per playing minute while the key was in the practice set
   double levelPerMinute = 0;     // chances per playing minute in the level that introduces it
+  // The same over the drills and the introducing level's runs begun while the records did not
+  // show the key mastered: the time either way spends teaching it.
+  double unmasteredPracticePerMinute = 0;
+  double unmasteredLevelPerMinute = 0;
 };
 
 struct PracticeSimResult {

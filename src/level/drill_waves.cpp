@@ -171,6 +171,13 @@ int32_t DrillWaves::ExtraLifeMs(size_t place) const {
   return static_cast<int32_t>(word->keys.size() - 1) * kWordLetterLifeMs;
 }
 
+std::optional<std::string> DrillWaves::LostChargedKey(size_t place) const {
+  if (!wordTyping_ || !WordAt(place)) return std::nullopt;
+  const auto figure = static_cast<int>(place);
+  if (wordTyping_->TypedLetters(figure) == 0) return std::string();
+  return WordKeyDue(figure);
+}
+
 const DrillWord* DrillWaves::WordAt(size_t place) const {
   if (!wordWave_ || place >= placeWords_.size() || placeWords_[place].text.empty()) return nullptr;
   return &placeWords_[place];
@@ -187,7 +194,7 @@ void DrillWaves::GiveFigureWord(size_t place) {
   DrillWord word = drill_->WordFor(standing, services_.random);
   if (word.text.empty()) return;
   figureNumbers_[place] = score_.Counters().Bots;
-  // A figure lost here counts at its word's first key, the one the player had to find first.
+  // The place carries the word's first key (see LostChargedKey for what a lost word counts at).
   if (!word.keys.empty()) stage_.SetPlacePosition(place, word.keys.front());
   stage_.SetPlaceLetter(place, LetterOf(word.text, 0));
 

@@ -60,6 +60,10 @@ class DrillWaves : public SpawnPolicy {
   // In a word wave an enemy lives kWordLetterLifeMs longer for each letter of its word after the
   // first: a word takes longer to type than a letter.
   int32_t ExtraLifeMs(size_t place) const override;
+  // A word figure lost with its word begun counts at the letter the player was stuck at; one
+  // whose word nobody began counts at no key: the player was busy with another word, and its
+  // keys were never tried.
+  std::optional<std::string> LostChargedKey(size_t place) const override;
   static constexpr int32_t kWordLetterLifeMs = 700;
 
   // The drill being played; null in a level.

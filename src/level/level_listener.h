@@ -49,6 +49,9 @@ class LevelPlayListener {
   // An enemy at place acted without being shot (the counters booked it as lost). letter is the
   // character the player had to type there; position the US key the place's letter names, or empty.
   virtual void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) = 0;
+  // Called right after EnemyLost for a figure lost with a word on it: the key it is charged to,
+  // the word's due letter, or empty when nobody began its word.
+  virtual void LostCharged(const std::string& /*position*/) {}
   // A letter typed in a word wave. By default a completed word or a miss is told as any other
   // resolved character; a letter that only picked or continued a word is not.
   virtual void WordLetterResolved(const WordShot& shot) {

@@ -95,6 +95,9 @@ void Spawning::WaveTick(const std::vector<std::string>& fields, bool endPhase) {
           const std::shared_ptr<const IniDocument> map = stage_.MapDocument();
           hooks_.listener->EnemyLost(index, std::string(stage_.PlaceLetter(index, map.get())),
                                      stage_.PlacePositions()[index]);
+          if (const std::optional<std::string> charged = policy_.LostChargedKey(index)) {
+            hooks_.listener->LostCharged(*charged);
+          }
         }
       }
       score_.ShowLost();

@@ -41,6 +41,9 @@ class SpawnPolicy {
   virtual void Spawned(size_t /*place*/, const TbotImage& /*actor*/) {}
   // Time in ms the figure that has just come up at place lives beyond its kind's.
   virtual int32_t ExtraLifeMs(size_t /*place*/) const { return 0; }
+  // The key an enemy lost at place is charged to, if the policy knows better than the place's
+  // own key; empty: no key.
+  virtual std::optional<std::string> LostChargedKey(size_t /*place*/) const { return std::nullopt; }
 };
 
 class Spawning {

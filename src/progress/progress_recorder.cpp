@@ -182,6 +182,13 @@ void ProgressRecorder::MissCharged(const std::string& position) {
   if (shot.result == "MISS") shot.charged = position;
 }
 
+void ProgressRecorder::LostCharged(const std::string& position) {
+  // Told right after the lost enemy it belongs to.
+  if (!runOpen_ || pending_.empty() || pending_.back().shots.empty()) return;
+  ShotRecord& shot = pending_.back().shots.back();
+  if (shot.result == kResultLost) shot.charged = position;
+}
+
 void ProgressRecorder::EnemyLost(size_t place, const std::string& letter, const std::string& position) {
   if (!runOpen_) return;
   // A locked word whose figure acted: the lock ended now.

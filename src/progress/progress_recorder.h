@@ -58,6 +58,7 @@ class ProgressRecorder : public LevelPlayListener {
                          const std::string& letter, bool counted, const std::string& position = {}) override;
   void MissAimedAt(size_t place, const std::string& position) override;
   void MissCharged(const std::string& position) override;
+  void LostCharged(const std::string& position) override;
   void EnemyLost(size_t place, const std::string& letter, const std::string& position = {}) override;
   void WordLetterResolved(const WordShot& shot) override;
   void WordsReadyChanged(bool anyReady) override;

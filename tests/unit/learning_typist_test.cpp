@@ -59,4 +59,8 @@ TEST(LearningTypist, PractisesWordsOverDaysWithReviewsJudged) {
   EXPECT_GT(result.wordChances, 0);
   EXPECT_LT(result.wordChances, result.chances);
   EXPECT_FALSE(result.runnerUps.empty());
+  // A weak key gets most of its chances while it is not yet mastered.
+  const KeyRates& g = result.keys.at("g");
+  EXPECT_GT(g.unmasteredPracticePerMinute, 0);
+  EXPECT_GE(g.unmasteredPracticePerMinute, g.practicePerMinute);
 }

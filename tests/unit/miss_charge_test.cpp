@@ -153,3 +153,20 @@ TEST(MissCharge, WordWavesChargeTheDueLetterOrTheNearestWordAndTimeTheLetters) {
                        " WHERE result <> 'MISS' ORDER BY id"),
             "g:g:- a:a:- s:s:250 h:h:400");
 }
+
+TEST(MissCharge, ALostWordCountsAtTheLetterItWasStuckAtOrAtNoKeyWhenNobodyBeganIt) {
+  Recorded r;
+  WriteDrillScene(r.h, "3000", "3000");
+  WordsOnly drill(r.h);
+  r.h.play->StartDrill("Practice", drill);
+  ASSERT_TRUE(r.AllReady(2));
+  r.h.Type("h", "h");  // hit begun, gas never
+  r.h.Run(10000);      // both act long before this, their words unfinished
+  r.h.play->QuitToMenu();
+  EXPECT_EQ(r.Misses(), "NULL");  // none typed (and the rows are written)
+  EXPECT_EQ(QueryValue(r.h.dir + "/Progress.db",
+                       "SELECT group_concat(position || '>' || coalesce(charged, 'NULL'), ' ') FROM"
+                       " (SELECT * FROM (SELECT position, charged FROM shots WHERE result = 'LOST'"
+                       " ORDER BY id LIMIT 2) ORDER BY position)"),
+            "g> h>i");
+}
