@@ -14,6 +14,7 @@
 #include <ctime>
 #include <optional>
 
+#include "platform/durable_file.h"
 #include "platform/file_lookup.h"
 #include "platform/folders.h"
 #include "platform/game_error.h"
@@ -197,16 +198,6 @@ std::string FullPath(const std::string& path) {
   char cwd[PATH_MAX];
   if (getcwd(cwd, sizeof cwd) == nullptr) return path;
   return std::string(cwd) + "/" + path;
-}
-
-bool WriteAll(int fd, std::string_view text) {
-  while (!text.empty()) {
-    ssize_t written = write(fd, text.data(), text.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    text.remove_prefix(static_cast<size_t>(written));
-  }
-  return true;
 }
 
 // Writes text to a new file beside target and renames it over target. The target keeps its

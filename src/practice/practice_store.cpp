@@ -137,31 +137,26 @@ SpeedTargets PracticeStore::Targets(const std::string& profile) {
 }
 
 void PracticeStore::SetTargetMs(const std::string& profile, int64_t targetMs) {
-  EnsureTables();
-  sqlite3* db = db_.Handle();
-  db_.BeginWrite();
-  try {
-    Statement q(db,
-                "INSERT INTO practice_settings (profile, target_ms) VALUES (?1, ?2)"
-                " ON CONFLICT(profile) DO UPDATE SET target_ms = excluded.target_ms");
-    q.Bind(1, profile).Bind(2, AdjustTarget(targetMs, 0)).Run();
-    Exec(db, "COMMIT");
-  } catch (...) {
-    if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    throw;
-  }
+  StoreSetting(profile, "target_ms", AdjustTarget(targetMs, 0));
 }
 
 void PracticeStore::SetTypingTargetMs(const std::string& profile, int64_t targetMs) {
+  StoreSetting(profile, "typing_ms", AdjustTypingTarget(targetMs, 0));
+}
+
+void PracticeStore::StoreSetting(const std::string& profile, const char* column, int64_t value) {
   EnsureTables();
+  // A profile's first setting makes its row, with the reaction target it has now.
   const int64_t reaction = TargetMs(profile);
   sqlite3* db = db_.Handle();
   db_.BeginWrite();
   try {
-    Statement q(db,
-                "INSERT INTO practice_settings (profile, target_ms, typing_ms) VALUES (?1, ?2, ?3)"
-                " ON CONFLICT(profile) DO UPDATE SET typing_ms = excluded.typing_ms");
-    q.Bind(1, profile).Bind(2, reaction).Bind(3, AdjustTypingTarget(targetMs, 0)).Run();
+    Statement row(db,
+                  "INSERT INTO practice_settings (profile, target_ms) VALUES (?1, ?2)"
+                  " ON CONFLICT(profile) DO NOTHING");
+    row.Bind(1, profile).Bind(2, reaction).Run();
+    Statement set(db, std::string("UPDATE practice_settings SET ") + column + " = ?2 WHERE profile = ?1");
+    set.Bind(1, profile).Bind(2, value).Run();
     Exec(db, "COMMIT");
   } catch (...) {
     if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);

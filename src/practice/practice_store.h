@@ -46,6 +46,8 @@ class PracticeStore {
   // The stored value of a practice_settings column, raised to least; nothing when none is
   // stored or it is no whole number of milliseconds up to most.
   std::optional<int64_t> StoredTarget(const std::string& profile, const char* column, int64_t least, int64_t most);
+  // Sets one column (a name of this file's, never the caller's) of the profile's practice settings.
+  void StoreSetting(const std::string& profile, const char* column, int64_t value);
 
   ProgressDatabase& db_;
   bool ready_ = false;

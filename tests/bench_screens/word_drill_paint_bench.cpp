@@ -18,6 +18,7 @@
 #include <fstream>
 #include <vector>
 
+#include "forwarding_host.h"
 #include "game_folder_world.h"
 #include "level/drill_source.h"
 #include "level/ui/game_form.h"
@@ -28,13 +29,6 @@
 #include "targets/bot_image.h"
 
 namespace {
-
-struct ForwardingHost : NullLevelPlayHost {
-  TfmGame* form = nullptr;
-  void Invalidate(const ScreenRect& rect) override {
-    if (form) form->InvalidateWorld(rect);
-  }
-};
 
 // Every wave carries six-letter words, at the scene's places.
 struct SixLetterWords : DrillSource {

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sys/stat.h>
 
+#include "forwarding_host.h"
 #include "game_folder_world.h"
 #include "level/ui/game_form.h"
 #include "level/letterbox.h"
@@ -21,14 +22,6 @@
 #include "targets/bot_image.h"
 
 namespace {
-
-// Passes level play's redraw requests on to the screen, as the game's own host does.
-struct ForwardingHost : NullLevelPlayHost {
-  TfmGame* form = nullptr;
-  void Invalidate(const ScreenRect& rect) override {
-    if (form) form->InvalidateWorld(rect);
-  }
-};
 
 // The test game folder with one bandit at the door (f, at 100,50) and a long wave.
 struct GameScreenWorld : GameFolderWorld<FixedTextMeasurer, ForwardingHost> {

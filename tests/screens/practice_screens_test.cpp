@@ -51,6 +51,11 @@ std::string FileText(const std::string& path) {
 // The test game with a second level that brings the k key; Anna has mastered f and j (30 quick
 // hits each) and is learning k (17 hits of 20: a bar half full); f is due for review today, j in
 // five days.
+void Press(QWidget* form, int key, const QString& text = {}) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QCoreApplication::sendEvent(form, &press);
+}
+
 struct PracticeWorld : GameFolderWorld<> {
   PracticeWorld() : GameFolderWorld("anna") {
     std::ofstream(dir + "/Player.ini", std::ios::binary) << kPlayerIni;
@@ -124,6 +129,13 @@ struct PracticeWorld : GameFolderWorld<> {
     ASSERT_TRUE(level->LevelLoaded());
     ASSERT_TRUE(timers.AdvanceUntil([this] { return results->isVisible(); }, 600000));
   }
+  // A seeded history, its card started with Enter and the drill played out to its results.
+  void SeededDrillToResults() {
+    Seed();
+    ASSERT_TRUE(flow->Begin());
+    Press(card.get(), Qt::Key_Return);
+    PlayDrillOut();
+  }
 
   std::unique_ptr<LevelPlay> level;
   std::unique_ptr<ProgressRecorder> recorder;
@@ -132,11 +144,6 @@ struct PracticeWorld : GameFolderWorld<> {
   std::unique_ptr<TfmPracticeResults> results;
   int progressShown = 0;
 };
-
-void Press(QWidget* form, int key, const QString& text = {}) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
-  QCoreApplication::sendEvent(form, &press);
-}
 
 // The colour of a bar's inside near its right end: filled there only when the score is near 1.
 QColor RightEndOf(QWidget& form, const QRect& bar) {
@@ -286,10 +293,7 @@ TEST(PracticeCard, EnterStartsTheDrillOnItsSceneWithTheSetsKeys) {
 
 TEST(PracticeResults, AfterTheDrillShowBeforeAndAfterAppliedReviewsAndAPracticeRun) {
   PracticeWorld world;
-  world.Seed();
-  ASSERT_TRUE(world.flow->Begin());
-  Press(world.card.get(), Qt::Key_Return);
-  world.PlayDrillOut();
+  ASSERT_NO_FATAL_FAILURE(world.SeededDrillToResults());
   TfmPracticeResults& results = *world.results;
   const PracticeResultView* view = results.View();
   ASSERT_NE(view, nullptr);
@@ -336,10 +340,7 @@ TEST(PracticeResults, AfterTheDrillShowBeforeAndAfterAppliedReviewsAndAPracticeR
 // the accuracy of them all (hits over the four).
 TEST(PracticeResults, CountTownsfolkShotAndEnemiesLostBesideHitsAndMisses) {
   PracticeWorld world;
-  world.Seed();
-  ASSERT_TRUE(world.flow->Begin());
-  Press(world.card.get(), Qt::Key_Return);
-  world.PlayDrillOut();
+  ASSERT_NO_FATAL_FAILURE(world.SeededDrillToResults());
   TfmPracticeResults& results = *world.results;
   ASSERT_NE(results.View(), nullptr);
   // Nothing typed: every enemy that came up was lost, and the accuracy is none of them.

@@ -12,6 +12,7 @@
 
 #include <fstream>
 
+#include "forwarding_host.h"
 #include "game_folder_world.h"
 #include "level/drill_source.h"
 #include "level/ui/game_form.h"
@@ -23,13 +24,6 @@
 #include "targets/letter_image.h"
 
 namespace {
-
-struct ForwardingHost : NullLevelPlayHost {
-  TfmGame* form = nullptr;
-  void Invalidate(const ScreenRect& rect) override {
-    if (form) form->InvalidateWorld(rect);
-  }
-};
 
 // A drill whose every wave carries six-letter words, at four places 40 pixels apart.
 struct SixLetterDrill : DrillSource {
