@@ -40,6 +40,7 @@ LearningTypist::LearningTypist(TypistProfile base, LearningModel model, std::set
 void LearningTypist::BeginRun() {
   plan_.Clear();
   found_.clear();
+  cameTooLate_.clear();
   word_ = {};
   nextWordMs_ = 0;
 }
@@ -87,10 +88,21 @@ void LearningTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place
   if (actor.Character != kCivilian) ++experience[key];
   if (late) {
     // It comes too late: the figure acts.
-    if (actor.Character != kCivilian) Aimed(key, false);
+    if (actor.Character != kCivilian) {
+      Aimed(key, false);
+      cameTooLate_.insert({place, spawn});
+    }
     return;
   }
   plan_.Plan(nowMs + reaction, place, spawn);
+}
+
+void LearningTypist::OnLost(size_t place, const LevelPlay& play) {
+  // Word figures are counted as their words were typed (PressWord).
+  if (play.Drill().InWordWave()) return;
+  if (cameTooLate_.erase({place, plan_.SpawnAt(place)})) return;
+  const std::string key = AimedPosition(play, place);
+  if (!key.empty()) Aimed(key, false);
 }
 
 int64_t LearningTypist::NextPressMs() const {

@@ -45,6 +45,8 @@ class LearningTypist : public KeySource {
   // Forgets the plans of the last run; what was learnt stays.
   void BeginRun();
   void OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place, const LevelPlay& play) override;
+  // A figure of a letter wave lost unshot is a chance failed at its key, as the records count it.
+  void OnLost(size_t place, const LevelPlay& play) override;
   int64_t NextPressMs() const override;
   std::string Press(int64_t nowMs, const LevelPlay& play) override;
 
@@ -79,6 +81,7 @@ class LearningTypist : public KeySource {
     int64_t atMs = 0;
   };
   std::vector<FoundFigure> found_;
+  std::set<std::pair<size_t, int32_t>> cameTooLate_;  // place and spawn, already counted failed
   WordInHand word_;
   int64_t nextWordMs_ = 0;  // the next word is begun no sooner
   std::map<std::string, KeyLog> log_;

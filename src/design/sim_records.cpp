@@ -29,12 +29,27 @@ void Run(sqlite3* db, const std::string& sql, int64_t a, int64_t b = 0) {
   q.Step();
 }
 
+// The recorder, telling the simulator of each enemy lost.
+class SimRecorder : public ProgressRecorder {
+ public:
+  SimRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages, int64_t utcStartMs,
+              std::function<void(size_t)> onLost)
+      : ProgressRecorder(shared, timers, messages, [&timers, utcStartMs] { return utcStartMs + timers.NowMs(); }),
+        onLost_(std::move(onLost)) {}
+  void EnemyLost(size_t place, const std::string& letter, const std::string& position) override {
+    ProgressRecorder::EnemyLost(place, letter, position);
+    if (onLost_) onLost_(place);
+  }
+
+ private:
+  std::function<void(size_t)> onLost_;
+};
+
 }  // namespace
 
 std::unique_ptr<LevelPlayListener> MakeSimRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages,
-                                                   int64_t utcStartMs) {
-  return std::make_unique<ProgressRecorder>(shared, timers, messages,
-                                            [&timers, utcStartMs] { return utcStartMs + timers.NowMs(); });
+                                                   int64_t utcStartMs, std::function<void(size_t)> onLost) {
+  return std::make_unique<SimRecorder>(shared, timers, messages, utcStartMs, std::move(onLost));
 }
 
 SimRecords::SimRecords(const std::string& path) : db_(std::make_unique<ProgressDatabase>(path)) { db_->Open(); }

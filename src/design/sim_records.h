@@ -2,7 +2,9 @@
 // The progress records of simulated play: Progress.db files and the game's recorder, kept
 // apart from the simulator's own headers, whose run result shares a name with the records'.
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,9 +15,10 @@ class ProgressDatabase;
 class TimerService;
 struct SharedState;
 
-// The game's progress recorder for a simulated run; started_at counts from utcStartMs.
+// The game's progress recorder for a simulated run; started_at counts from utcStartMs. onLost,
+// when set, is told the place of each enemy lost, after the recorder.
 std::unique_ptr<LevelPlayListener> MakeSimRecorder(SharedState& shared, TimerService& timers, MessageBoxes& messages,
-                                                   int64_t utcStartMs);
+                                                   int64_t utcStartMs, std::function<void(size_t)> onLost = {});
 
 class SimRecords {
  public:

@@ -185,7 +185,7 @@ SimulatedRun Simulator::Run(const std::string& level, const std::string& difficu
   std::unique_ptr<LevelPlayListener> recorder;
   if (!extras.progressDir.empty()) {
     shared.dataDir = extras.progressDir + "/";
-    recorder = MakeSimRecorder(shared, timers, messages, extras.utcMs);
+    recorder = MakeSimRecorder(shared, timers, messages, extras.utcMs, [&](size_t place) { keys.OnLost(place, play); });
     play.listener = recorder.get();
   }
 

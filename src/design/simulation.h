@@ -25,6 +25,8 @@ public:
   virtual ~KeySource() = default;
   // An actor has just been spawned at place (its index in Places()), at game time nowMs.
   virtual void OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place, const LevelPlay& play) = 0;
+  // The enemy at place acted unshot (told only when the run is recorded).
+  virtual void OnLost(size_t /*place*/, const LevelPlay& /*play*/) {}
   // Game time of the next press, or -1 when none is planned.
   virtual int64_t NextPressMs() const = 0;
   // Called at NextPressMs(): the text of the key pressed now, or empty when the plan was dropped.
