@@ -216,15 +216,18 @@ std::string LearningTypist::Press(int64_t nowMs, const LevelPlay& play) {
   if (!place) return "";
   const std::string key = AimedPosition(play, *place);
   if (key.empty()) return "";
+  // A townsperson shot by mistake is no chance at its key, in the records or here.
+  const TbotImage* actor = play.Stage().Places()[*place].actor;
+  const bool chance = !actor || actor->Character != kCivilian;
   plan_.Pressed(nowMs);
   if (draws_.Chance(WrongChance(key))) {
     // The finger lands beside the key; the typist sees it and tries again.
     plan_.Retry(nowMs, base_.minGapMs);
     const std::string wrong = NeighbourKey(key, random_);
-    Aimed(key, false);
+    if (chance) Aimed(key, false);
     ++log_[wrong].slipsOnto;
     return wrong;
   }
-  Aimed(key, true);
+  if (chance) Aimed(key, true);
   return key;
 }

@@ -2,6 +2,8 @@
 // Typing: the key filter, the resolution of a typed character against the places, and results.
 #include "level/letter_typing.h"
 
+#include <algorithm>
+
 #include "core/ini_store.h"
 #include "core/services.h"
 #include "core/shared_state.h"
@@ -83,16 +85,20 @@ void LetterTyping::ResolveCharacter(const std::string& typed, const std::string&
         listener->MissAimedAt(static_cast<size_t>(ready),
                               stage_.PlacePosition(static_cast<size_t>(ready)));
       }
-      // A press at a figure already going was aimed at it, too late: a miss at the key typed.
-      // Any other miss is charged to the ready figure whose key is nearest.
+      // A press at a figure already going was aimed at it, too late: a miss at the key typed,
+      // unless a ready figure stands within a slip of it. Then it cannot be told from a slip
+      // aimed at that one and counts at no key (a figure going unshot is lost at its own key
+      // anyway). Any other miss is charged to the ready figure whose key is nearest.
+      const std::vector<std::string> readyKeys = ReadyKeys();
       std::string charged;
-      if (place >= 0) {
-        charged = placeKey.empty() ? position : placeKey;
-      } else if (goingPlace >= 0) {
-        const std::string& going = stage_.PlacePositions()[static_cast<size_t>(goingPlace)];
-        charged = going.empty() ? position : going;
+      if (place >= 0 || goingPlace >= 0) {
+        const std::string& going = place >= 0 ? placeKey : stage_.PlacePositions()[static_cast<size_t>(goingPlace)];
+        const bool readyNear = std::any_of(readyKeys.begin(), readyKeys.end(), [&](const std::string& key) {
+          return !AimedKey(position, {key}).empty();
+        });
+        if (!readyNear) charged = going.empty() ? position : going;
       } else {
-        charged = AimedKey(position, ReadyKeys());
+        charged = AimedKey(position, readyKeys);
       }
       listener->MissCharged(charged);
     }

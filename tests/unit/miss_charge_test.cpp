@@ -124,6 +124,21 @@ TEST(MissCharge, LetterWavesChargeTheNearestReadyEnemyOrNoKey) {
     r.h.play->QuitToMenu();
     EXPECT_EQ(r.Misses(), "d>f q> f>f");
   }
+  {
+    // f and g side by side: the key of the one going pressed while the other is ready may be a
+    // late press or a slip aimed at the ready one, and counts at no key.
+    Recorded r;
+    r.h.WriteLevel("Level1",
+                   "[Map]\nLayout=us\n" + MapIni("a:0:40:1:f b:70:40:1:g", "Easy=0:0:0:2000:3000\n").substr(6),
+                   TemplateStep("t", "bandit", "3000") + WaveStep("w", "60000", "100:100:2"));
+    r.h.play->StartLevel("Level1");
+    ASSERT_TRUE(r.AllReady(2));
+    ASSERT_TRUE(r.h.timers.AdvanceUntil([&] { return Ready(r.h.ActorAt(0)) != Ready(r.h.ActorAt(1)); }, 20000));
+    const std::string going = Ready(r.h.ActorAt(0)) ? "g" : "f";
+    r.h.Type(going, going);
+    r.h.play->QuitToMenu();
+    EXPECT_EQ(r.Misses(), going + ">");
+  }
 }
 
 TEST(MissCharge, WordWavesChargeTheDueLetterOrTheNearestWordAndTimeTheLetters) {
