@@ -30,6 +30,14 @@ struct Recorded {
                       "SELECT group_concat(typed || '>' || coalesce(charged, 'NULL'), ' ') FROM shots"
                       " WHERE result = 'MISS' ORDER BY id");
   }
+  // A level of the given places (name:x:y:side:letter, one figure each, all with one life) played
+  // until every figure stands ready.
+  bool PlayUntilReady(const std::string& places, const std::string& lifeMs, size_t count) {
+    h.WriteLevel("Level1", "[Map]\nLayout=us\n" + MapIni(places, "Easy=0:0:0:2000:3000\n").substr(6),
+                 TemplateStep("t", "bandit", lifeMs) + WaveStep("w", "60000", "100:100:" + std::to_string(count)));
+    h.play->StartLevel("Level1");
+    return AllReady(count);
+  }
   bool AllReady(size_t places) {
     return h.timers.AdvanceUntil(
         [&] {
@@ -68,6 +76,16 @@ struct WordsOnly : DrillSource {
   WordTyping typing;
 };
 
+// A recorded drill of those words whose two figures live lifeMs, played until both stand ready.
+struct RecordedWords : Recorded {
+  bool Start(const std::string& lifeMs) {
+    WriteDrillScene(h, lifeMs, lifeMs);
+    h.play->StartDrill("Practice", drill);
+    return AllReady(2);
+  }
+  WordsOnly drill{h};
+};
+
 }  // namespace
 
 TEST(AimedKey, TheNearestReadyKeyWithinASlipsReachUnlessTied) {
@@ -96,11 +114,7 @@ TEST(MissCharge, LetterWavesChargeTheNearestReadyEnemyOrNoKey) {
   {
     // f and h enemies, p a townsman: all standing, ready to be shot.
     Recorded r;
-    r.h.WriteLevel("Level1",
-                   "[Map]\nLayout=us\n" + MapIni("a:0:40:1:f b:70:40:1:h c:140:40:1:p", "Easy=0:0:0:2000:3000\n").substr(6),
-                   TemplateStep("t", "bandit", "60000") + WaveStep("w", "60000", "100:100:3"));
-    r.h.play->StartLevel("Level1");
-    ASSERT_TRUE(r.AllReady(3));
+    ASSERT_TRUE(r.PlayUntilReady("a:0:40:1:f b:70:40:1:h c:140:40:1:p", "60000", 3));
     // Turn the figure at p into a townsman, so it is no target.
     r.h.ActorAt(2)->Character = 1;
     for (const char* key : {"g", "j", "y", "b", "o"}) r.h.Type(key, key);
@@ -112,11 +126,7 @@ TEST(MissCharge, LetterWavesChargeTheNearestReadyEnemyOrNoKey) {
   {
     // One enemy, at f; pressed beside it, far from it, and on its key once it is going.
     Recorded r;
-    r.h.WriteLevel("Level1",
-                   "[Map]\nLayout=us\n" + MapIni("a:0:40:1:f", "Easy=0:0:0:2000:3000\n").substr(6),
-                   TemplateStep("t", "bandit", "3000") + WaveStep("w", "60000", "100:100:1"));
-    r.h.play->StartLevel("Level1");
-    ASSERT_TRUE(r.AllReady(1));
+    ASSERT_TRUE(r.PlayUntilReady("a:0:40:1:f", "3000", 1));
     r.h.Type("d", "d");
     r.h.Type("q", "q");
     ASSERT_TRUE(r.h.timers.AdvanceUntil([&] { return r.h.ActorAt(0) && !Ready(r.h.ActorAt(0)); }, 20000));
@@ -128,11 +138,7 @@ TEST(MissCharge, LetterWavesChargeTheNearestReadyEnemyOrNoKey) {
     // f and g side by side: the key of the one going pressed while the other is ready may be a
     // late press or a slip aimed at the ready one, and counts at no key.
     Recorded r;
-    r.h.WriteLevel("Level1",
-                   "[Map]\nLayout=us\n" + MapIni("a:0:40:1:f b:70:40:1:g", "Easy=0:0:0:2000:3000\n").substr(6),
-                   TemplateStep("t", "bandit", "3000") + WaveStep("w", "60000", "100:100:2"));
-    r.h.play->StartLevel("Level1");
-    ASSERT_TRUE(r.AllReady(2));
+    ASSERT_TRUE(r.PlayUntilReady("a:0:40:1:f b:70:40:1:g", "3000", 2));
     ASSERT_TRUE(r.h.timers.AdvanceUntil([&] { return Ready(r.h.ActorAt(0)) != Ready(r.h.ActorAt(1)); }, 20000));
     const std::string going = Ready(r.h.ActorAt(0)) ? "g" : "f";
     r.h.Type(going, going);
@@ -142,11 +148,8 @@ TEST(MissCharge, LetterWavesChargeTheNearestReadyEnemyOrNoKey) {
 }
 
 TEST(MissCharge, WordWavesChargeTheDueLetterOrTheNearestWordAndTimeTheLetters) {
-  Recorded r;
-  WriteDrillScene(r.h, "60000", "60000");
-  WordsOnly drill(r.h);
-  r.h.play->StartDrill("Practice", drill);
-  ASSERT_TRUE(r.AllReady(2));
+  RecordedWords r;
+  ASSERT_TRUE(r.Start("60000"));
   r.h.Type("j", "j");  // no word locked: the nearest next letter is hit's h
   r.h.Run(300);
   r.h.Type("g", "g");  // gas locked, after a miss: no typing time
@@ -170,11 +173,8 @@ TEST(MissCharge, WordWavesChargeTheDueLetterOrTheNearestWordAndTimeTheLetters) {
 }
 
 TEST(MissCharge, ALostWordCountsAtTheLetterItWasStuckAtOrAtNoKeyWhenNobodyBeganIt) {
-  Recorded r;
-  WriteDrillScene(r.h, "3000", "3000");
-  WordsOnly drill(r.h);
-  r.h.play->StartDrill("Practice", drill);
-  ASSERT_TRUE(r.AllReady(2));
+  RecordedWords r;
+  ASSERT_TRUE(r.Start("3000"));
   r.h.Type("h", "h");  // hit begun, gas never
   r.h.Run(10000);      // both act long before this, their words unfinished
   r.h.play->QuitToMenu();
