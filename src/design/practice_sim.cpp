@@ -65,6 +65,16 @@ std::string Number(double value) {
 }
 
 
+// A JSON string of text: quoted, its quotes and backslashes escaped (key names are printable ASCII).
+std::string Quoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
 std::string MasteryText(const std::map<std::string, KeyMastery>& mastery, const std::vector<std::string>& keys) {
   std::string text;
   for (const std::string& key : keys) {
@@ -309,12 +319,7 @@ std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<s
   std::string out = "{\"keys\": {";
   bool first = true;
   for (const auto& [key, rates] : result.keys) {
-    std::string name;
-    for (char c : key) {
-      if (c == '"' || c == '\\') name += '\\';
-      name += c;
-    }
-    out += std::string(first ? "" : ", ") + "\"" + name + "\": {\"practice_per_minute\": " +
+    out += std::string(first ? "" : ", ") + Quoted(key) + ": {\"practice_per_minute\": " +
            Number(rates.practicePerMinute) + ", \"level_per_minute\": " + Number(rates.levelPerMinute) +
            ", \"unmastered_practice_per_minute\": " + Number(rates.unmasteredPracticePerMinute) +
            ", \"unmastered_level_per_minute\": " + Number(rates.unmasteredLevelPerMinute) +
@@ -327,7 +332,7 @@ std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<s
   out += ", \"drills\": " + std::to_string(result.drills) + ", \"level_runs\": " + std::to_string(result.levelRuns) +
          ", \"days\": " + std::to_string(result.days) + ", \"target_ms\": " + std::to_string(result.targetMs) +
          ", \"weak\": [";
-  for (size_t i = 0; i < weak.size(); ++i) out += (i ? ", \"" : "\"") + weak[i] + "\"";
+  for (size_t i = 0; i < weak.size(); ++i) out += (i ? ", " : "") + Quoted(weak[i]);
   out += "]";
   out += ", \"reviews\": {\"passed\": " + std::to_string(result.reviewsPassed) +
          ", \"failed\": " + std::to_string(result.reviewsFailed) + "}";
@@ -336,19 +341,14 @@ std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<s
   out += ", \"runner_up\": {\"only_slipped_onto\": " + std::to_string(result.runnerUpSlippedOnto) + ", \"keys\": {";
   bool firstRunnerUp = true;
   for (const auto& [key, count] : result.runnerUps) {
-    std::string name;
-    for (char c : key) {
-      if (c == '"' || c == '\\') name += '\\';
-      name += c;
-    }
-    out += std::string(firstRunnerUp ? "" : ", ") + "\"" + name + "\": " + std::to_string(count);
+    out += std::string(firstRunnerUp ? "" : ", ") + Quoted(key) + ": " + std::to_string(count);
     firstRunnerUp = false;
   }
   out += "}}";
   if (words) {
     std::string keys;
-    for (const std::string& key : words->keys) keys += key == "\"" || key == "\\" ? "\\" + key : key;
-    out += ", \"word_keys\": \"" + keys + "\", \"words_per_minute\": {";
+    for (const std::string& key : words->keys) keys += key;
+    out += ", \"word_keys\": " + Quoted(keys) + ", \"words_per_minute\": {";
     for (size_t i = 0; i < words->wordsPerMinute.size(); ++i) {
       out += (i ? ", \"" : "\"") + words->wordsPerMinute[i].first + "\": " + Number(words->wordsPerMinute[i].second);
     }

@@ -101,12 +101,12 @@ TfmPracticeCard::TfmPracticeCard(AppContext& app, QWidget* parent)
                                      {.fontPx = 18, .color = practice_look::kBrass});
   btnTypingFaster_ = MakeHoverButton(this, QStringLiteral("\u2212"), {354, 386, 26, 24},
                                      {.fontPx = 18, .color = practice_look::kBrass});
-  connect(btnTypingSlower_, &QAbstractButton::clicked, this, [this] { TypingSlowerClick(); });
-  connect(btnTypingFaster_, &QAbstractButton::clicked, this, [this] { TypingFasterClick(); });
+  connect(btnTypingSlower_, &QAbstractButton::clicked, this, [this] { TargetClick(SpeedTarget::Typing, +1); });
+  connect(btnTypingFaster_, &QAbstractButton::clicked, this, [this] { TargetClick(SpeedTarget::Typing, -1); });
   connect(btnStart_, &QAbstractButton::clicked, this, [this] { StartClick(); });
   connect(btnBack_, &QAbstractButton::clicked, this, [this] { BackClick(); });
-  connect(btnSlower_, &QAbstractButton::clicked, this, [this] { SlowerClick(); });
-  connect(btnFaster_, &QAbstractButton::clicked, this, [this] { FasterClick(); });
+  connect(btnSlower_, &QAbstractButton::clicked, this, [this] { TargetClick(SpeedTarget::Reaction, +1); });
+  connect(btnFaster_, &QAbstractButton::clicked, this, [this] { TargetClick(SpeedTarget::Reaction, -1); });
   keys_ = new KeyHighlight(this);
   for (TVtxSpdButton* b : {btnStart_, btnFaster_, btnSlower_, btnTypingFaster_, btnTypingSlower_, btnBack_})
     keys_->AddButton(b);
@@ -136,23 +136,8 @@ void TfmPracticeCard::BackClick() {
   if (app_.practice) app_.practice->BackToProgress();
 }
 
-void TfmPracticeCard::SlowerClick() {
-  if (app_.practice) app_.practice->ChangeTarget(+1);
-  update();
-}
-
-void TfmPracticeCard::FasterClick() {
-  if (app_.practice) app_.practice->ChangeTarget(-1);
-  update();
-}
-
-void TfmPracticeCard::TypingSlowerClick() {
-  if (app_.practice) app_.practice->ChangeTypingTarget(+1);
-  update();
-}
-
-void TfmPracticeCard::TypingFasterClick() {
-  if (app_.practice) app_.practice->ChangeTypingTarget(-1);
+void TfmPracticeCard::TargetClick(SpeedTarget which, int steps) {
+  if (app_.practice) app_.practice->ChangeTarget(which, steps);
   update();
 }
 

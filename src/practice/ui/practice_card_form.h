@@ -7,6 +7,7 @@
 
 struct AppContext;
 struct PracticeCardView;
+enum class SpeedTarget;
 class KeyHighlight;
 class ScaledScreen;
 class TVtxSpdButton;
@@ -22,11 +23,8 @@ class TfmPracticeCard : public QWidget {
 
   void StartClick();
   void BackClick();
-  void SlowerClick();
-  void FasterClick();
-  // - and + of the typing target.
-  void TypingSlowerClick();
-  void TypingFasterClick();
+  // + (steps > 0) or - of one of the targets.
+  void TargetClick(SpeedTarget which, int steps);
 
   // What the card draws; null while no drill is composed.
   const PracticeCardView* View() const;

@@ -164,19 +164,14 @@ void PracticeFlow::BackToProgress() {
   if (showProgress) QTimer::singleShot(0, this, [this] { showProgress(); });
 }
 
-void PracticeFlow::ChangeTarget(int steps) {
+void PracticeFlow::ChangeTarget(SpeedTarget which, int steps) {
   if (!session_) return;
   try {
-    session_->ChangeTarget(steps);
-  } catch (const std::exception& e) {
-    ShowFailure(e);
-  }
-}
-
-void PracticeFlow::ChangeTypingTarget(int steps) {
-  if (!session_) return;
-  try {
-    session_->ChangeTypingTarget(steps);
+    if (which == SpeedTarget::Typing) {
+      session_->ChangeTypingTarget(steps);
+    } else {
+      session_->ChangeTarget(steps);
+    }
   } catch (const std::exception& e) {
     ShowFailure(e);
   }

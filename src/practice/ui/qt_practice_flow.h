@@ -12,6 +12,7 @@
 struct AppContext;
 struct LevelCounters;
 class PracticeSession;
+enum class SpeedTarget;
 class QTemporaryDir;
 class ScaledScreen;
 class QWidget;
@@ -29,9 +30,8 @@ class PracticeFlow : public QObject {
   // The card's ways on: the drill, or back to PROGRESS (the main menu's ShowProgress).
   void StartDrill();
   void BackToProgress();
-  // The card's + and -: the target reaction 50 ms slower (steps > 0) or faster.
-  void ChangeTarget(int steps);
-  void ChangeTypingTarget(int steps);
+  // The card's + and -: one of the targets a step slower (steps > 0) or faster.
+  void ChangeTarget(SpeedTarget which, int steps);
   // The results' ways on: the next drill's card, or the main menu.
   void PractiseAgain();
   void ToMainMenu();
