@@ -63,14 +63,6 @@ const std::map<std::string, int64_t>& RowLimits() {
 // Texts longer than this are cut when read: a name may be long, never endless.
 constexpr int kMaxTextBytes = 1 << 16;
 
-void Exec(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-    const std::string message = error ? error : "cannot build the hand-in";
-    sqlite3_free(error);
-    throw ProgressError(message);
-  }
-}
 
 std::optional<int64_t> OptionalInt(const Statement& row, int column) {
   if (row.IsNull(column)) return std::nullopt;
@@ -106,7 +98,7 @@ const Shape& ExpectedShape() {
     sqlite3* model = nullptr;
     OpenGuardedSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, &model);
     {
-      Exec(model, kSchema);
+      ExecSql(model, kSchema);
       Statement tables(model,
                        "SELECT m.name, c.name FROM sqlite_master m, pragma_table_info(m.name) c");
       while (tables.Step()) made[tables.Text(0)].insert(tables.Text(1));
@@ -127,11 +119,11 @@ std::string HandInBytes(const HandIn& handIn) {
     throw ProgressError("cannot open a database in memory");
   }
   try {
-    Exec(db, kSchema);
-    Exec(db, ("PRAGMA application_id=" + std::to_string(kHandInApplicationId) +
+    ExecSql(db, kSchema);
+    ExecSql(db, ("PRAGMA application_id=" + std::to_string(kHandInApplicationId) +
               "; PRAGMA user_version=" + std::to_string(kHandInVersion))
                  .c_str());
-    Exec(db, "BEGIN");
+    ExecSql(db, "BEGIN");
     {
       Statement row(db, "INSERT INTO hand_in VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11)");
       row.Bind(1, handIn.gameVersion)
@@ -188,7 +180,7 @@ std::string HandInBytes(const HandIn& handIn) {
       practice.Bind(1, p.localDay).Bind(2, p.drills).Bind(3, p.practiceMs);
       BindOptional(practice, 4, p.wordsPerMinute).Run();
     }
-    Exec(db, "COMMIT");
+    ExecSql(db, "COMMIT");
   } catch (...) {
     sqlite3_close(db);
     throw;

@@ -14,15 +14,6 @@
 
 namespace {
 
-void Exec(sqlite3* db, const char* sql) {
-  char* error = nullptr;
-  if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
-    const std::string message = error ? error : "cannot write the practice tables";
-    sqlite3_free(error);
-    throw ProgressError(message);
-  }
-}
-
 // Day numbers a stored review date may have: the local days from 1970 to well past this century.
 constexpr int64_t kLatestDay = 200000;
 
@@ -40,17 +31,11 @@ bool ValidKeyRow(const Statement& q) {
 
 PracticeStore::PracticeStore(ProgressDatabase& db) : db_(db) {}
 
-bool PracticeStore::HasColumn(const char* table, const char* column) {
-  Statement info(db_.Handle(), "SELECT 1 FROM pragma_table_info(?1) WHERE name = ?2");
-  info.Bind(1, std::string(table)).Bind(2, std::string(column));
-  return info.Step();
-}
-
 void PracticeStore::EnsureTables() {
   if (ready_ && db_.Handle()) return;
   // Tables of practice's own, beside the records' schema, made when missing: they do not take
   // part in the records' schema versions.
-  Exec(db_.Handle(),
+  ExecSql(db_.Handle(),
        "CREATE TABLE IF NOT EXISTS practice_keys ("
        "  profile TEXT NOT NULL COLLATE NOCASE,"
        "  position TEXT NOT NULL,"
@@ -66,9 +51,9 @@ void PracticeStore::EnsureTables() {
   // in every row an older game writes, which names only its columns).
   // A reader beside the game (the hand-in) opens the file read only and changes nothing: without
   // the column every typing target is the default.
-  hasTypingTarget_ = HasColumn("practice_settings", "typing_ms");
+  hasTypingTarget_ = HasColumn(db_.Handle(), "practice_settings", "typing_ms");
   if (!hasTypingTarget_ && sqlite3_db_readonly(db_.Handle(), "main") == 0) {
-    Exec(db_.Handle(), "ALTER TABLE practice_settings ADD COLUMN typing_ms INTEGER");
+    ExecSql(db_.Handle(), "ALTER TABLE practice_settings ADD COLUMN typing_ms INTEGER");
     hasTypingTarget_ = true;
   }
   ready_ = true;
@@ -107,7 +92,7 @@ void PracticeStore::SaveState(const std::string& profile, const PracticeState& s
       insert.Bind(1, profile).Bind(2, key.position).Bind(3, static_cast<int64_t>(i));
       insert.Bind(4, int64_t{key.mastered ? 1 : 0}).Bind(5, int64_t{key.intervalDays}).Bind(6, key.dueDay).Run();
     }
-    Exec(db, "COMMIT");
+    ExecSql(db, "COMMIT");
   } catch (...) {
     if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     throw;
@@ -157,7 +142,7 @@ void PracticeStore::StoreSetting(const std::string& profile, const char* column,
     row.Bind(1, profile).Bind(2, reaction).Run();
     Statement set(db, std::string("UPDATE practice_settings SET ") + column + " = ?2 WHERE profile = ?1");
     set.Bind(1, profile).Bind(2, value).Run();
-    Exec(db, "COMMIT");
+    ExecSql(db, "COMMIT");
   } catch (...) {
     if (!sqlite3_get_autocommit(db)) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     throw;

@@ -42,7 +42,6 @@ class PracticeStore {
 
  private:
   void EnsureTables();
-  bool HasColumn(const char* table, const char* column);
   // The stored value of a practice_settings column, raised to least; nothing when none is
   // stored or it is no whole number of milliseconds up to most.
   std::optional<int64_t> StoredTarget(const std::string& profile, const char* column, int64_t least, int64_t most);

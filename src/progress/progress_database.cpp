@@ -185,15 +185,7 @@ void ProgressDatabase::Fail(const std::string& what) {
   throw ProgressError(message);
 }
 
-void ProgressDatabase::Exec(const char* sql) {
-  char* error = nullptr;
-  const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, &error);
-  if (rc != SQLITE_OK) {
-    const std::string message = error ? error : sqlite3_errstr(rc);
-    sqlite3_free(error);
-    throw ProgressError(message);
-  }
-}
+void ProgressDatabase::Exec(const char* sql) { ExecSql(db_, sql); }
 
 void ProgressDatabase::Open() {
   movedAsideTo_.clear();
@@ -226,11 +218,7 @@ void ProgressDatabase::OpenReadOnly() {
     throw ProgressError(path_ + ": " + e.what(), e.Fault());
   }
   bool columns = true;
-  for (const AddedColumn& column : AddedShotColumns()) {
-    Statement has(db_, "SELECT 1 FROM pragma_table_info('shots') WHERE name = ?1");
-    has.Bind(1, std::string(column.name));
-    columns = columns && has.Step();
-  }
+  for (const AddedColumn& column : AddedShotColumns()) columns = columns && HasColumn(db_, "shots", column.name);
   if (version != kProgressSchemaVersion || !columns) {
     Close();
     throw ProgressError(path_ + ": not brought up to date yet", ProgressFault::kUpdating);
@@ -367,9 +355,7 @@ void ProgressDatabase::AddColumns() {
   // its version with columns beyond its own, still opens and writes the file. Its rows leave
   // them NULL, which the chance rule reads the way that game did (chance_rule.h).
   for (const AddedColumn& column : AddedShotColumns()) {
-    Statement has(db_, "SELECT 1 FROM pragma_table_info('shots') WHERE name = ?1");
-    has.Bind(1, std::string(column.name));
-    if (has.Step()) continue;
+    if (HasColumn(db_, "shots", column.name)) continue;
     Exec(("ALTER TABLE shots ADD COLUMN " + std::string(column.name) + " " + column.type).c_str());
   }
 }

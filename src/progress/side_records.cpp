@@ -212,11 +212,7 @@ std::optional<SideFile> ReadSideFile(const std::string& bytes) {
       runs.push_back(std::move(pending));
     }
     // A side file of an older game has no charged and typing_ms: its rows read as unset.
-    bool charges = false;
-    {
-      Statement columns(side.db, "SELECT 1 FROM pragma_table_info('side_shots') WHERE name = 'charged'");
-      charges = columns.Step();
-    }
+    const bool charges = HasColumn(side.db, "side_shots", "charged");
     Statement shotRows(side.db,
                        std::string("SELECT run, game_ms, typed, result, letter, key, reaction_ms, end_phase, "
                                    "position, aimed_at, word, word_pos, word_len, ") +

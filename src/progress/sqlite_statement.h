@@ -79,3 +79,22 @@ class Statement {
   sqlite3* db_;
   sqlite3_stmt* stmt_ = nullptr;
 };
+
+// Runs sql, one or more statements whose rows are not wanted; throws ProgressError with SQLite's
+// message.
+inline void ExecSql(sqlite3* db, const char* sql) {
+  char* error = nullptr;
+  const int rc = sqlite3_exec(db, sql, nullptr, nullptr, &error);
+  if (rc != SQLITE_OK) {
+    const std::string message = error ? error : sqlite3_errstr(rc);
+    sqlite3_free(error);
+    throw ProgressError(message);
+  }
+}
+
+// Whether the table has a column of that name.
+inline bool HasColumn(sqlite3* db, const std::string& table, const std::string& column) {
+  Statement q(db, "SELECT 1 FROM pragma_table_info(?1) WHERE name = ?2");
+  q.Bind(1, table).Bind(2, column);
+  return q.Step();
+}
