@@ -27,6 +27,15 @@ bool ValidKeyRow(const Statement& q) {
          q.Int(2) >= 0 && q.Int(2) <= kMaxReviewDays && q.Int(3) >= 0 && q.Int(3) <= kLatestDay;
 }
 
+// A chance from a row whose columns 1 to 3 are the chance rule's hit, reaction and typing time.
+PracticeChance ChanceOf(const Statement& row) {
+  PracticeChance chance;
+  chance.hit = row.Int(1) != 0;
+  if (!row.IsNull(2)) chance.reactionMs = row.Int(2);
+  if (!row.IsNull(3)) chance.typingMs = row.Int(3);
+  return chance;
+}
+
 }  // namespace
 
 PracticeStore::PracticeStore(ProgressDatabase& db) : db_(db) {}
@@ -162,13 +171,6 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
     it->second.push_back(chance);
     it->second.back().position = position;
   };
-  const auto read = [](const Statement& row) {
-    PracticeChance chance;
-    chance.hit = row.Int(1) != 0;
-    if (!row.IsNull(2)) chance.reactionMs = row.Int(2);
-    if (!row.IsNull(3)) chance.typingMs = row.Int(3);
-    return chance;
-  };
 
   // One sweep of the profile's newest chances, along its runs, fills the window of every key
   // it plays often; a history shorter than the sweep is read whole by it.
@@ -181,7 +183,7 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
   int64_t swept = 0;
   while (sweep.Step()) {
     ++swept;
-    add(sweep.Text(0), read(sweep));
+    add(sweep.Text(0), ChanceOf(sweep));
     // An older row's miss typed on another key while this one held the only enemy ready.
     const std::string aimedAt = sweep.Text(4);
     if (!aimedAt.empty()) add(aimedAt, PracticeChance{});
@@ -208,7 +210,7 @@ std::map<std::string, KeyMastery> PracticeStore::LoadMastery(const std::string& 
       chances.clear();
       q.Bind(1, position).Bind(2, profile).Bind(3, int64_t{kMasteryWindow});
       while (q.Step()) {
-        PracticeChance chance = read(q);
+        PracticeChance chance = ChanceOf(q);
         chance.position = position;
         chances.push_back(std::move(chance));
       }
@@ -228,11 +230,8 @@ std::vector<PracticeChance> PracticeStore::RunChances(int64_t runId) {
   q.Bind(1, runId);
   std::vector<PracticeChance> chances;
   while (q.Step()) {
-    PracticeChance chance;
+    PracticeChance chance = ChanceOf(q);
     chance.position = q.Text(0);
-    chance.hit = q.Int(1) != 0;
-    if (!q.IsNull(2)) chance.reactionMs = q.Int(2);
-    if (!q.IsNull(3)) chance.typingMs = q.Int(3);
     chance.runId = runId;
     if (!chance.position.empty()) chances.push_back(std::move(chance));
     if (!q.Text(4).empty()) chances.push_back({q.Text(4), false, std::nullopt, true, runId, std::nullopt});
