@@ -134,11 +134,22 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const
   return label;
 }
 
-void FitLabelWidth(QLabel* label, const QFont& font, int maxWidth) {
+QFont FontFitting(const QFont& font, const QString& text, int maxWidth, int leastPx) {
   QFont fitted = font;
-  while (fitted.pixelSize() > 9 && QFontMetrics(fitted).horizontalAdvance(label->text()) > maxWidth)
+  while (fitted.pixelSize() > leastPx && QFontMetrics(fitted).horizontalAdvance(text) > maxWidth)
     fitted.setPixelSize(fitted.pixelSize() - 1);
-  label->setFont(fitted);
+  return fitted;
+}
+
+QFont FontFittingBox(const QFont& font, const QString& text, const QRect& box, int flags, int leastPx) {
+  QFont fitted = font;
+  while (fitted.pixelSize() > leastPx && QFontMetrics(fitted).boundingRect(box, flags, text).height() > box.height())
+    fitted.setPixelSize(fitted.pixelSize() - 1);
+  return fitted;
+}
+
+void FitLabelWidth(QLabel* label, const QFont& font, int maxWidth) {
+  label->setFont(FontFitting(font, label->text(), maxWidth));
   label->adjustSize();
 }
 

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 
 class QLabel;
@@ -50,6 +51,11 @@ void SizeLabelToText(QLabel* label);
 QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top, const QFont& font,
                   const QColor& color);
 void SetLabelColor(QLabel* label, const QColor& color);
+// The font, or a smaller size of it (down to leastPx pixels), in which text is at most maxWidth
+// wide.
+QFont FontFitting(const QFont& font, const QString& text, int maxWidth, int leastPx = 9);
+// The same for text laid out in box with the drawing flags (word wrap): at most the box's height.
+QFont FontFittingBox(const QFont& font, const QString& text, const QRect& box, int flags, int leastPx = 9);
 // Sizes a label to its text in font, or in a smaller size of it (down to 9 pixels) where the text
 // would be wider than maxWidth.
 void FitLabelWidth(QLabel* label, const QFont& font, int maxWidth);

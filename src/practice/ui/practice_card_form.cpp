@@ -2,7 +2,6 @@
 // TfmPracticeCard: the card before a drill's first wave.
 #include "practice/ui/practice_card_form.h"
 
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -314,34 +313,22 @@ void TfmPracticeCard::paintEvent(QPaintEvent*) {
   p.setFont(ArialFont(13));
   p.setPen(practice_look::kParchment);
   p.drawText(kTargetLine, Qt::AlignLeft | Qt::AlignVCenter, TargetText());
-  // The typing target in a size that fits its line in every language.
-  int typingPx = 13;
-  while (typingPx > 9 && QFontMetrics(ArialFont(typingPx)).horizontalAdvance(TypingTargetText()) > kTypingLine.width())
-    --typingPx;
-  p.setFont(ArialFont(typingPx));
+  // The lines below in sizes that fit their boxes in every language.
+  p.setFont(FontFitting(ArialFont(13), TypingTargetText(), kTypingLine.width()));
   p.drawText(kTypingLine, Qt::AlignRight | Qt::AlignVCenter, TypingTargetText());
   const QString far = FarFromTargetText();
   if (!far.isEmpty()) {
-    int farPx = 12;
-    while (farPx > 9 && QFontMetrics(ArialFont(farPx, false)).horizontalAdvance(far) > kFarNotice.width()) --farPx;
-    p.setFont(ArialFont(farPx, false));
+    p.setFont(FontFitting(ArialFont(12, false), far, kFarNotice.width()));
     p.setPen(look::kYellow);
     p.drawText(kFarNotice, Qt::AlignLeft | Qt::AlignVCenter, far);
   }
-  int helpPx = 11;
-  while (helpPx > 8 && QFontMetrics(ArialFont(helpPx, false)).horizontalAdvance(TargetHelpText()) > kTargetHelp.width())
-    --helpPx;
-  p.setFont(ArialFont(helpPx, false));
+  p.setFont(FontFitting(ArialFont(11, false), TargetHelpText(), kTargetHelp.width(), 8));
   p.setPen(practice_look::kParchment);
   p.drawText(kTargetHelp, Qt::AlignLeft | Qt::AlignVCenter, TargetHelpText());
   if (!words.isEmpty()) {
     // Two lines in every language: smaller where a translation needs it.
-    int wordsPx = kWordsNoticePx;
     const int flags = Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap;
-    while (wordsPx > 8 &&
-           QFontMetrics(ArialFont(wordsPx, false)).boundingRect(kWordsNotice, flags, words).height() > kWordsNotice.height())
-      --wordsPx;
-    p.setFont(ArialFont(wordsPx, false));
+    p.setFont(FontFittingBox(ArialFont(kWordsNoticePx, false), words, kWordsNotice, flags, 8));
     p.setPen(look::kYellow);
     p.drawText(kWordsNotice, flags, words);
   }

@@ -3,7 +3,6 @@
 // the keys to practise, the chart of finished runs and the totals.
 #include "progress/ui/progress_form.h"
 
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -355,9 +354,7 @@ void TfmProgress::PaintPractise(TextBoxPainter& p) {
     p.drawText(QRect(inner.left(), y, 26, 26), Qt::AlignCenter, key);
     // The figures in 12 pixels, smaller where a language's words or large numbers need it.
     const QRect box(inner.left() + 32, y, inner.width() - 32, 26);
-    int pixels = 12;
-    while (pixels > 9 && QFontMetrics(ArialFont(pixels, false)).horizontalAdvance(figures) > box.width()) --pixels;
-    p.setFont(ArialFont(pixels, false));
+    p.setFont(FontFitting(ArialFont(12, false), figures, box.width()));
     p.setPen(kParchment);
     p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, figures);
     y += 28;
