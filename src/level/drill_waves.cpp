@@ -275,8 +275,7 @@ std::string DrillWaves::WordKeyDue(int figure) const {
   const auto place = static_cast<size_t>(figure);
   const std::vector<Place>& places = stage_.Places();
   if (figure < 0 || place >= places.size() || place >= placeWords_.size()) return {};
-  const TbotImage* actor = places[place].actor;
-  if (!actor || actor->Character == kTownsperson) return {};
+  if (!places[place].actor) return {};
   const std::vector<std::string>& keys = placeWords_[place].keys;
   const size_t next = wordTyping_->TypedLetters(figure);
   return next < keys.size() ? keys[next] : std::string();
@@ -325,9 +324,7 @@ void DrillWaves::ResolveWordCharacter(const std::string& typed, const std::strin
   shot.letter = word ? LetterOf(word->text, outcome.position) : shot.typed;
   shot.position =
       word && outcome.position < word->keys.size() ? word->keys[outcome.position] : position;
-  // A townsperson's word is typed at no key's cost or credit.
-  const TbotImage* target = known ? stage_.Places()[place].actor : nullptr;
-  shot.charged = target && target->Character != kTownsperson ? shot.position : std::string();
+  shot.charged = shot.position;  // only enemies carry words
   if (outcome.result != WordKeyResult::Completed) {
     shot.result = "LETTER";
     if (hooks_.listener) hooks_.listener->WordLetterResolved(shot);

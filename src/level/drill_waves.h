@@ -85,7 +85,7 @@ class DrillWaves : public SpawnPolicy {
   void MarkTypedLetters();
   void TellWordsReady();
   void ResolveWordCharacter(const std::string& typed, const std::string& position);
-  // The key of the next letter due in a figure's word; empty for a townsperson's word or none.
+  // The key of the next letter due in a figure's word; empty for none.
   std::string WordKeyDue(int figure) const;
   // The key a miss pressed at pressed is charged to (see WordShot::charged).
   std::string MissChargedKey(const std::string& pressed) const;

@@ -19,10 +19,9 @@ struct WordShot {
   int wordPos = -1;      // the letter's index in the word; -1 for a miss
   int wordLen = 0;       // for the letter that completed the word: the word's letters; else 0
   bool counted = true;   // false for a miss in a wave's end phase
-  // The key the press is a chance at: the letter's key for a letter of an enemy's word; for a
-  // miss the due letter's key of the locked word, or with no lock the nearest ready word's next
-  // key (see AimedKey); empty for a letter of a townsperson's word or a miss no key can be
-  // charged with.
+  // The key the press is a chance at: the letter's key for a letter of a word (only enemies
+  // carry words); for a miss the due letter's key of the locked word, or with no lock the
+  // nearest ready word's next key (see AimedKey); empty for a miss no key can be charged with.
   std::string charged;
 };
 

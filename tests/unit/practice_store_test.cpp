@@ -105,7 +105,7 @@ TEST(PracticeStore, OlderRowsKeepTheirRuleAndNewerRowsCountWhereTheyWereCharged)
       charged(Positioned(Shot("MISS", "h", {}, "g")), "g"),  // at g alone
       charged(Positioned(Shot("MISS", "b")), ""),           // at no key
       charged(Positioned(Shot("LETTER", "g")), "g", 210),   // a word letter: a hit at g
-      charged(Positioned(Shot("LETTER", "t")), ""),         // a townsperson's word: no key
+      charged(Positioned(Shot("LETTER", "t")), ""),         // a letter charged at no key
       Positioned(Shot("LETTER", "g")),                     // an older game's letter: no chance
       Positioned(Shot("POINT", "g", 650)),
   };
