@@ -40,7 +40,6 @@ LearningTypist::LearningTypist(TypistProfile base, LearningModel model, std::set
 void LearningTypist::BeginRun() {
   plan_.Clear();
   found_.clear();
-  cameTooLate_.clear();
   word_ = {};
   nextWordMs_ = 0;
 }
@@ -86,21 +85,13 @@ void LearningTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place
   const bool late = draws_.Chance(LateChance(key));
   if (actor.Character == kCivilian && !mistake) return;
   if (actor.Character != kCivilian) ++experience[key];
-  if (late) {
-    // It comes too late: the figure acts.
-    if (actor.Character != kCivilian) {
-      Aimed(key, false);
-      cameTooLate_.insert({place, spawn});
-    }
-    return;
-  }
+  if (late) return;  // it comes too late: the figure acts (OnLost counts it)
   plan_.Plan(nowMs + reaction, place, spawn);
 }
 
 void LearningTypist::OnLost(size_t place, const LevelPlay& play) {
   // Word figures are counted as their words were typed (PressWord).
   if (play.Drill().InWordWave()) return;
-  if (cameTooLate_.erase({place, plan_.SpawnAt(place)})) return;
   const std::string key = AimedPosition(play, place);
   if (!key.empty()) Aimed(key, false);
 }

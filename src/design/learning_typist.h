@@ -81,7 +81,6 @@ class LearningTypist : public KeySource {
     int64_t atMs = 0;
   };
   std::vector<FoundFigure> found_;
-  std::set<std::pair<size_t, int32_t>> cameTooLate_;  // place and spawn, already counted failed
   WordInHand word_;
   int64_t nextWordMs_ = 0;  // the next word is begun no sooner
   std::map<std::string, KeyLog> log_;
