@@ -168,25 +168,23 @@ void ProgressRecorder::CharacterResolved(const std::string& typed, const std::st
   Append(std::move(shot));
 }
 
-void ProgressRecorder::MissAimedAt(size_t, const std::string& position) {
-  // Told right after the miss it belongs to.
-  if (!runOpen_ || pending_.empty() || pending_.back().shots.empty()) return;
+ShotRecord* ProgressRecorder::LastShot(std::string_view result) {
+  if (!runOpen_ || pending_.empty() || pending_.back().shots.empty()) return nullptr;
   ShotRecord& shot = pending_.back().shots.back();
-  if (shot.result == "MISS") shot.aimedAt = position;
+  return shot.result == result ? &shot : nullptr;
+}
+
+// Each told right after the row it belongs to.
+void ProgressRecorder::MissAimedAt(size_t, const std::string& position) {
+  if (ShotRecord* shot = LastShot(kResultMiss)) shot->aimedAt = position;
 }
 
 void ProgressRecorder::MissCharged(const std::string& position) {
-  // Told right after the miss it belongs to.
-  if (!runOpen_ || pending_.empty() || pending_.back().shots.empty()) return;
-  ShotRecord& shot = pending_.back().shots.back();
-  if (shot.result == "MISS") shot.charged = position;
+  if (ShotRecord* shot = LastShot(kResultMiss)) shot->charged = position;
 }
 
 void ProgressRecorder::LostCharged(const std::string& position) {
-  // Told right after the lost enemy it belongs to.
-  if (!runOpen_ || pending_.empty() || pending_.back().shots.empty()) return;
-  ShotRecord& shot = pending_.back().shots.back();
-  if (shot.result == kResultLost) shot.charged = position;
+  if (ShotRecord* shot = LastShot(kResultLost)) shot->charged = position;
 }
 
 void ProgressRecorder::EnemyLost(size_t place, const std::string& letter, const std::string& position) {

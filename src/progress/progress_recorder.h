@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class MessageBoxes;
@@ -132,6 +133,8 @@ class ProgressRecorder : public LevelPlayListener {
   std::string WantedPath() const;
   int64_t UtcNow() const;
   void Append(ShotRecord shot);
+  // The newest shot of the open run when its result is the one given; null otherwise.
+  ShotRecord* LastShot(std::string_view result);
   void Bound();
 
   SharedState& shared_;

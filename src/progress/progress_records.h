@@ -12,6 +12,7 @@ inline constexpr const char* kOutcomeFinished = "finished";
 inline constexpr const char* kOutcomeRestarted = "restarted";
 inline constexpr const char* kOutcomeQuit = "quit";
 inline constexpr const char* kResultLost = "LOST";
+inline constexpr const char* kResultMiss = "MISS";
 // In a word wave: a letter that picked or continued a word without completing it.
 inline constexpr const char* kResultLetter = "LETTER";
 
