@@ -90,8 +90,9 @@ void LearningTypist::OnSpawn(int64_t nowMs, const TbotImage& actor, size_t place
 }
 
 void LearningTypist::OnLost(size_t place, const LevelPlay& play) {
-  // Word figures are counted as their words were typed (PressWord).
-  if (play.Drill().InWordWave()) return;
+  // Word figures are counted as their words were typed (PressWord); a letter figure still
+  // standing when a word wave began is lost at its key like any other.
+  if (play.Drill().WordAt(place)) return;
   const std::string key = AimedPosition(play, place);
   if (!key.empty()) Aimed(key, false);
 }

@@ -2,6 +2,7 @@
 // The key a miss is charged to, as level play tells it and the records keep it: the ready figure
 // nearest the pressed key on the staggered keyboard, the locked word's due letter, none for a tie,
 // a key far from every figure or outside the typing area; and the typing time of word letters.
+#include "design/learning_typist.h"
 #include "drill_scene.h"
 #include "level/aimed_key.h"
 #include "level/drill_source.h"
@@ -58,7 +59,7 @@ struct WordsOnly : DrillSource {
   std::string SceneDir() const override { return dir; }
   std::string ScriptPath() const override { return dir + "Script.ini"; }
   std::vector<std::string> DrawPositions(size_t count, Random&) override {
-    std::vector<std::string> keys = {"g", "h"};
+    std::vector<std::string> keys = positions;
     keys.resize(count);
     return keys;
   }
@@ -71,6 +72,7 @@ struct WordsOnly : DrillSource {
   void Finished(const LevelCounters&) override {}
 
   std::string dir;
+  std::vector<std::string> positions = {"g", "h"};
   std::vector<DrillWord> words = {{"gas", {"g", "a", "s"}}, {"hit", {"h", "i", "t"}}};
   size_t next = 0;
   WordTyping typing;
@@ -174,7 +176,15 @@ TEST(MissCharge, WordWavesChargeTheDueLetterOrTheNearestWordAndTimeTheLetters) {
 
 TEST(MissCharge, ALostWordCountsAtTheLetterItWasStuckAtOrAtNoKeyWhenNobodyBeganIt) {
   RecordedWords r;
+  r.drill.positions = {"g", "h", "", "", "", "y"};  // no figure ever comes up at y's place
   ASSERT_TRUE(r.Start("3000"));
+  // The simulator's typist counts a lost figure as the records do: one with a word by its word
+  // (as it typed it), one without (of a letter wave, standing on into a word wave) at its key.
+  LearningTypist typist(*FindTypist("average"), LearningModel{}, {}, 1);
+  typist.OnLost(0, *r.h.play);
+  typist.OnLost(5, *r.h.play);
+  EXPECT_EQ(typist.Log().count("g"), 0u);
+  EXPECT_EQ(typist.Log().count("y") ? typist.Log().at("y").aims : std::deque<bool>{}, std::deque<bool>{false});
   r.h.Type("h", "h");  // hit begun, gas never
   r.h.Run(10000);      // both act long before this, their words unfinished
   r.h.play->QuitToMenu();
