@@ -3,11 +3,13 @@
 # Practice against the levels for a typist weak on two keys, over a range of simulator seeds.
 # Usage: scripts/measure-practice-aim.sh [BUILD_DIR] [FIRST_SEED] [LAST_SEED] [WEAK_KEYS] [JOBS]
 # More options for keyslinger-sim (--no-words, --days N) may be given in SIM_ARGS.
-# Prints per weak key the practice chances per minute over those in the level that introduces
-# it, seed by seed with their distribution (least, quartiles, most) and whether every seed
-# reaches 3, twice: over the drills and the level's runs begun while the records did not show the
-# key mastered (the time each way spends teaching it), and over all drills until the keys of
-# levels 1 to 4 are mastered (practice moves on from a key once it is mastered, levels do not);
+# Prints per weak key the practice chances per minute over the levels', seed by seed with their
+# distribution (least, quartiles, most) and whether every seed reaches 3, three ways: over the
+# drills and the runs of the level that introduces the key begun while the records did not show
+# it mastered (the time each way spends teaching it); over the whole time each way takes until
+# the keys of levels 1 to 4 are mastered (the drills with the key in the set, the level runs from
+# its level on); and practice's whole time over its level's runs alone (practice moves on from a
+# key once it is mastered, the level does not);
 # the minutes each way took to master levels 1 to 4 and whether practice was faster on every
 # seed; the reviews passed and failed, the share of the chances from word waves, and
 # the drills whose runner-up was there only by slips onto it.
@@ -37,14 +39,22 @@ def spread(values):
     return f"min {v[0]:.2f}  q1 {q(0.25):.2f}  median {q(0.5):.2f}  q3 {q(0.75):.2f}  max {v[-1]:.2f}"
 
 print(f"seeds {first} to {last}, weak {','.join(weak)}")
-def ratios_of(key, prefix):
-    return [r["keys"][key][prefix + "practice_per_minute"] / r["keys"][key][prefix + "level_per_minute"]
-            if r["keys"][key][prefix + "level_per_minute"] > 0 else float("inf") for r in runs]
+def ratios_of(key, practice, levels):
+    return [r["keys"][key][practice] / r["keys"][key][levels]
+            if r["keys"][key][levels] > 0 else float("inf") for r in runs]
 
+readings = (
+    ("unmastered_practice_per_minute", "unmastered_level_per_minute",
+     "practice/its level chances per minute, both while not mastered"),
+    ("practice_per_minute", "levels_on_per_minute",
+     "practice/the levels from its own on, both until levels 1-4 are mastered"),
+    ("practice_per_minute", "level_per_minute",
+     "practice until levels 1-4 are mastered/its level"),
+)
 for key in weak:
-    for prefix, what in (("unmastered_", "while not mastered"), ("", "until levels 1-4 are mastered")):
-        ratios = ratios_of(key, prefix)
-        print(f"{key}: practice/level chances per minute, {what}: " + " ".join(f"{x:.2f}" for x in ratios))
+    for practice, levels, what in readings:
+        ratios = ratios_of(key, practice, levels)
+        print(f"{key}: {what}: " + " ".join(f"{x:.2f}" for x in ratios))
         print(f"   {spread(ratios)}; at least 3 on every seed: {'yes' if min(ratios) >= 3 else 'NO'}")
 minutes = {way: [r["minutes_to_master"][way] for r in runs] for way in ("practice", "levels")}
 for way, m in minutes.items():

@@ -279,6 +279,14 @@ PracticeSimResult SimulatePractice(Simulator& simulator, const std::string& game
       const int l = rates.introducedBy;
       if (levelMinutes[l] > 0) rates.levelPerMinute = levelChances[l][key] / levelMinutes[l];
       if (unmasteredMinutes[key] > 0) rates.unmasteredLevelPerMinute = unmasteredChances[key] / unmasteredMinutes[key];
+      double minutesOn = 0;
+      int chancesOn = 0;
+      for (const auto& [played, minutes] : levelMinutes) {
+        if (played < l) continue;
+        minutesOn += minutes;
+        chancesOn += levelChances[played][key];
+      }
+      if (minutesOn > 0) rates.levelsOnPerMinute = chancesOn / minutesOn;
     }
     std::filesystem::remove_all(dir);
   }
@@ -323,6 +331,7 @@ std::string PracticeSimJson(const PracticeSimResult& result, const std::vector<s
            Number(rates.practicePerMinute) + ", \"level_per_minute\": " + Number(rates.levelPerMinute) +
            ", \"unmastered_practice_per_minute\": " + Number(rates.unmasteredPracticePerMinute) +
            ", \"unmastered_level_per_minute\": " + Number(rates.unmasteredLevelPerMinute) +
+           ", \"levels_on_per_minute\": " + Number(rates.levelsOnPerMinute) +
            ", \"introduced_by\": " + std::to_string(rates.introducedBy) + "}";
     first = false;
   }

@@ -39,6 +39,10 @@ struct KeyRates {
   // show the key mastered: the time either way spends teaching it.
   double unmasteredPracticePerMinute = 0;
   double unmasteredLevelPerMinute = 0;
+  // Chances per playing minute over every level run from the introducing level's on (Level1 and
+  // the levels after it), until the goal keys were mastered: the whole time the levels way
+  // spends, as practicePerMinute is practice's.
+  double levelsOnPerMinute = 0;
 };
 
 struct PracticeSimResult {
