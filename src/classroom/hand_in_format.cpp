@@ -63,7 +63,6 @@ const std::map<std::string, int64_t>& RowLimits() {
 // Texts longer than this are cut when read: a name may be long, never endless.
 constexpr int kMaxTextBytes = 1 << 16;
 
-
 std::optional<int64_t> OptionalInt(const Statement& row, int column) {
   if (row.IsNull(column)) return std::nullopt;
   return row.Int(column);

@@ -32,11 +32,11 @@ inline constexpr int64_t kTypingStepMs = 25;
 inline constexpr int64_t kMinTargetTypingMs = 200;
 inline constexpr int64_t kMaxTargetTypingMs = 2000;
 
-// The two speeds a key's hits are judged against. Made from a reaction target alone the typing
-// target is its default.
 // Which of the two targets a player's + or - changes.
 enum class SpeedTarget { Reaction, Typing };
 
+// The two speeds a key's hits are judged against. Made from a reaction target alone the typing
+// target is its default.
 struct SpeedTargets {
   SpeedTargets(int64_t reaction = kDefaultTargetReactionMs, int64_t typing = kDefaultTargetTypingMs)
       : reactionMs(reaction), typingMs(typing) {}

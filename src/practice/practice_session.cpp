@@ -110,21 +110,15 @@ const PracticeCardView& PracticeSession::Prepare() {
   return card_;
 }
 
-void PracticeSession::ChangeTarget(int steps) {
+void PracticeSession::ChangeTarget(SpeedTarget which, int steps) {
   if (!store_ || !drill_) return;
-  targets_.reactionMs = AdjustTarget(targets_.reactionMs, steps);
-  store_->SetTargetMs(setup_.profile, targets_.reactionMs);
-  TargetsChanged();
-}
-
-void PracticeSession::ChangeTypingTarget(int steps) {
-  if (!store_ || !drill_) return;
-  targets_.typingMs = AdjustTypingTarget(targets_.typingMs, steps);
-  store_->SetTypingTargetMs(setup_.profile, targets_.typingMs);
-  TargetsChanged();
-}
-
-void PracticeSession::TargetsChanged() {
+  if (which == SpeedTarget::Typing) {
+    targets_.typingMs = AdjustTypingTarget(targets_.typingMs, steps);
+    store_->SetTypingTargetMs(setup_.profile, targets_.typingMs);
+  } else {
+    targets_.reactionMs = AdjustTarget(targets_.reactionMs, steps);
+    store_->SetTargetMs(setup_.profile, targets_.reactionMs);
+  }
   // The drill stays as composed; the card shows the keys judged by the new targets.
   const PracticeState state = store_->LoadState(setup_.profile);
   FillCard(state, store_->LoadMastery(setup_.profile, UsablePositions(), targets_));

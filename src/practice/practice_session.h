@@ -110,10 +110,9 @@ class PracticeSession {
   // ProgressError when the records cannot be read or written, GameError when no drill can be
   // made (no scene, script not writable).
   const PracticeCardView& Prepare();
-  // + (steps > 0, slower) and - (faster) on the card: stores the target and judges the keys by it.
-  void ChangeTarget(int steps);
-  // The same for the typing target.
-  void ChangeTypingTarget(int steps);
+  // + (steps > 0, slower) and - (faster) on the card: stores the changed target and judges the
+  // keys by it.
+  void ChangeTarget(SpeedTarget which, int steps);
   const PracticeCardView& Card() const { return card_; }
   // The composed drill; null before Prepare.
   PracticeDrill* Drill() const { return drill_.get(); }
@@ -128,8 +127,6 @@ class PracticeSession {
   std::vector<std::string> UsablePositions() const;
   std::string Typed(const std::string& position) const;
   void FillCard(const PracticeState& state, const std::map<std::string, KeyMastery>& mastery);
-  // Stores the targets and shows the keys judged by them.
-  void TargetsChanged();
 
   PracticeSetup setup_;
   Random& random_;

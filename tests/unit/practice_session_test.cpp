@@ -124,11 +124,11 @@ TEST(PracticeSession, PlusAndMinusKeepTheTargetsPerProfileAndJudgeTheKeysByThem)
   PracticeSession session(world.Setup(), world.random);
   session.Prepare();
   EXPECT_EQ(session.Card().typingTargetMs, kDefaultTargetTypingMs);
-  session.ChangeTarget(-10);  // no faster than 700 ms: f and j, hit in 500 ms, stay mastered
+  session.ChangeTarget(SpeedTarget::Reaction, -10);  // no faster than 700 ms: f and j, hit in 500 ms, stay mastered
   EXPECT_EQ(session.Card().targetMs, kMinTargetReactionMs);
   EXPECT_DOUBLE_EQ(session.Card().Find("f")->mastery.score, 1.0);
-  session.ChangeTarget(+1);
-  session.ChangeTypingTarget(-2);
+  session.ChangeTarget(SpeedTarget::Reaction, +1);
+  session.ChangeTarget(SpeedTarget::Typing, -2);
   EXPECT_EQ(PracticeStore(*world.db).Targets("Ann").reactionMs, kMinTargetReactionMs + kTargetStepMs);
   EXPECT_EQ(PracticeStore(*world.db).Targets("Ann").typingMs, kDefaultTargetTypingMs - 2 * kTypingStepMs);
   PracticeSession next(world.Setup(), world.random);
@@ -206,6 +206,6 @@ TEST(PracticeSession, TheCardSaysWhenTheFocusKeysTimesAreFarFromTheTarget) {
   PracticeSession later(world.Setup(), world.random);
   ASSERT_EQ(later.Prepare().focus, "k");
   EXPECT_TRUE(later.Card().farFromTarget);
-  later.ChangeTarget(+10);  // 1500 ms: 2500 ms is no longer twice it
+  later.ChangeTarget(SpeedTarget::Reaction, +10);  // 1500 ms: 2500 ms is no longer twice it
   EXPECT_FALSE(later.Card().farFromTarget);
 }

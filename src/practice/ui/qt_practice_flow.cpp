@@ -167,11 +167,7 @@ void PracticeFlow::BackToProgress() {
 void PracticeFlow::ChangeTarget(SpeedTarget which, int steps) {
   if (!session_) return;
   try {
-    if (which == SpeedTarget::Typing) {
-      session_->ChangeTypingTarget(steps);
-    } else {
-      session_->ChangeTarget(steps);
-    }
+    session_->ChangeTarget(which, steps);
   } catch (const std::exception& e) {
     ShowFailure(e);
   }
